@@ -1,0 +1,695 @@
+// The 59 family classes of the calculation library, one per sensor family.
+//
+// Every class takes the type code the facade was created with and selects its
+// register-descriptor table from it. Beyond the common records each class
+// exposes, under the names the application uses, the fields and operations of
+// its own family. Fields that several families share come from the small
+// option structs below; everything has a defined starting value, and no value
+// that later divides a clock or a size starts at 0 or -1.
+//
+// Classes in catalogue order:
+//   classic families (CFamilyBase): Tolm_104 ... Vek_120, Vek_146;
+//   form-based families (CFormFamily): Vek_125, Murn_102, Murn_104;
+//   plain families (CPlainFamily): Zelt, Holv_101.
+#pragma once
+
+#include "familycore.h"
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+// ---------------------------------------------------------------------------
+// Options shared by several families.
+
+// Which sensor test and dark rows/columns the output shows.
+struct DarkRowOptions {
+    bool darkCols = false;
+    bool darkRows = false;
+    bool atrRows = false; // analog test rows
+    bool dtrRows = false; // digital test rows
+};
+
+// Embedded data and statistics rows in the output.
+struct EmbedOptions {
+    bool embedData = false;
+    bool embedStat = false;
+};
+
+// The context-A advanced option panel is in use.
+struct AdvParamOption {
+    bool advParamOn = false;
+};
+
+// Line length (pixel clocks) and frame length (lines) preset by use case;
+// 0 means no preset.
+struct LengthPresets {
+    qint32 lineLengthPreset = 0;
+    qint32 frameLengthPreset = 0;
+};
+
+// Group-lines-in count and border pixels of the second-PLL sensors.
+struct ScalerOptions {
+    qint32 scaler = 192;
+    qint32 borderPixels = 0;
+};
+
+// Exposure ratios as exponents of 2 (0 = ratio 1).
+struct ExposureRatios {
+    qint32 t1T2Ratio = 0;
+    qint32 t2T3Ratio = 0;
+    qint32 t3T4Ratio = 0;
+};
+
+// Multi-exposure row settings of the line-interleaved HDR sensors.
+struct HdrRowFields {
+    qint32 numExposures = 1;    // count of exposures
+    qint32 fixedLineLength = 0; // pixel clocks, 0 = none
+    qint32 t2ExpRows = 0;
+    qint32 t3ExpRows = 0;
+    qint32 t4ExpRows = 0;
+    qint32 embedDataRows = 0;
+    qint32 statsDataRows = 0;
+    qint32 topDigitalRows = 0;
+    qint32 botAnalogRows = 0;
+    bool lfmMode = false;    // LED flicker mitigation
+    bool linearMode = false; // linear (single exposure) operation
+};
+
+// ---------------------------------------------------------------------------
+// Classic families.
+
+class Tolm_104 : public CFamilyBase {
+public:
+    explicit Tolm_104(int typeCode);
+};
+
+class Murn_101 : public CFamilyBase {
+public:
+    qint32 useCaseMode = 0; // HDR mode of the loaded use case (sensors 9 to 11)
+
+    explicit Murn_101(int typeCode);
+};
+
+class Brel_101 : public CFamilyBase, public EmbedOptions, public DarkRowOptions {
+public:
+    explicit Brel_101(int typeCode);
+};
+
+class Murn_105 : public CFamilyBase {
+public:
+    explicit Murn_105(int typeCode);
+};
+
+class Brel_102 : public CFamilyBase, public EmbedOptions, public DarkRowOptions {
+public:
+    qint32 lineLengthPreset = 0; // pixel clocks, 0 = none
+
+    explicit Brel_102(int typeCode);
+};
+
+class Vek_101 : public CFamilyBase {
+public:
+    explicit Vek_101(int typeCode);
+};
+
+// Takes the catalogue index of the loaded sensor on set-up and register update.
+class Vek_108 : public CFamilyBase {
+public:
+    explicit Vek_108(int typeCode);
+
+    void InitDefaults(QString configPath, int catalogueIndex);
+    void RegisterUpdate(int context, int catalogueIndex);
+
+protected:
+    int m_catalogueIndex; // the loaded sensor, one of the family's catalogue entries
+};
+
+class Brel_103 : public CFamilyBase {
+public:
+    explicit Brel_103(int typeCode);
+};
+
+class Vek_124 : public CFamilyBase {
+public:
+    double serialClock = 0.0;   // MHz
+    qint32 pixClockDivisor = 1; // pixel clock = serialClock / pixClockDivisor
+
+    explicit Vek_124(int typeCode);
+};
+
+class Murn_109 : public CFamilyBase {
+public:
+    QStringList imageTypeLists[4]; // image-type names per output format 0 to 3
+
+    explicit Murn_109(int typeCode);
+};
+
+class Brel_104 : public CFamilyBase {
+public:
+    explicit Brel_104(int typeCode);
+};
+
+class Brel_105 : public CFamilyBase {
+public:
+    bool shortSeq = false; // short sequencer, one value for both contexts
+    qint32 minLines = 8;   // minimum vertical blanking, lines
+
+    explicit Brel_105(int typeCode);
+};
+
+class Murn_111 : public CFamilyBase {
+public:
+    // MIPI timing values: T_HS_ZERO, T_HS_EXIT_HS_TRAIL, T_CLK_POST_CLK_PRE,
+    // T_CLK_TRAIL_CLK_ZERO, T_LPX, INIT_TIMING, TXSS_PARAMETERS,
+    // TXC_PARAMETERS, TXC_TIMING.
+    quint32 mipiTimings[9] = {};
+
+    explicit Murn_111(int typeCode);
+};
+
+class Brel_106 : public CFamilyBase {
+public:
+    explicit Brel_106(int typeCode);
+};
+
+class Brel_107 : public CFamilyBase {
+public:
+    explicit Brel_107(int typeCode);
+};
+
+class Vek_141 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
+public:
+    explicit Vek_141(int typeCode);
+};
+
+// The sensor with sixteen focal planes; the system uses context A only.
+class Vek_145l : public CFamilyBase, public AdvParamOption {
+public:
+    bool activateAll = false; // every focal plane active
+    bool embedData = false;
+
+    explicit Vek_145l(int typeCode);
+};
+
+class Vek_147 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
+public:
+    explicit Vek_147(int typeCode);
+};
+
+class Vek_149 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
+public:
+    qint32 useCaseIndex = 0;
+
+    explicit Vek_149(int typeCode);
+};
+
+class Vek_152 : public CFamilyBase, public AdvParamOption, public DarkRowOptions, public LengthPresets {
+public:
+    explicit Vek_152(int typeCode);
+};
+
+class Vek_153 : public CFamilyBase,
+                public AdvParamOption,
+                public DarkRowOptions,
+                public LengthPresets,
+                public ScalerOptions {
+public:
+    explicit Vek_153(int typeCode);
+};
+
+class Vek_154 : public CFamilyBase, public AdvParamOption, public DarkRowOptions, public ScalerOptions {
+public:
+    double clockPreset = 0.0; // MHz, third clock preset by use case
+    qint32 colsPreset = 0;    // output size preset by use case, 0 = none
+    qint32 rowsPreset = 0;
+
+    explicit Vek_154(int typeCode);
+};
+
+class Vek_155 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
+public:
+    explicit Vek_155(int typeCode);
+};
+
+// Bridge chips that drive an attached raw sensor (Yorm_102, Yorm_105,
+// Yorm_106): the fields they share under the same names.
+class CBridgeFamily : public CFamilyBase {
+public:
+    qint32 sensorKind = 0;     // kind of the attached sensor, 0 to 3
+    qint32 sensorRevision = 0; // last digit of the raw sensor's name, 0 when none
+    qint32 dividerRequests[4] = {-1, -1, -1, -1};
+    bool needsMaxIntgTime[2] = {false, false}; // per context: the rate needs the longest integration
+    bool maxIntgAsked = false;
+    qint32 serialDivider = 0; // serial clock = vcoClock / (serialDivider + 1)
+    double serialClock = 0.0; // MHz
+    double pixelClockResult = 0.0;
+    qint32 highSpeedEnable = 0; // > 0: high-speed output can be enabled
+    QStringList aspectFrameRateChoices;
+
+    void CalculatePLLExt(int kind);
+
+protected:
+    CBridgeFamily(int typeCode, const char *tableId);
+};
+
+class Yorm_102 : public CBridgeFamily {
+public:
+    explicit Yorm_102(int typeCode);
+
+    void CalculatePLLExt_(int kind);
+};
+
+class Yorm_105 : public CBridgeFamily {
+public:
+    explicit Yorm_105(int typeCode);
+};
+
+// The bridge with the keep-sync PLL step.
+class Yorm_106 : public CBridgeFamily {
+public:
+    // Keep-sync inputs.
+    bool keepSyncOn = false;
+    double keepSyncClock = 36.0;      // MHz
+    qint32 keepSyncLinePck = 1500;    // pixel clocks per external line
+    qint32 keepSyncFrameLength = 800; // lines per external frame
+    bool keepSyncDirty = false;
+    qint32 keepSyncActive = 0;
+    double keepSyncTargetClock = 0.0; // MHz
+
+    // Keep-sync PLL results.
+    double keepSyncVcoClock = 0.0;
+    double keepSyncOutputClock = 0.0;
+    qint32 keepSyncDividers[4] = {1, 1, 1, 1}; // [1] divides the input clock
+    qint32 keepSyncExtDivider = 1;
+
+    // Divider sets written from the keep-sync results.
+    qint32 extDivider = 1;
+    qint32 pllDividersA[4] = {1, 1, 1, 1};
+    qint32 pllDividersB[4] = {1, 1, 1, 1};
+
+    // Fixed timing the keep-sync search chose, per context.
+    bool useFixedLineLength[2] = {false, false};
+    qint32 lineLengthPck[2] = {0, 0};
+    qint32 frameLengthLines[2] = {0, 0};
+
+    explicit Yorm_106(int typeCode);
+
+    // applyToPll false: results into the keep-sync fields; true: into the PLL block.
+    void CalculatePLLNet_ks(int kind, bool applyToPll);
+    // Whether the second divider could be matched to the external clock.
+    bool fineAdjustPll0P2toExt_ks(int kind);
+};
+
+class Murn_107 : public CFamilyBase {
+public:
+    explicit Murn_107(int typeCode);
+};
+
+class Murn_103 : public CFamilyBase {
+public:
+    explicit Murn_103(int typeCode);
+};
+
+class Vek_143 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
+public:
+    explicit Vek_143(int typeCode);
+};
+
+class Murn_110 : public CFamilyBase {
+public:
+    // Used flicker-detection period lines at 60 Hz: preview, capture, video.
+    qint32 fdUsedPeriodLines60Hz[3] = {0, 0, 0};
+
+    explicit Murn_110(int typeCode);
+};
+
+class Murn_108 : public CFamilyBase {
+public:
+    qint32 wcdFlag = 0;
+
+    explicit Murn_108(int typeCode);
+};
+
+class Murn_106 : public CFamilyBase, public AdvParamOption {
+public:
+    double requestedMinFps = 0.0;
+    qint32 useCaseIndex = 0;
+    qint32 fovWidth = 0;
+    qint32 fovHeight = 0;
+    qint32 outputWidth = 0;
+    qint32 outputHeight = 0;
+
+    explicit Murn_106(int typeCode);
+};
+
+class Vek_116 : public CFamilyBase {
+public:
+    explicit Vek_116(int typeCode);
+};
+
+class Vek_118 : public CFamilyBase, public ExposureRatios, public DarkRowOptions {
+public:
+    explicit Vek_118(int typeCode);
+};
+
+class Vek_121 : public CFamilyBase, public DarkRowOptions {
+public:
+    explicit Vek_121(int typeCode);
+};
+
+class Vek_157b : public CFamilyBase, public AdvParamOption {
+public:
+    explicit Vek_157b(int typeCode);
+};
+
+class Vek_157f : public CFamilyBase, public AdvParamOption {
+public:
+    explicit Vek_157f(int typeCode);
+};
+
+class Vek_137 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
+public:
+    qint32 borderPixels = 0; // output border pixels per side
+    bool digitalCC = false;  // digital column correction
+
+    explicit Vek_137(int typeCode);
+};
+
+class Vek_117 : public CFamilyBase, public HdrRowFields, public ExposureRatios, public DarkRowOptions {
+public:
+    explicit Vek_117(int typeCode);
+};
+
+class Vek_107 : public CFamilyBase, public HdrRowFields, public ExposureRatios, public DarkRowOptions {
+public:
+    explicit Vek_107(int typeCode);
+};
+
+class Vek_113 : public CFamilyBase, public HdrRowFields, public ExposureRatios, public DarkRowOptions {
+public:
+    bool configEnable = false; // configure buffers in use
+    bool dbOverlap = false;
+    qint32 configBufT1 = 0;
+    qint32 configBufT2 = 0;
+    qint32 configBufT3 = 0;
+    qint32 advShiftT2 = 0; // shutter advance, 0 to 3
+    qint32 advShiftT3 = 0;
+    qint32 advShiftT4 = 0;
+
+    explicit Vek_113(int typeCode);
+};
+
+class Vek_111 : public CFamilyBase, public DarkRowOptions {
+public:
+    bool companding = false;
+
+    explicit Vek_111(int typeCode);
+};
+
+class Vek_123 : public CFamilyBase, public ExposureRatios {
+public:
+    qint32 otpRev = 0;
+    qint32 custRev = 0;
+
+    // Field of view of context A after the timing step.
+    qint32 fovRows = 0;
+    qint32 fovCols = 0;
+    double fovPercentResult = 0.0;
+    double aspectRatioResult = 0.0;
+
+    // Raw-image format of the preset file.
+    double rawMasterClock = 0.0; // MHz
+    qint32 rawHdrFlag = 0;
+    qint32 rawExposureCount = 1;
+    qint32 rawWidth = 0;
+    qint32 rawHeight = 0;
+    qint32 rawBayer = 0;
+
+    explicit Vek_123(int typeCode);
+
+    void PLL_Caluate();
+    // Preset-file sections; every element carries its own line end.
+    QStringList GetSequencer(QString configPath) const;
+    QStringList GetDefaultSetting(QString configPath) const;
+};
+
+class Vek_135 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
+public:
+    qint32 useCaseIndex = 0;
+
+    explicit Vek_135(int typeCode);
+
+    void CalculateScaledPLL();
+    QStringList GetSequencer(QString configPath) const;
+};
+
+class Vek_110 : public CFamilyBase, public HdrRowFields, public ExposureRatios, public DarkRowOptions {
+public:
+    qint32 superExp = 0; // super-exposure code: 0, 5 or 6
+
+    explicit Vek_110(int typeCode);
+};
+
+class Vek_114 : public CFamilyBase, public ExposureRatios {
+public:
+    explicit Vek_114(int typeCode);
+
+    void CalculatePLL(int interfaceIndex);
+};
+
+class Vek_132 : public CFamilyBase, public AdvParamOption, public ScalerOptions {
+public:
+    bool shortSeq = false;    // quiet sample
+    qint32 useCasePreset = 0; // line length preset by use case, 0 = none
+
+    explicit Vek_132(int typeCode);
+};
+
+// The four-exposure HDR sensor; its ratios are plain factors (2^exponent).
+class Vek_138 : public CFamilyBase, public AdvParamOption {
+public:
+    qint32 useCaseIndex = 0;
+    qint32 numExposures = 1;
+    qint32 t1ExpRows = 0;
+    qint32 t2ExpRows = 0;
+    qint32 t3ExpRows = 0;
+    qint32 t4ExpRows = 0;
+    qint32 t1T2Ratio = 1;
+    qint32 t2T3Ratio = 1;
+    qint32 t3T4Ratio = 1;
+    qint32 middleIntTime = 0;
+    bool otherLineTime = false;
+    bool txLatch = false;
+    qint32 analogTestCols = 0; // pixels
+    qint32 rowNoiseCols = 0;   // pixels
+    qint32 outputBits = 12;
+
+    explicit Vek_138(int typeCode);
+
+    void CalculatePLLMode(int mode);
+};
+
+class Vek_119 : public CFamilyBase, public DarkRowOptions {
+public:
+    explicit Vek_119(int typeCode);
+};
+
+class Vek_128 : public CFamilyBase, public ExposureRatios, public DarkRowOptions {
+public:
+    explicit Vek_128(int typeCode);
+
+    // Descriptor rows in use.
+    int NumberOfRegisters() const;
+    // Position in bitDepthChoices the PLL panel starts with.
+    static int getDefaultBitDepthIndex();
+    // Default target clock in MHz (a clock, despite the name).
+    double getDefaultPixelClockIndex() const;
+};
+
+// One region of interest of Drav_102: six 16-bit values (x start, x size,
+// y start, y size, x scale, y scale) held by the family object and reached
+// through pointers, so the record always reads the family's live values.
+class DravRoi {
+public:
+    enum { FieldCount = 6 };
+
+    explicit DravRoi(quint16 *values);
+
+    // Value of field 0..5; 0 for any other field.
+    uint roiValue(int field) const;
+    // Stores the low 16 bits of value; any other field is ignored.
+    void setRoiValue(int field, int value);
+
+private:
+    quint16 *m_fields[FieldCount];
+};
+
+class Drav_102 : public CFamilyBase {
+    // Values of the two regions; declared first so that the records below can
+    // point into it.
+    quint16 m_roiStore[2][DravRoi::FieldCount] = {{0, 280, 0, 280, 16, 16}, {0, 560, 0, 560, 16, 16}};
+
+public:
+    bool binXOnly = false; // column binning
+    bool binning = false;  // row binning
+    double intgTime = 0.0; // ms, held once for the sensor
+    qint32 scaleM = 16;    // scaling dividend; scale = scaleM / 16
+    qint32 fbMode = 0;     // frame buffer: 0 off, 1 regions of interest, 2 slow MIPI
+    DravRoi roi[2];
+
+    explicit Drav_102(int typeCode);
+
+    // Skip indices 0, 1, 2 (1:1, 1:2, 1:4); any other index is rejected.
+    void setXSkipIndex(int index);
+    void setYSkipIndex(int index);
+    int getXSkipIndex() const { return m_xSkipIndex; }
+    int getYSkipIndex() const { return m_ySkipIndex; }
+    void setXscale(bool on) { m_xScale = on; }
+    void setYscale(bool on) { m_yScale = on; }
+    bool isXscale() const { return m_xScale; }
+    bool isYscale() const { return m_yScale; }
+
+    // installed true: rows to install; false: rows in use (never more).
+    int NumberOfRegisters(bool installed) const;
+    static int getDefaultBitDepthIndex();
+    double getDefaultPixelClockIndex() const;
+
+private:
+    int m_xSkipIndex = 0;
+    int m_ySkipIndex = 0;
+    bool m_xScale = false;
+    bool m_yScale = false;
+};
+
+class Drav_101 : public CFamilyBase, public AdvParamOption, public LengthPresets {
+public:
+    explicit Drav_101(int typeCode);
+};
+
+class Vek_120 : public CFamilyBase, public AdvParamOption, public LengthPresets {
+public:
+    qint32 useCaseIndex = -1; // the use case the preset was taken for, -1 before the first
+
+    explicit Vek_120(int typeCode);
+};
+
+class Vek_146 : public CFamilyBase, public ExposureRatios, public DarkRowOptions {
+public:
+    explicit Vek_146(int typeCode);
+};
+
+// ---------------------------------------------------------------------------
+// Form-based families: their inputs and results are variables bound to
+// widgets by name; the member names are the binding names.
+
+class Vek_125 : public CFormFamily {
+public:
+    GUIVAR_T InputFreq;  // also bound as "dSpinPLL_Input"
+    GUIVAR_T SystemFreq; // also bound as "dSpinPLL_Target"
+    GUIVAR_T PLL1Div1;
+    GUIVAR_T PLL1Mult;
+    GUIVAR_T VCO1Freq;
+    GUIVAR_T PLL1Div2;
+    GUIVAR_T PLL1Div3;
+    GUIVAR_T PixelDiv;
+    GUIVAR_T PixelFreq;
+    GUIVAR_T PLL2Div1;
+    GUIVAR_T PLL2Mult;
+    GUIVAR_T VCO2Freq;
+    GUIVAR_T PLL2Div2;
+    GUIVAR_T SerialFreq;
+    GUIVAR_T Bits;
+    GUIVAR_T WordFreq;
+    GUIVAR_T MIPILane2;
+    GUIVAR_T MIPICont;
+    GUIVAR_T IntgTime;
+    GUIVAR_T Rows;
+    GUIVAR_T Cols;
+
+    explicit Vek_125(int typeCode);
+
+    void InitDefaults(QString configPath);
+    virtual void PllUpdate();
+    virtual void ResultsUpdate(int context);
+    void RegisterUpdate(int context);
+};
+
+class Murn_102 : public CFormFamily {
+public:
+    GUIVAR_T checkRowSkipping;
+    GUIVAR_T spinRows;
+    GUIVAR_T spinCols;
+    GUIVAR_T dSpinPLL_Input;
+
+    explicit Murn_102(int typeCode);
+
+    void InitDefaults(QString configPath);
+    void Calculate();
+};
+
+class Murn_104 : public CFormFamily {
+public:
+    GUIVAR_T checkSkipping;
+    GUIVAR_T spinRows;
+    GUIVAR_T spinCols;
+    GUIVAR_T dSpinPLL_Input;
+    GUIVAR_T dSpinPLL_Target;
+    GUIVAR_T PLL_VCO;
+    GUIVAR_T PLL_N;
+    GUIVAR_T PLL_M;
+    GUIVAR_T checkBypass;
+    GUIVAR_T checkUseMinFreq;
+    qint32 useCaseIndex = 0;
+
+    explicit Murn_104(int typeCode);
+
+    void InitDefaults(QString configPath);
+    void Calculate();
+};
+
+// ---------------------------------------------------------------------------
+// Plain families.
+
+class Zelt : public CPlainFamily {
+public:
+    qint32 maxIntgTime = 0; // integration-time range of the current settings, us
+    qint32 minIntgTime = 0;
+
+    explicit Zelt(int typeCode);
+
+    void CalculatePLL(int catalogueIndex);
+    void CalculateTiming(int context, bool keepFrame, bool extendForIntegration);
+};
+
+// The radar configuration of Holv_101: thirteen values that a use case or the
+// PLL panel fills. They are the same storage as the PLL-block fields the
+// calculation reads, so whichever wrote last is what counts.
+struct HolvConfigBlock {
+    qint32 &bitsPerSample;  // pll.opBits: 12 or 14
+    qint32 &decimation;     // pll.interfaceIndex: code 0, 2, 4, 6
+    qint32 &chirpResetTime; // pll.pllP4, us
+    qint32 &chirpRampTime;  // pll.pllP5, us
+    double &freqMin;        // pll.pllTargetOp, GHz
+    qint32 &slope;          // pll.mpDiv, MHz/us
+    double &adcStartTime;   // pll.pllVco2, us
+    qint32 &adcSamples;     // pll.pllN2
+    qint32 &adcClock;       // pll.phyCd, MHz: 60 or 30
+    qint32 &mipiWordClock;  // pll.outPort, MHz: 60 or 30
+    qint32 &chirpsPerFrame; // pll.pllWcd
+    bool &elevation;        // pll.twoPixBits
+    bool &tdmMimo;          // pll.custRev
+};
+
+class Holv_101 : public CPlainFamily {
+public:
+    qint32 useCaseIndex = 0;
+    HolvConfigBlock configBlock;
+
+    explicit Holv_101(int typeCode);
+
+    void CalculateConfig(int context);
+    // Preset-file lines; every element carries its own line end.
+    QStringList AddStateVars() const;
+    QStringList GetAppendant(QString configPath) const;
+};
