@@ -1,4 +1,7 @@
-// Process start-up: command line, application object, main window, chooser.
+// Process start-up: automation switches, application object, main window and
+// the start-up chooser.
 #pragma once
 
-int palladorMain(int argc, char *argv[]);
+// Runs the program. afterAppCreated, when given, runs right after the
+// application object exists (test drivers install their helpers there).
+int palladorMain(int argc, char *argv[], void (*afterAppCreated)() = nullptr);

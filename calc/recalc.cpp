@@ -1,0 +1,20 @@
+// The calculation: per-context initialisation, recalculation, PLL results
+// and warning colours.
+#include "pallador.h"
+
+void Pallador::initContext(int context)
+{
+    currentContext = context;
+}
+
+void Pallador::recalc(bool)
+{
+}
+
+void Pallador::gatherPllResults()
+{
+}
+
+void Pallador::showWarnings()
+{
+}

@@ -1,0 +1,25 @@
+#include "installdir.h"
+
+#include <QErrorMessage>
+
+#include <cstdlib>
+
+QString requireInstallDir()
+{
+    if (!qEnvironmentVariableIsSet("QI_HOME")) {
+        QErrorMessage message;
+        message.setWindowTitle(QStringLiteral("Pallador"));
+        message.setModal(true);
+        message.showMessage(QStringLiteral("Can't find Quorsen Image Directory"));
+        message.exec();
+        std::exit(1);
+    }
+    return QString::fromUtf8(qgetenv("QI_HOME"));
+}
+
+QString joinInstallPath(const QString &folder, const QString &relative)
+{
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
+        return folder + relative;
+    return folder + QLatin1Char('/') + relative;
+}

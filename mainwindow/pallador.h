@@ -1,0 +1,465 @@
+// The main window: it holds the program's whole working state (form, library
+// facade, configuration reader, register rows, every input setting, results,
+// texts, output options and the widgets of the loaded option forms).
+//
+// Member functions live in the source files of the part of the program that
+// owns them: mainwindow/ (construction, services, window state, input slots),
+// setup/ (sensor set-up), calc/ (calculation), output/ (register view and
+// files), panels/ (option panels).
+#pragma once
+
+#include "calvex_records.h"
+#include "regtables.h"
+#include "ui_Pallador.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+class CCalvex;
+class CGuiVars;
+class CRegisterDataIO;
+class StartUp;
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QGridLayout;
+class QLabel;
+class QPixmap;
+class QRadioButton;
+class QScrollArea;
+class QSpinBox;
+class QTextEdit;
+
+// Value types of two informational properties; they declare no values.
+enum PLL_PARAMS : int {};
+enum IMG_PARAMS : int {};
+
+class Pallador : public QMainWindow {
+    Q_OBJECT
+
+public:
+    enum { RegRowCapacity = 200 };
+
+    explicit Pallador(QString configFile, QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+    ~Pallador() override;
+
+    QString getInstallDir();
+    // installDir joined with a path below it ("/" inserted when installDir is
+    // not empty and does not end with a separator).
+    QString installPath(const QString &relative) const;
+    QString getVersionString();
+    QWidget *loadForm(QWidget *parent, QString path);
+    int findSensorIndex(QString name);
+
+    void restoreWindowState();
+    void setToolTips();
+
+    // Sensor set-up.
+    void loadConfigFile(QString path);
+
+    // Calculation.
+    void initContext(int context);
+    void recalc(bool pllChanged);
+    void gatherPllResults();
+    void showWarnings();
+
+    // Register view and panes.
+    void initRegisterTable();
+    void updateRegisterTable();
+    void showResultText(QTextEdit *pane);
+    void updateTimingDiagram();
+
+    // Objects and references.
+    StartUp *startUp = nullptr;
+    Ui_PalladorClass ui;
+    CCalvex *calvex = nullptr;
+    CRegisterDataIO *dataIO = nullptr;
+    REGS_DESC_T regs[RegRowCapacity];
+    PLL_PARAMS pllEnum{};
+    IMG_PARAMS imgEnum{};
+    CTimingGeometry timingGeometry;
+    CGuiVars *guiVars = nullptr;
+    GUIVAR_T *releasedVar = nullptr;
+    bool busy = false;
+    CContextParams *varCtxParams = nullptr;
+    CCalcResults *varResults = nullptr;
+    QString *presetHeader = nullptr;
+    QString *presetPllSection = nullptr;
+    QString *presetTimingSection = nullptr;
+    QString iniPath;
+    QString cfgPath;
+    QString configPath;
+    QString installDir;
+
+    // Sensor bookkeeping.
+    int sensorIndex = -1;
+    int regCount = 0;
+    int contextCount = 1;
+    int testCaseIndex = 0;
+    int revIndex = 0;
+    int presetUseCase = 0;
+
+    // Per-context settings (0 A, 1 B, 2 C) and single option flags.
+    double maxFps[3] = {};
+    double minFps[3] = {5.0, 5.0, 5.0};
+    double intgTime[3] = {1.0, 1.0, 1.0};
+    double intgTime2[3] = {};
+    double intgTime3[3] = {};
+    double intgTime4[3] = {};
+    double dfs1[3] = {7.0, 7.0, 7.0};
+    double dfs2[3] = {6.0, 6.0, 6.0};
+    bool mirror[3] = {};
+    bool flip[3] = {};
+    bool variableFps[3] = {};
+    bool discreteFps[3] = {};
+    bool highSpeed[3] = {};
+    bool useFov[3] = {};
+    bool advParamOn[3] = {};
+    bool aspectRatioFlag[3] = {};
+    bool txLatch[3] = {};
+    bool shortSeq = false;
+    bool activateAll = false;
+    bool digitalCC = false;
+    bool oddClkRatio = false;
+    bool configEnable = false;
+    bool dbOverlap = false;
+    bool trigger = false;
+    bool slaveMode = false;
+    int useCaseIndex[3] = {};
+    int currentContext = 0;
+    double goProMode[3] = {};
+    double fovPercent[3] = {90.91, 90.91, 90.91};
+    int binning[3] = {};
+    int binXOnly[3] = {};
+    int binSF[3] = {};
+    int skipping[3] = {};
+    int skippingY[3] = {};
+    int bin2Skip2[3] = {};
+    int socCols[3] = {};
+    int socRows[3] = {};
+    int cols[3] = {};
+    int rows[3] = {};
+    int fovCols[3] = {};
+    int fovRows[3] = {};
+    int fovX[3] = {};
+    int fovY[3] = {};
+    int otherLineTime[3] = {};
+    int lowPower[3] = {};
+    int hdrMode[3] = {};
+    int interleave[3] = {};
+    int lineInterleave[3] = {};
+    int lineComboMode[3] = {};
+    int lfmMode[3] = {};
+    int spareCtxOption[3] = {};
+    int cif[3] = {};
+    int hd720p[3] = {};
+    int cropping[3] = {};
+    int centering[3] = {};
+    int aspectRatio[3] = {};
+    int fifo[3] = {20, 20, 20};
+    int outFormat[3] = {};
+    int imageType[3] = {};
+    int numExposures[3] = {2, 2, 2};
+    int maxExposures[3] = {2, 2, 2};
+    int t1ExpRows[3] = {};
+    int t2ExpRows[3] = {4, 4, 4};
+    int t3ExpRows[3] = {2, 2, 2};
+    int t4ExpRows[3] = {1, 1, 1};
+    int t1T2Ratio[3] = {2, 2, 2};
+    int t2T3Ratio[3] = {2, 2, 2};
+    int t3T4Ratio[3] = {2, 2, 2};
+    int t4T5Ratio[3] = {};
+    int middleIntTime[3] = {};
+    int fixedLineLength[3] = {2144, 2144, 2144};
+    int embedDataRows[3] = {};
+    int statsDataRows[3] = {};
+    int topDigitalRows[3] = {1, 1, 1};
+    int botAnalogRows[3] = {1, 1, 1};
+    int scaler[3] = {};
+    int sMode[3] = {};
+    int scaleM[3] = {16, 16, 16};
+    int ccRow[3] = {2, 2, 2};
+    int blankType[3] = {};
+    int userVBlank[3] = {500, 500, 500};
+    int userHBlank[3] = {500, 500, 500};
+    quint32 warnings[3] = {};
+    QString ctxPresetText[3];
+    QString ctxDisplayText[3];
+
+    // Single option values.
+    int minLines = 1194;
+    int combi = 1;
+    int fovWindow[4] = {};
+    int borderPixels = 0;
+    int fpOptions[16] = {};
+    int adcMode[3] = {};
+    int lastReadMode = 1;
+    int configBufLimit = 68;
+    int configBufT1 = 56;
+    int configBufT2 = 8;
+    int configBufT3 = 3;
+    int advShiftT2 = 1;
+    int advShiftT3 = 1;
+    int advShiftT4 = 1;
+    int analogTestCols = 2;
+    int rowNoiseCols = 2;
+    int superExp = 0;
+
+    // PLL settings.
+    bool pllBypass = false;
+    bool pllMinFreq = false;
+    bool useStdTemplate = false;
+    bool pllPreScale = false;
+    bool twoClkPerPix = false;
+    bool pllAutoAdjust = false;
+    bool fastClock = false;
+    double pllInput = 0.0;
+    double pllTarget = 0.0;
+    double pllTargetOp = 0.0;
+    double pllVco = -1.0;
+    double pllVco2 = -1.0;
+    int interfaceIndex = 0;
+    int pllN = -1;
+    int pllM = -1;
+    int pllN2 = -1;
+    int pllM2 = -1;
+    int presetPllM = 0;
+    int pllP1 = -1;
+    int pllP4 = -1;
+    int pllP5 = -1;
+    int pllWcd = -1;
+    int pllI2C = 0;
+    int opBits = -1;
+    int lanes = -1;
+    int vtDiv = -1;
+    int mpDiv = 0;
+    int twoPixBits = 0;
+    int outPort = 0;
+    int phyCd = 0;
+    int custRev = 1170;
+    int otpRev = 1;
+    QString pllPresetText;
+    QString pllDisplayText;
+    QStringList interfaceList;
+
+    // PLL results gathered after each calculation.
+    double resInputClock = 0.0;
+    double resPixClock = 0.0;
+    double resOutClock = 0.0;
+    double resVcoClock = 0.0;
+    double resSerialClock = 0.0;
+    double resAuxClock = 0.0;
+    int resN = 0;
+    int resM = 0;
+    int resP = 0;
+    int resP2 = 0;
+    int resP4 = 0;
+    int resP5 = 0;
+    int resAuxDiv = 0;
+    int resWcd = 0;
+
+    // Output options and firmware-variable access.
+    bool embedData = true;
+    bool embedStat = true;
+    bool darkRows = false;
+    bool darkCols = false;
+    bool atrRows = false;
+    bool dtrRows = false;
+    bool mipiCont = false;
+    bool companding = false;
+    bool mipiHeader = false;
+    bool useReg = false;
+    bool useFixLLpck = false;
+    bool outputTiming = true;
+    bool outputPll = true;
+    int varAccessMode = 1;
+    int stdTemplateAvail = 0;
+    int varAddrReg = 0x098E;
+    int varDataReg = 0x0990;
+
+    // Option panels.
+    bool advFormLoaded[2] = {};
+    QWidget *advForm[2] = {};
+
+    // Widgets of the context option forms (element 0 A, element 1 B).
+    QCheckBox *checkBinning[2] = {};
+    QCheckBox *checkBin2Skip2[2] = {};
+    QCheckBox *checkBinXonly[2] = {};
+    QCheckBox *checkBinSF[2] = {};
+    QCheckBox *checkSkipping[2] = {};
+    QCheckBox *checkCentering[2] = {};
+    QCheckBox *checkAspectRatio[2] = {};
+    QCheckBox *checkLowPower[2] = {};
+    QCheckBox *checkHighSpeed[2] = {};
+    QCheckBox *checkCropping[2] = {};
+    QCheckBox *checkOtherLineTime[2] = {};
+    QCheckBox *checkHDR[2] = {};
+    QCheckBox *checkTxLatch = nullptr;
+    QCheckBox *checkUseFOV[2] = {};
+    QCheckBox *checkShortSeq[2] = {};
+    QCheckBox *xScaling = nullptr;
+    QCheckBox *yScaling = nullptr;
+    QSpinBox *spinSocR = nullptr;
+    QSpinBox *spinSocC = nullptr;
+    QSpinBox *spinFovR[2] = {};
+    QSpinBox *spinFovC[2] = {};
+    QSpinBox *spinFovY[2] = {};
+    QSpinBox *spinFovX[2] = {};
+    QSpinBox *spinRows[2] = {};
+    QSpinBox *spinCols[2] = {};
+    QSpinBox *spinColSub[2] = {};
+    QSpinBox *spinRowSub[2] = {};
+    QSpinBox *spinReadMode = nullptr;
+    QSpinBox *spinReadMode_Y = nullptr;
+    QSpinBox *spinScaler = nullptr;
+    QSpinBox *spinSMode = nullptr;
+    QSpinBox *spinScaleM = nullptr;
+    QSpinBox *spinBorderPixels = nullptr;
+    QComboBox *comboADCMode[2] = {};
+    QComboBox *comboOutFormat[2] = {};
+    QComboBox *comboCCRow[2] = {};
+    QComboBox *comboReadMode[2] = {};
+    QComboBox *comboNumExp = nullptr;
+    QComboBox *comboColSkip[2] = {};
+    QComboBox *comboRowSkip[2] = {};
+    QComboBox *fbMode = nullptr;
+    QSpinBox *roi0Spin[6] = {};
+    QSpinBox *roi1Spin[6] = {};
+    QCheckBox *checkInterleave[2] = {};
+    QCheckBox *checkLineInterleave[2] = {};
+    QCheckBox *checkLineComboMode[2] = {};
+    QCheckBox *checkPadding[2] = {};
+    QCheckBox *checkDarkRowsB = nullptr;
+    QCheckBox *checkDarkColsB = nullptr;
+    QLabel *labelT1T2 = nullptr;
+    QLabel *labelT2T3 = nullptr;
+    QLabel *labelT3T4 = nullptr;
+    QLabel *labelOverFlow = nullptr;
+    QScrollArea *scrollAreaFOV = nullptr;
+    QComboBox *comboMax_nExposure = nullptr;
+    QPixmap *fovPixmap = nullptr;
+    QComboBox *comboOperMode = nullptr;
+    QDoubleSpinBox *dSpinDfs[2] = {};
+    QDoubleSpinBox *go_pro_3x3 = nullptr;
+    QComboBox *comboAspectRatio = nullptr;
+    QDoubleSpinBox *dSpinFovPercent = nullptr;
+    QCheckBox *checkConfigBuf = nullptr;
+    QCheckBox *checkOverlayRW = nullptr;
+    QSpinBox *spinConfigBuf_T1 = nullptr;
+    QSpinBox *spinConfigBuf_T2 = nullptr;
+    QSpinBox *spinConfigBuf_T3 = nullptr;
+    QSpinBox *spinShAdv_T2 = nullptr;
+    QSpinBox *spinShAdv_T3 = nullptr;
+    QSpinBox *spinShAdv_T4 = nullptr;
+    QCheckBox *checkTrigger = nullptr;
+    QRadioButton *radioMaster = nullptr;
+    QRadioButton *radioSlave = nullptr;
+    QSpinBox *dspinFixLLpck = nullptr;
+    QCheckBox *checkAtr_Rows = nullptr;
+    QCheckBox *checkDtr_Rows = nullptr;
+    QCheckBox *checkUse_Reg = nullptr;
+    QCheckBox *checkFixLLpck = nullptr;
+    QComboBox *comboEmbedData_Rows = nullptr;
+    QComboBox *comboStatsData_Rows = nullptr;
+    QCheckBox *checkDigitalCC = nullptr;
+    QComboBox *comboDTR = nullptr;
+    QComboBox *comboATR = nullptr;
+    QComboBox *comboCust_Rev = nullptr;
+    QComboBox *comboOverFlow = nullptr;
+    QDoubleSpinBox *dSpinIntgTime[2] = {};
+    QDoubleSpinBox *dSpinIntgTime2 = nullptr;
+    QDoubleSpinBox *dSpinIntgTime3 = nullptr;
+    QDoubleSpinBox *dSpinIntgTime4 = nullptr;
+    QSpinBox *spinT1 = nullptr;
+    QSpinBox *spinT2 = nullptr;
+    QSpinBox *spinT3 = nullptr;
+    QSpinBox *spinT4 = nullptr;
+    QSpinBox *spinT1_T2 = nullptr;
+    QSpinBox *spinT2_T3 = nullptr;
+    QSpinBox *spinT3_T4 = nullptr;
+    QSpinBox *spinMIT = nullptr;
+    QComboBox *comboT1T2 = nullptr;
+    QComboBox *comboT2T3 = nullptr;
+    QComboBox *comboT3T4 = nullptr;
+    QSpinBox *spinFP[16] = {};
+    QCheckBox *checkActivateAll = nullptr;
+    bool pllFormLoaded = false;
+
+    // Widgets of the advanced PLL form.
+    QCheckBox *checkPLL_Bypass = nullptr;
+    QCheckBox *checkPLL_P1 = nullptr;
+    QCheckBox *checkPLL_P4 = nullptr;
+    QCheckBox *checkPLL_P5 = nullptr;
+    QCheckBox *checkPLL_WCD = nullptr;
+    QCheckBox *checkPLL_I2C = nullptr;
+    QCheckBox *checkPLL_MinFreq = nullptr;
+    QCheckBox *checkPLL_PreScale = nullptr;
+    QDoubleSpinBox *dSpinPLL_OutRate = nullptr;
+    QComboBox *comboPLL_Bits = nullptr;
+    QSpinBox *spinPLL_VtDiv = nullptr;
+    QSpinBox *spinPLL_MPDiv = nullptr;
+    QComboBox *comboPLL_P1 = nullptr;
+    QSpinBox *spinPLL_P4 = nullptr;
+    QSpinBox *spinPLL_P5 = nullptr;
+    QSpinBox *spinPLL_WCD = nullptr;
+    QSpinBox *spinPLL_I2C = nullptr;
+    QWidget *pllForm = nullptr;
+    QLabel *labelPLL_InClk = nullptr;
+    QLabel *labelPLL_M = nullptr;
+    QLabel *labelPLL_N = nullptr;
+    QLabel *labelPLL_P = nullptr;
+    QLabel *labelPLL_P2 = nullptr;
+    QLabel *labelPLL_PixClk = nullptr;
+    QLabel *labelPLL_MipiClk = nullptr;
+    QLabel *labelPLL_OutClk = nullptr;
+    QLabel *labelPllImage = nullptr;
+    QComboBox *comboPLL_InterMode = nullptr;
+    QComboBox *comboPLL_Lanes = nullptr;
+    QComboBox *comboPLL_REV = nullptr;
+    QCheckBox *check2ClkPix = nullptr;
+    QCheckBox *checkUseDataRate = nullptr;
+    QCheckBox *checkCombi = nullptr;
+    QCheckBox *checkPLL_EmbedData = nullptr;
+    QCheckBox *checkPLL_EmbedStat = nullptr;
+    QCheckBox *checkPLL_MIPICont = nullptr;
+    QCheckBox *checkPLL_MIPIHeader = nullptr;
+    QCheckBox *checkPLL_DarkRows = nullptr;
+    QCheckBox *checkPLL_DarkCols = nullptr;
+    QCheckBox *checkCompand = nullptr;
+    QSpinBox *spinPLL_N2 = nullptr;
+    QSpinBox *spinPLL_M2 = nullptr;
+    QSpinBox *spinPLL_VCO2 = nullptr;
+    QDoubleSpinBox *dSpinPLL_VCO2 = nullptr;
+    QCheckBox *checkPLL_N2 = nullptr;
+    QCheckBox *checkPLL_M2 = nullptr;
+    QCheckBox *checkPLL_VCO2 = nullptr;
+    QComboBox *combo2pixBits = nullptr;
+    QComboBox *comboOutPort = nullptr;
+    QCheckBox *check16b8bits = nullptr;
+    QCheckBox *checkIme = nullptr;
+    QCheckBox *checkSDRMode = nullptr;
+    QComboBox *comboPLL_PhyType = nullptr;
+    QGridLayout *advLayout = nullptr;
+    QWidget *widgetKeepsync = nullptr;
+    QCheckBox *keepSyncCheckBox = nullptr;
+    QLabel *keepSyncClockLabel = nullptr;
+    QLabel *pCKLabel = nullptr;
+    QLabel *fLLabel = nullptr;
+    QDoubleSpinBox *dbspbxKeepSyncClock = nullptr;
+    QSpinBox *pCKSpinBox = nullptr;
+    QSpinBox *fLSpinBox = nullptr;
+    QSpinBox *spinOTPRev = nullptr;
+
+private slots:
+    // View toggles and window state.
+    void on_actionToolBar_triggered();
+    void on_actionPLL_triggered();
+    void on_actionImage_A_triggered();
+    void on_actionImage_B_triggered();
+    void on_actionImage_C_triggered();
+    void on_actionTiming_triggered();
+    void on_checkRegList_clicked();
+    void on_actionSave_State_triggered();
+};

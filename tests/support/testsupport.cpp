@@ -1,0 +1,147 @@
+#include "testsupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QErrorMessage>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTextEdit>
+
+FixtureInstall::FixtureInstall()
+{
+    m_hadHome = qEnvironmentVariableIsSet("QI_HOME");
+    m_oldHome = qgetenv("QI_HOME");
+    QDir top(m_dir.path());
+    for (const char *folder : {"bin/cfg_pallador", "apps", "apps_data", "doc"})
+        top.mkpath(QString::fromLatin1(folder));
+    // The main window's sensor list reads apps/cfg_pallador: the same files.
+    QFile::link(top.filePath(QStringLiteral("bin/cfg_pallador")), top.filePath(QStringLiteral("apps/cfg_pallador")));
+    qputenv("QI_HOME", root().toUtf8());
+    const QString settings = top.filePath(QStringLiteral("settings"));
+    top.mkpath(settings);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
+}
+
+FixtureInstall::~FixtureInstall()
+{
+    if (m_hadHome)
+        qputenv("QI_HOME", m_oldHome);
+    else
+        qunsetenv("QI_HOME");
+}
+
+QString FixtureInstall::root() const
+{
+    return m_dir.path() + QLatin1Char('/');
+}
+
+QString FixtureInstall::configFolder() const
+{
+    return root() + QStringLiteral("bin/cfg_pallador");
+}
+
+QString FixtureInstall::samplesRoot()
+{
+    const QString fromEnv = QString::fromUtf8(qgetenv("PALLADOR_SAMPLES"));
+    return fromEnv.isEmpty() ? QStringLiteral(PALLADOR_SOURCE_DIR "/samples/") : fromEnv;
+}
+
+QString FixtureInstall::addSample(const QString &fileName)
+{
+    const QString target = configFolder() + QLatin1Char('/') + fileName;
+    QFile::remove(target);
+    QFile::copy(samplesRoot() + QStringLiteral("bin/cfg_pallador/") + fileName, target);
+    return target;
+}
+
+QString FixtureInstall::writeConfig(const QString &fileName, const QByteArray &content)
+{
+    const QString target = configFolder() + QLatin1Char('/') + fileName;
+    QFile f(target);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(content);
+    return target;
+}
+
+DialogResponder::DialogResponder()
+{
+    m_timer.setInterval(20);
+    connect(&m_timer, &QTimer::timeout, this, &DialogResponder::poll);
+    m_timer.start();
+}
+
+void DialogResponder::then(Handler handler)
+{
+    m_handlers.append(std::move(handler));
+}
+
+DialogResponder::Handler DialogResponder::accept()
+{
+    return [](QWidget *dialog) {
+        if (auto box = qobject_cast<QMessageBox *>(dialog)) {
+            QAbstractButton *button = box->defaultButton() ? static_cast<QAbstractButton *>(box->defaultButton())
+                                                           : box->buttons().value(0);
+            if (button) {
+                button->click();
+                return;
+            }
+        }
+        if (auto d = qobject_cast<QDialog *>(dialog))
+            d->accept();
+    };
+}
+
+DialogResponder::Handler DialogResponder::reject()
+{
+    return [](QWidget *dialog) {
+        if (auto d = qobject_cast<QDialog *>(dialog))
+            d->reject();
+    };
+}
+
+DialogResponder::Handler DialogResponder::clickButton(const QString &text)
+{
+    return [text](QWidget *dialog) {
+        for (QAbstractButton *b : dialog->findChildren<QAbstractButton *>()) {
+            if (b->text().remove(QLatin1Char('&')) == text) {
+                b->click();
+                return;
+            }
+        }
+        if (auto d = qobject_cast<QDialog *>(dialog))
+            d->reject();
+    };
+}
+
+QString DialogResponder::dialogText(QWidget *dialog)
+{
+    if (auto box = qobject_cast<QMessageBox *>(dialog))
+        return box->text();
+    if (auto error = qobject_cast<QErrorMessage *>(dialog)) {
+        if (auto edit = error->findChild<QTextEdit *>())
+            return edit->toPlainText();
+    }
+    QStringList texts;
+    for (QLabel *label : dialog->findChildren<QLabel *>()) {
+        if (!label->text().isEmpty())
+            texts << label->text();
+    }
+    return texts.join(QLatin1Char(' '));
+}
+
+void DialogResponder::poll()
+{
+    QWidget *dialog = QApplication::activeModalWidget();
+    if (!dialog || dialog == m_handled || !dialog->isVisible())
+        return;
+    m_handled = dialog;
+    m_seen << dialog->windowTitle() + QLatin1Char('|') + dialogText(dialog);
+    Handler handler = m_handlers.isEmpty() ? accept() : m_handlers.takeFirst();
+    handler(dialog);
+}
