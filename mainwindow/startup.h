@@ -3,7 +3,7 @@
 // with a second list, and offers Browse and Cancel.
 #pragma once
 
-#include "ui_StartUp.h"
+#include "ui_StartUpDialog.h"
 
 #include <QDialog>
 #include <QList>
