@@ -81,7 +81,8 @@ QWidget *Pallador::loadForm(QWidget *parent, QString path)
 {
     QUiLoader loader;
     QFile file(path);
-    file.open(QIODevice::ReadOnly);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
     QWidget *form = loader.load(&file, parent);
     file.close();
     return form;
