@@ -1,12 +1,21 @@
-// Construction of the family objects and their family-specific operations.
+// Construction of the family objects and their family-specific behaviour.
 //
 // Each constructor names the register-descriptor table of its type code. The
-// operations keep the object in a defined state and return the values the
-// object holds; the clock, timing and register arithmetic is done by the
-// calculation engine.
+// generic arithmetic (PLL, timing, warnings, registers, texts) is the
+// engine's; what differs per family is here: presets, exposure rules, extra
+// rows, anchored register values, second clocks and named operations.
 #include "families.h"
 
+#include "engine/registers.h"
+#include "engine/warnings.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <cmath>
 #include <cstddef>
+#include <cstring>
+
+using namespace calvex;
 
 namespace {
 
@@ -20,8 +29,8 @@ template <class Family> struct VarDefault {
     bool checked;
 };
 
-template <class Family, std::size_t N>
-void applyVarDefaults(Family &family, const VarDefault<Family> (&table)[N]) {
+template <class Family, std::size_t N> void applyVarDefaults(Family &family, const VarDefault<Family> (&table)[N])
+{
     for (const VarDefault<Family> &d : table) {
         GUIVAR_T &v = family.*(d.var);
         v.min = d.min;
@@ -36,26 +45,16 @@ void applyVarDefaults(Family &family, const VarDefault<Family> (&table)[N]) {
 // / 1 / 5 = 192 MHz system clock, / 2 = 96 MHz pixel clock; the MIPI PLL
 // runs at 960 MHz with 10 bits per word.
 const VarDefault<Vek_125> kVek125Vars[] = {
-    {&Vek_125::InputFreq, 6.0, 64.0, 0.1, 24.0, false},
-    {&Vek_125::SystemFreq, 1.0, 400.0, 0.1, 192.0, false},
-    {&Vek_125::PLL1Div1, 1.0, 63.0, 1.0, 2.0, false},
-    {&Vek_125::PLL1Mult, 1.0, 255.0, 1.0, 80.0, false},
-    {&Vek_125::VCO1Freq, 320.0, 1280.0, 0.1, 960.0, false},
-    {&Vek_125::PLL1Div2, 1.0, 63.0, 1.0, 1.0, false},
-    {&Vek_125::PLL1Div3, 1.0, 63.0, 1.0, 5.0, false},
-    {&Vek_125::PixelDiv, 2.0, 2.0, 1.0, 2.0, false},
-    {&Vek_125::PixelFreq, 0.5, 200.0, 0.1, 96.0, false},
-    {&Vek_125::PLL2Div1, 1.0, 63.0, 1.0, 2.0, false},
-    {&Vek_125::PLL2Mult, 1.0, 255.0, 1.0, 80.0, false},
-    {&Vek_125::VCO2Freq, 320.0, 1280.0, 0.1, 960.0, false},
-    {&Vek_125::PLL2Div2, 1.0, 63.0, 1.0, 1.0, false},
-    {&Vek_125::SerialFreq, 1.0, 1280.0, 0.1, 960.0, false},
-    {&Vek_125::Bits, 6.0, 10.0, 2.0, 10.0, false},
-    {&Vek_125::WordFreq, 0.1, 214.0, 0.1, 96.0, false},
-    {&Vek_125::MIPILane2, 0.0, 1.0, 1.0, 1.0, true},
-    {&Vek_125::MIPICont, 0.0, 1.0, 1.0, 0.0, false},
-    {&Vek_125::IntgTime, 0.0, 1000.0, 0.001, 10.0, false},
-    {&Vek_125::Rows, 2.0, 2448.0, 2.0, 2448.0, false},
+    {&Vek_125::InputFreq, 6.0, 64.0, 0.1, 24.0, false},     {&Vek_125::SystemFreq, 1.0, 400.0, 0.1, 192.0, false},
+    {&Vek_125::PLL1Div1, 1.0, 63.0, 1.0, 2.0, false},       {&Vek_125::PLL1Mult, 1.0, 255.0, 1.0, 80.0, false},
+    {&Vek_125::VCO1Freq, 320.0, 1280.0, 0.1, 960.0, false}, {&Vek_125::PLL1Div2, 1.0, 63.0, 1.0, 1.0, false},
+    {&Vek_125::PLL1Div3, 1.0, 63.0, 1.0, 5.0, false},       {&Vek_125::PixelDiv, 2.0, 2.0, 1.0, 2.0, false},
+    {&Vek_125::PixelFreq, 0.5, 200.0, 0.1, 96.0, false},    {&Vek_125::PLL2Div1, 1.0, 63.0, 1.0, 2.0, false},
+    {&Vek_125::PLL2Mult, 1.0, 255.0, 1.0, 80.0, false},     {&Vek_125::VCO2Freq, 320.0, 1280.0, 0.1, 960.0, false},
+    {&Vek_125::PLL2Div2, 1.0, 63.0, 1.0, 1.0, false},       {&Vek_125::SerialFreq, 1.0, 1280.0, 0.1, 960.0, false},
+    {&Vek_125::Bits, 6.0, 10.0, 2.0, 10.0, false},          {&Vek_125::WordFreq, 0.1, 214.0, 0.1, 96.0, false},
+    {&Vek_125::MIPILane2, 0.0, 1.0, 1.0, 1.0, true},        {&Vek_125::MIPICont, 0.0, 1.0, 1.0, 0.0, false},
+    {&Vek_125::IntgTime, 0.0, 1000.0, 0.001, 10.0, false},  {&Vek_125::Rows, 2.0, 2448.0, 2.0, 2448.0, false},
     {&Vek_125::Cols, 2.0, 3264.0, 2.0, 3264.0, false},
 };
 
@@ -80,7 +79,8 @@ const VarDefault<Murn_104> kMurn104Vars[] = {
     {&Murn_104::checkUseMinFreq, 0.0, 1.0, 1.0, 0.0, false},
 };
 
-bool isSkipIndex(int index) {
+bool isSkipIndex(int index)
+{
     return index >= 0 && index <= 2;
 }
 
@@ -142,145 +142,2042 @@ Vek_132::Vek_132(int typeCode) : CFamilyBase(typeCode, "D95") {}
 Vek_138::Vek_138(int typeCode) : CFamilyBase(typeCode, "D99") {}
 Vek_119::Vek_119(int typeCode) : CFamilyBase(typeCode, "D103") {}
 Vek_128::Vek_128(int typeCode) : CFamilyBase(typeCode, "D110") {}
-Drav_102::Drav_102(int typeCode)
-    : CFamilyBase(typeCode, "D111"), roi{DravRoi(m_roiStore[0]), DravRoi(m_roiStore[1])} {}
+Drav_102::Drav_102(int typeCode) : CFamilyBase(typeCode, "D111"), roi{DravRoi(m_roiStore[0]), DravRoi(m_roiStore[1])} {}
 Drav_101::Drav_101(int typeCode) : CFamilyBase(typeCode, "D112") {}
 Vek_120::Vek_120(int typeCode) : CFamilyBase(typeCode, "D113") {}
 Vek_146::Vek_146(int typeCode) : CFamilyBase(typeCode, "D115") {}
 
-void Vek_108::InitDefaults(QString configPath, int catalogueIndex) {
+// ---------------------------------------------------------------------------
+// Helpers shared by several families.
+
+namespace {
+
+// Rows and columns that the dark/test options add to the read-out.
+int darkExtraRows(const DarkRowOptions &d)
+{
+    return (d.darkRows ? 8 : 0) + (d.atrRows ? 4 : 0) + (d.dtrRows ? 4 : 0);
+}
+
+int darkExtraCols(const DarkRowOptions &d)
+{
+    return d.darkCols ? 16 : 0;
+}
+
+// Exposure count of an operation mode: 0 linear, then 2, 3, 4 exposures in turn.
+int exposuresOfMode(int mode)
+{
+    return mode <= 0 ? 1 : 2 + ((mode - 1) % 3);
+}
+
+void setExposures(TimingInput &in, int exposures, int r1, int r2, int r3)
+{
+    in.exposures = qBound(1, exposures, 4);
+    in.ratioExp[0] = qBound(0, r1, 16);
+    in.ratioExp[1] = qBound(0, r2, 16);
+    in.ratioExp[2] = qBound(0, r3, 16);
+}
+
+// log2 of a ratio given as a factor (1, 2, 4, ...), 0 for anything below 2.
+int log2Of(int factor)
+{
+    int e = 0;
+    while (factor >= 2 && e < 16) {
+        factor /= 2;
+        ++e;
+    }
+    return e;
+}
+
+QString hex4(quint32 v)
+{
+    return QStringLiteral("0x%1")
+        .arg(v, 4, 16, QLatin1Char('0'))
+        .toUpper()
+        .replace(QLatin1String("0X"), QLatin1String("0x"));
+}
+
+bool nameIs(const RegRow &r, const char *name)
+{
+    return std::strcmp(r.name, name) == 0;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Image processors with integrated sensors.
+
+void Murn_101::familyTexts(int, PllTextInfo &, ContextTextInfo &c) const
+{
+    if (useCaseMode != 0)
+        c.extra << QStringLiteral("Use-case HDR mode: %1").arg(useCaseMode);
+}
+
+// The prescaler halves the input clock before the pre-divider.
+void Murn_105::familyPllRequest(PllRequest &r)
+{
+    if (pll.pllPreScale)
+        r.fin = finiteOr(r.fin, 0.0) / 2.0;
+}
+
+// Interface 1 (MIPI) takes the serial command set and the MIPI reset bits;
+// the parallel interface keeps every command enabled.
+bool Murn_105::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    const bool mipi = pll.interfaceIndex == 1;
+    if (nameIs(r, "command_rw")) {
+        *value = mipi ? 0xFFF3 : 0xFFFF;
+        return true;
+    }
+    if (nameIs(r, "reset_and_misc_control")) {
+        *value = mipi ? 0x0564 : 0x0364;
+        return true;
+    }
+    if (nameIs(r, "pll_control (enable)")) {
+        *value = pll.pllBypass ? 0 : 1;
+        return true;
+    }
+    return false;
+}
+
+void Vek_124::familyDefaults()
+{
+    pll.imageTypes = QStringList{QStringLiteral("YUV422"), QStringLiteral("RGB565"), QStringLiteral("RGB555"),
+                                 QStringLiteral("Bayer 10"), QStringLiteral("Bayer 8")};
+}
+
+// TX clock from P5; the pixel clock is the TX clock over the bits per pixel
+// carried per lane clock (1 on the parallel interface).
+void Vek_124::familyPll()
+{
+    const bool serial = pll.interfaceIndex > 0;
+    const int lanes = serial ? pll.interfaceIndex : 1;
+    const int bitsPerLane = serial ? qMax(1, m_link.bits / lanes) : 1;
+    // A free P5 is the largest divider whose TX clock still carries the
+    // output clock's pixels.
+    if (pll.pllP5 == m_writtenP5 && pll.outputClock > 0.0) {
+        pll.pllP5 = qBound(1, int(std::floor(pll.vcoClock / (pll.outputClock * bitsPerLane) + 1e-9)), 16);
+        m_writtenP5 = pll.pllP5;
+    }
+    serialClock = pll.pllBypass ? pll.inputClock : pll.vcoClock / qMax(1, pll.pllP5);
+    pixClockDivisor = bitsPerLane;
+    pll.pixelClock = serialClock / pixClockDivisor;
+    pll.serialClock = serialClock;
+}
+
+bool Vek_124::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    if (nameIs(r, "pll_control") && r.bitfield && r.mask == 0x1) {
+        *value = pll.pllBypass ? 1 : 0;
+        return true;
+    }
+    return false;
+}
+
+void Murn_109::familyDefaults()
+{
+    imageTypeLists[0] = QStringList{QStringLiteral("YUV422"), QStringLiteral("YUV420")};
+    imageTypeLists[1] = QStringList{QStringLiteral("RGB565"), QStringLiteral("RGB555"), QStringLiteral("RGB444")};
+    imageTypeLists[2] = QStringList{QStringLiteral("Bayer 10"), QStringLiteral("Bayer 8")};
+    imageTypeLists[3] = QStringList{QStringLiteral("JPEG")};
+    pll.imageTypes = imageTypeLists[0];
+}
+
+void Murn_109::familyTiming(int context)
+{
+    CContextParams &p = ctx[context];
+    p.readMode = p.skipping >= 2 ? p.skipping : 0;
+    pll.imageTypes = imageTypeLists[qBound(0, p.outFormat, 3)];
+}
+
+// MIPI timing values from the lane rate: byte-clock counts of the D-PHY
+// minimum times, packed as the port registers hold them.
+void Murn_111::familyPll()
+{
+    const double rate = qMax(80.0, finiteOr(m_link.laneRate, 0.0) > 0.0 ? m_link.laneRate : pll.vcoClock);
+    const double byteNs = 8000.0 / rate;
+    auto bytes = [&](double ns) { return quint32(qBound(1.0, std::ceil(ns / byteNs), 63.0)); };
+    const quint32 lpx = bytes(60.0);
+    const quint32 hsPrepare = bytes(60.0);
+    const quint32 hsZero = bytes(150.0);
+    const quint32 hsTrail = bytes(70.0);
+    const quint32 hsExit = bytes(110.0);
+    const quint32 clkZero = bytes(300.0);
+    const quint32 clkTrail = bytes(70.0);
+    const quint32 clkPost = bytes(70.0 + 52.0 * 1000.0 / rate);
+    const quint32 clkPre = 1;
+    mipiTimings[0] = (hsZero << 8) | hsPrepare;
+    mipiTimings[1] = (hsExit << 8) | hsTrail;
+    mipiTimings[2] = (clkPost << 8) | clkPre;
+    mipiTimings[3] = (clkTrail << 8) | clkZero;
+    mipiTimings[4] = lpx;
+    mipiTimings[5] = (bytes(100000.0) << 8) | bytes(1000.0);
+    mipiTimings[6] = quint32(m_link.lanes);
+    mipiTimings[7] = pll.mipiCont ? 1u : 0u;
+    mipiTimings[8] = quint32(qBound(1.0, std::round(rate / 8.0), 65535.0));
+}
+
+void Murn_103::familyTimingInput(int context, TimingInput &in) const
+{
+    // The other line time reads each line twice as long for low-light rows.
+    if (ctx[context].otherLineTime)
+        in.extraHBlank = ctx[context].cols;
+    if (ctx[context].lowPower)
+        in.extraHBlank += 64;
+}
+
+void Murn_103::familyTiming(int context)
+{
+    // The other line time needs a line at most half the longest line.
+    if (ctx[context].otherLineTime && 2 * m_cs[context].t.lineLength > traits().maxLineLength)
+        addContextWarnings(context, 0x8);
+}
+
+void Murn_107::familyTimingInput(int context, TimingInput &in) const
+{
+    in.extraHBlank = qBound(0, ctx[context].adcMode, 3) * 32 + (ctx[context].otherLineTime ? 64 : 0);
+}
+
+void Murn_108::familyTimingInput(int context, TimingInput &in) const
+{
+    in.extraHBlank = qBound(0, ctx[context].adcMode, 3) * 32 + (ctx[context].otherLineTime ? 64 : 0) +
+                     (ctx[context].lowPower ? 128 : 0);
+}
+
+// Flicker detection: lines in one period of 120 Hz light (60 Hz mains).
+void Murn_110::familyTiming(int context)
+{
+    const double rowUs = m_cs[context].t.rowTimeUs;
+    const int lines = rowUs > 0.0 ? int(std::lround(qMin(1.0e6 / 120.0 / rowUs, 65535.0))) : 0;
+    fdUsedPeriodLines60Hz[context] = lines;
+    if (context == 0)
+        fdUsedPeriodLines60Hz[2] = lines;
+}
+
+bool Murn_110::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    if (nameIs(r, "PLL control: PLL_BYPASS off")) {
+        *value = pll.pllBypass ? 0x0047 : 0x0046;
+        return true;
+    }
+    return false;
+}
+
+void Murn_106::familyDefaults()
+{
+    ctx[0].fovCols = traits().arrayCols;
+    ctx[0].fovRows = traits().arrayRows;
+}
+
+// Fixed output sizes of the use cases, the field of view otherwise.
+void Murn_106::familyTimingInput(int context, TimingInput &in) const
+{
+    const CContextParams &p = ctx[context];
+    in.useFov = p.fovCols > 0 && p.fovRows > 0;
+    in.fovCols = p.fovCols;
+    in.fovRows = p.fovRows;
+    if (outputWidth > 0 && outputHeight > 0) {
+        in.cols = outputWidth;
+        in.rows = outputHeight;
+        in.useFov = false;
+    }
+    if (p.cif)
+        in.cols = 352, in.rows = 288, in.useFov = false;
+    if (p.hd720p)
+        in.cols = 1280, in.rows = 720, in.useFov = false;
+}
+
+// ---------------------------------------------------------------------------
+// Sensors of the first group.
+
+void Brel_101::familyTimingInput(int, TimingInput &in) const
+{
+    in.extraRows = (embedData ? 2 : 0) + (embedStat ? 2 : 0) + darkExtraRows(*this);
+}
+
+bool Brel_101::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    if (nameIs(r, "EMBEDDED_DATA_CTRL")) {
+        *value = (r.value & ~0x0180u) | (embedData ? 0x0100u : 0u) | (embedStat ? 0x0080u : 0u);
+        return true;
+    }
+    if (nameIs(r, "DARK_CONTROL")) {
+        *value = (darkRows ? 0x0008u : 0u) | (darkCols ? 0x0004u : 0u);
+        return true;
+    }
+    return false;
+}
+
+// Lane index i stands for i + 2 lanes; 12 or 14 bits, 20 with four lanes.
+void Brel_101::familyInterfaceLists(int)
+{
+    laneChoices = QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
+    bitDepthChoices = QStringList{QStringLiteral("12"), QStringLiteral("14")};
+    bitDepthChoicesAlt = QStringList{QStringLiteral("20")};
+}
+
+void Brel_102::familyTimingInput(int context, TimingInput &in) const
+{
+    in.extraRows = (embedData ? 2 : 0) + (embedStat ? 2 : 0) + darkExtraRows(*this);
+    in.extraHBlank = darkExtraCols(*this);
+    if (lineLengthPreset > 0)
+        in.fixedLineLength = lineLengthPreset;
+    if (m_typeCode == 20) {
+        const CContextParams &p = ctx[context];
+        in.xFactor = qMax(in.xFactor, p.colSubsampling + 1);
+        in.yFactor = qMax(in.yFactor, p.rowSubsampling + 1);
+    }
+}
+
+// Sub-sampling steps 0 to 7 are valid, and only as long as the output keeps
+// at least 64 columns / rows.
+void Brel_102::familyTiming(int context)
+{
+    const CContextParams &p = ctx[context];
+    const TimingResult &t = m_cs[context].t;
+    if (p.colSubsampling < 0 || p.colSubsampling > 7 || t.outCols < 64)
+        addContextWarnings(context, 0x1000);
+    if (p.rowSubsampling < 0 || p.rowSubsampling > 7 || t.outRows < 64)
+        addContextWarnings(context, 0x2000);
+}
+
+void Brel_102::familyInterfaceLists(int)
+{
+    laneChoices = QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
+    bitDepthChoices = QStringList{QStringLiteral("12"), QStringLiteral("14")};
+    bitDepthChoicesAlt = QStringList{QStringLiteral("20")};
+}
+
+// Each sample beyond the first adds 64 clocks to the shortest line.
+void Vek_108::familyTimingInput(int, TimingInput &in) const
+{
+    in.extraHBlank = 64 * (qBound(1, pll.pllP5, 8) - 1);
+}
+
+bool Vek_108::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    if (nameIs(r, "DIGITAL_TEST")) {
+        *value = (r.value & ~0x001Cu) | (quint32(qBound(1, pll.pllP5, 8) - 1) << 2);
+        return true;
+    }
+    return false;
+}
+
+void Vek_108::familyInterfaceLists(int)
+{
+    laneChoices = QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
+    bitDepthChoices = QStringList{QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12")};
+}
+
+void Vek_108::familyTexts(int, PllTextInfo &p, ContextTextInfo &) const
+{
+    static const char *const names[] = {"Vek108m", "Vek108t", "Vek109t"};
+    const int i = m_catalogueIndex - 22;
+    if (i >= 0 && i < 3)
+        p.extra << QStringLiteral("Sensor: %1").arg(QLatin1String(names[i]));
+    p.extra << QStringLiteral("Samples: %1").arg(qBound(1, pll.pllP5, 8));
+}
+
+void Brel_103::familyDefaults()
+{
+    pll.borderSize = 4;
+}
+
+void Brel_104::familyTimingInput(int context, TimingInput &in) const
+{
+    const CContextParams &p = ctx[context];
+    if (p.hdrMode > 0)
+        setExposures(in, 2, p.interleave > 0 ? 3 : 4, 0, 0);
+    // Without high-speed read-out the column circuits need a longer line.
+    if (!p.highSpeed)
+        in.extraHBlank = 64;
+}
+
+// The short sequencer shortens the line; the minimum lines set the smallest
+// vertical blanking.
+void Brel_105::familyTimingInput(int context, TimingInput &in) const
+{
+    const CContextParams &p = ctx[context];
+    in.extraVBlank = qMax(0, minLines - traits().minVBlank);
+    if (shortSeq)
+        in.extraHBlank = 0;
+    else
+        in.extraHBlank = 64;
+    if (p.highSpeed)
+        in.extraHBlank = 0;
+}
+
+bool Brel_105::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    // The serial interface rows only carry values on the MIPI interface.
+    if (std::strncmp(r.name, "MIPI_", 5) == 0 && ctx[0].interfaceIndex != 1) {
+        *value = r.value;
+        return true;
+    }
+    return false;
+}
+
+// PLL Config1 holds M in the high byte and N in the low byte.
+bool Brel_106::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    if (nameIs(r, "PLL Control2")) {
+        *value = pll.pllBypass ? 0x0052 : 0x0053;
+        return true;
+    }
+    if (nameIs(r, "PLL Control1")) {
+        *value = pll.pllBypass ? 0x0050 : 0x0051;
+        return true;
+    }
+    if (nameIs(r, "PLL Config1")) {
+        *value = (quint32(qBound(0, m_solution.m, 255)) << 8) | quint32(qBound(0, m_solution.n, 255));
+        return true;
+    }
+    if (nameIs(r, "PLL Config2")) {
+        *value = quint32(qBound(0, m_solution.d[1] - 1, 31));
+        return true;
+    }
+    if (nameIs(r, "Shutter Delay")) {
+        *value = quint32(qBound(0, ctx[0].sMode, 0xFFFF));
+        return true;
+    }
+    return false;
+}
+
+void Brel_106::familyTimingInput(int, TimingInput &in) const
+{
+    if (ctx[0].centering != 1)
+        in.useFov = false;
+}
+
+void Vek_141::familyTimingInput(int context, TimingInput &in) const
+{
+    in.extraRows = darkExtraRows(*this);
+    in.extraHBlank = darkExtraCols(*this);
+    if (ctx[context].hdrMode > 0)
+        setExposures(in, 2, log2Of(ctx[context].ccRows / 4), 0, 0);
+}
+
+void Vek_147::familyTimingInput(int context, TimingInput &in) const
+{
+    in.extraRows = darkExtraRows(*this);
+    in.extraHBlank = darkExtraCols(*this) + (ctx[context].lowPower ? 128 : 0);
+    if (ctx[context].hdrMode > 0)
+        setExposures(in, 2, 4, 0, 0);
+}
+
+void Vek_149::familyTimingInput(int context, TimingInput &in) const
+{
+    in.extraRows = darkExtraRows(*this);
+    in.extraHBlank = darkExtraCols(*this) + (ctx[context].lowPower ? 128 : 0);
+    if (ctx[context].hdrMode > 0)
+        setExposures(in, 2, 4, 0, 0);
+}
+
+void Vek_155::familyTimingInput(int context, TimingInput &in) const
+{
+    in.extraRows = darkExtraRows(*this);
+    in.extraHBlank = darkExtraCols(*this);
+    if (ctx[context].hdrMode > 0)
+        setExposures(in, 2, log2Of(ctx[context].ccRows / 4), 0, 0);
+}
+
+void Vek_143::familyTimingInput(int, TimingInput &in) const
+{
+    in.extraRows = darkExtraRows(*this);
+    in.extraHBlank = darkExtraCols(*this);
+}
+
+// ---------------------------------------------------------------------------
+// The sixteen-plane sensor.
+
+void Vek_145l::familyDefaults()
+{
+    ctx[0].scaleM = 16;
+    for (int &o : ctx[0].fpOptions)
+        o = 0;
+}
+
+// Planes not powered down are read; the count is what the window shows.
+void Vek_145l::familyTiming(int context)
+{
+    if (context != 0)
+        return;
+    CContextParams &p = ctx[0];
+    int planes = 16;
+    if (advParamOn && !activateAll) {
+        planes = 0;
+        for (int o : p.fpOptions)
+            planes += (o == 2) ? 0 : 1;
+    }
+    p.scaleM = planes;
+    p.packMode = qBound(1, p.ccRow + 1, 4);
+}
+
+// Power state codes: 0 active, 1 reduced power, 3 powered down. A state's
+// write index is 0 (all planes addressed) when some plane has that state.
+bool Vek_145l::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    bool present[3] = {false, false, false}; // active, reduced, down
+    for (int o : ctx[0].fpOptions) {
+        const int state = (!advParamOn || activateAll) ? 0 : qBound(0, o, 2);
+        present[state] = true;
+    }
+    struct StateRow {
+        const char *index;
+        const char *control;
+        int state;
+        quint32 code;
+    };
+    static const StateRow rows[] = {{"SERIAL_WRITE_INDEX_D", "SENSOR_CONTROL_D", 2, 0x0003},
+                                    {"SERIAL_WRITE_INDEX_S", "SENSOR_CONTROL_S", 1, 0x0001},
+                                    {"SERIAL_WRITE_INDEX_A", "SENSOR_CONTROL_A", 0, 0x0000}};
+    for (const StateRow &s : rows) {
+        if (nameIs(r, s.index)) {
+            *value = present[s.state] ? 0x0000 : 0xFFFF;
+            return true;
+        }
+        if (nameIs(r, s.control)) {
+            *value = present[s.state] ? s.code : r.value;
+            return true;
+        }
+    }
+    if (nameIs(r, "X_OUTPUT_SIZE")) {
+        *value = fitToRow(qint64(m_cs[0].t.outCols) * qMax(1, ctx[0].scaleM), r);
+        return true;
+    }
+    if (nameIs(r, "SMIA_TEST") || nameIs(r, "EMBEDDED_DATA_CTRL")) {
+        *value = (r.value & ~0x0100u) | (embedData ? 0x0100u : 0u);
+        return true;
+    }
+    return false;
+}
+
+void Vek_145l::familyTexts(int, PllTextInfo &, ContextTextInfo &c) const
+{
+    c.extra << QStringLiteral("Focal planes read: %1 of 16").arg(ctx[0].scaleM);
+}
+
+// ---------------------------------------------------------------------------
+// Second-PLL sensors with use-case presets.
+
+void Vek_152::familyTimingInput(int, TimingInput &in) const
+{
+    in.extraRows = darkExtraRows(*this);
+    in.extraHBlank = darkExtraCols(*this);
+    if (lineLengthPreset > 0)
+        in.fixedLineLength = lineLengthPreset;
+    if (frameLengthPreset > 0)
+        in.fixedFrameLength = frameLengthPreset;
+}
+
+void Vek_153::familyTimingInput(int, TimingInput &in) const
+{
+    in.extraRows = darkExtraRows(*this);
+    in.extraHBlank = darkExtraCols(*this) + qBound(0, borderPixels, 64);
+    if (lineLengthPreset > 0)
+        in.fixedLineLength = lineLengthPreset;
+    if (frameLengthPreset > 0)
+        in.fixedFrameLength = frameLengthPreset;
+}
+
+void Vek_154::familyTimingInput(int, TimingInput &in) const
+{
+    in.extraRows = darkExtraRows(*this);
+    in.extraHBlank = darkExtraCols(*this) + qBound(0, borderPixels, 64);
+    if (colsPreset > 0 && rowsPreset > 0) {
+        in.cols = colsPreset;
+        in.rows = rowsPreset;
+    }
+}
+
+void Vek_132::familyTimingInput(int context, TimingInput &in) const
+{
+    if (useCasePreset > 0)
+        in.fixedLineLength = useCasePreset;
+    in.extraHBlank = qBound(0, borderPixels, 64) + (shortSeq ? 32 : 0);
+    if (ctx[context].highSpeed)
+        in.yFactor = qMax(in.yFactor, 2);
+}
+
+void Drav_101::familyTimingInput(int, TimingInput &in) const
+{
+    if (lineLengthPreset > 0)
+        in.fixedLineLength = lineLengthPreset;
+    if (frameLengthPreset > 0)
+        in.fixedFrameLength = frameLengthPreset;
+    in.yFactor = qMax(in.yFactor, qBound(1, ctx[0].skippingY, 16));
+}
+
+void Vek_120::familyTimingInput(int, TimingInput &in) const
+{
+    if (lineLengthPreset > 0)
+        in.fixedLineLength = lineLengthPreset;
+    if (frameLengthPreset > 0)
+        in.fixedFrameLength = frameLengthPreset;
+    in.yFactor = qMax(in.yFactor, qBound(1, ctx[0].skippingY, 16));
+}
+
+void Vek_135::familyTimingInput(int context, TimingInput &in) const
+{
+    const CContextParams &p = ctx[context];
+    in.extraHBlank = darkExtraCols(*this);
+    if (p.hdrMode > 0)
+        setExposures(in, p.interleave > 0 ? 3 : 2, 4, 4, 0);
+    if (p.lfmMode > 0)
+        in.extraRows = 8;
+}
+
+// The scaler shrinks the stream the link carries by 16 / scaleM.
+void Vek_135::CalculateScaledPLL()
+{
+    const int scale = qBound(16, ctx[0].scaleM, 128);
+    m_linkScale = 16.0 / scale;
+    enginePll(PllMode::ByInterface, currentInterfaceIndex());
+}
+
+// ---------------------------------------------------------------------------
+// Exposure-ratio and HDR sensors.
+
+void Vek_116::familyTimingInput(int context, TimingInput &in) const
+{
+    const CContextParams &p = ctx[context];
+    if (p.hdrMode > 0 && p.combi == 0)
+        setExposures(in, p.lineInterleave > 0 ? 3 : 2, 4, 4, 0);
+}
+
+void Vek_116::familyInterfaceLists(int i)
+{
+    if (i > 0)
+        bitDepthChoicesAlt = QStringList{QStringLiteral("10"), QStringLiteral("12")};
+}
+
+void Vek_121::familyTimingInput(int context, TimingInput &in) const
+{
+    in.extraHBlank = darkExtraCols(*this);
+    if (ctx[context].hdrMode > 0 && ctx[context].combi == 0)
+        setExposures(in, 2, 4, 0, 0);
+}
+
+void Vek_121::familyInterfaceLists(int i)
+{
+    if (i > 0)
+        bitDepthChoicesAlt = QStringList{QStringLiteral("10"), QStringLiteral("12")};
+}
+
+void Vek_157b::familyTimingInput(int context, TimingInput &in) const
+{
+    const CContextParams &p = ctx[context];
+    if (p.hdrMode > 0)
+        setExposures(in, 2, log2Of(qMax(2, p.ccRow)), 0, 0);
+    in.yFactor = qMax(in.yFactor, qBound(1, p.skippingY, 16));
+}
+
+void Vek_157f::familyTimingInput(int context, TimingInput &in) const
+{
+    const CContextParams &p = ctx[context];
+    if (p.hdrMode > 0)
+        setExposures(in, 2, log2Of(qMax(1, p.ccRow)), 0, 0);
+    in.yFactor = qMax(in.yFactor, qBound(1, p.skippingY, 16));
+}
+
+void Vek_137::familyDefaults()
+{
+    cfpnRowChoices =
+        QStringList{QStringLiteral("64"), QStringLiteral("128"), QStringLiteral("256"), QStringLiteral("512")};
+    bitDepthChoices = QStringList{QStringLiteral("8"), QStringLiteral("10")};
+}
+
+// The op pixel divider of 6 fixes 6 bits per pixel on the link.
+void Vek_137::familyPllRequest(PllRequest &)
+{
+    if (pll.opPixDiv6)
+        pll.pllOpDivider = 6;
+}
+
+void Vek_137::familyTimingInput(int context, TimingInput &in) const
+{
+    in.extraRows = darkExtraRows(*this) + qBound(0, ctx[context].cfpnRows, 1024) / 64;
+    in.extraHBlank = darkExtraCols(*this) + 2 * qBound(0, borderPixels, 64);
+}
+
+// ---------------------------------------------------------------------------
+// Line-interleaved HDR sensors (Vek_117, Vek_107, Vek_113, Vek_110).
+
+namespace {
+
+QStringList countItems(int first, int last, int step)
+{
+    QStringList items;
+    for (int v = first; v <= last; v += step)
+        items << QString::number(v);
+    return items;
+}
+
+// Exposures, ratios, fixed line length and the extra rows of the HDR row
+// fields; the panel's T2..T4 rows replace the ratio rule when given.
+void hdrRowInput(const HdrRowFields &h, const ExposureRatios &r, const CContextParams &p, TimingInput &in)
+{
+    const int exposures = h.linearMode ? 1 : qBound(1, h.numExposures, 4);
+    setExposures(in, exposures, r.t1T2Ratio, r.t2T3Ratio, r.t3T4Ratio);
+    if (p.useReg) {
+        in.exposureRows[0] = h.t2ExpRows;
+        in.exposureRows[1] = h.t3ExpRows;
+        in.exposureRows[2] = h.t4ExpRows;
+    }
+    if (p.useFixLLpck && h.fixedLineLength > 0)
+        in.fixedLineLength = h.fixedLineLength;
+    in.extraRows = qBound(0, h.embedDataRows, 8) + qBound(0, h.statsDataRows, 8) + qBound(0, h.topDigitalRows, 64) +
+                   qBound(0, h.botAnalogRows, 64);
+    // Line-interleaved exposures share a line: each adds its read-out.
+    if (p.lineInterleave > 0 && exposures > 1)
+        in.extraHBlank = (exposures - 1) * 96;
+}
+
+void hdrLists(CFamilyCore &f, QStringList &exposureChoices, QStringList &dataRows, QStringList &statsRows)
+{
+    Q_UNUSED(f)
+    exposureChoices = countItems(1, 4, 1);
+    dataRows = countItems(0, 4, 2);
+    statsRows = countItems(0, 4, 2);
+}
+
+} // namespace
+
+void Vek_117::familyDefaults()
+{
+    hdrLists(*this, exposureChoices, dataRowChoices, statsRowChoices);
+    analogTestRowChoices = countItems(0, 8, 2);
+    digitalTestRowChoices = countItems(0, 8, 2);
+    numExposures = 2;
+    t1T2Ratio = t2T3Ratio = t3T4Ratio = 4;
+}
+
+void Vek_117::familyTimingInput(int context, TimingInput &in) const
+{
+    hdrRowInput(*this, *this, ctx[context], in);
+    in.extraRows += darkExtraRows(*this);
+}
+
+void Vek_117::familyTiming(int context)
+{
+    const TimingResult &t = m_cs[context].t;
+    pll.activeT2Rows = t.exposures > 1 ? t.expRows[1] : 0;
+    pll.activeT3Rows = t.exposures > 2 ? t.expRows[2] : 0;
+    pll.activeT4Rows = t.exposures > 3 ? t.expRows[3] : 0;
+    ctx[context].maxExposures = t.exposures;
+}
+
+void Vek_117::familyInterfaceLists(int i)
+{
+    if (i == 0)
+        bitDepthChoices = QStringList{QStringLiteral("12"), QStringLiteral("14")};
+    pll.interfaceModes = interfaceItems(traits());
+}
+
+// Revision 7 has the faster VCO.
+void Vek_117::familyRevision(int revision)
+{
+    m_limits.vcoMax = revision >= 7 ? 1000.0 : traits().vcoMax;
+    pll.revision = revision;
+}
+
+void Vek_107::familyDefaults()
+{
+    hdrLists(*this, exposureChoices, dataRowChoices, statsRowChoices);
+    numExposures = 2;
+    t1T2Ratio = t2T3Ratio = t3T4Ratio = 4;
+}
+
+void Vek_107::familyTimingInput(int context, TimingInput &in) const
+{
+    hdrRowInput(*this, *this, ctx[context], in);
+    in.extraRows += darkExtraRows(*this);
+}
+
+void Vek_107::familyTiming(int context)
+{
+    const TimingResult &t = m_cs[context].t;
+    pll.activeT2Rows = t.exposures > 1 ? t.expRows[1] : 0;
+    pll.activeT3Rows = t.exposures > 2 ? t.expRows[2] : 0;
+    pll.activeT4Rows = t.exposures > 3 ? t.expRows[3] : 0;
+    ctx[context].maxExposures = t.exposures;
+}
+
+// The exposure list follows the interface: the parallel port carries up to
+// two exposures, the serial ones four.
+void Vek_107::familyInterfaceLists(int i)
+{
+    exposureChoices = countItems(1, i == 0 ? 2 : 4, 1);
+    pll.interfaceModes = interfaceItems(traits());
+}
+
+void Vek_113::familyDefaults()
+{
+    hdrLists(*this, exposureChoices, dataRowChoices, statsRowChoices);
+    numExposures = 2;
+    embedDataRows = 1;
+    statsDataRows = 1;
+    fixedLineLength = 764;
+}
+
+void Vek_113::familyTimingInput(int context, TimingInput &in) const
+{
+    hdrRowInput(*this, *this, ctx[context], in);
+    in.extraRows += darkExtraRows(*this);
+    // Configured buffers hold the short exposures: their rows are read in
+    // the shadow of T1, so only the overlap guard adds to the line.
+    if (configEnable)
+        in.extraHBlank = dbOverlap ? 0 : 32;
+}
+
+void Vek_113::familyTiming(int context)
+{
+    const TimingResult &t = m_cs[context].t;
+    pll.activeT2Rows = t.exposures > 1 ? t.expRows[1] : 0;
+    pll.activeT3Rows = t.exposures > 2 ? t.expRows[2] : 0;
+    pll.activeT4Rows = t.exposures > 3 ? t.expRows[3] : 0;
+    ctx[context].maxExposures = t.exposures;
+    pll.configEnable = configEnable ? 1 : 0;
+    pll.dbOverlap = dbOverlap ? 1 : 0;
+    pll.configBufT1 = configBufT1;
+    pll.configBufT2 = configBufT2;
+    pll.configBufT3 = configBufT3;
+    pll.advShiftT2 = advShiftT2;
+    pll.advShiftT3 = advShiftT3;
+    pll.advShiftT4 = advShiftT4;
+}
+
+void Vek_113::familyInterfaceLists(int)
+{
+    bitDepthChoices = QStringList{QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14"),
+                                  QStringLiteral("16"), QStringLiteral("20")};
+    bitDepthChoicesOdd = bitDepthChoices;
+    pll.interfaceModes = interfaceItems(traits());
+}
+
+// Fine integration rows are not used by the line-interleaved read-out.
+bool Vek_113::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    if (std::strncmp(r.name, "FINE_INTEGRATION_TIME", 21) == 0) {
+        *value = 0;
+        return true;
+    }
+    return false;
+}
+
+void Vek_110::familyDefaults()
+{
+    hdrLists(*this, exposureChoices, dataRowChoices, statsRowChoices);
+    numExposures = 2;
+    t1T2Ratio = t2T3Ratio = t3T4Ratio = 3;
+    ctx[0].hdrMode = 1;
+    pll.revision = 2;
+}
+
+void Vek_110::familyTimingInput(int context, TimingInput &in) const
+{
+    hdrRowInput(*this, *this, ctx[context], in);
+    in.extraRows += darkExtraRows(*this);
+    // The super exposure adds a fifth/sixth short read to every line.
+    if (superExp == 5 || superExp == 6)
+        in.extraHBlank += 64 * (superExp - 4);
+}
+
+void Vek_110::familyTiming(int context)
+{
+    const TimingResult &t = m_cs[context].t;
+    pll.activeT2Rows = t.exposures > 1 ? t.expRows[1] : 0;
+    pll.activeT3Rows = t.exposures > 2 ? t.expRows[2] : 0;
+    pll.activeT4Rows = t.exposures > 3 ? t.expRows[3] : 0;
+    ctx[context].maxExposures = t.exposures;
+}
+
+void Vek_110::familyInterfaceLists(int)
+{
+    bitDepthChoices = QStringList{QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14"),
+                                  QStringLiteral("16"), QStringLiteral("20")};
+    bitDepthChoicesOdd = bitDepthChoices;
+    pll.interfaceModes = interfaceItems(traits());
+}
+
+// ---------------------------------------------------------------------------
+// Operation-mode HDR sensors (Vek_118, Vek_128, Vek_146) and Vek_114.
+
+void Vek_118::familyDefaults()
+{
+    exposureChoices = countItems(1, 4, 1);
+    pll.interfaceModes = interfaceItems(traits());
+    pll.revision = 1;
+    m_bitDepthIsCapability = true;
+    pll.bitDepth = 12;
+}
+
+void Vek_118::familyTimingInput(int context, TimingInput &in) const
+{
+    const CContextParams &p = ctx[context];
+    setExposures(in, exposuresOfMode(p.hdrMode), t1T2Ratio, t2T3Ratio, t3T4Ratio);
+    in.exposureTimes[0] = p.intgTime2;
+    in.exposureTimes[1] = p.intgTime3;
+    in.exposureTimes[2] = p.intgTime4;
+    in.extraRows = darkExtraRows(*this);
+    in.extraHBlank = qBound(0, p.borderPixels, 64);
+}
+
+void Vek_118::familyInterfaceLists(int)
+{
+    pll.interfaceModes = interfaceItems(traits());
+}
+
+// Revision 2 and later carry 16 bits as two 8-bit words.
+void Vek_118::familyRevision(int revision)
+{
+    pll.revision = revision;
+    pll.bitDepth = revision >= 2 ? 16 : 12;
+    m_limits.vcoMax = revision >= 2 ? 1000.0 : 900.0;
+}
+
+void Vek_128::familyDefaults()
+{
+    exposureChoices = countItems(1, 4, 1);
+    pll.interfaceModes = interfaceItems(traits());
+    pll.revision = 1;
+}
+
+void Vek_128::familyTimingInput(int context, TimingInput &in) const
+{
+    const CContextParams &p = ctx[context];
+    setExposures(in, exposuresOfMode(p.hdrMode), t1T2Ratio, t2T3Ratio, t3T4Ratio);
+    in.exposureTimes[0] = p.intgTime2;
+    in.exposureTimes[1] = p.intgTime3;
+    in.exposureTimes[2] = p.intgTime4;
+    in.extraRows = darkExtraRows(*this);
+    in.extraHBlank = qBound(0, p.borderPixels, 64);
+}
+
+void Vek_128::familyInterfaceLists(int)
+{
+    pll.interfaceModes = interfaceItems(traits());
+}
+
+int Vek_128::NumberOfRegisters() const
+{
+    return registerCount();
+}
+
+// Index 1 of the bit-depth list: 12 bits.
+int Vek_128::getDefaultBitDepthIndex()
+{
+    return 1;
+}
+
+double Vek_128::getDefaultPixelClockIndex() const
+{
+    return traits().targetDefault;
+}
+
+void Vek_146::familyDefaults()
+{
+    exposureChoices = countItems(1, 4, 1);
+    pll.interfaceModes = interfaceItems(traits());
+    pll.phyCd = 3;
+}
+
+void Vek_146::familyTimingInput(int context, TimingInput &in) const
+{
+    const CContextParams &p = ctx[context];
+    setExposures(in, exposuresOfMode(p.hdrMode), t1T2Ratio, t2T3Ratio, t3T4Ratio);
+    in.exposureTimes[0] = p.intgTime2;
+    in.exposureTimes[1] = p.intgTime3;
+    in.exposureTimes[2] = p.intgTime4;
+    in.extraRows = darkExtraRows(*this);
+    in.extraHBlank = qBound(0, p.borderPixels, 64);
+}
+
+// Index 0 of this family's list is a serial interface.
+void Vek_146::familyInterfaceLists(int)
+{
+    pll.interfaceModes = interfaceItems(traits());
+    laneChoices = QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")};
+    bitDepthChoices = QStringList{QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14")};
+}
+
+void Vek_114::familyDefaults()
+{
+    exposureChoices = countItems(1, 3, 1);
+    pll.interfaceModes = interfaceItems(traits());
+}
+
+void Vek_114::familyTimingInput(int context, TimingInput &in) const
+{
+    const CContextParams &p = ctx[context];
+    const int exposures = p.hdrMode > 0 ? qBound(1, p.numExposures, 3) : 1;
+    setExposures(in, exposures, t1T2Ratio, t2T3Ratio, 0);
+    if (p.useReg) {
+        in.exposureRows[0] = boundedInt(p.t2ExpRows, 0, 65535);
+        in.exposureRows[1] = boundedInt(p.t3ExpRows, 0, 65535);
+    }
+}
+
+// Binning is not available while HDR exposures are read.
+void Vek_114::familyTiming(int context)
+{
+    ctx[context].binningLocked = ctx[context].hdrMode > 0;
+}
+
+void Vek_114::familyInterfaceLists(int)
+{
+    pll.interfaceModes = interfaceItems(traits());
+    bitDepthChoices = QStringList{QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14")};
+}
+
+void Vek_114::CalculatePLL(int interfaceIndex)
+{
+    enginePll(interfaceIndex <= 0 ? PllMode::Parallel : PllMode::Serial, interfaceIndex);
+}
+
+// ---------------------------------------------------------------------------
+// Vek_111, Vek_119, Vek_123, Vek_138.
+
+void Vek_111::familyTimingInput(int context, TimingInput &in) const
+{
+    in.extraHBlank = darkExtraCols(*this);
+    if (companding)
+        in.extraHBlank += 16;
+    Q_UNUSED(context)
+}
+
+void Vek_111::familyInterfaceLists(int i)
+{
+    pll.interfaceModes = interfaceItems(traits());
+    if (i == 2)
+        bitDepthChoices = QStringList{QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14")};
+    else
+        bitDepthChoices = QStringList{QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12")};
+}
+
+void Vek_119::familyTimingInput(int, TimingInput &in) const
+{
+    in.extraHBlank = darkExtraCols(*this);
+}
+
+void Vek_119::familyInterfaceLists(int)
+{
+    pll.interfaceModes = interfaceItems(traits());
+    bitDepthChoices = QStringList{QStringLiteral("8"), QStringLiteral("10")};
+}
+
+// Revisions 2 and later (0-based) run the faster VCO.
+void Vek_119::familyRevision(int revision)
+{
+    pll.revision = revision;
+    m_limits.vcoMax = revision >= 2 ? 1000.0 : traits().vcoMax;
+}
+
+void Vek_123::familyDefaults()
+{
+    exposureChoices = countItems(2, 4, 1);
+    pll.interfaceModes = interfaceItems(traits());
+}
+
+// The field of view as a percentage of the array at the chosen aspect ratio
+// (0: the array's own, 1: 16:9, 2: 4:3, 3: 1:1).
+void Vek_123::familyTimingInput(int context, TimingInput &in) const
+{
+    const CContextParams &p = ctx[context];
+    const FamilyTraits &t = traits();
+    if (p.useFov) {
+        const double pct = qBound(10.0, finiteOr(p.fovPercent, 100.0), 100.0) / 100.0;
+        int cols = int(t.arrayCols * pct);
+        int rows = int(t.arrayRows * pct);
+        static const double ratios[] = {0.0, 16.0 / 9.0, 4.0 / 3.0, 1.0};
+        const double ratio = ratios[qBound(0, p.aspectRatio, 3)];
+        if (ratio > 0.0) {
+            if (cols / ratio <= rows)
+                rows = int(cols / ratio);
+            else
+                cols = int(rows * ratio);
+        }
+        in.useFov = true;
+        in.fovCols = cols;
+        in.fovRows = rows;
+    }
+    if (p.hdrMode > 0)
+        setExposures(in, qBound(2, p.numExposures, 4), t1T2Ratio, t2T3Ratio, 0);
+}
+
+void Vek_123::familyTiming(int context)
+{
+    if (context != 0)
+        return;
+    const TimingResult &t = m_cs[0].t;
+    fovRows = t.fovRows;
+    fovCols = t.fovCols;
+    fovPercentResult = 100.0 * (double(t.fovCols) * t.fovRows) / (double(traits().arrayCols) * traits().arrayRows);
+    aspectRatioResult = t.outRows > 0 ? double(t.outCols) / t.outRows : 0.0;
+    rawMasterClock = pll.inputClock;
+    rawHdrFlag = ctx[0].hdrMode > 0 ? 1 : 0;
+    rawExposureCount = rawHdrFlag ? qBound(2, ctx[0].numExposures, 4) : 1;
+    rawWidth = t.outCols;
+    rawHeight = t.outRows;
+    rawBayer = (ctx[0].mirror ? 1 : 0) | (ctx[0].flip ? 2 : 0);
+}
+
+// The parallel port runs with streaming, parallel output and drive pins on.
+bool Vek_123::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    if (nameIs(r, "RESET_REGISTER")) {
+        *value = ctx[0].interfaceIndex == 0 ? 0x10DC : 0x2058;
+        return true;
+    }
+    if (nameIs(r, "HISPI_CONTROL_STATUS")) {
+        *value = 0x8000 | quint32(qBound(0, pll.phyCd, 3) << 10);
+        return true;
+    }
+    return false;
+}
+
+void Vek_123::familyInterfaceLists(int i)
+{
+    pll.interfaceModes = interfaceItems(traits());
+    bitDepthChoices =
+        i == 0 ? QStringList{QStringLiteral("12")} : QStringList{QStringLiteral("10"), QStringLiteral("12")};
+}
+
+void Vek_123::PLL_Caluate()
+{
+    const int i = ctx[0].interfaceIndex;
+    enginePll(i <= 0 ? PllMode::Parallel : PllMode::Serial, i);
+}
+
+QStringList Vek_123::GetSequencer(QString configPath) const
+{
+    Q_UNUSED(configPath)
+    QStringList lines;
+    lines << QStringLiteral("[Sequence]\n");
+    lines << QStringLiteral("REG = 0x301A, 0x0001 // reset\n") << QStringLiteral("DELAY = 100\n");
+    if (m_table) {
+        for (int i = 0; i < m_table->count && i < registerCount(); ++i) {
+            const RegRow &r = m_table->rows[i];
+            if (r.section != 0)
+                continue;
+            lines << QStringLiteral("REG = %1, %2\n").arg(hex4(r.address), hex4(m_regStore[size_t(i)]));
+        }
+    }
+    lines << QStringLiteral("DELAY = 10\n");
+    return lines;
+}
+
+QStringList Vek_123::GetDefaultSetting(QString configPath) const
+{
+    Q_UNUSED(configPath)
+    QStringList lines;
+    lines << QStringLiteral("[Default]\n");
+    if (m_table) {
+        for (int i = 0; i < m_table->count && i < registerCount(); ++i) {
+            const RegRow &r = m_table->rows[i];
+            if (r.section != 1)
+                continue;
+            lines << QStringLiteral("REG = %1, %2\n").arg(hex4(r.address), hex4(m_regStore[size_t(i)]));
+        }
+    }
+    return lines;
+}
+
+QStringList Vek_135::GetSequencer(QString configPath) const
+{
+    Q_UNUSED(configPath)
+    QStringList lines;
+    lines << QStringLiteral("[Sequence]\n");
+    if (m_table) {
+        for (int i = 0; i < m_table->count && i < registerCount(); ++i) {
+            const RegRow &r = m_table->rows[i];
+            lines << QStringLiteral("REG = %1, %2\n").arg(hex4(r.address), hex4(m_regStore[size_t(i)]));
+        }
+    }
+    return lines;
+}
+
+void Vek_138::familyDefaults()
+{
+    exposureChoices = countItems(1, 4, 1);
+    pll.lanes = 4;
+}
+
+// Exposure rows T1..T4 as the panel holds them; the ratios are factors.
+void Vek_138::familyTimingInput(int context, TimingInput &in) const
+{
+    const int exposures = qBound(1, numExposures, 4);
+    setExposures(in, exposures, log2Of(t1T2Ratio), log2Of(t2T3Ratio), log2Of(t3T4Ratio));
+    if (ctx[context].useReg) {
+        in.exposureRows[0] = t2ExpRows;
+        in.exposureRows[1] = t3ExpRows;
+        in.exposureRows[2] = t4ExpRows;
+    }
+    in.extraHBlank = (otherLineTime ? 64 : 0) + qBound(0, analogTestCols, 512) / 2 + qBound(0, rowNoiseCols, 512) / 2;
+    if (middleIntTime > 0)
+        in.extraHBlank += 32;
+}
+
+void Vek_138::familyTiming(int context)
+{
+    ctx[context].readoutMode = 0;
+    ctx[context].t1ExpRows = m_cs[context].t.expRows[0];
+}
+
+void Vek_138::CalculatePLLMode(int mode)
+{
+    pll.outPort = mode;
+    m_setLanes = qBound(1, pll.lanes, 16);
+    m_setBits = qBound(10, outputBits, 24);
+    const int i = ctx[0].interfaceIndex;
+    enginePll(PllMode::Serial, i);
+}
+
+// ---------------------------------------------------------------------------
+// Vek_108 with its catalogue index.
+
+void Vek_108::InitDefaults(QString configPath, int catalogueIndex)
+{
     m_catalogueIndex = catalogueIndex;
     CFamilyBase::InitDefaults(configPath);
 }
 
-void Vek_108::RegisterUpdate(int context, int catalogueIndex) {
+void Vek_108::RegisterUpdate(int context, int catalogueIndex)
+{
     m_catalogueIndex = catalogueIndex;
     CFamilyBase::RegisterUpdate(context);
 }
 
-void CBridgeFamily::CalculatePLLExt(int) {}
-void Yorm_102::CalculatePLLExt_(int) {}
-void Yorm_106::CalculatePLLNet_ks(int, bool) {}
+// ---------------------------------------------------------------------------
+// Drav_102: regions of interest, skip indices and scaling.
 
-bool Yorm_106::fineAdjustPll0P2toExt_ks(int) {
-    return false;
-}
-
-void Vek_123::PLL_Caluate() {}
-
-QStringList Vek_123::GetSequencer(QString) const {
-    return {};
-}
-
-QStringList Vek_123::GetDefaultSetting(QString) const {
-    return {};
-}
-
-void Vek_135::CalculateScaledPLL() {}
-
-QStringList Vek_135::GetSequencer(QString) const {
-    return {};
-}
-
-void Vek_114::CalculatePLL(int) {}
-void Vek_138::CalculatePLLMode(int) {}
-
-int Vek_128::NumberOfRegisters() const {
-    return registerCount();
-}
-
-int Vek_128::getDefaultBitDepthIndex() {
-    return 0;
-}
-
-double Vek_128::getDefaultPixelClockIndex() const {
-    return defaults.defaultTargetClock;
-}
-
-DravRoi::DravRoi(quint16 *values) {
+DravRoi::DravRoi(quint16 *values)
+{
     for (int i = 0; i < FieldCount; ++i)
         m_fields[i] = values + i;
 }
 
-uint DravRoi::roiValue(int field) const {
+uint DravRoi::roiValue(int field) const
+{
     return (field >= 0 && field < FieldCount) ? *m_fields[field] : 0u;
 }
 
-void DravRoi::setRoiValue(int field, int value) {
+void DravRoi::setRoiValue(int field, int value)
+{
     if (field >= 0 && field < FieldCount)
         *m_fields[field] = quint16(value & 0xFFFF);
 }
 
-void Drav_102::setXSkipIndex(int index) {
+void Drav_102::setXSkipIndex(int index)
+{
     if (isSkipIndex(index))
         m_xSkipIndex = index;
 }
 
-void Drav_102::setYSkipIndex(int index) {
+void Drav_102::setYSkipIndex(int index)
+{
     if (isSkipIndex(index))
         m_ySkipIndex = index;
 }
 
-int Drav_102::NumberOfRegisters(bool) const {
-    return registerCount();
+void Drav_102::familyDefaults()
+{
+    pll.revision = 1;
+    bitDepthChoices = QStringList{QStringLiteral("10"), QStringLiteral("12")};
 }
 
-int Drav_102::getDefaultBitDepthIndex() {
+// The region of interest, when the frame buffer reads one, sets the size;
+// skip indices 0..2 read every, every second or every fourth pixel; the
+// scaler divides by scaleM / 16.
+void Drav_102::familyTimingInput(int context, TimingInput &in) const
+{
+    in.xFactor = qMax(in.xFactor, 1 << m_xSkipIndex);
+    in.yFactor = qMax(in.yFactor, 1 << m_ySkipIndex);
+    if (binXOnly)
+        in.xFactor = qMax(in.xFactor, 2);
+    if (binning)
+        in.yFactor = qMax(in.yFactor, 2);
+    if (fbMode == 1) {
+        const DravRoi &r = roi[safeContext(context)];
+        if (r.roiValue(1) > 0 && r.roiValue(3) > 0) {
+            in.useFov = true;
+            in.fovCols = int(r.roiValue(1));
+            in.fovRows = int(r.roiValue(3));
+        }
+    }
+    if (intgTime > 0.0)
+        in.intgTime = intgTime;
+    if (fbMode == 2)
+        in.extraHBlank = 256;
+}
+
+// Requested size beyond the region (frame buffer) or the scaled array.
+void Drav_102::familyTiming(int context)
+{
+    const CContextParams &p = ctx[context];
+    const FamilyTraits &t = traits();
+    const double scale = qMax(1.0, qBound(16, scaleM, 256) / 16.0);
+    int colLimit = int((m_xScale ? t.arrayCols / scale : t.arrayCols) / (1 << m_xSkipIndex));
+    int rowLimit = int((m_yScale ? t.arrayRows / scale : t.arrayRows) / (1 << m_ySkipIndex));
+    if (fbMode == 1) {
+        colLimit = qMin(colLimit, int(roi[safeContext(context)].roiValue(1)));
+        rowLimit = qMin(rowLimit, int(roi[safeContext(context)].roiValue(3)));
+    }
+    if (p.cols > colLimit || p.cols < 0)
+        addContextWarnings(context, 0x100);
+    if (p.rows > rowLimit || p.rows < 0)
+        addContextWarnings(context, 0x200);
+    if (intgTime > 0.0)
+        intgTime = m_cs[context].t.intgTimeMs;
+}
+
+// The frame-buffer rows take the regions and their timing.
+bool Drav_102::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    const char *n = r.name;
+    if (std::strncmp(n, "FB_ROI_", 7) == 0 && (n[7] == '0' || n[7] == '1') && n[8] == '_') {
+        const DravRoi &q = roi[n[7] - '0'];
+        const char *f = n + 9;
+        const TimingResult &t = m_cs[0].t;
+        qint64 v = r.value;
+        if (!std::strcmp(f, "X_START"))
+            v = q.roiValue(0);
+        else if (!std::strcmp(f, "X_END"))
+            v = qint64(q.roiValue(0)) + q.roiValue(1) - 1;
+        else if (!std::strcmp(f, "Y_START"))
+            v = q.roiValue(2);
+        else if (!std::strcmp(f, "Y_END"))
+            v = qint64(q.roiValue(2)) + q.roiValue(3) - 1;
+        else if (!std::strcmp(f, "X_OUTPUT_SIZE"))
+            v = q.roiValue(1) * 16 / qMax(1u, q.roiValue(4));
+        else if (!std::strcmp(f, "Y_OUTPUT_SIZE"))
+            v = q.roiValue(3) * 16 / qMax(1u, q.roiValue(5));
+        else if (!std::strcmp(f, "SCALE_M"))
+            v = q.roiValue(4);
+        else if (!std::strcmp(f, "SCALE_N"))
+            v = 16;
+        else if (!std::strcmp(f, "LLPCK"))
+            v = t.lineLength;
+        else if (!std::strcmp(f, "FLL"))
+            v = t.frameLength;
+        *value = fitToRow(fbMode == 1 ? v : 0, r);
+        return true;
+    }
+    if (nameIs(r, "FB_CTRL")) {
+        *value = quint32(qBound(0, fbMode, 2));
+        return true;
+    }
+    return false;
+}
+
+void Drav_102::familyInterfaceLists(int)
+{
+    laneChoices = QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")};
+    bitDepthChoices = QStringList{QStringLiteral("10"), QStringLiteral("12")};
+}
+
+// Installed: every row; in use: without the frame-buffer rows when no
+// region is read (they are the table's last rows).
+int Drav_102::NumberOfRegisters(bool installed) const
+{
+    const int all = registerCount();
+    if (installed || fbMode == 1 || !m_table)
+        return all;
+    int firstFb = all;
+    for (int i = 0; i < all; ++i) {
+        if (std::strncmp(m_table->rows[i].name, "FB_", 3) == 0) {
+            firstFb = i;
+            break;
+        }
+    }
+    for (int i = firstFb; i < all; ++i) {
+        if (std::strncmp(m_table->rows[i].name, "FB_", 3) != 0)
+            return all;
+    }
+    return firstFb;
+}
+
+int Drav_102::getDefaultBitDepthIndex()
+{
     return 0;
 }
 
-double Drav_102::getDefaultPixelClockIndex() const {
-    return defaults.defaultTargetClock;
+double Drav_102::getDefaultPixelClockIndex() const
+{
+    return traits().targetDefault;
+}
+
+// ---------------------------------------------------------------------------
+// Bridges: the attached raw sensor behind the bridge.
+
+namespace {
+
+struct AttachedSensor {
+    int cols, rows;
+    double pixelMax; // MHz
+};
+
+// By kind 0..3.
+const AttachedSensor kAttached[4] = {
+    {1280, 960, 74.25},
+    {1280, 960, 74.25},
+    {1928, 1088, 80.0},
+    {1928, 1208, 78.0},
+};
+
+const AttachedSensor &attached(int kind)
+{
+    return kAttached[qBound(0, kind, 3)];
+}
+
+} // namespace
+
+void CBridgeFamily::familyDefaults()
+{
+    pll.revision = 1;
+    pll.attachedSensorKind = sensorKind;
+    aspectFrameRateChoices = QStringList{QStringLiteral("30"), QStringLiteral("25"), QStringLiteral("15")};
+    pll.twoPixBitDepth = 8;
+    ctx[0].maxFps = traits().defaultFps;
+}
+
+void CBridgeFamily::familyTimingLimits(TimingLimits &limits) const
+{
+    const AttachedSensor &s = attached(sensorKind);
+    limits.arrayCols = s.cols;
+    limits.arrayRows = s.rows;
+}
+
+// The SOC crop replaces the field of view when the advanced options are on;
+// integration stretches the frame only when the longest time is allowed.
+void CBridgeFamily::familyTimingInput(int context, TimingInput &in) const
+{
+    const CContextParams &p = ctx[context];
+    if (p.advParamOn && p.fovCols > 0 && p.fovRows > 0) {
+        in.useFov = true;
+        in.fovCols = p.socCols > 0 ? qMin(p.fovCols, p.socCols) : p.fovCols;
+        in.fovRows = p.socRows > 0 ? qMin(p.fovRows, p.socRows) : p.fovRows;
+    }
+    in.extendForIntegration = p.useMaxIntgTime;
+    if (p.hdrMode > 0)
+        setExposures(in, 2, 4, 0, 0);
+}
+
+void CBridgeFamily::familyTiming(int context)
+{
+    const TimingResult &t = m_cs[context].t;
+    const AttachedSensor &s = attached(sensorKind);
+    CModeState &m = mode[context];
+    m.coreCols = s.cols;
+    m.coreRows = s.rows;
+    m.cropCols = ctx[context].socCols > 0 ? qMin(ctx[context].socCols, s.cols) : t.fovCols;
+    m.cropRows = ctx[context].socRows > 0 ? qMin(ctx[context].socRows, s.rows) : t.fovRows;
+    m.fovXMax = qMax(0, s.cols - t.fovCols);
+    m.fovYMax = qMax(0, s.rows - t.fovRows);
+    ctx[context].fovX = qBound(0, ctx[context].fovX, m.fovXMax);
+    ctx[context].fovY = qBound(0, ctx[context].fovY, m.fovYMax);
+    pll.arrayCols = s.cols;
+    pll.arrayRows = s.rows;
+    pll.attachedSensorKind = sensorKind;
+    needsMaxIntgTime[context] = t.integrationLimited && !ctx[context].useMaxIntgTime;
+    highSpeedEnable = pixelClockResult > 48.0 ? 1 : 0;
+}
+
+void CBridgeFamily::familyTexts(int, PllTextInfo &p, ContextTextInfo &c) const
+{
+    p.extra << QStringLiteral("Attached sensor kind: %1").arg(sensorKind)
+            << QStringLiteral("Serial divider: %1").arg(serialDivider)
+            << QStringLiteral("Serial clock: %1 MHz").arg(num(serialClock));
+    if (needsMaxIntgTime[0])
+        c.extra << QStringLiteral("The frame rate needs the longest integration time");
+}
+
+// Sensor pixel clock: the system clock (halved with two clocks per pixel),
+// at most the attached sensor's rate; the serial divider keeps the serial
+// clock at or above what the lanes need.
+void CBridgeFamily::attachedSensorClocks(int kind, int lanes, int bits)
+{
+    sensorKind = qBound(0, kind, 3);
+    const AttachedSensor &s = attached(sensorKind);
+    const double system = pll.outputClock;
+    const double pixel = qMin(system / (pll.twoClkPerPix ? 2.0 : 1.0), s.pixelMax);
+    pixelClockResult = qMax(0.0, pixel);
+    pll.pixelClock = pixelClockResult;
+    pll.systemClock = system;
+    const double required = pixelClockResult * qMax(1, bits) / qMax(1, lanes);
+    int div = 0;
+    if (required > 0.0 && pll.vcoClock > 0.0)
+        div = qBound(0, int(std::floor(pll.vcoClock / required)) - 1, 15);
+    serialDivider = div;
+    serialClock = pll.vcoClock / (serialDivider + 1);
+    pll.serialClock = serialClock;
+    if (pixelClockResult < 30.0 || system / (pll.twoClkPerPix ? 2.0 : 1.0) > s.pixelMax + 1e-6)
+        addPllWarnings(WarnTargetClock);
+}
+
+void CBridgeFamily::CalculatePLLExt(int kind)
+{
+    attachedSensorClocks(kind, 4, pll.interfaceIndex == 2 ? 14 : 12);
+}
+
+void Yorm_102::CalculatePLLExt_(int kind)
+{
+    attachedSensorClocks(kind, qMax(1, pll.lanes), pll.opBits > 0 ? pll.opBits : 12);
+}
+
+// Keep-sync: the output clock is the external clock times the integer
+// multiple that puts it into the attached sensor's pixel-rate window.
+void Yorm_106::CalculatePLLNet_ks(int kind, bool applyToPll)
+{
+    sensorKind = qBound(0, kind, 3);
+    const double maxRate = attached(sensorKind).pixelMax;
+    const double ext = finiteOr(keepSyncClock, 0.0);
+    int multiple = 1;
+    if (ext > 0.0) {
+        multiple = qBound(1, int(std::floor(maxRate / ext)), 64);
+        while (multiple > 1 && ext * multiple < 30.0)
+            ++multiple;
+    }
+    keepSyncExtDivider = multiple;
+    keepSyncTargetClock = ext * multiple;
+    PllRequest r;
+    r.fin = pll.inputClock;
+    r.target = keepSyncTargetClock;
+    r.fallbackTarget = traits().targetDefault;
+    const PllSolution s = solvePll(m_limits, r);
+    keepSyncVcoClock = s.vco;
+    keepSyncOutputClock = s.out;
+    keepSyncDividers[0] = s.d[0];
+    keepSyncDividers[1] = s.n;
+    keepSyncDividers[2] = s.m;
+    keepSyncDividers[3] = s.d[1];
+    keepSyncActive = keepSyncOn ? 1 : 0;
+    if (applyToPll) {
+        m_solution = s;
+        addPllWarnings(s.warnings);
+        extDivider = multiple;
+        for (int i = 0; i < 4; ++i)
+            pllDividersA[i] = pllDividersB[i] = keepSyncDividers[i];
+        pll.vcoClock = s.vco;
+        pll.outputClock = s.out;
+        pll.systemClock = s.out;
+        pll.dividedInputClock = s.n > 0 ? finiteOr(pll.inputClock, 0.0) / s.n : 0.0;
+        pll.targetClock = keepSyncTargetClock;
+        pll.pllN = s.n - 1;
+        pll.pllM = qMax(1, s.m / 2);
+        pll.pllP = s.d[0];
+        CalculatePLLExt(sensorKind);
+        keepSyncDirty = false;
+    } else {
+        keepSyncDirty = true;
+    }
+}
+
+// True when the sensor pixel clock divides the keep-sync output clock.
+bool Yorm_106::fineAdjustPll0P2toExt_ks(int kind)
+{
+    const double pixel = qMin(keepSyncOutputClock, attached(kind).pixelMax);
+    if (!(pixel > 0.0))
+        return false;
+    const double ratio = keepSyncOutputClock / pixel;
+    return std::fabs(ratio - std::round(ratio)) < 1e-6;
+}
+
+void Yorm_106::familyTimingInput(int context, TimingInput &in) const
+{
+    CBridgeFamily::familyTimingInput(context, in);
+    if (useFixedLineLength[context] && lineLengthPck[context] > 0) {
+        in.fixedLineLength = lineLengthPck[context];
+        if (frameLengthLines[context] > 0)
+            in.fixedFrameLength = frameLengthLines[context];
+    }
 }
 
 // ---------------------------------------------------------------------------
 // Form-based families.
 
+namespace {
+
+void setVar(GUIVAR_T &v, double x)
+{
+    v.setClamped(finiteOr(x, v.min));
+}
+
+} // namespace
+
 Vek_125::Vek_125(int typeCode) : CFormFamily(typeCode, "Vek_125") {}
 
-void Vek_125::InitDefaults(QString configPath) {
-    CFormFamily::InitDefaults(configPath);
+void Vek_125::InitDefaults(QString configPath)
+{
     applyVarDefaults(*this, kVek125Vars);
     intgTime = IntgTime.value;
-}
-
-void Vek_125::PllUpdate() {}
-void Vek_125::ResultsUpdate(int) {}
-void Vek_125::RegisterUpdate(int) {}
-
-Murn_102::Murn_102(int typeCode) : CFormFamily(typeCode, "Murn_102") {}
-
-void Murn_102::InitDefaults(QString configPath) {
     CFormFamily::InitDefaults(configPath);
-    applyVarDefaults(*this, kMurn102Vars);
 }
 
-void Murn_102::Calculate() {}
+void Vek_125::engineCalculateAll()
+{
+    PllUpdate();
+    ResultsUpdate(0);
+    RegisterUpdate(0);
+}
+
+// Image PLL: Input / Div1 x Mult = VCO1, / Div2 / Div3 = system clock,
+// / 2 = pixel clock. MIPI PLL: Input / Div1 x Mult = VCO2, / Div2 = serial
+// clock, / Bits = word clock. Checked variables are fixed; the others are
+// chosen, and every variable is written back as used.
+void Vek_125::PllUpdate()
+{
+    m_pllWarnings = 0;
+    if (releasedVar)
+        releasedVar->checked = false;
+    PllLimits l;
+    l.finMin = InputFreq.min;
+    l.finMax = InputFreq.max;
+    l.pfdMin = 2.0;
+    l.pfdMax = 32.0;
+    l.nMin = int(PLL1Div1.min);
+    l.nMax = int(PLL1Div1.max);
+    l.mMin = int(PLL1Mult.min);
+    l.mMax = int(PLL1Mult.max);
+    l.vcoMin = VCO1Freq.min;
+    l.vcoMax = VCO1Freq.max;
+    l.d[0] = {int(PLL1Div2.min), int(PLL1Div2.max), false};
+    l.d[1] = {int(PLL1Div3.min), int(PLL1Div3.max), false};
+    l.outMax = SystemFreq.max;
+    PllRequest r;
+    r.fin = InputFreq.value;
+    r.target = PixelFreq.checked && !SystemFreq.checked ? PixelFreq.value * PixelDiv.value : SystemFreq.value;
+    r.fallbackTarget = traits().targetDefault;
+    r.n = PLL1Div1.checked ? PLL1Div1.intValue : -1;
+    r.m = PLL1Mult.checked ? PLL1Mult.intValue : -1;
+    r.vco = VCO1Freq.checked ? VCO1Freq.value : -1.0;
+    r.d[0] = PLL1Div2.checked ? PLL1Div2.intValue : -1;
+    r.d[1] = PLL1Div3.checked ? PLL1Div3.intValue : -1;
+    m_solution = solvePll(l, r);
+    m_pllWarnings |= m_solution.warnings & (WarnTargetClock | WarnInputClock | WarnVco);
+    setVar(PLL1Div1, m_solution.n);
+    setVar(PLL1Mult, m_solution.m);
+    setVar(VCO1Freq, m_solution.vco);
+    setVar(PLL1Div2, m_solution.d[0]);
+    setVar(PLL1Div3, m_solution.d[1]);
+    setVar(SystemFreq, m_solution.out);
+    setVar(PixelFreq, m_solution.out / qMax(1.0, PixelDiv.value));
+    pll.inputClock = InputFreq.value;
+    pll.targetClock = r.target;
+    pll.pllN = m_solution.n;
+    pll.pllM = m_solution.m;
+    pll.vcoClock = m_solution.vco;
+    pll.outputClock = m_solution.out;
+    pll.systemClock = m_solution.out;
+    pll.pixelClock = PixelFreq.value;
+
+    // The serial side carries the pixel stream over one or two lanes.
+    const int bits = qBound(6, Bits.intValue, 16);
+    const int lanes = MIPILane2.value != 0.0 ? 2 : 1;
+    PllLimits l2 = l;
+    l2.nMin = int(PLL2Div1.min);
+    l2.nMax = int(PLL2Div1.max);
+    l2.mMin = int(PLL2Mult.min);
+    l2.mMax = int(PLL2Mult.max);
+    l2.vcoMin = VCO2Freq.min;
+    l2.vcoMax = VCO2Freq.max;
+    l2.d[0] = {int(PLL2Div2.min), int(PLL2Div2.max), false};
+    l2.d[1] = DividerRange();
+    l2.outMax = SerialFreq.max;
+    PllRequest r2;
+    r2.fin = InputFreq.value;
+    const double required = PixelFreq.value * bits / lanes;
+    if (SerialFreq.checked)
+        r2.target = SerialFreq.value;
+    else if (WordFreq.checked)
+        r2.target = WordFreq.value * bits;
+    else
+        r2.target = required, r2.atLeast = true;
+    r2.fallbackTarget = required;
+    r2.n = PLL2Div1.checked ? PLL2Div1.intValue : -1;
+    r2.m = PLL2Mult.checked ? PLL2Mult.intValue : -1;
+    r2.vco = VCO2Freq.checked ? VCO2Freq.value : -1.0;
+    r2.d[0] = PLL2Div2.checked ? PLL2Div2.intValue : -1;
+    m_solution2 = solvePll(l2, r2);
+    if (m_solution2.out < required - 1e-6 || (m_solution2.warnings & (WarnVco | WarnInputClock)))
+        m_pllWarnings |= WarnTargetClock;
+    setVar(PLL2Div1, m_solution2.n);
+    setVar(PLL2Mult, m_solution2.m);
+    setVar(VCO2Freq, m_solution2.vco);
+    setVar(PLL2Div2, m_solution2.d[0]);
+    setVar(SerialFreq, m_solution2.out);
+    setVar(WordFreq, m_solution2.out / bits);
+    pll.pllN2 = m_solution2.n;
+    pll.pllM2 = m_solution2.m;
+    pll.vcoClock2 = m_solution2.vco;
+    pll.serialClock = m_solution2.out;
+    pll.opPixClock = WordFreq.value;
+    m_link.serial = true;
+    m_link.kind = LinkKind::Mipi;
+    m_link.name = QStringLiteral("MIPI");
+    m_link.lanes = lanes;
+    m_link.bits = bits;
+    m_link.laneRate = m_solution2.out;
+    m_link.opSysDiv = m_solution2.d[0];
+    pll.mipiCont = MIPICont.value != 0.0;
+    releasedVar = nullptr;
+}
+
+void Vek_125::ResultsUpdate(int context)
+{
+    if (!validContext(context))
+        return;
+    CContextParams &p = ctx[context];
+    p.cols = Cols.intValue;
+    p.rows = Rows.intValue;
+    p.blankType = blankTypeFromText();
+    p.intgTime = intgTime > 0.0 ? intgTime : IntgTime.value;
+    engineTiming(context, false, true, false);
+    setVar(IntgTime, m_cs[context].t.intgTimeMs);
+    intgTime = IntgTime.value;
+    setVar(Cols, m_cs[context].t.outCols);
+    setVar(Rows, m_cs[context].t.outRows);
+    engineResults(context);
+    QStringList fixed;
+    const std::pair<const char *, const GUIVAR_T *> vars[] = {
+        {"InputFreq", &InputFreq},   {"SystemFreq", &SystemFreq}, {"PLL1Div1", &PLL1Div1}, {"PLL1Mult", &PLL1Mult},
+        {"VCO1Freq", &VCO1Freq},     {"PLL1Div2", &PLL1Div2},     {"PLL1Div3", &PLL1Div3}, {"PixelFreq", &PixelFreq},
+        {"PLL2Div1", &PLL2Div1},     {"PLL2Mult", &PLL2Mult},     {"VCO2Freq", &VCO2Freq}, {"PLL2Div2", &PLL2Div2},
+        {"SerialFreq", &SerialFreq}, {"WordFreq", &WordFreq},
+    };
+    for (const auto &v : vars)
+        fixed << QStringLiteral("%1 = %2 (%3)")
+                     .arg(QLatin1String(v.first), num(v.second->value),
+                          v.second->checked ? QStringLiteral("fixed") : QStringLiteral("free"));
+    results.pllPresetText = fixed.join(QLatin1Char('\n'));
+}
+
+void Vek_125::RegisterUpdate(int context)
+{
+    if (!validContext(context))
+        return;
+    engineRegisters();
+}
+
+void Vek_125::familyTexts(int, PllTextInfo &p, ContextTextInfo &) const
+{
+    p.dividers = {{QStringLiteral("PLL1 Div2"), m_solution.d[0]}, {QStringLiteral("PLL1 Div3"), m_solution.d[1]}};
+    p.outputName = QStringLiteral("System clock");
+    p.hasPll2 = true;
+    p.extra << QStringLiteral("Serial clock: %1 MHz").arg(num(SerialFreq.value))
+            << QStringLiteral("Word clock: %1 MHz").arg(num(WordFreq.value));
+}
+
+Murn_102::Murn_102(int typeCode) : CFormFamily(typeCode, "Murn_102")
+{
+    // Read by the set-up before InitDefaults.
+    defaults.defaultStdTemplate = 1;
+}
+
+void Murn_102::InitDefaults(QString configPath)
+{
+    applyVarDefaults(*this, kMurn102Vars);
+    CFormFamily::InitDefaults(configPath);
+    defaults.defaultStdTemplate = 1;
+}
+
+void Murn_102::engineCalculateAll()
+{
+    Calculate();
+}
+
+void Murn_102::readoutFactors(int, int *xFactor, int *yFactor, QString *name) const
+{
+    const bool skip = checkRowSkipping.checked || checkRowSkipping.value != 0.0;
+    *xFactor = 1;
+    *yFactor = skip ? 2 : 1;
+    *name = skip ? QStringLiteral("Row skip 2") : QStringLiteral("Normal");
+}
+
+// Row skipping halves the rows read, so it needs an output of at most half the array.
+void Murn_102::familyTiming(int context)
+{
+    const bool skip = checkRowSkipping.checked || checkRowSkipping.value != 0.0;
+    if (skip && ctx[context].rows > traits().arrayRows / 2)
+        addContextWarnings(context, 0x20);
+}
+
+// The sensor runs from the input clock without a PLL.
+void Murn_102::Calculate()
+{
+    CContextParams &p = ctx[0];
+    p.cols = spinCols.intValue;
+    p.rows = spinRows.intValue;
+    p.blankType = blankTypeFromText();
+    m_pllWarnings = 0;
+    const double fin = dSpinPLL_Input.value;
+    if (!(fin >= dSpinPLL_Input.min && fin <= dSpinPLL_Input.max))
+        m_pllWarnings |= WarnInputClock;
+    pll.inputClock = fin;
+    pll.outputClock = pll.systemClock = pll.vcoClock = fin;
+    pll.pllN = pll.pllM = 1;
+    m_solution = PllSolution();
+    m_solution.locked = true;
+    m_solution.vco = m_solution.out = fin;
+    formTiming(fin);
+    setVar(spinCols, m_cs[0].t.outCols);
+    setVar(spinRows, m_cs[0].t.outRows);
+}
 
 Murn_104::Murn_104(int typeCode) : CFormFamily(typeCode, "Murn_104") {}
 
-void Murn_104::InitDefaults(QString configPath) {
-    CFormFamily::InitDefaults(configPath);
+void Murn_104::InitDefaults(QString configPath)
+{
     applyVarDefaults(*this, kMurn104Vars);
+    CFormFamily::InitDefaults(configPath);
 }
 
-void Murn_104::Calculate() {}
+void Murn_104::engineCalculateAll()
+{
+    Calculate();
+}
+
+void Murn_104::readoutFactors(int, int *xFactor, int *yFactor, QString *name) const
+{
+    const bool skip = checkSkipping.checked || checkSkipping.value != 0.0;
+    *xFactor = skip ? 2 : 1;
+    *yFactor = skip ? 2 : 1;
+    *name = skip ? QStringLiteral("Skip 2x2") : QStringLiteral("Normal");
+}
+
+void Murn_104::familyTiming(int context)
+{
+    const bool skip = checkSkipping.checked || checkSkipping.value != 0.0;
+    if (skip && (ctx[context].rows > traits().arrayRows / 2 || ctx[context].cols > traits().arrayCols / 2))
+        addContextWarnings(context, 0x20);
+}
+
+// Input / N x M = VCO, / P = target clock (the pixel clock); the overrides
+// are the checked variables.
+void Murn_104::Calculate()
+{
+    CContextParams &p = ctx[0];
+    p.cols = spinCols.intValue;
+    p.rows = spinRows.intValue;
+    p.blankType = blankTypeFromText();
+    pll.pllBypass = checkBypass.checked || checkBypass.value != 0.0;
+    pll.pllUseMinFreq = checkUseMinFreq.checked || checkUseMinFreq.value != 0.0;
+    m_limits.finMin = dSpinPLL_Input.min;
+    m_limits.finMax = dSpinPLL_Input.max;
+    m_limits.nMin = int(PLL_N.min);
+    m_limits.nMax = int(PLL_N.max);
+    m_limits.mMin = int(PLL_M.min);
+    m_limits.mMax = int(PLL_M.max);
+    m_limits.vcoMin = PLL_VCO.min;
+    m_limits.vcoMax = PLL_VCO.max;
+    m_limits.pfdMin = 2.0;
+    m_limits.pfdMax = 27.0;
+    m_limits.d[0] = {1, 16, false};
+    m_limits.d[1] = DividerRange();
+    m_limits.outMax = dSpinPLL_Target.max;
+    m_pllWarnings = 0;
+    PllRequest r;
+    r.fin = dSpinPLL_Input.value;
+    r.target = dSpinPLL_Target.value;
+    r.fallbackTarget = traits().targetDefault;
+    r.n = PLL_N.checked ? PLL_N.intValue : -1;
+    r.m = PLL_M.checked ? PLL_M.intValue : -1;
+    r.vco = PLL_VCO.checked ? PLL_VCO.value : -1.0;
+    r.minFreq = pll.pllUseMinFreq;
+    pll.inputClock = r.fin;
+    pll.targetClock = r.target;
+    if (pll.pllBypass) {
+        m_solution = PllSolution();
+        m_solution.locked = r.fin > 0.0;
+        m_solution.vco = m_solution.out = finiteOr(r.fin, 0.0);
+        if (!(r.fin >= m_limits.finMin && r.fin <= m_limits.finMax))
+            m_pllWarnings |= WarnInputClock;
+    } else {
+        m_solution = solvePll(m_limits, r);
+        m_pllWarnings |= m_solution.warnings & (WarnInputClock | WarnTargetClock | WarnVco);
+        setVar(PLL_N, m_solution.n);
+        setVar(PLL_M, m_solution.m);
+        setVar(PLL_VCO, m_solution.vco);
+    }
+    pll.pllN = m_solution.n;
+    pll.pllM = m_solution.m;
+    pll.pllP = m_solution.d[0];
+    pll.vcoClock = m_solution.vco;
+    pll.outputClock = pll.systemClock = m_solution.out;
+    formTiming(m_solution.out);
+    setVar(spinCols, m_cs[0].t.outCols);
+    setVar(spinRows, m_cs[0].t.outRows);
+}
 
 // ---------------------------------------------------------------------------
-// Plain families.
+// Zelt: HiSPi sensors with one to four PHYs.
 
-Zelt::Zelt(int typeCode) : CPlainFamily(typeCode, "D105") {}
+namespace {
 
-void Zelt::CalculatePLL(int) {}
-void Zelt::CalculateTiming(int, bool, bool) {}
+struct ZeltVariant {
+    int code;
+    int phys;
+    double laneRate; // Mbps
+    int cols;
+};
+
+const ZeltVariant kZelt[] = {
+    {105, 2, 1188.0, 2048}, {106, 1, 594.0, 1024},  {107, 2, 891.0, 2048},
+    {108, 4, 1188.0, 2048}, {109, 4, 1188.0, 4096},
+};
+
+const ZeltVariant &zeltVariant(int code)
+{
+    for (const ZeltVariant &v : kZelt) {
+        if (v.code == code)
+            return v;
+    }
+    return kZelt[0];
+}
+
+} // namespace
+
+Zelt::Zelt(int typeCode) : CPlainFamily(typeCode, "D105"), m_variant(typeCode) {}
+
+void Zelt::engineCalculateAll()
+{
+    pll.inputClock = defaults.defaultInputClock;
+    ctx[0].cols = 8;
+    ctx[0].rows = traits().arrayRows;
+    ctx[0].scaler = 1000;
+    ctx[0].shortSeq = true;
+    pll.lanes = traits().defaultLanes;
+    pll.opBits = traits().defaultBits;
+    CalculatePLL(m_variant);
+    CalculateTiming(0, false, true);
+    SetResults(0);
+    RegisterUpdate(0);
+}
+
+// The PLL runs at the lane bit rate of the variant; the pixel clock is what
+// all lanes of all PHYs carry at the pixel size.
+void Zelt::CalculatePLL(int catalogueIndex)
+{
+    m_variant = catalogueIndex;
+    const ZeltVariant &v = zeltVariant(catalogueIndex);
+    m_phys = v.phys;
+    m_pllWarnings = 0;
+    PllRequest r;
+    r.fin = pll.inputClock;
+    r.target = v.laneRate;
+    r.fallbackTarget = v.laneRate;
+    PllLimits l = m_limits;
+    l.d[0] = l.d[1] = DividerRange();
+    l.outMax = l.vcoMax;
+    m_solution = solvePll(l, r);
+    m_pllWarnings |= m_solution.warnings & WarnInputClock;
+    const int lanes = qBound(1, pll.lanes, 4);
+    const int bits = pll.opBits == 12 ? 12 : 10;
+    if (bits == 10)
+        pll.combi = false;
+    m_link.serial = true;
+    m_link.kind = LinkKind::Hispi;
+    m_link.name = QStringLiteral("HISPI");
+    m_link.lanes = lanes * v.phys;
+    m_link.bits = bits;
+    m_link.laneRate = m_solution.vco;
+    pll.pllN = m_solution.n;
+    pll.pllM = m_solution.m;
+    pll.vcoClock = m_solution.vco;
+    pll.serialClock = m_solution.vco;
+    pll.pixelClock = m_solution.vco * lanes * v.phys / bits / (pll.combi ? 0.75 : 1.0) / (pll.pllPreScale ? 1.02 : 1.0);
+    pll.outputClock = pll.pixelClock;
+    pll.systemClock = pll.pixelClock;
+}
+
+void Zelt::familyTimingInput(int context, TimingInput &in) const
+{
+    const CContextParams &p = ctx[context];
+    const ZeltVariant &v = zeltVariant(m_variant);
+    in.cols = qMin(v.cols, traits().arrayCols);
+    in.rows = p.roiOff ? traits().arrayRows : p.rows;
+    in.useFov = false;
+    in.xFactor = 1;
+    in.yFactor = qBound(1, p.skipping, 16);
+    in.blankType = 0;
+    in.extraRows = qBound(0, p.cols, 64);
+    in.extraHBlank = (p.lowPower ? 64 : 16) + (pll.useReg ? 8 : 0);
+    in.intgTime = qMax(0, p.scaler) / 1000.0;
+}
+
+// The integration range in microseconds: one row at least, the frame less
+// the offset at most.
+void Zelt::familyTiming(int context)
+{
+    const TimingResult &t = m_cs[context].t;
+    const int offset = qMax(0, ctx[context].scaleM);
+    minIntgTime = qMax(0, int(std::ceil(t.rowTimeUs)));
+    maxIntgTime = qMax(0, int(std::floor(t.maxIntgTimeMs * 1000.0)) - offset);
+    m_cs[context].warnings &= WarnFrameRate;
+}
+
+void Zelt::CalculateTiming(int context, bool keepFrame, bool extendForIntegration)
+{
+    engineTiming(context, keepFrame, extendForIntegration, false);
+    m_pllWarnings &= WarnInputClock;
+}
+
+bool Zelt::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    const TimingResult &t = m_cs[0].t;
+    qint64 v;
+    if (nameIs(r, "PLL_COMPONENT0_REG"))
+        v = (qint64(qBound(0, m_solution.n, 63)) << 8) | 0x03;
+    else if (nameIs(r, "PLL_COMPONENT1_REG"))
+        v = qBound(0, m_solution.m, 0x3FFF);
+    else if (nameIs(r, "INTEGRATION_COARSE_CTXT0_REG"))
+        v = t.intgRows;
+    else if (nameIs(r, "FRAME_LENGTH_CTXT0_REG"))
+        v = t.frameLength;
+    else if (nameIs(r, "LINE_TIME_REG"))
+        v = t.lineLength;
+    else if (nameIs(r, "SUBSAMPLING_CTXT0_REG"))
+        v = t.yFactor - 1;
+    else if (nameIs(r, "INTEGRATION_OFFSET_COARSE_REG"))
+        v = t.rowTimeUs > 0.0 ? qint64(ctx[0].scaleM / t.rowTimeUs) : 0;
+    else if (nameIs(r, "M_LINES_CTXT0_REG"))
+        v = t.outRows;
+    else if (nameIs(r, "F_LINES_CTXT0_REG"))
+        v = qBound(0, ctx[0].cols, 64);
+    else if (nameIs(r, "PIX_COMP_CTRL_REG"))
+        v = pll.combi ? 1 : 0;
+    else if (nameIs(r, "HISPI_CONTROL_COMMON_REG"))
+        v = (pll.pllPreScale ? 0x40 : 0) | (pll.useReg ? 0x20 : 0) | (pll.opBits == 12 ? 0x10 : 0);
+    else if (nameIs(r, "GENERAL_CONFIG0_REG"))
+        v = (ctx[0].txLatch ? 0x8 : 0) | (ctx[0].trigger ? 0x4 : 0) | 0x2 | (ctx[0].slaveMode ? 0x1 : 0);
+    else
+        return false;
+    *value = fitToRow(v, r);
+    return true;
+}
+
+void Zelt::familyTexts(int, PllTextInfo &p, ContextTextInfo &c) const
+{
+    p.dividers.clear();
+    p.outputName = QStringLiteral("Pixel clock (all PHYs)");
+    p.extra << QStringLiteral("PHYs: %1").arg(m_phys);
+    c.extra << QStringLiteral("Integration range: %1 to %2 us").arg(minIntgTime).arg(maxIntgTime);
+}
+
+// ---------------------------------------------------------------------------
+// Holv_101: the radar.
 
 Holv_101::Holv_101(int typeCode)
-    : CPlainFamily(typeCode, "D114"), configBlock{pll.opBits,  pll.interfaceIndex, pll.pllP4,
-                                                  pll.pllP5,   pll.pllTargetOp,    pll.mpDiv,
-                                                  pll.pllVco2, pll.pllN2,          pll.phyCd,
-                                                  pll.outPort, pll.pllWcd,         pll.twoPixBits,
-                                                  pll.custRev} {
-    // The radar configuration the window starts with.
+    : CPlainFamily(typeCode, "D114"), configBlock{pll.opBits,      pll.interfaceIndex, pll.pllP4,   pll.pllP5,
+                                                  pll.pllTargetOp, pll.mpDiv,          pll.pllVco2, pll.pllN2,
+                                                  pll.phyCd,       pll.outPort,        pll.pllWcd,  pll.twoPixBits,
+                                                  pll.custRev}
+{
+    resetConfig();
+}
+
+// The radar configuration the window starts with.
+void Holv_101::resetConfig()
+{
     configBlock.bitsPerSample = 12;
     configBlock.decimation = 0;
     configBlock.chirpResetTime = 10;
@@ -296,12 +2193,183 @@ Holv_101::Holv_101(int typeCode)
     configBlock.tdmMimo = true;
 }
 
-void Holv_101::CalculateConfig(int) {}
-
-QStringList Holv_101::AddStateVars() const {
-    return {};
+void Holv_101::familyDefaults()
+{
+    resetConfig();
+    pll.inputClock = 40.0;
 }
 
-QStringList Holv_101::GetAppendant(QString) const {
-    return {};
+void Holv_101::engineCalculateAll()
+{
+    CalculateConfig(0);
+    SetResults(0);
+    RegisterUpdate(0);
+}
+
+// Chirp period = reset + ramp; frame = chirps x period (x transmitters with
+// TDM MIMO); bandwidth = slope x ramp; the samples at the decimated ADC rate
+// must fit between the ADC start and the ramp end; the data of one chirp
+// must leave over the MIPI link (4 lanes of 8-bit words) within the period.
+void Holv_101::CalculateConfig(int context)
+{
+    Q_UNUSED(context)
+    Radar r;
+    const double reset = qBound(0, configBlock.chirpResetTime, 100000);
+    const double ramp = qBound(0, configBlock.chirpRampTime, 100000);
+    const int chirps = qBound(1, configBlock.chirpsPerFrame, 65535);
+    const int tx = configBlock.tdmMimo ? (configBlock.elevation ? 3 : 2) : 1;
+    r.channels = 4;
+    r.chirpPeriodUs = reset + ramp;
+    r.frameTimeMs = r.chirpPeriodUs * chirps * tx / 1000.0;
+    r.bandwidthMHz = qBound(0, configBlock.slope, 1000) * ramp;
+    const int decimation = 1 << qBound(0, configBlock.decimation / 2, 3);
+    const double adcClock = configBlock.adcClock == 30 ? 30.0 : 60.0;
+    r.adcSampleRate = adcClock / decimation;
+    const int samples = qBound(1, configBlock.adcSamples, 65535);
+    r.samplingTimeUs = samples / r.adcSampleRate;
+    const double start = qMax(0.0, finiteOr(configBlock.adcStartTime, 0.0));
+    r.samplingFits = start + r.samplingTimeUs <= ramp;
+    const int bits = configBlock.bitsPerSample == 14 ? 14 : 12;
+    r.dataRateMbps = r.chirpPeriodUs > 0.0 ? double(samples) * bits * r.channels / r.chirpPeriodUs : 0.0;
+    const double word = configBlock.mipiWordClock == 30 ? 30.0 : 60.0;
+    r.linkRateMbps = word * 8.0 * 4.0;
+    r.linkFits = r.dataRateMbps <= r.linkRateMbps;
+    // Synthesiser: 40 MHz reference / ref div x fb div = VCO (4 to 6 GHz
+    // region scaled to the 77-81 GHz band by 16), / post div = ADC base clock.
+    PllLimits l;
+    l.finMin = l.finMax = 40.0;
+    l.pfdMin = 5.0;
+    l.pfdMax = 40.0;
+    l.nMin = 1;
+    l.nMax = 8;
+    l.mMin = 8;
+    l.mMax = 400;
+    l.vcoMin = 480.0;
+    l.vcoMax = 960.0;
+    l.d[0] = {1, 16, false};
+    l.d[1] = DividerRange();
+    l.outMax = 960.0;
+    PllRequest q;
+    q.fin = 40.0;
+    q.target = adcClock * 8.0;
+    m_solution = solvePll(l, q);
+    r.refDiv = m_solution.n;
+    r.fbDiv = m_solution.m;
+    r.postDiv = m_solution.d[0];
+    r.vco = m_solution.vco;
+    r.adcDiv = qMax(1, int(std::lround(m_solution.out / adcClock)));
+    r.mipiDiv = qMax(1, int(std::lround(m_solution.out / word)));
+    m_radar = r;
+    pll.inputClock = 40.0;
+    pll.pllN = m_solution.n;
+    pll.pllM = m_solution.m;
+    pll.pllP = m_solution.d[0];
+    pll.vcoClock = m_solution.vco;
+    pll.outputClock = m_solution.out;
+    pll.pixelClock = adcClock;
+    pll.serialClock = r.linkRateMbps / 4.0;
+    m_link.serial = true;
+    m_link.kind = LinkKind::Mipi;
+    m_link.name = QStringLiteral("MIPI");
+    m_link.lanes = 4;
+    m_link.bits = bits;
+    m_link.laneRate = word * 8.0;
+    // The radar has no image timing; the geometry shows one chirp per line.
+    TimingResult &t = m_cs[0].t;
+    t = TimingResult();
+    t.outCols = samples;
+    t.outRows = chirps * tx;
+    t.fovCols = t.outCols;
+    t.fovRows = t.outRows;
+    t.activeClocks = samples;
+    t.lineLength = int(qMin(65535.0, r.chirpPeriodUs * adcClock));
+    t.frameLength = t.outRows;
+    t.hBlank = qMax(0, t.lineLength - samples);
+    t.fps = r.frameTimeMs > 0.0 ? 1000.0 / r.frameTimeMs : 0.0;
+    t.frameTimeMs = r.frameTimeMs;
+    t.rowTimeUs = r.chirpPeriodUs;
+    m_cs[0].valid = true;
+    m_cs[0].warnings = 0;
+    m_cs[1] = m_cs[0];
+    m_pllWarnings = 0;
+}
+
+bool Holv_101::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    const Radar &q = m_radar;
+    qint64 v;
+    if (nameIs(r, "PLL_REF_DIV"))
+        v = q.refDiv;
+    else if (nameIs(r, "PLL_FB_DIV"))
+        v = q.fbDiv;
+    else if (nameIs(r, "PLL_POSTDIV"))
+        v = q.postDiv;
+    else if (nameIs(r, "ADC_CLK_DIV"))
+        v = q.adcDiv;
+    else if (nameIs(r, "ADC_DIV_MIPI_WORD"))
+        v = q.mipiDiv;
+    else if (nameIs(r, "ALPHA_CHIRP_LENGTH"))
+        v = std::llround(q.chirpPeriodUs * 80.0);
+    else if (nameIs(r, "ALPHA_CHIRPS_IN_FRAME"))
+        v = qBound(1, configBlock.chirpsPerFrame, 65535);
+    else if (nameIs(r, "ALPHA_DATA_START_CNT"))
+        v = std::llround(qMax(0.0, configBlock.adcStartTime) * 80.0);
+    else if (nameIs(r, "ALPHA_DATA_END_CNT"))
+        v = std::llround((qMax(0.0, configBlock.adcStartTime) + q.samplingTimeUs) * 80.0);
+    else if (nameIs(r, "ALPHA_DEC_EN"))
+        v = configBlock.decimation > 0 ? 1 : 0;
+    else if (nameIs(r, "MIPI_DATA_TYPE") || nameIs(r, "MIPI_DATA_TYPE_XMIT"))
+        v = configBlock.bitsPerSample == 14 ? 0x2D : 0x2C;
+    else
+        return false;
+    *value = fitToRow(v, r);
+    return true;
+}
+
+void Holv_101::familyTexts(int, PllTextInfo &p, ContextTextInfo &c) const
+{
+    const Radar &q = m_radar;
+    p.dividers = {{QStringLiteral("Post divider"), q.postDiv}, {QStringLiteral("ADC clock divider"), q.adcDiv}};
+    p.outputName = QStringLiteral("ADC base clock");
+    c.extra << QStringLiteral("Chirp period: %1 us").arg(num(q.chirpPeriodUs, 1))
+            << QStringLiteral("Bandwidth: %1 MHz").arg(num(q.bandwidthMHz, 1))
+            << QStringLiteral("Start frequency: %1 GHz").arg(num(configBlock.freqMin, 2))
+            << QStringLiteral("ADC rate: %1 MHz, sampling %2 us (%3)")
+                   .arg(num(q.adcSampleRate, 3), num(q.samplingTimeUs, 2),
+                        q.samplingFits ? QStringLiteral("fits the ramp") : QStringLiteral("exceeds the ramp"))
+            << QStringLiteral("Data rate: %1 Mbps of %2 Mbps (%3)")
+                   .arg(num(q.dataRateMbps, 1), num(q.linkRateMbps, 1),
+                        q.linkFits ? QStringLiteral("fits the link") : QStringLiteral("exceeds the link"));
+}
+
+QStringList Holv_101::AddStateVars() const
+{
+    const Radar &q = m_radar;
+    QStringList lines;
+    lines << QStringLiteral("STATE = Bits Per Sample, %1\n").arg(configBlock.bitsPerSample)
+          << QStringLiteral("STATE = Decimation, %1\n").arg(configBlock.decimation)
+          << QStringLiteral("STATE = Chirp Reset Time, %1\n").arg(configBlock.chirpResetTime)
+          << QStringLiteral("STATE = Chirp Ramp Time, %1\n").arg(configBlock.chirpRampTime)
+          << QStringLiteral("STATE = Frequency Min, %1\n").arg(configBlock.freqMin)
+          << QStringLiteral("STATE = Slope, %1\n").arg(configBlock.slope)
+          << QStringLiteral("STATE = ADC Start Time, %1\n").arg(configBlock.adcStartTime)
+          << QStringLiteral("STATE = ADC Samples, %1\n").arg(configBlock.adcSamples)
+          << QStringLiteral("STATE = ADC Clock, %1\n").arg(configBlock.adcClock)
+          << QStringLiteral("STATE = MIPI Word Clock, %1\n").arg(configBlock.mipiWordClock)
+          << QStringLiteral("STATE = Chirps In Frame, %1\n").arg(configBlock.chirpsPerFrame)
+          << QStringLiteral("STATE = Elevation, %1\n").arg(configBlock.elevation ? 1 : 0)
+          << QStringLiteral("STATE = TDM MIMO, %1\n").arg(configBlock.tdmMimo ? 1 : 0)
+          << QStringLiteral("STATE = Frame Time, %1\n").arg(num(q.frameTimeMs, 3));
+    return lines;
+}
+
+QStringList Holv_101::GetAppendant(QString configPath) const
+{
+    QStringList lines;
+    lines << QStringLiteral("[Radar Summary]\n")
+          << QStringLiteral("// configuration: %1\n").arg(QFileInfo(configPath).fileName())
+          << QStringLiteral("// use case: %1\n").arg(useCaseIndex)
+          << QStringLiteral("// frame time: %1 ms\n").arg(num(m_radar.frameTimeMs, 3))
+          << QStringLiteral("// bandwidth: %1 MHz\n").arg(num(m_radar.bandwidthMHz, 1));
+    return lines;
 }

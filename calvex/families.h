@@ -89,16 +89,28 @@ public:
     qint32 useCaseMode = 0; // HDR mode of the loaded use case (sensors 9 to 11)
 
     explicit Murn_101(int typeCode);
+
+protected:
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
 };
 
 class Brel_101 : public CFamilyBase, public EmbedOptions, public DarkRowOptions {
 public:
     explicit Brel_101(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    void familyInterfaceLists(int interfaceIndex) override;
 };
 
 class Murn_105 : public CFamilyBase {
 public:
     explicit Murn_105(int typeCode);
+
+protected:
+    void familyPllRequest(calvex::PllRequest &request) override;
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
 };
 
 class Brel_102 : public CFamilyBase, public EmbedOptions, public DarkRowOptions {
@@ -106,6 +118,11 @@ public:
     qint32 lineLengthPreset = 0; // pixel clocks, 0 = none
 
     explicit Brel_102(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyTiming(int context) override;
+    void familyInterfaceLists(int interfaceIndex) override;
 };
 
 class Vek_101 : public CFamilyBase {
@@ -122,12 +139,19 @@ public:
     void RegisterUpdate(int context, int catalogueIndex);
 
 protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    void familyInterfaceLists(int interfaceIndex) override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
     int m_catalogueIndex; // the loaded sensor, one of the family's catalogue entries
 };
 
 class Brel_103 : public CFamilyBase {
 public:
     explicit Brel_103(int typeCode);
+
+protected:
+    void familyDefaults() override;
 };
 
 class Vek_124 : public CFamilyBase {
@@ -136,6 +160,11 @@ public:
     qint32 pixClockDivisor = 1; // pixel clock = serialClock / pixClockDivisor
 
     explicit Vek_124(int typeCode);
+
+protected:
+    void familyDefaults() override;
+    void familyPll() override;
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
 };
 
 class Murn_109 : public CFamilyBase {
@@ -143,11 +172,18 @@ public:
     QStringList imageTypeLists[4]; // image-type names per output format 0 to 3
 
     explicit Murn_109(int typeCode);
+
+protected:
+    void familyDefaults() override;
+    void familyTiming(int context) override;
 };
 
 class Brel_104 : public CFamilyBase {
 public:
     explicit Brel_104(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Brel_105 : public CFamilyBase {
@@ -156,6 +192,10 @@ public:
     qint32 minLines = 8;   // minimum vertical blanking, lines
 
     explicit Brel_105(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
 };
 
 class Murn_111 : public CFamilyBase {
@@ -166,11 +206,18 @@ public:
     quint32 mipiTimings[9] = {};
 
     explicit Murn_111(int typeCode);
+
+protected:
+    void familyPll() override;
 };
 
 class Brel_106 : public CFamilyBase {
 public:
     explicit Brel_106(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
 };
 
 class Brel_107 : public CFamilyBase {
@@ -181,6 +228,9 @@ public:
 class Vek_141 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
 public:
     explicit Vek_141(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 // The sensor with sixteen focal planes; the system uses context A only.
@@ -190,11 +240,20 @@ public:
     bool embedData = false;
 
     explicit Vek_145l(int typeCode);
+
+protected:
+    void familyDefaults() override;
+    void familyTiming(int context) override;
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
 };
 
 class Vek_147 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
 public:
     explicit Vek_147(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Vek_149 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
@@ -202,11 +261,17 @@ public:
     qint32 useCaseIndex = 0;
 
     explicit Vek_149(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Vek_152 : public CFamilyBase, public AdvParamOption, public DarkRowOptions, public LengthPresets {
 public:
     explicit Vek_152(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Vek_153 : public CFamilyBase,
@@ -216,6 +281,9 @@ class Vek_153 : public CFamilyBase,
                 public ScalerOptions {
 public:
     explicit Vek_153(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Vek_154 : public CFamilyBase, public AdvParamOption, public DarkRowOptions, public ScalerOptions {
@@ -225,11 +293,17 @@ public:
     qint32 rowsPreset = 0;
 
     explicit Vek_154(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Vek_155 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
 public:
     explicit Vek_155(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 // Bridge chips that drive an attached raw sensor (Yorm_102, Yorm_105,
@@ -251,6 +325,13 @@ public:
 
 protected:
     CBridgeFamily(int typeCode, const char *tableId);
+    void familyDefaults() override;
+    void familyTimingLimits(calvex::TimingLimits &limits) const override;
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyTiming(int context) override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
+    // The attached sensor's clocks from the bridge's system clock.
+    void attachedSensorClocks(int kind, int lanes, int bits);
 };
 
 class Yorm_102 : public CBridgeFamily {
@@ -299,21 +380,34 @@ public:
     void CalculatePLLNet_ks(int kind, bool applyToPll);
     // Whether the second divider could be matched to the external clock.
     bool fineAdjustPll0P2toExt_ks(int kind);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Murn_107 : public CFamilyBase {
 public:
     explicit Murn_107(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Murn_103 : public CFamilyBase {
 public:
     explicit Murn_103(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyTiming(int context) override;
 };
 
 class Vek_143 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
 public:
     explicit Vek_143(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Murn_110 : public CFamilyBase {
@@ -322,6 +416,10 @@ public:
     qint32 fdUsedPeriodLines60Hz[3] = {0, 0, 0};
 
     explicit Murn_110(int typeCode);
+
+protected:
+    void familyTiming(int context) override;
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
 };
 
 class Murn_108 : public CFamilyBase {
@@ -329,6 +427,9 @@ public:
     qint32 wcdFlag = 0;
 
     explicit Murn_108(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Murn_106 : public CFamilyBase, public AdvParamOption {
@@ -341,31 +442,55 @@ public:
     qint32 outputHeight = 0;
 
     explicit Murn_106(int typeCode);
+
+protected:
+    void familyDefaults() override;
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Vek_116 : public CFamilyBase {
 public:
     explicit Vek_116(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyInterfaceLists(int interfaceIndex) override;
 };
 
 class Vek_118 : public CFamilyBase, public ExposureRatios, public DarkRowOptions {
 public:
     explicit Vek_118(int typeCode);
+
+protected:
+    void familyDefaults() override;
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyInterfaceLists(int interfaceIndex) override;
+    void familyRevision(int revision) override;
 };
 
 class Vek_121 : public CFamilyBase, public DarkRowOptions {
 public:
     explicit Vek_121(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyInterfaceLists(int interfaceIndex) override;
 };
 
 class Vek_157b : public CFamilyBase, public AdvParamOption {
 public:
     explicit Vek_157b(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Vek_157f : public CFamilyBase, public AdvParamOption {
 public:
     explicit Vek_157f(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Vek_137 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
@@ -374,16 +499,34 @@ public:
     bool digitalCC = false;  // digital column correction
 
     explicit Vek_137(int typeCode);
+
+protected:
+    void familyDefaults() override;
+    void familyPllRequest(calvex::PllRequest &request) override;
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Vek_117 : public CFamilyBase, public HdrRowFields, public ExposureRatios, public DarkRowOptions {
 public:
     explicit Vek_117(int typeCode);
+
+protected:
+    void familyDefaults() override;
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyTiming(int context) override;
+    void familyInterfaceLists(int interfaceIndex) override;
+    void familyRevision(int revision) override;
 };
 
 class Vek_107 : public CFamilyBase, public HdrRowFields, public ExposureRatios, public DarkRowOptions {
 public:
     explicit Vek_107(int typeCode);
+
+protected:
+    void familyDefaults() override;
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyTiming(int context) override;
+    void familyInterfaceLists(int interfaceIndex) override;
 };
 
 class Vek_113 : public CFamilyBase, public HdrRowFields, public ExposureRatios, public DarkRowOptions {
@@ -398,6 +541,13 @@ public:
     qint32 advShiftT4 = 0;
 
     explicit Vek_113(int typeCode);
+
+protected:
+    void familyDefaults() override;
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyTiming(int context) override;
+    void familyInterfaceLists(int interfaceIndex) override;
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
 };
 
 class Vek_111 : public CFamilyBase, public DarkRowOptions {
@@ -405,6 +555,10 @@ public:
     bool companding = false;
 
     explicit Vek_111(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyInterfaceLists(int interfaceIndex) override;
 };
 
 class Vek_123 : public CFamilyBase, public ExposureRatios {
@@ -432,6 +586,13 @@ public:
     // Preset-file sections; every element carries its own line end.
     QStringList GetSequencer(QString configPath) const;
     QStringList GetDefaultSetting(QString configPath) const;
+
+protected:
+    void familyDefaults() override;
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyTiming(int context) override;
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    void familyInterfaceLists(int interfaceIndex) override;
 };
 
 class Vek_135 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
@@ -442,6 +603,9 @@ public:
 
     void CalculateScaledPLL();
     QStringList GetSequencer(QString configPath) const;
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Vek_110 : public CFamilyBase, public HdrRowFields, public ExposureRatios, public DarkRowOptions {
@@ -449,6 +613,12 @@ public:
     qint32 superExp = 0; // super-exposure code: 0, 5 or 6
 
     explicit Vek_110(int typeCode);
+
+protected:
+    void familyDefaults() override;
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyTiming(int context) override;
+    void familyInterfaceLists(int interfaceIndex) override;
 };
 
 class Vek_114 : public CFamilyBase, public ExposureRatios {
@@ -456,6 +626,12 @@ public:
     explicit Vek_114(int typeCode);
 
     void CalculatePLL(int interfaceIndex);
+
+protected:
+    void familyDefaults() override;
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyTiming(int context) override;
+    void familyInterfaceLists(int interfaceIndex) override;
 };
 
 class Vek_132 : public CFamilyBase, public AdvParamOption, public ScalerOptions {
@@ -464,6 +640,9 @@ public:
     qint32 useCasePreset = 0; // line length preset by use case, 0 = none
 
     explicit Vek_132(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 // The four-exposure HDR sensor; its ratios are plain factors (2^exponent).
@@ -488,11 +667,21 @@ public:
     explicit Vek_138(int typeCode);
 
     void CalculatePLLMode(int mode);
+
+protected:
+    void familyDefaults() override;
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyTiming(int context) override;
 };
 
 class Vek_119 : public CFamilyBase, public DarkRowOptions {
 public:
     explicit Vek_119(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyInterfaceLists(int interfaceIndex) override;
+    void familyRevision(int revision) override;
 };
 
 class Vek_128 : public CFamilyBase, public ExposureRatios, public DarkRowOptions {
@@ -505,6 +694,11 @@ public:
     static int getDefaultBitDepthIndex();
     // Default target clock in MHz (a clock, despite the name).
     double getDefaultPixelClockIndex() const;
+
+protected:
+    void familyDefaults() override;
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyInterfaceLists(int interfaceIndex) override;
 };
 
 // One region of interest of Drav_102: six 16-bit values (x start, x size,
@@ -555,6 +749,13 @@ public:
     static int getDefaultBitDepthIndex();
     double getDefaultPixelClockIndex() const;
 
+protected:
+    void familyDefaults() override;
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyTiming(int context) override;
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    void familyInterfaceLists(int interfaceIndex) override;
+
 private:
     int m_xSkipIndex = 0;
     int m_ySkipIndex = 0;
@@ -565,6 +766,9 @@ private:
 class Drav_101 : public CFamilyBase, public AdvParamOption, public LengthPresets {
 public:
     explicit Drav_101(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Vek_120 : public CFamilyBase, public AdvParamOption, public LengthPresets {
@@ -572,11 +776,19 @@ public:
     qint32 useCaseIndex = -1; // the use case the preset was taken for, -1 before the first
 
     explicit Vek_120(int typeCode);
+
+protected:
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Vek_146 : public CFamilyBase, public ExposureRatios, public DarkRowOptions {
 public:
     explicit Vek_146(int typeCode);
+
+protected:
+    void familyDefaults() override;
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyInterfaceLists(int interfaceIndex) override;
 };
 
 // ---------------------------------------------------------------------------
@@ -613,6 +825,10 @@ public:
     virtual void PllUpdate();
     virtual void ResultsUpdate(int context);
     void RegisterUpdate(int context);
+
+protected:
+    void engineCalculateAll() override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
 };
 
 class Murn_102 : public CFormFamily {
@@ -626,6 +842,11 @@ public:
 
     void InitDefaults(QString configPath);
     void Calculate();
+
+protected:
+    void engineCalculateAll() override;
+    void readoutFactors(int context, int *xFactor, int *yFactor, QString *name) const override;
+    void familyTiming(int context) override;
 };
 
 class Murn_104 : public CFormFamily {
@@ -646,6 +867,11 @@ public:
 
     void InitDefaults(QString configPath);
     void Calculate();
+
+protected:
+    void engineCalculateAll() override;
+    void readoutFactors(int context, int *xFactor, int *yFactor, QString *name) const override;
+    void familyTiming(int context) override;
 };
 
 // ---------------------------------------------------------------------------
@@ -660,6 +886,17 @@ public:
 
     void CalculatePLL(int catalogueIndex);
     void CalculateTiming(int context, bool keepFrame, bool extendForIntegration);
+
+protected:
+    void engineCalculateAll() override;
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyTiming(int context) override;
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
+
+private:
+    int m_variant; // catalogue index 105 to 109
+    int m_phys = 1;
 };
 
 // The radar configuration of Holv_101: thirteen values that a use case or the
@@ -692,4 +929,31 @@ public:
     // Preset-file lines; every element carries its own line end.
     QStringList AddStateVars() const;
     QStringList GetAppendant(QString configPath) const;
+
+    // Results of the last configuration calculation.
+    struct Radar {
+        double chirpPeriodUs = 0.0;
+        double frameTimeMs = 0.0;
+        double bandwidthMHz = 0.0;
+        double adcSampleRate = 0.0; // MHz after decimation
+        double samplingTimeUs = 0.0;
+        bool samplingFits = true;
+        double dataRateMbps = 0.0;
+        double linkRateMbps = 0.0;
+        bool linkFits = true;
+        int channels = 4;
+        int refDiv = 1, fbDiv = 1, postDiv = 1, adcDiv = 1, mipiDiv = 1;
+        double vco = 0.0;
+    };
+    const Radar &radar() const { return m_radar; }
+
+protected:
+    void familyDefaults() override;
+    void engineCalculateAll() override;
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
+
+private:
+    void resetConfig();
+    Radar m_radar;
 };

@@ -1,7 +1,79 @@
 #include "familycore.h"
 
+#include "engine/registers.h"
+#include "engine/warnings.h"
+#include "registerdataio.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+using namespace calvex;
+
+namespace {
+
+// Pre-divider and multiplier requests in their actual values.
+int decodeN(const FamilyTraits &t, int reported)
+{
+    if (t.has(FlagNMinus1))
+        return reported >= 0 ? reported + 1 : -1;
+    return reported > 0 ? reported : -1;
+}
+
+int decodeM(const FamilyTraits &t, int reported)
+{
+    if (reported <= 0)
+        return -1;
+    return t.has(FlagMHalf) ? reported * 2 : reported;
+}
+
+int encodeN(const FamilyTraits &t, int n)
+{
+    return t.has(FlagNMinus1) ? n - 1 : n;
+}
+
+int encodeM(const FamilyTraits &t, int m)
+{
+    return t.has(FlagMHalf) ? qMax(1, m / 2) : m;
+}
+
+PllLimits limitsOf(const FamilyTraits &t)
+{
+    PllLimits l;
+    l.finMin = t.finMin;
+    l.finMax = t.finMax;
+    l.pfdMin = t.pfdMin;
+    l.pfdMax = t.pfdMax;
+    l.nMin = t.nMin;
+    l.nMax = t.nMax;
+    l.mMin = t.mMin;
+    l.mMax = t.mMax;
+    l.mEven = t.has(FlagMHalf);
+    l.vcoMin = t.vcoMin;
+    l.vcoMax = t.vcoMax;
+    for (int k = 0; k < 2; ++k) {
+        l.d[k].min = t.div[k].field ? t.div[k].min : 1;
+        l.d[k].max = t.div[k].field ? t.div[k].max : 1;
+        l.d[k].evenAboveOne = t.div[k].evenAboveOne;
+    }
+    l.outMax = t.outMax;
+    return l;
+}
+
+QStringList splitRates(const char *rates)
+{
+    return QString::fromLatin1(rates).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+}
+
+int factorOf(int code, int limit)
+{
+    return code >= 2 ? qMin(code, limit) : 1;
+}
+
+} // namespace
+
 CFamilyCore::CFamilyCore(int typeCode, const char *tableId)
-    : m_typeCode(typeCode), m_table(tableId ? RegTables::find(QString::fromLatin1(tableId)) : nullptr)
+    : m_typeCode(typeCode), m_traits(&familyTraits(typeCode)), m_limits(limitsOf(*m_traits)),
+      m_table(tableId ? RegTables::find(QString::fromLatin1(tableId)) : nullptr)
 {
     resetRegisters();
 }
@@ -17,34 +89,676 @@ void CFamilyCore::resetRegisters()
     results.registerValues = m_regStore.empty() ? nullptr : m_regStore.data();
 }
 
+quint32 CFamilyCore::ownedBits() const
+{
+    return kCommonContextBits | kCommonPllBits | m_traits->extraBits;
+}
+
+int CFamilyCore::currentInterfaceIndex() const
+{
+    return m_traits->layout == Layout::Sensor ? ctx[0].interfaceIndex : pll.interfaceIndex;
+}
+
+// ---------------------------------------------------------------------------
+// Defaults and lists.
+
+void CFamilyCore::engineInitDefaults(const QString &configPath)
+{
+    const FamilyTraits &t = *m_traits;
+    m_configPath = configPath;
+    m_limits = limitsOf(t);
+    m_setLanes = 0;
+    m_setBits = 0;
+
+    defaults.defaultInputClock = t.finDefault;
+    defaults.defaultTargetClock = t.targetDefault;
+    defaults.defaultTargetClock2 = t.target2Default;
+    defaults.defaultMaxFps = t.defaultFps;
+    defaults.defaultMaxFpsB = t.contexts() == 2 ? t.defaultFpsB : t.defaultFps;
+    defaults.defaultVarAccessMode = 1;
+    defaults.defaultAdvPll = 0;
+    defaults.defaultAdvParam = 0;
+
+    // The configuration file may narrow the limits and change the defaults.
+    if (!configPath.isEmpty() && QFileInfo(configPath).isFile()) {
+        CRegisterDataIO io(configPath);
+        defaults.defaultInputClock = io.minMaxValue(QStringLiteral("default_input_clock"), defaults.defaultInputClock);
+        defaults.defaultTargetClock =
+            io.minMaxValue(QStringLiteral("default_target_clock"), defaults.defaultTargetClock);
+        defaults.defaultTargetClock2 =
+            io.minMaxValue(QStringLiteral("default_target_clock2"), defaults.defaultTargetClock2);
+        defaults.defaultMaxFps = io.minMaxValue(QStringLiteral("default_max_fps"), defaults.defaultMaxFps);
+        defaults.defaultMaxFpsB = io.minMaxValue(QStringLiteral("default_max_fps_b"), defaults.defaultMaxFpsB);
+        const double finMin = io.minMaxValue(QStringLiteral("input_clock_min"), m_limits.finMin);
+        const double finMax = io.minMaxValue(QStringLiteral("input_clock_max"), m_limits.finMax);
+        const double vcoMin = io.minMaxValue(QStringLiteral("vco_min"), m_limits.vcoMin);
+        const double vcoMax = io.minMaxValue(QStringLiteral("vco_max"), m_limits.vcoMax);
+        if (finMin > 0.0 && finMin <= finMax) {
+            m_limits.finMin = finMin;
+            m_limits.finMax = finMax;
+        }
+        if (vcoMin > 0.0 && vcoMin <= vcoMax) {
+            m_limits.vcoMin = vcoMin;
+            m_limits.vcoMax = vcoMax;
+        }
+    }
+
+    pll.inputClock = defaults.defaultInputClock;
+    pll.targetClock = defaults.defaultTargetClock;
+    pll.targetClock2 = defaults.defaultTargetClock2;
+    pll.pllN = pll.pllM = pll.pllN2 = pll.pllM2 = -1;
+    pll.pllP = pll.pllP1 = pll.pllP4 = pll.pllP5 = pll.pllWcd = pll.pllOpDivider = -1;
+    pll.vcoRequest = -1.0;
+    pll.pllVco2 = -1.0;
+    pll.interfaceIndex = t.defaultInterface;
+    pll.interfaceMode = t.defaultInterface;
+    pll.lanes = t.defaultLanes;
+    pll.laneCount = t.defaultLanes;
+    pll.opBits = t.defaultBits;
+    pll.bitDepth = t.defaultBits;
+    pll.arrayCols = t.arrayCols;
+    pll.arrayRows = t.arrayRows;
+    for (int c = 0; c < 2; ++c) {
+        CContextParams &p = ctx[c];
+        p.maxFps = c == 0 ? defaults.defaultMaxFps : defaults.defaultMaxFpsB;
+        p.minFps = qMax(1.0, p.maxFps / 4.0);
+        // Context B of a two-context family starts as a half-size preview.
+        const int div = (c == 1 && t.contexts() == 2) ? 2 : 1;
+        p.cols = t.arrayCols / div;
+        p.rows = t.arrayRows / div;
+        p.interfaceIndex = t.defaultInterface;
+        p.warnings = 0;
+    }
+    results.frameRateChoices = splitRates(t.frameRates);
+    pll.interfaceModes = interfaceItems(t);
+    familyDefaults();
+    engineInterfaceUpdate(currentInterfaceIndex());
+    resetRegisters();
+    engineCalculateAll();
+}
+
+void CFamilyCore::engineInterfaceUpdate(int interfaceIndex)
+{
+    const FamilyTraits &t = *m_traits;
+    const QStringList items = interfaceItems(t);
+    const int index = items.isEmpty() ? 0 : qBound(0, interfaceIndex, int(items.size()) - 1);
+    pll.interfaceMode = index;
+    const InterfaceInfo info = interfaceInfo(t, index, t.defaultLanes);
+    laneChoices.clear();
+    bitDepthChoices.clear();
+    bitDepthChoicesAlt.clear();
+    laneChoicesOdd.clear();
+    bitDepthChoicesOdd.clear();
+    if (info.kind == LinkKind::Parallel) {
+        laneChoices << QStringLiteral("1");
+        bitDepthChoices << QStringLiteral("8") << QStringLiteral("10") << QStringLiteral("12");
+    } else {
+        // Lane index i stands for 2^i lanes; bit-depth index j for 10 + 2j bits.
+        laneChoices << QStringLiteral("1") << QStringLiteral("2") << QStringLiteral("4");
+        bitDepthChoices << QStringLiteral("10") << QStringLiteral("12") << QStringLiteral("14");
+        bitDepthChoicesAlt << QStringLiteral("10") << QStringLiteral("12");
+        laneChoicesOdd << QStringLiteral("2") << QStringLiteral("4");
+        bitDepthChoicesOdd << QStringLiteral("10") << QStringLiteral("12") << QStringLiteral("14")
+                           << QStringLiteral("16");
+    }
+    familyInterfaceLists(index);
+}
+
+void CFamilyCore::familyInterfaceLists(int) {}
+
+void CFamilyCore::engineSetInterface(int lanes, int bits)
+{
+    m_setLanes = qBound(1, lanes, 16);
+    if (m_traits->has(FlagIndexBits)) {
+        // A bit-depth index into the family's list.
+        const int j = qBound(0, bits, qMax(0, int(bitDepthChoices.size()) - 1));
+        bool ok = false;
+        const int value = j < bitDepthChoices.size() ? bitDepthChoices.at(j).toInt(&ok) : 0;
+        m_setBits = ok && value > 0 ? value : 10 + 2 * j;
+    } else {
+        m_setBits = qBound(6, bits, 24);
+    }
+    pll.lanes = m_setLanes;
+    pll.laneCount = m_setLanes;
+    pll.opBits = m_setBits;
+    pll.bitDepth = m_setBits;
+}
+
+// ---------------------------------------------------------------------------
+// PLL step.
+
+void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
+{
+    const FamilyTraits &t = *m_traits;
+    m_pllWarnings = 0;
+
+    PllRequest req;
+    req.fin = pll.inputClock;
+    req.target = t.has(FlagTargetFromOp) ? pll.targetClock2 : pll.targetClock;
+    req.fallbackTarget = t.has(FlagTargetFromOp) ? t.target2Default : t.targetDefault;
+    req.n = decodeN(t, pll.pllN);
+    req.m = decodeM(t, pll.pllM);
+    req.vco = pll.vcoRequest;
+    for (int k = 0; k < 2; ++k) {
+        const DividerSpec &d = t.div[k];
+        req.d[k] = (d.field && d.request && pll.*(d.field) > 0) ? pll.*(d.field) : -1;
+    }
+    req.minFreq = pll.pllUseMinFreq;
+    familyPllRequest(req);
+
+    const double fin = finiteOr(pll.inputClock, 0.0);
+    if (pll.pllBypass) {
+        // The input clock drives everything; only its own range is checked.
+        m_solution = PllSolution();
+        m_solution.n = req.n > 0 ? req.n : m_limits.nMin;
+        m_solution.m = req.m > 0 ? req.m : m_limits.mMin;
+        m_solution.d[0] = req.d[0] > 0 ? req.d[0] : qMax(1, m_limits.d[0].min);
+        m_solution.d[1] = req.d[1] > 0 ? req.d[1] : qMax(1, m_limits.d[1].min);
+        const bool usable = fin > 0.0 && fin < 1.0e6;
+        if (!usable || fin < m_limits.finMin || fin > m_limits.finMax)
+            m_pllWarnings |= WarnInputClock;
+        m_solution.locked = usable;
+        m_solution.vco = usable ? fin : 0.0;
+        m_solution.out = m_solution.vco;
+        m_solution.pfd = m_solution.vco;
+    } else {
+        m_solution = solvePll(m_limits, req);
+        m_pllWarnings |= m_solution.warnings;
+    }
+
+    pll.pllN = encodeN(t, m_solution.n);
+    pll.pllM = encodeM(t, m_solution.m);
+    for (int k = 0; k < 2; ++k) {
+        if (t.div[k].field)
+            pll.*(t.div[k].field) = m_solution.d[k];
+    }
+    pll.vcoClock = m_solution.vco;
+    pll.outputClock = m_solution.out;
+    pll.systemClock = m_solution.out;
+    pll.dividedInputClock = m_solution.n > 0 ? fin / m_solution.n : 0.0;
+    switch (t.pixel) {
+    case PixelRelation::OutputTimes3:
+        pll.pixelClock = 3.0 * m_solution.out;
+        break;
+    case PixelRelation::VcoOver8:
+        pll.pixelClock = m_solution.vco / 8.0;
+        break;
+    case PixelRelation::Output:
+    case PixelRelation::SerialOverDivisor:
+        pll.pixelClock = m_solution.out;
+        break;
+    }
+
+    // Image processors: the word-clock divider, the aux clock and P4/P5.
+    if (t.has(FlagAuxClock)) {
+        const double vco = m_solution.vco;
+        const int auxDiv = vco > 0.0 ? qBound(1, int(std::lround(vco / 300.0)), 63) : 1;
+        pll.pllAuxDiv = auxDiv;
+        pll.auxClock = vco / auxDiv;
+        const bool p4Free = pll.pllP4 <= 0 || pll.pllP4 == m_writtenP4;
+        const bool p5Free = pll.pllP5 <= 0 || pll.pllP5 == m_writtenP5;
+        if (p4Free)
+            pll.pllP4 = vco > 0.0 ? qBound(1, int(std::ceil(vco / 96.0 - 1e-9)), 16) : 1;
+        if (p5Free)
+            pll.pllP5 = vco > 0.0 ? qBound(1, int(std::ceil(vco / 400.0 - 1e-9)), 16) : 1;
+        m_writtenP4 = p4Free ? pll.pllP4 : -1;
+        m_writtenP5 = p5Free ? pll.pllP5 : -1;
+    }
+
+    // The link: lanes and bits from SetInterface, the op divider request or
+    // the interface name, then the lane rate it needs.
+    int index = interfaceIndex;
+    if (pllMode == PllMode::ByInterface)
+        index = currentInterfaceIndex();
+    InterfaceInfo info = interfaceInfo(t, index, m_setLanes > 0 ? m_setLanes : qMax(1, pll.lanes));
+    if (pllMode == PllMode::Parallel)
+        info.kind = LinkKind::Parallel;
+    if (pllMode == PllMode::Serial && info.kind == LinkKind::Parallel)
+        info.kind = LinkKind::Mipi;
+    m_link = LinkState();
+    m_link.kind = info.kind;
+    m_link.name = info.name;
+    m_link.serial = info.kind != LinkKind::Parallel;
+    m_link.lanes = m_link.serial ? (m_setLanes > 0 ? m_setLanes : info.lanes) : 1;
+    if (m_link.serial && pll.lanes > 1 && m_setLanes == 0 && !info.name.contains(QLatin1Char('-')))
+        m_link.lanes = qBound(1, pll.lanes, 16);
+    int bits = m_setBits > 0 ? m_setBits : (pll.opBits > 0 ? pll.opBits : t.defaultBits);
+    if (t.has(FlagOpDividerRequest) && pll.pllOpDivider > 0)
+        bits = pll.pllOpDivider;
+    m_link.bits = qBound(6, bits, 24);
+    if (t.has(FlagOpDividerRequest))
+        pll.pllOpDivider = m_link.bits;
+
+    const double pixelRate = pll.pixelClock * qMax(1, t.pixelsPerClock) * qBound(0.0, m_linkScale, 1.0);
+    if (t.pll2.present && !pll.pllBypass) {
+        // The serial clock from the second PLL.
+        PllLimits l2 = m_limits;
+        l2.nMin = t.pll2.nMin;
+        l2.nMax = t.pll2.nMax;
+        l2.mMin = t.pll2.mMin;
+        l2.mMax = t.pll2.mMax;
+        l2.mEven = false;
+        l2.vcoMin = t.pll2.vcoMin;
+        l2.vcoMax = t.pll2.vcoMax;
+        l2.d[0] = l2.d[1] = DividerRange();
+        l2.outMax = t.pll2.vcoMax;
+        PllRequest r2;
+        r2.fin = pll.inputClock;
+        const double required = pixelRate * m_link.bits / m_link.lanes;
+        const bool requested = pll.pllVco2 > 0.0 && std::isfinite(pll.pllVco2);
+        r2.target = requested ? pll.pllVco2 : qMax(required, t.pll2.vcoMin);
+        r2.fallbackTarget = t.pll2.vcoMin;
+        r2.atLeast = !requested;
+        r2.n = pll.pllN2 > 0 ? pll.pllN2 : -1;
+        r2.m = pll.pllM2 > 0 ? pll.pllM2 : -1;
+        r2.minFreq = true;
+        m_solution2 = solvePll(l2, r2);
+        quint32 w2 = 0;
+        if (!m_solution2.locked)
+            w2 |= WarnPll2Lock;
+        // A free second VCO only has to carry the stream; a requested one must be met.
+        if ((m_solution2.warnings & WarnVco) || (requested && (m_solution2.warnings & WarnTargetClock)))
+            w2 |= WarnVco2;
+        m_link.laneRate = m_solution2.vco;
+        if (m_link.laneRate < required - 1e-6 || m_link.laneRate > t.laneRateMax + 1e-6)
+            w2 |= WarnVco2;
+        m_pllWarnings |= w2 | (m_solution2.warnings & WarnInputClock);
+        pll.pllN2 = m_solution2.n;
+        pll.pllM2 = m_solution2.m;
+        pll.vcoClock2 = m_solution2.vco;
+        pll.serialClock = m_solution2.vco;
+        pll.opPixClock = m_solution2.vco / m_link.bits;
+    } else if (m_link.serial) {
+        const LinkSolution link = solveLink(m_solution.vco, pixelRate, m_link.lanes, m_link.bits, t.laneRateMax, 16);
+        m_link.laneRate = link.laneRate;
+        m_link.opSysDiv = link.opSysDiv;
+        pll.serialClock = link.laneRate;
+        pll.opPixClock = link.opPixClock;
+        pll.vcoClock2 = 0.0;
+        if (!link.ok && !pll.pllBypass)
+            m_pllWarnings |= (t.extraBits & WarnOutputRate) ? WarnOutputRate : WarnTargetClock;
+    } else {
+        m_link.laneRate = pixelRate;
+        pll.serialClock = pll.pixelClock;
+        pll.opPixClock = pll.pixelClock;
+        pll.vcoClock2 = 0.0;
+    }
+    pll.lanes = m_link.lanes;
+    pll.laneCount = m_link.lanes;
+    if (!m_bitDepthIsCapability)
+        pll.bitDepth = m_link.bits;
+    pll.interfaceMode = qBound(0, index, qMax(0, int(interfaceItems(t).size()) - 1));
+
+    if (t.has(FlagAuxClock)) {
+        const bool wcdFree = pll.pllWcd <= 0 || pll.pllWcd == m_writtenWcd;
+        if (wcdFree)
+            pll.pllWcd = qMax(1, m_link.bits / 2);
+        m_writtenWcd = wcdFree ? pll.pllWcd : -1;
+    }
+
+    familyPll();
+    m_pllWarnings &= ownedBits() | kPllBitsAll;
+}
+
+// ---------------------------------------------------------------------------
+// Timing step.
+
+void CFamilyCore::readoutFactors(int context, int *xFactor, int *yFactor, QString *name) const
+{
+    const CContextParams &p = ctx[safeContext(context)];
+    const int skipX = factorOf(p.skipping, 16);
+    const int skipY = p.skippingY >= 2 ? factorOf(p.skippingY, 16) : skipX;
+    const int bin = p.binning >= 1 ? (p.binning == 1 ? 2 : qMin(p.binning, 4)) : 1;
+    const int binX = p.binXOnly >= 1 ? (p.binXOnly == 1 ? 2 : qMin(p.binXOnly, 4)) : 1;
+    const int b2s2 = p.bin2Skip2 >= 1 ? 2 : 1;
+    *xFactor = qMax(qMax(skipX, bin), qMax(binX, b2s2));
+    *yFactor = qMax(qMax(skipY, bin), b2s2);
+    QStringList parts;
+    if (bin > 1)
+        parts << QStringLiteral("Bin %1x%1").arg(bin);
+    if (binX > 1)
+        parts << QStringLiteral("Column bin %1").arg(binX);
+    if (b2s2 > 1)
+        parts << QStringLiteral("Bin 2 skip 2");
+    if (skipX > 1 || skipY > 1)
+        parts << QStringLiteral("Skip %1x%2").arg(skipX).arg(skipY);
+    *name = parts.isEmpty() ? QStringLiteral("Normal") : parts.join(QStringLiteral(", "));
+}
+
+void CFamilyCore::familyTimingInput(int, TimingInput &) const {}
+
+void CFamilyCore::engineTiming(int context, bool keepFrame, bool extendForIntegration, bool fromUseCase)
+{
+    if (!validContext(context))
+        return;
+    const FamilyTraits &t = *m_traits;
+    const CContextParams &p = ctx[context];
+    m_lastContext = context;
+
+    TimingLimits lim;
+    lim.arrayCols = t.arrayCols;
+    lim.arrayRows = t.arrayRows;
+    lim.pixelsPerClock = t.pixelsPerClock;
+    lim.minHBlank = t.minHBlank;
+    lim.minVBlank = t.minVBlank;
+    lim.maxLineLength = t.maxLineLength;
+    lim.maxFrameLength = t.maxFrameLength;
+    lim.integrationMargin = t.integrationMargin;
+    lim.maxFpsAbs = t.maxFpsAbs;
+    familyTimingLimits(lim);
+
+    TimingInput in;
+    in.pixelClock = pll.pixelClock;
+    in.cols = p.cols;
+    in.rows = p.rows;
+    QString readName;
+    readoutFactors(context, &in.xFactor, &in.yFactor, &readName);
+    in.useFov = p.useFov;
+    in.fovCols = p.fovCols;
+    in.fovRows = p.fovRows;
+    in.blankType = p.blankType;
+    in.userHBlank = p.userHBlank;
+    in.userVBlank = p.userVBlank;
+    in.maxFps = p.maxFps;
+    in.variableFps = p.variableFps;
+    // A use-case calculation takes the use case's integration time, or the
+    // longest the frame allows when the use case gives none.
+    in.intgTime = p.intgTime;
+    in.extendForIntegration = extendForIntegration && !fromUseCase;
+    in.exposures = 1;
+    if (keepFrame && m_cs[context].valid)
+        in.fixedFrameLength = m_cs[context].t.frameLength;
+    familyTimingInput(context, in);
+
+    ContextState &cs = m_cs[context];
+    cs.t = computeTiming(lim, in);
+    cs.warnings = cs.t.warnings;
+    cs.valid = true;
+
+    CModeState &m = mode[context];
+    m.outputCols = cs.t.outCols;
+    m.outputRows = cs.t.outRows;
+    m.fovCols = cs.t.fovCols;
+    m.fovRows = cs.t.fovRows;
+    m.colSkip = cs.t.xFactor;
+    m.rowSkip = cs.t.yFactor;
+    m.binning = p.binning >= 1 ? 2 : 1;
+    m.skipFactor = qMax(cs.t.xFactor, cs.t.yFactor);
+    m.binXOnly = p.binXOnly;
+    m.bin2Skip2 = p.bin2Skip2;
+    m.binSF = p.binSF;
+    m.lowPower = p.lowPower;
+    m.cropping = p.cropping;
+    m.aspectRatio = p.aspectRatio;
+    m.coreCols = t.arrayCols;
+    m.coreRows = t.arrayRows;
+    m.cropCols = cs.t.fovCols;
+    m.cropRows = cs.t.fovRows;
+    m.fovXMin = 0;
+    m.fovYMin = 0;
+    m.fovXMax = qMax(0, t.arrayCols - cs.t.fovCols);
+    m.fovYMax = qMax(0, t.arrayRows - cs.t.fovRows);
+
+    if (t.has(FlagWriteBackIntg))
+        ctx[context].intgTime = cs.t.intgTimeMs;
+
+    CTimingGeometry &g = results.timingGeometry;
+    g.xFactor = cs.t.xFactor;
+    g.yFactor = cs.t.yFactor;
+    g.fovWidth = cs.t.fovCols;
+    g.fovHeight = cs.t.fovRows;
+    g.outputWidth = cs.t.outCols;
+    g.outputHeight = cs.t.outRows;
+    g.hBlank = cs.t.hBlank;
+    g.vBlank = cs.t.vBlank;
+    g.frameHeight = cs.t.frameLength;
+    g.frameWidth = cs.t.lineLength;
+
+    familyTiming(context);
+}
+
+// ---------------------------------------------------------------------------
+// Warnings, texts and registers.
+
+void CFamilyCore::publishWarnings(int context)
+{
+    const quint32 owned = ownedBits();
+    const quint32 pllOwned = owned & kPllBitsAll;
+    for (int c = 0; c < 2; ++c) {
+        if (c == context)
+            ctx[c].warnings = mergeWarnings(ctx[c].warnings, owned, m_pllWarnings | m_cs[c].warnings);
+        else
+            ctx[c].warnings = mergeWarnings(ctx[c].warnings, pllOwned, m_pllWarnings);
+    }
+}
+
+void CFamilyCore::familyTexts(int, PllTextInfo &, ContextTextInfo &) const {}
+
+void CFamilyCore::engineResults(int context)
+{
+    if (!validContext(context))
+        return;
+    const FamilyTraits &t = *m_traits;
+    if (!m_cs[context].valid)
+        engineTiming(context, false, true, false);
+    publishWarnings(context);
+
+    PllTextInfo pi;
+    pi.bypass = pll.pllBypass;
+    pi.locked = m_solution.locked;
+    pi.inputClock = pll.inputClock;
+    pi.n = m_solution.n;
+    pi.m = m_solution.m;
+    pi.vco = pll.vcoClock;
+    for (int k = 0; k < 2; ++k) {
+        if (!t.div[k].field)
+            continue;
+        QString name;
+        if (t.layout == Layout::Sensor)
+            name = k == 0 ? QStringLiteral("P1 (vt_sys_div)") : QStringLiteral("P2 (vt_pix_div)");
+        else
+            name = QStringLiteral("P (output divider)");
+        pi.dividers.append({name, m_solution.d[k]});
+    }
+    if (t.has(FlagAuxClock)) {
+        pi.dividers.append({QStringLiteral("P4"), pll.pllP4});
+        pi.dividers.append({QStringLiteral("P5"), pll.pllP5});
+        pi.dividers.append({QStringLiteral("WCD"), pll.pllWcd});
+        pi.extra << QStringLiteral("Aux clock: %1 MHz (divider %2)").arg(num(pll.auxClock)).arg(pll.pllAuxDiv);
+    }
+    if (m_link.serial && !t.pll2.present)
+        pi.dividers.append({QStringLiteral("Op sys divider"), m_link.opSysDiv});
+    pi.outputClock = pll.outputClock;
+    pi.outputName = t.layout == Layout::Sensor ? QStringLiteral("Output clock") : QStringLiteral("System clock");
+    pi.pixelClock = pll.pixelClock;
+    pi.hasPll2 = t.pll2.present;
+    pi.n2 = pll.pllN2;
+    pi.m2 = pll.pllM2;
+    pi.vco2 = pll.vcoClock2;
+    pi.interfaceName = m_link.name;
+    pi.serial = m_link.serial;
+    pi.lanes = m_link.lanes;
+    pi.bits = m_link.bits;
+    pi.laneRate = m_link.laneRate;
+
+    ContextTextInfo ci;
+    if (t.contexts() == 2)
+        ci.contextName = context == 0 ? QStringLiteral("Context A") : QStringLiteral("Context B");
+    int xf = 1, yf = 1;
+    readoutFactors(context, &xf, &yf, &ci.readMode);
+    ci.requestedFps = ctx[context].maxFps;
+    familyTexts(context, pi, ci);
+
+    results.pllDisplayText = buildPllText(pi);
+    results.contextDisplayText[context] = buildContextText(m_cs[context].t, ci);
+    results.contextPresetText[context] = buildContextPresetText(m_cs[context].t, ci);
+}
+
+bool CFamilyCore::familyRegister(int, const RegRow &, quint32 *) const
+{
+    return false;
+}
+
+void CFamilyCore::engineRegisters()
+{
+    if (!m_table)
+        return;
+    RegisterSources src;
+    src.n = m_solution.n;
+    src.m = m_solution.m;
+    src.d0 = m_solution.d[0];
+    src.d1 = m_solution.d[1];
+    src.opSysDiv = m_link.opSysDiv;
+    src.opPixDiv = m_link.bits;
+    src.bits = m_link.bits;
+    src.n2 = qMax(1, pll.pllN2);
+    src.m2 = qMax(1, pll.pllM2);
+    src.p4 = qMax(1, pll.pllP4);
+    src.p5 = qMax(1, pll.pllP5);
+    src.p6 = 1;
+    src.vcoRange = qBound(0, pll.phyCd, 3);
+    src.bypass = pll.pllBypass;
+    src.pixelClock = pll.pixelClock;
+    for (int c = 0; c < 2; ++c) {
+        if (!m_cs[c].valid)
+            engineTiming(c, false, true, false);
+        RegisterSources::Context &rc = src.ctx[c];
+        rc.t = m_cs[c].t;
+        rc.mirror = ctx[c].mirror;
+        rc.flip = ctx[c].flip;
+        rc.binX = ctx[c].binning >= 1 || ctx[c].binXOnly >= 1;
+        rc.binY = ctx[c].binning >= 1;
+        rc.maxFps = ctx[c].maxFps;
+        rc.minFps = ctx[c].variableFps ? ctx[c].minFps : 0.0;
+        rc.scaleM = qBound(1, ctx[c].scaleM, 255);
+    }
+    for (int i = 0; i < m_table->count && i < int(m_regStore.size()); ++i) {
+        const RegRow &row = m_table->rows[i];
+        quint32 value = row.value;
+        if (familyRegister(i, row, &value)) {
+            m_regStore[size_t(i)] = value;
+            continue;
+        }
+        const RoleMatch match = resolveRole(row.name);
+        if (roleValue(match, row, src, &value))
+            m_regStore[size_t(i)] = value;
+        else
+            m_regStore[size_t(i)] = row.value;
+    }
+    results.registerValues = m_regStore.empty() ? nullptr : m_regStore.data();
+}
+
+void CFamilyCore::familyPllRequest(PllRequest &) {}
+
+void CFamilyCore::engineCalculateAll()
+{
+    enginePll(PllMode::ByInterface, currentInterfaceIndex());
+    const int contexts = 2;
+    for (int c = contexts - 1; c >= 0; --c) {
+        engineTiming(c, false, true, false);
+        engineResults(c);
+    }
+    engineRegisters();
+}
+
+// ---------------------------------------------------------------------------
+// Classic families.
+
 CFamilyBase::CFamilyBase(int typeCode, const char *tableId) : CFamilyCore(typeCode, tableId) {}
 CFamilyBase::~CFamilyBase() = default;
 
 void CFamilyBase::InitDefaults(QString configPath)
 {
-    m_configPath = configPath;
-    resetRegisters();
+    engineInitDefaults(configPath);
 }
 
-void CFamilyBase::PllUpdate() {}
-void CFamilyBase::TimingUpdate(int, bool, bool) {}
-void CFamilyBase::ResultsUpdate(int) {}
-void CFamilyBase::RegisterUpdate(int) {}
-void CFamilyBase::InterfaceUpdate(int) {}
-void CFamilyBase::SetInterface(int, int) {}
-void CFamilyBase::SetSerialPLL(int) {}
-void CFamilyBase::SetParallelPLL() {}
-void CFamilyBase::SetModePLL(int) {}
-void CFamilyBase::UseCaseTiming(int, bool, bool) {}
-void CFamilyBase::SetRevDefaults(int) {}
+void CFamilyBase::PllUpdate()
+{
+    enginePll(PllMode::ByInterface, currentInterfaceIndex());
+}
+
+void CFamilyBase::TimingUpdate(int context, bool keepFrame, bool extendForIntegration)
+{
+    engineTiming(context, keepFrame, extendForIntegration, false);
+}
+
+void CFamilyBase::ResultsUpdate(int context)
+{
+    engineResults(context);
+}
+
+void CFamilyBase::RegisterUpdate(int context)
+{
+    if (!validContext(context))
+        return;
+    engineRegisters();
+}
+
+void CFamilyBase::InterfaceUpdate(int interfaceIndex)
+{
+    engineInterfaceUpdate(interfaceIndex);
+}
+
+void CFamilyBase::SetInterface(int lanes, int bits)
+{
+    engineSetInterface(lanes, bits);
+}
+
+void CFamilyBase::SetSerialPLL(int interfaceIndex)
+{
+    enginePll(PllMode::Serial, interfaceIndex);
+}
+
+void CFamilyBase::SetParallelPLL()
+{
+    enginePll(PllMode::Parallel, 0);
+}
+
+void CFamilyBase::SetModePLL(int interfaceIndex)
+{
+    const bool parallel = !m_traits->has(FlagSerialAlways) && interfaceIndex <= 0;
+    enginePll(parallel ? PllMode::Parallel : PllMode::Serial, interfaceIndex);
+}
+
+void CFamilyBase::UseCaseTiming(int context, bool keepFrame, bool extendForIntegration)
+{
+    engineTiming(context, keepFrame, extendForIntegration, true);
+}
+
+void CFamilyBase::SetRevDefaults(int revision)
+{
+    familyRevision(revision);
+}
+
+// ---------------------------------------------------------------------------
+// Form-based and plain families.
 
 CFormFamily::CFormFamily(int typeCode, const char *tableId) : CFamilyCore(typeCode, tableId) {}
 CFormFamily::~CFormFamily() = default;
 
 void CFormFamily::InitDefaults(QString configPath)
 {
-    m_configPath = configPath;
-    resetRegisters();
+    engineInitDefaults(configPath);
+}
+
+int CFormFamily::blankTypeFromText() const
+{
+    const QString text = blankTypeText.toLower();
+    if (text.contains(QLatin1String("user")) && text.contains(QLatin1String("vert")))
+        return 2;
+    if (text.contains(QLatin1String("user")))
+        return 3;
+    if (text.contains(QLatin1String("vert")))
+        return 1;
+    return ctx[0].blankType;
+}
+
+void CFormFamily::formTiming(double pixelClock)
+{
+    pll.pixelClock = pixelClock;
+    engineTiming(0, false, true, false);
+    engineResults(0);
+    engineRegisters();
 }
 
 CPlainFamily::CPlainFamily(int typeCode, const char *tableId) : CFamilyCore(typeCode, tableId) {}
@@ -52,9 +766,17 @@ CPlainFamily::~CPlainFamily() = default;
 
 void CPlainFamily::InitDefaults(QString configPath)
 {
-    m_configPath = configPath;
-    resetRegisters();
+    engineInitDefaults(configPath);
 }
 
-void CPlainFamily::RegisterUpdate(int) {}
-void CPlainFamily::SetResults(int) {}
+void CPlainFamily::RegisterUpdate(int context)
+{
+    if (!validContext(context))
+        return;
+    engineRegisters();
+}
+
+void CPlainFamily::SetResults(int context)
+{
+    engineResults(context);
+}

@@ -1,13 +1,20 @@
 // Base classes of the calculation library's family objects.
 //
-// CFamilyCore holds the records every family object carries (results first)
-// and the register store; CFamilyBase adds the virtual PLL / timing / results
-// operations and the named operations common to the classic families;
-// CFormFamily is the base of the form-based families whose variables are
-// bound to widgets by name; the plain families derive from CFamilyCore only.
+// CFamilyCore holds the records every family object carries (results first),
+// the register store and the engine state, and runs the engine steps (PLL,
+// timing, results, registers) from the family's traits. Families change the
+// generic steps through a few hooks. CFamilyBase adds the virtual PLL /
+// timing / results operations and the named operations common to the classic
+// families; CFormFamily is the base of the form-based families whose
+// variables are bound to widgets by name; the plain families derive from
+// CPlainFamily.
 #pragma once
 
 #include "calvex_records.h"
+#include "engine/pll.h"
+#include "engine/texts.h"
+#include "engine/timing.h"
+#include "engine/traits.h"
 #include "regtables.h"
 
 #include <QString>
@@ -44,6 +51,15 @@ public:
     // The descriptor table whose rows registerValues follows (may be null).
     const RegTable *regTable() const { return m_table; }
     int registerCount() const { return int(m_regStore.size()); }
+    const calvex::FamilyTraits &traits() const { return *m_traits; }
+    // The PLL limits in force (the traits, narrowed by the configuration file).
+    const calvex::PllLimits &pllLimits() const { return m_limits; }
+    // The last timing computed for a context (0 or 1).
+    const calvex::TimingResult &timing(int context) const { return m_cs[safeContext(context)].t; }
+    // Lanes and bits per pixel of the link the last PLL step used.
+    int linkLanes() const { return m_link.lanes; }
+    int linkBits() const { return m_link.bits; }
+    bool linkSerial() const { return m_link.serial; }
 
 protected:
     CFamilyCore(int typeCode, const char *tableId);
@@ -53,11 +69,94 @@ protected:
     // The context index an operation may use: contexts other than 0 and 1
     // fall back to 0, so no caller can address a record that does not exist.
     static int safeContext(int context) { return (context == 1) ? 1 : 0; }
+    static bool validContext(int context) { return context == 0 || context == 1; }
+
+    // ---- Engine steps -----------------------------------------------------
+    enum class PllMode { ByInterface, Parallel, Serial };
+    // Defaults, lists and frame rates from the traits and the configuration
+    // file's [MinMax_Defaults], then one calculation of both contexts.
+    void engineInitDefaults(const QString &configPath);
+    void enginePll(PllMode mode, int interfaceIndex);
+    void engineTiming(int context, bool keepFrame, bool extendForIntegration, bool fromUseCase);
+    void engineResults(int context);
+    void engineRegisters();
+    void engineInterfaceUpdate(int interfaceIndex);
+    void engineSetInterface(int lanes, int bits);
+    // PLL, timing, results of both contexts and registers, as the set-up needs.
+    virtual void engineCalculateAll();
+    // The interface index the PLL step reads (context A for the sensor
+    // layout, the PLL block for the others).
+    int currentInterfaceIndex() const;
+
+    // ---- Hooks ------------------------------------------------------------
+    // Family defaults after the generic ones.
+    virtual void familyDefaults() {}
+    // Lists of an interface after the generic ones.
+    virtual void familyInterfaceLists(int interfaceIndex);
+    // The PLL request before the search (prescalers, family presets).
+    virtual void familyPllRequest(calvex::PllRequest &request);
+    // After the generic PLL step (second clocks, presets of the family).
+    virtual void familyPll() {}
+    // Read-out factors and their name for a context.
+    virtual void readoutFactors(int context, int *xFactor, int *yFactor, QString *name) const;
+    // The timing limits of the family (an attached sensor may replace the array).
+    virtual void familyTimingLimits(calvex::TimingLimits &limits) const { Q_UNUSED(limits) }
+    // Family inputs of the timing model (presets, exposures, fixed lengths).
+    virtual void familyTimingInput(int context, calvex::TimingInput &in) const;
+    // After the generic timing step (read-backs, family warnings).
+    virtual void familyTiming(int context) { Q_UNUSED(context) }
+    // A family value for a row; false: the generic rule applies.
+    virtual bool familyRegister(int row, const RegRow &r, quint32 *value) const;
+    // Family lines of the texts.
+    virtual void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const;
+
+    // ---- State ------------------------------------------------------------
+    struct ContextState {
+        calvex::TimingResult t;
+        quint32 warnings = 0; // context bits of the last timing step
+        bool valid = false;
+    };
+    struct LinkState {
+        bool serial = false;
+        calvex::LinkKind kind = calvex::LinkKind::Parallel;
+        QString name;
+        int lanes = 1;
+        int bits = 10;
+        double laneRate = 0.0;
+        int opSysDiv = 1;
+    };
+    // The bits this family owns in a context word.
+    quint32 ownedBits() const;
+    // The PLL bits of the last PLL step.
+    quint32 pllWarnings() const { return m_pllWarnings; }
+    void addPllWarnings(quint32 bits) { m_pllWarnings |= bits; }
+    void addContextWarnings(int context, quint32 bits) { m_cs[safeContext(context)].warnings |= bits; }
+    // Writes both context words from the stored PLL and context bits.
+    void publishWarnings(int context);
 
     int m_typeCode;
+    const calvex::FamilyTraits *m_traits;
+    calvex::PllLimits m_limits;
     const RegTable *m_table;
     std::vector<quint32> m_regStore;
     QString m_configPath;
+
+    calvex::PllSolution m_solution;
+    calvex::PllSolution m_solution2;
+    LinkState m_link;
+    quint32 m_pllWarnings = 0;
+    ContextState m_cs[2];
+    int m_lastContext = 0;
+    // The share of the pixel stream the link carries (a scaler shrinks it).
+    double m_linkScale = 1.0;
+    // Keep the bit depth field as the family's capability instead of the link bits.
+    bool m_bitDepthIsCapability = false;
+    // Link set by SetInterface (0: not set).
+    int m_setLanes = 0;
+    int m_setBits = 0;
+    // Dividers this library wrote into fields the application may leave as
+    // they are; a field still holding that value is treated as free.
+    qint32 m_writtenP4 = -1, m_writtenP5 = -1, m_writtenWcd = -1;
 };
 
 // Families with virtual operations ("classic" families).
@@ -81,6 +180,8 @@ public:
 
 protected:
     CFamilyBase(int typeCode, const char *tableId);
+    // Revision defaults of the families that have them.
+    virtual void familyRevision(int revision) { Q_UNUSED(revision) }
 };
 
 // Form-based families: the window reaches the per-context records through
@@ -89,7 +190,7 @@ class CFormFamily : public CFamilyCore {
 public:
     CContextParams *varCtxParams = ctx;
     CCalcResults *varResults = &results;
-    GUIVAR_T *releasedVar = nullptr;  // the variable whose box was just unchecked
+    GUIVAR_T *releasedVar = nullptr; // the variable whose box was just unchecked
     QString blankTypeText;
     double intgTime = 0.0;
 
@@ -99,6 +200,10 @@ public:
 
 protected:
     CFormFamily(int typeCode, const char *tableId);
+    // The blanking type the combo text names (its leading digit or word).
+    int blankTypeFromText() const;
+    // Timing, warnings, texts and registers of context 0 at a pixel clock.
+    void formTiming(double pixelClock);
 };
 
 // Plain families: no virtual operations, named operations only.

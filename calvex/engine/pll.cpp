@@ -1,0 +1,249 @@
+#include "engine/pll.h"
+
+#include <cmath>
+#include <tuple>
+#include <vector>
+
+namespace calvex {
+
+bool DividerRange::contains(int d) const
+{
+    if (d < min || d > max)
+        return false;
+    return !(evenAboveOne && d > 1 && (d % 2) != 0);
+}
+
+namespace {
+
+std::vector<int> dividerValues(const DividerRange &range, int fixed, bool *outOfRange)
+{
+    std::vector<int> values;
+    if (fixed > 0) {
+        values.push_back(fixed);
+        if (!range.contains(fixed))
+            *outOfRange = true;
+        return values;
+    }
+    for (int d = qMax(1, range.min); d <= qMax(1, range.max); ++d) {
+        if (range.contains(d))
+            values.push_back(d);
+    }
+    if (values.empty())
+        values.push_back(qMax(1, range.min));
+    return values;
+}
+
+struct Candidate {
+    int n, m, d0, d1;
+    double pfd, vco, out;
+};
+
+// The tie order between settings that give the same clock.
+bool before(const Candidate &a, const Candidate &b, bool minFreq)
+{
+    const double va = minFreq ? a.vco : -a.vco;
+    const double vb = minFreq ? b.vco : -b.vco;
+    if (std::fabs(va - vb) > 1e-9)
+        return va < vb;
+    return std::tie(a.n, a.d0, a.d1, a.m) < std::tie(b.n, b.d0, b.d1, b.m);
+}
+
+} // namespace
+
+PllSolution solvePll(const PllLimits &lim, const PllRequest &req)
+{
+    PllSolution s;
+    bool nBad = false, dBad = false;
+    const std::vector<int> d0s = dividerValues(lim.d[0], req.d[0], &dBad);
+    const std::vector<int> d1s = dividerValues(lim.d[1], req.d[1], &dBad);
+    if (dBad)
+        s.warnings |= WarnTargetClock;
+
+    // Starting values, also what an unusable input leaves in place.
+    s.n = req.n > 0 ? req.n : qMax(1, lim.nMin);
+    s.m = req.m > 0 ? req.m : qMax(1, lim.mMin);
+    s.d[0] = d0s.front();
+    s.d[1] = d1s.front();
+
+    const double fin = req.fin;
+    if (!(fin > 0.0) || !std::isfinite(fin)) {
+        s.warnings |= WarnInputClock;
+        return s;
+    }
+    if (fin < lim.finMin || fin > lim.finMax)
+        s.warnings |= WarnInputClock;
+
+    double target = req.target;
+    if (!(target > 0.0) || !std::isfinite(target)) {
+        s.warnings |= WarnTargetClock;
+        target = req.fallbackTarget > 0.0 ? req.fallbackTarget : lim.outMax;
+    }
+    if (target > lim.outMax) {
+        s.warnings |= WarnTargetClock;
+        target = lim.outMax;
+    }
+    s.target = target;
+
+    // Pre-dividers whose PFD is in range; without one, the nearest.
+    std::vector<int> ns;
+    if (req.n > 0) {
+        ns.push_back(req.n);
+        if (req.n < lim.nMin || req.n > lim.nMax || fin / req.n < lim.pfdMin || fin / req.n > lim.pfdMax)
+            nBad = true;
+    } else {
+        for (int n = lim.nMin; n <= lim.nMax; ++n) {
+            const double pfd = fin / n;
+            if (pfd >= lim.pfdMin && pfd <= lim.pfdMax)
+                ns.push_back(n);
+        }
+        if (ns.empty()) {
+            nBad = true;
+            const double ideal = fin / (0.5 * (lim.pfdMin + lim.pfdMax));
+            ns.push_back(qBound(lim.nMin, int(std::lround(qBound(1.0, ideal, 1.0e6))), lim.nMax));
+        }
+    }
+    if (nBad)
+        s.warnings |= WarnInputClock;
+
+    const bool mFixed = req.m > 0;
+    const bool vcoFixed = !mFixed && req.vco > 0.0 && std::isfinite(req.vco);
+    if (req.vco > 0.0 && std::isfinite(req.vco) && (req.vco < lim.vcoMin || req.vco > lim.vcoMax))
+        s.warnings |= WarnVco;
+    if (mFixed && (req.m < lim.mMin || req.m > lim.mMax))
+        s.warnings |= WarnVco;
+
+    const double eps = 1e-7 * qMax(1.0, target);
+    auto mCandidates = [&](double pfd, int dProduct, int *out) -> int {
+        if (mFixed) {
+            out[0] = req.m;
+            return 1;
+        }
+        if (vcoFixed) {
+            out[0] = qBound(lim.mMin, int(std::lround(qBound(0.0, req.vco / pfd, 1.0e9))), lim.mMax);
+            return 1;
+        }
+        const double x = qBound(0.0, target * dProduct / pfd, 1.0e9);
+        int lo = int(std::floor(x));
+        int hi = int(std::ceil(x));
+        if (lim.mEven) {
+            lo -= lo % 2;
+            hi += hi % 2;
+        }
+        out[0] = qBound(lim.mMin, lo, lim.mMax);
+        out[1] = qBound(lim.mMin, hi, lim.mMax);
+        return out[0] == out[1] ? 1 : 2;
+    };
+    auto error = [&](double clock) {
+        double e = std::fabs(clock - target);
+        if (req.atLeast && clock < target - eps)
+            e += 1.0e6;
+        return e;
+    };
+
+    // Stage 1: the best reachable clock. A VCO outside its range is allowed
+    // only when fixed requests force it or nothing else is possible.
+    bool found = false;
+    bool allowVcoOut = mFixed || vcoFixed;
+    Candidate best{};
+    double bestErr = 0.0;
+    for (int pass = 0; pass < 2 && !found; ++pass) {
+        for (int n : ns) {
+            const double pfd = fin / n;
+            for (int d0 : d0s) {
+                for (int d1 : d1s) {
+                    int ms[2];
+                    const int count = mCandidates(pfd, d0 * d1, ms);
+                    for (int k = 0; k < count; ++k) {
+                        const double vco = pfd * ms[k];
+                        if (!allowVcoOut && (vco < lim.vcoMin || vco > lim.vcoMax))
+                            continue;
+                        const double out = vco / (d0 * d1);
+                        const double e = error(out);
+                        const bool better =
+                            !found || e < bestErr - eps || (std::fabs(e - bestErr) <= eps && out < best.out - eps);
+                        if (better) {
+                            best = {n, ms[k], d0, d1, pfd, vco, out};
+                            bestErr = e;
+                            found = true;
+                        }
+                    }
+                }
+            }
+        }
+        allowVcoOut = true;
+    }
+    if (!found)
+        return s;
+
+    // Stage 2: the first setting in tie order that gives exactly that clock.
+    const double clock = best.out;
+    Candidate chosen = best;
+    for (int n : ns) {
+        const double pfd = fin / n;
+        for (int d0 : d0s) {
+            for (int d1 : d1s) {
+                int m;
+                if (mFixed)
+                    m = req.m;
+                else if (vcoFixed)
+                    m = qBound(lim.mMin, int(std::lround(qBound(0.0, req.vco / pfd, 1.0e9))), lim.mMax);
+                else
+                    m = int(std::lround(qBound(0.0, clock * d0 * d1 / pfd, 1.0e9)));
+                if (m < 1 || (!mFixed && (m < lim.mMin || m > lim.mMax || (lim.mEven && m % 2))))
+                    continue;
+                const double vco = pfd * m;
+                const double out = vco / (d0 * d1);
+                if (std::fabs(out - clock) > eps)
+                    continue;
+                const bool vcoIn = vco >= lim.vcoMin && vco <= lim.vcoMax;
+                const bool chosenIn = chosen.vco >= lim.vcoMin && chosen.vco <= lim.vcoMax;
+                if (!vcoIn && chosenIn)
+                    continue;
+                const Candidate c{n, m, d0, d1, pfd, vco, out};
+                if ((vcoIn && !chosenIn) || before(c, chosen, req.minFreq))
+                    chosen = c;
+            }
+        }
+    }
+
+    s.locked = true;
+    s.n = chosen.n;
+    s.m = chosen.m;
+    s.d[0] = chosen.d0;
+    s.d[1] = chosen.d1;
+    s.pfd = chosen.pfd;
+    s.vco = chosen.vco;
+    s.out = chosen.out;
+    if (s.vco < lim.vcoMin || s.vco > lim.vcoMax)
+        s.warnings |= WarnVco;
+    if (vcoFixed && std::fabs(s.vco - req.vco) > 0.5)
+        s.warnings |= WarnVco;
+    const double tolerance = qMax(0.01, 1e-5 * target);
+    if (!(std::fabs(s.out - req.target) <= tolerance))
+        s.warnings |= WarnTargetClock;
+    return s;
+}
+
+LinkSolution solveLink(double vco, double pixelClock, int lanes, int bits, double laneRateMax, int opSysMax)
+{
+    LinkSolution l;
+    l.opPixDiv = qBound(1, bits, 32);
+    const int n = qBound(1, lanes, 16);
+    const double pix = finiteOr(pixelClock, 0.0);
+    l.required = qMax(0.0, pix) * l.opPixDiv / n;
+    const double v = finiteOr(vco, 0.0);
+    // The largest op_sys divider whose lane rate still carries the stream.
+    l.opSysDiv = 1;
+    for (int d = qMax(1, opSysMax); d >= 1; --d) {
+        if (v / d >= l.required - 1e-9) {
+            l.opSysDiv = d;
+            break;
+        }
+    }
+    l.laneRate = v / l.opSysDiv;
+    l.opPixClock = l.laneRate / l.opPixDiv;
+    l.ok = v > 0.0 && l.laneRate >= l.required - 1e-9 && l.laneRate <= laneRateMax + 1e-9;
+    return l;
+}
+
+} // namespace calvex

@@ -1,0 +1,196 @@
+#include "engine/timing.h"
+
+#include <cmath>
+
+namespace calvex {
+
+int boundedInt(double v, int lo, int hi)
+{
+    if (!(v == v))
+        return lo;
+    if (v <= lo)
+        return lo;
+    if (v >= hi)
+        return hi;
+    return int(v);
+}
+
+namespace {
+
+int evenDown(int v)
+{
+    return qMax(2, v - (v % 2));
+}
+
+} // namespace
+
+TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
+{
+    TimingResult r;
+    const int arrayCols = qMax(2, lim.arrayCols);
+    const int arrayRows = qMax(2, lim.arrayRows);
+    r.xFactor = qBound(1, in.xFactor, 16);
+    r.yFactor = qBound(1, in.yFactor, 16);
+
+    // Field of view and output size, inside the array and on even sizes.
+    if (in.useFov && in.fovCols > 0 && in.fovRows > 0) {
+        r.fovCols = qMin(in.fovCols, arrayCols);
+        r.fovRows = qMin(in.fovRows, arrayRows);
+        r.sizeClamped = in.fovCols > arrayCols || in.fovRows > arrayRows;
+        r.outCols = evenDown(r.fovCols / r.xFactor);
+        r.outRows = evenDown(r.fovRows / r.yFactor);
+    } else {
+        int cols = in.cols > 0 ? in.cols : arrayCols / r.xFactor;
+        int rows = in.rows > 0 ? in.rows : arrayRows / r.yFactor;
+        if (qint64(cols) * r.xFactor > arrayCols) {
+            cols = arrayCols / r.xFactor;
+            r.sizeClamped = true;
+        }
+        if (qint64(rows) * r.yFactor > arrayRows) {
+            rows = arrayRows / r.yFactor;
+            r.sizeClamped = true;
+        }
+        r.outCols = evenDown(cols);
+        r.outRows = evenDown(rows);
+    }
+    r.fovCols = qMin(arrayCols, qMax(r.fovCols, r.outCols * r.xFactor));
+    r.fovRows = qMin(arrayRows, qMax(r.fovRows, r.outRows * r.yFactor));
+    r.xStart = ((arrayCols - r.fovCols) / 2) & ~1;
+    r.yStart = ((arrayRows - r.fovRows) / 2) & ~1;
+    r.xEnd = r.xStart + r.fovCols - 1;
+    r.yEnd = r.yStart + r.fovRows - 1;
+
+    const int ppc = qMax(1, lim.pixelsPerClock);
+    r.activeClocks = (r.outCols + ppc - 1) / ppc;
+    const int maxLL = qMax(r.activeClocks + lim.minHBlank + qBound(0, in.extraHBlank, 60000), lim.maxLineLength);
+    const int minH = qMax(0, lim.minHBlank) + qBound(0, in.extraHBlank, 60000);
+    const int minV = qMax(0, lim.minVBlank) + qBound(0, in.extraVBlank, 60000);
+    const int llMin = qMin(maxLL, r.activeClocks + minH);
+    const int extra = qBound(0, in.extraRows, 4096);
+    const int maxFLL = qMax(r.outRows + lim.minVBlank + qBound(0, in.extraVBlank, 60000) + extra, lim.maxFrameLength);
+    const int fllMin = qMin(maxFLL, r.outRows + minV + extra);
+
+    const double pclk = (in.pixelClock > 0.0 && std::isfinite(in.pixelClock)) ? in.pixelClock * 1.0e6 : 0.0;
+    const bool fpsValid = in.maxFps > 0.0 && std::isfinite(in.maxFps);
+    if (!fpsValid || in.maxFps > lim.maxFpsAbs)
+        r.warnings |= WarnFrameRate;
+    const double fps = fpsValid ? qMin(in.maxFps, lim.maxFpsAbs) : lim.maxFpsAbs;
+
+    // Lines needed for the frame rate at a line length, and the other way round.
+    auto linesFor = [&](int ll) {
+        return pclk > 0.0 ? boundedInt(std::ceil(pclk / (double(ll) * fps) - 1e-9), fllMin, maxFLL) : fllMin;
+    };
+    auto clocksFor = [&](int fll) {
+        return pclk > 0.0 ? boundedInt(std::ceil(pclk / (double(fll) * fps) - 1e-9), llMin, maxLL) : llMin;
+    };
+
+    int ll = llMin;
+    int fll = fllMin;
+    int llBase = llMin; // the shortest line and frame the blanking type allows
+    int fllBase = fllMin;
+    switch (in.blankType) {
+    case 1:
+        fll = fllMin;
+        ll = clocksFor(fll);
+        break;
+    case 2:
+        if (in.userVBlank < minV || in.userVBlank > maxFLL - r.outRows - extra)
+            r.warnings |= WarnUserBlank | WarnUserVBlank;
+        fll = qBound(fllMin, r.outRows + extra + qMax(0, in.userVBlank), maxFLL);
+        fllBase = fll;
+        ll = clocksFor(fll);
+        break;
+    case 3:
+        if (in.userHBlank < minH || in.userHBlank > maxLL - r.activeClocks)
+            r.warnings |= WarnUserBlank;
+        ll = qBound(llMin, r.activeClocks + qMax(0, in.userHBlank), maxLL);
+        llBase = ll;
+        fll = linesFor(ll);
+        break;
+    case 4:
+        ll = llMin;
+        fll = linesFor(ll);
+        if (fll >= maxFLL)
+            ll = clocksFor(fll);
+        break;
+    default:
+        ll = llMin;
+        fll = linesFor(ll);
+        break;
+    }
+    if (in.fixedLineLength > 0) {
+        ll = qBound(llMin, in.fixedLineLength, maxLL);
+        llBase = ll;
+        fll = linesFor(ll);
+    }
+    if (in.fixedFrameLength > 0) {
+        fll = qBound(fllMin, in.fixedFrameLength, maxFLL);
+        fllBase = fll;
+    }
+    const int frameLengthForRate = fll;
+
+    // Integration in lines; a long one may stretch the frame of a variable rate.
+    const double rowTime = pclk > 0.0 ? ll / pclk : 0.0; // s
+    int maxRows = qMax(1, fll - lim.integrationMargin);
+    int rows = maxRows;
+    if (in.intgTime > 0.0 && std::isfinite(in.intgTime) && rowTime > 0.0) {
+        rows = boundedInt(std::lround(qMin(in.intgTime * 1.0e-3 / rowTime, 2.0e9)), 1, 1 << 30);
+        if (rows > maxRows && in.extendForIntegration && in.variableFps) {
+            fll = qBound(fll, rows + lim.integrationMargin, maxFLL);
+            maxRows = qMax(1, fll - lim.integrationMargin);
+        }
+        if (rows > maxRows)
+            r.integrationLimited = true;
+    }
+    rows = qBound(1, rows, maxRows);
+
+    // Further exposures of the HDR modes; together they fit in the frame.
+    r.exposures = qBound(1, in.exposures, 4);
+    r.expRows[0] = rows;
+    int used = rows;
+    for (int k = 1; k < r.exposures; ++k) {
+        int e;
+        if (in.exposureRows[k - 1] > 0)
+            e = qMin(in.exposureRows[k - 1], 1 << 30);
+        else if (in.exposureTimes[k - 1] > 0.0 && std::isfinite(in.exposureTimes[k - 1]) && rowTime > 0.0)
+            e = boundedInt(std::lround(qMin(in.exposureTimes[k - 1] * 1.0e-3 / rowTime, 2.0e9)), 1, 1 << 30);
+        else
+            e = r.expRows[k - 1] >> qBound(0, in.ratioExp[k - 1], 16);
+        r.expRows[k] = qMax(1, e);
+        used += r.expRows[k];
+    }
+    if (used > maxRows) {
+        const int others = used - rows;
+        r.expRows[0] = qMax(1, maxRows - others);
+        r.integrationLimited = true;
+    }
+
+    r.lineLength = ll;
+    r.frameLength = fll;
+    r.hBlank = ll - r.activeClocks;
+    r.vBlank = fll - r.outRows;
+    r.intgRows = r.expRows[0];
+    r.maxIntgRows = maxRows;
+    if (pclk > 0.0) {
+        r.fps = pclk / (double(ll) * fll);
+        r.minFps = pclk / (double(ll) * maxFLL);
+        r.frameTimeMs = 1.0e3 / r.fps;
+        r.rowTimeUs = rowTime * 1.0e6;
+        r.intgTimeMs = r.intgRows * rowTime * 1.0e3;
+        r.maxIntgTimeMs = maxRows * rowTime * 1.0e3;
+    } else {
+        r.warnings |= WarnFrameRate;
+    }
+    // The rate is missed when even the shortest frame is too slow, or when
+    // the longest frame is still too fast; a frame stretched for a long
+    // integration of a variable rate is the user's choice.
+    if (fpsValid && pclk > 0.0) {
+        const double fastest = pclk / (double(llBase) * fllBase);
+        const double atRate = pclk / (double(ll) * frameLengthForRate);
+        if (fastest < fps * (1.0 - 1e-6) || atRate > fps * (1.0 + 1e-6))
+            r.warnings |= WarnFrameRate;
+    }
+    return r;
+}
+
+} // namespace calvex

@@ -1,0 +1,85 @@
+// Timing model of one context: field of view and output size from the read-out
+// factors, line length and frame length by blanking type, frame rate,
+// integration time in lines and the exposures of the HDR modes.
+#pragma once
+
+#include <QtGlobal>
+
+namespace calvex {
+
+enum TimingWarning : quint32 {
+    WarnFrameRate = 0x1,
+    WarnUserBlank = 0x2,
+    WarnUserVBlank = 0x4,
+};
+
+struct TimingLimits {
+    int arrayCols = 640;
+    int arrayRows = 480;
+    int pixelsPerClock = 1;
+    int minHBlank = 200; // pixel clocks
+    int minVBlank = 30;  // lines
+    int maxLineLength = 65534;
+    int maxFrameLength = 65535;
+    int integrationMargin = 2;
+    double maxFpsAbs = 240.0;
+};
+
+struct TimingInput {
+    double pixelClock = 0.0; // MHz: line-length clocks per microsecond
+    int cols = 0;            // requested output size; <= 0: the whole array
+    int rows = 0;
+    int xFactor = 1; // read-out reduction factors
+    int yFactor = 1;
+    bool useFov = false;
+    int fovCols = 0;
+    int fovRows = 0;
+    int blankType = 0; // 0 min horizontal, 1 min vertical, 2 user vertical, 3 user horizontal, 4 auto
+    int userHBlank = 0;
+    int userVBlank = 0;
+    double maxFps = 30.0;
+    bool variableFps = false;
+    double intgTime = 0.0; // ms, <= 0: the longest the frame allows
+    bool extendForIntegration = true;
+    int fixedLineLength = 0;             // pixel clocks, 0: none
+    int fixedFrameLength = 0;            // lines, 0: none
+    int extraRows = 0;                   // embedded data and statistics rows per frame
+    int extraHBlank = 0;                 // pixel clocks the mode adds to the minimum horizontal blanking
+    int extraVBlank = 0;                 // lines the mode adds to the minimum vertical blanking
+    int exposures = 1;                   // 1 to 4
+    int ratioExp[3] = {0, 0, 0};         // T(k) = T(k-1) / 2^ratioExp[k-1]
+    double exposureTimes[3] = {0, 0, 0}; // ms; > 0 replaces the ratio rule for T2..T4
+    int exposureRows[3] = {0, 0, 0};     // lines; > 0 replaces both for T2..T4
+};
+
+struct TimingResult {
+    int fovCols = 0, fovRows = 0;
+    int outCols = 0, outRows = 0;
+    int xStart = 0, yStart = 0, xEnd = 0, yEnd = 0;
+    int xFactor = 1, yFactor = 1;
+    int activeClocks = 0;
+    int lineLength = 0;
+    int frameLength = 0;
+    int hBlank = 0;
+    int vBlank = 0;
+    double fps = 0.0;
+    double minFps = 0.0; // slowest rate the longest frame allows
+    double frameTimeMs = 0.0;
+    double rowTimeUs = 0.0;
+    int intgRows = 1;
+    int maxIntgRows = 1;
+    double intgTimeMs = 0.0;
+    double maxIntgTimeMs = 0.0;
+    int exposures = 1;
+    int expRows[4] = {1, 0, 0, 0};
+    bool sizeClamped = false;
+    bool integrationLimited = false; // the request was longer than the frame allows
+    quint32 warnings = 0;
+};
+
+TimingResult computeTiming(const TimingLimits &limits, const TimingInput &input);
+
+// Integer helpers that never overflow and map a non-number to the lower bound.
+int boundedInt(double v, int lo, int hi);
+
+} // namespace calvex

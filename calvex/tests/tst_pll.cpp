@@ -1,0 +1,261 @@
+// PLL solver invariants over every family and a sweep of input and target
+// clocks: dividers within their sets, clocks within their ranges or their
+// warning bit set, the reported clock equal to input / N x M / P, overrides
+// honoured, bypass, the second PLL, and the fixed point (asking again for a
+// clock the solver produced returns the same setting).
+#include "engine/pll.h"
+#include "familyrunner.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+using namespace calvex;
+
+namespace {
+
+// The classic families: the ones with PllUpdate.
+QList<int> classicCodes()
+{
+    QList<int> codes;
+    for (int code : allTypeCodes()) {
+        const Layout l = familyTraits(code).layout;
+        if (l == Layout::Sensor || l == Layout::Isp || l == Layout::Bridge)
+            codes << code;
+    }
+    return codes;
+}
+
+int actualN(const FamilyTraits &t, const CPllParams &p)
+{
+    return t.has(FlagNMinus1) ? p.pllN + 1 : p.pllN;
+}
+
+int actualM(const FamilyTraits &t, const CPllParams &p)
+{
+    return t.has(FlagMHalf) ? p.pllM * 2 : p.pllM;
+}
+
+int divider(const FamilyTraits &t, const CPllParams &p, int k)
+{
+    return t.div[k].field ? p.*(t.div[k].field) : 1;
+}
+
+double &targetField(const FamilyTraits &t, CPllParams &p)
+{
+    return t.has(FlagTargetFromOp) ? p.targetClock2 : p.targetClock;
+}
+
+struct Snapshot {
+    int n, m, d0, d1;
+    double out, vco;
+    bool operator==(const Snapshot &o) const
+    {
+        return n == o.n && m == o.m && d0 == o.d0 && d1 == o.d1 && out == o.out && vco == o.vco;
+    }
+};
+
+Snapshot snapshot(const FamilyTraits &t, const CPllParams &p)
+{
+    return {p.pllN, p.pllM, divider(t, p, 0), divider(t, p, 1), p.outputClock, p.vcoClock};
+}
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+} // namespace
+
+class TestPll : public QObject {
+    Q_OBJECT
+
+private slots:
+    void invariantsOverEveryFamily_data();
+    void invariantsOverEveryFamily();
+    void overridesHonoured_data();
+    void overridesHonoured();
+    void bypassUsesInputClock();
+    void secondPllCarriesTheStream();
+    void solverTieOrderAndExactness();
+};
+
+void TestPll::invariantsOverEveryFamily_data()
+{
+    QTest::addColumn<int>("typeCode");
+    for (int code : classicCodes())
+        QTest::addRow("%d %s", code, familyTraits(code).family) << code;
+}
+
+void TestPll::invariantsOverEveryFamily()
+{
+    QFETCH(int, typeCode);
+    const FamilyTraits &t = familyTraits(typeCode);
+    const double inputs[] = {t.finDefault, 6.0, 12.0, 27.0, 64.0, 0.0, -5.0, kNaN, 1.0e12};
+    const double targets[] = {t.targetDefault, 1.0, 50.0, 74.25, 500.0, 0.0, -1.0, kNaN, 1.0e9};
+    CCalvex calvex(typeCode);
+    auto *f = dynamic_cast<CFamilyBase *>(calvex.family());
+    QVERIFY(f);
+    testing::initDefaults(f, typeCode);
+    const PllLimits &lim = f->pllLimits();
+    for (double fin : inputs) {
+        for (double target : targets) {
+            const QByteArray what = QByteArray::number(fin) + " MHz -> " + QByteArray::number(target) + " MHz";
+            testing::resetRequests(f->pll);
+            f->pll.pllBypass = false;
+            f->pll.inputClock = fin;
+            targetField(t, f->pll) = target;
+            f->ctx[0].warnings = 0;
+            f->PllUpdate();
+            f->TimingUpdate(0, false, true);
+            f->ResultsUpdate(0);
+            const CPllParams &p = f->pll;
+            const quint32 w = f->ctx[0].warnings;
+
+            // Free requests come back as legal values, never 0 or -1 divisors.
+            const int n = actualN(t, p), m = actualM(t, p);
+            QVERIFY2(n >= lim.nMin && n <= lim.nMax, what);
+            QVERIFY2(m >= lim.mMin && m <= lim.mMax, what);
+            for (int k = 0; k < 2; ++k)
+                QVERIFY2(lim.d[k].contains(divider(t, p, k)), what);
+            for (double v : {p.outputClock, p.vcoClock, p.pixelClock, p.serialClock, p.vcoClock2})
+                QVERIFY2(std::isfinite(v) && v >= 0.0, what);
+
+            const bool usable = fin > 0.0 && std::isfinite(fin);
+            if (!usable || fin < lim.finMin || fin > lim.finMax)
+                QVERIFY2(w & WarnInputClock, what);
+            if (!usable)
+                continue;
+            // The reported clock is input / N x M / P.
+            const double expected = fin / n * m / (divider(t, p, 0) * divider(t, p, 1));
+            QVERIFY2(std::fabs(p.outputClock - expected) <= 1e-9 * qMax(1.0, expected), what);
+            if (p.vcoClock < lim.vcoMin || p.vcoClock > lim.vcoMax)
+                QVERIFY2(w & WarnVco, what);
+            if (!(std::fabs(p.outputClock - target) <= 0.01))
+                QVERIFY2(w & WarnTargetClock, what);
+
+            // Fixed point: the achieved clock as the next request.
+            const Snapshot first = snapshot(t, p);
+            testing::resetRequests(f->pll);
+            targetField(t, f->pll) = first.out;
+            f->PllUpdate();
+            QVERIFY2(snapshot(t, f->pll) == first, what);
+        }
+    }
+}
+
+void TestPll::overridesHonoured_data()
+{
+    QTest::addColumn<int>("typeCode");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("m");
+    QTest::addColumn<double>("vco");
+    QTest::addColumn<int>("p");
+    // Values as the window's override boxes hold them (ISP N is N - 1).
+    QTest::newRow("Brel_101 N M") << 12 << 2 << 49 << -1.0 << -1;
+    QTest::newRow("Vek_141 VCO") << 37 << -1 << -1 << 675.0 << -1;
+    QTest::newRow("Vek_141 P") << 37 << -1 << -1 << -1.0 << 6;
+    QTest::newRow("Brel_103 N M P") << 25 << 1 << 48 << -1.0 << 4;
+    QTest::newRow("Tolm_104 M N") << 1 << 0 << 16 << -1.0 << -1;
+    QTest::newRow("Vek_123 N M") << 89 << 9 << 144 << -1.0 << -1;
+    QTest::newRow("out of range M") << 21 << 1 << 300 << -1.0 << -1;
+}
+
+void TestPll::overridesHonoured()
+{
+    QFETCH(int, typeCode);
+    QFETCH(int, n);
+    QFETCH(int, m);
+    QFETCH(double, vco);
+    QFETCH(int, p);
+    CCalvex calvex(typeCode);
+    auto *f = dynamic_cast<CFamilyBase *>(calvex.family());
+    testing::initDefaults(f, typeCode);
+    const FamilyTraits &t = f->traits();
+    testing::resetRequests(f->pll);
+    f->pll.pllN = n;
+    f->pll.pllM = m;
+    f->pll.vcoRequest = vco;
+    if (p > 0)
+        f->pll.pllP = p;
+    f->ctx[0].warnings = 0;
+    f->PllUpdate();
+    f->TimingUpdate(0, false, true);
+    f->ResultsUpdate(0);
+    if (n >= 0)
+        QCOMPARE(f->pll.pllN, n);
+    if (m > 0)
+        QCOMPARE(f->pll.pllM, m);
+    if (vco > 0.0)
+        QCOMPARE(f->pll.vcoClock, vco);
+    if (p > 0)
+        QCOMPARE(f->pll.pllP, p);
+    if (m > t.mMax)
+        QVERIFY(f->ctx[0].warnings & WarnVco);
+}
+
+void TestPll::bypassUsesInputClock()
+{
+    for (int code : {12, 1, 37, 58}) {
+        CCalvex calvex(code);
+        auto *f = dynamic_cast<CFamilyBase *>(calvex.family());
+        testing::initDefaults(f, code);
+        f->pll.pllBypass = true;
+        f->pll.inputClock = 24.0;
+        f->PllUpdate();
+        QCOMPARE(f->pll.outputClock, 24.0);
+        QCOMPARE(f->pll.vcoClock, 24.0);
+        QVERIFY(f->pll.pllN != 0 || f->traits().has(FlagNMinus1));
+    }
+}
+
+// The second VCO carries pixel clock x bits / lanes, and a request is honoured.
+void TestPll::secondPllCarriesTheStream()
+{
+    for (int code : {49, 51, 52, 90, 95, 112, 113}) {
+        CCalvex calvex(code);
+        auto *f = dynamic_cast<CFamilyBase *>(calvex.family());
+        testing::initDefaults(f, code);
+        const FamilyTraits &t = f->traits();
+        testing::resetRequests(f->pll);
+        f->PllUpdate();
+        const double required = f->pll.pixelClock * t.pixelsPerClock * f->linkBits() / f->linkLanes();
+        QVERIFY2(f->pll.vcoClock2 >= required - 1e-6, t.family);
+        QVERIFY(f->pll.vcoClock2 >= t.pll2.vcoMin && f->pll.vcoClock2 <= t.pll2.vcoMax);
+        QCOMPARE(f->pll.vcoClock2, f->pll.inputClock / f->pll.pllN2 * f->pll.pllM2);
+
+        testing::resetRequests(f->pll);
+        f->pll.pllVco2 = 1150.0;
+        f->ctx[0].warnings = 0;
+        f->PllUpdate();
+        f->TimingUpdate(0, false, true);
+        f->ResultsUpdate(0);
+        if (std::fabs(f->pll.vcoClock2 - 1150.0) > 0.01)
+            QVERIFY2(f->ctx[0].warnings & WarnVco2, t.family);
+    }
+}
+
+void TestPll::solverTieOrderAndExactness()
+{
+    PllLimits lim;
+    lim.d[0] = {1, 16, true};
+    lim.d[1] = {2, 16, false};
+    PllRequest r;
+    r.fin = 27.0;
+    r.target = 74.25;
+    const PllSolution a = solvePll(lim, r);
+    QVERIFY(a.locked);
+    QCOMPARE(a.out, 74.25); // exact where reachable
+    QCOMPARE(a.warnings, 0u);
+    // Lowest VCO first in minimum-frequency mode, highest otherwise.
+    r.minFreq = true;
+    const PllSolution b = solvePll(lim, r);
+    QCOMPARE(b.out, 74.25);
+    QVERIFY(b.vco <= a.vco);
+    // An infeasible VCO request is reported, not failed.
+    r.vco = 5000.0;
+    const PllSolution c = solvePll(lim, r);
+    QVERIFY(c.warnings & WarnVco);
+    QVERIFY(std::isfinite(c.out));
+}
+
+QTEST_GUILESS_MAIN(TestPll)
+#include "tst_pll.moc"
