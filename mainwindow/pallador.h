@@ -462,4 +462,8 @@ private slots:
     void on_actionTiming_triggered();
     void on_checkRegList_clicked();
     void on_actionSave_State_triggered();
+
+    // Receivers of the named-variable binder.
+    void checkGuiVars(QString field, bool checked);
+    void valueChangedGuiVars(QString field, float val);
 };

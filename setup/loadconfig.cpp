@@ -1,7 +1,462 @@
-// Sensor set-up: loading a sensor configuration file.
+// Sensor set-up: loading a sensor configuration file, identifying the sensor
+// and arranging the window, the library facade and the register rows for it.
 #include "pallador.h"
+
+#include "calvex.h"
+#include "cguivars.h"
+#include "registerdataio.h"
+#include "setuprecords.h"
+#include "startup.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTextEdit>
+
+#include <cstddef>
+#include <initializer_list>
+
+namespace {
+
+// The field-of-view picture of the bridge families and sensor 71.
+const char *const kFovPicture = ":/Pallador/Resources/Quorsen101.PNG";
+
+// ---------------------------------------------------------------------------
+// Option panels of the previous sensor.
+
+// Nulls a widget reference that points into one of the forms about to go.
+template <class Inside, class T> void forget(const Inside &inside, T *&ref)
+{
+    if (ref && inside(ref))
+        ref = nullptr;
+}
+
+template <class Inside, class T, std::size_t N> void forget(const Inside &inside, T *(&refs)[N])
+{
+    for (T *&ref : refs)
+        forget(inside, ref);
+}
+
+template <class Inside, class... Refs> void forgetAll(const Inside &inside, Refs &...refs)
+{
+    (forget(inside, refs), ...);
+}
+
+// Closes and deletes the option panels and forgets every widget reference into
+// them, so that nothing of the previous sensor's forms is used again. Widgets
+// the window made elsewhere (the bridge families' controls in the docks) stay.
+void discardOptionPanels(Pallador &w)
+{
+    QWidget *const forms[] = {w.advForm[0], w.advForm[1], w.pllForm};
+    const auto inside = [&forms](QObject *object) {
+        for (; object; object = object->parent()) {
+            for (QWidget *form : forms) {
+                if (form && object == form)
+                    return true;
+            }
+        }
+        return false;
+    };
+    forgetAll(
+        inside, w.checkBinning, w.checkBin2Skip2, w.checkBinXonly, w.checkBinSF, w.checkSkipping, w.checkCentering,
+        w.checkAspectRatio, w.checkLowPower, w.checkHighSpeed, w.checkCropping, w.checkOtherLineTime, w.checkHDR,
+        w.checkTxLatch, w.checkUseFOV, w.checkShortSeq, w.xScaling, w.yScaling, w.spinSocR, w.spinSocC, w.spinFovR,
+        w.spinFovC, w.spinFovY, w.spinFovX, w.spinRows, w.spinCols, w.spinColSub, w.spinRowSub, w.spinReadMode,
+        w.spinReadMode_Y, w.spinScaler, w.spinSMode, w.spinScaleM, w.spinBorderPixels, w.comboADCMode, w.comboOutFormat,
+        w.comboCCRow, w.comboReadMode, w.comboNumExp, w.comboColSkip, w.comboRowSkip, w.fbMode, w.roi0Spin, w.roi1Spin,
+        w.checkInterleave, w.checkLineInterleave, w.checkLineComboMode, w.checkPadding, w.checkDarkRowsB,
+        w.checkDarkColsB, w.labelT1T2, w.labelT2T3, w.labelT3T4, w.labelOverFlow, w.scrollAreaFOV, w.comboMax_nExposure,
+        w.comboOperMode, w.dSpinDfs, w.go_pro_3x3, w.comboAspectRatio, w.dSpinFovPercent, w.checkConfigBuf,
+        w.checkOverlayRW, w.spinConfigBuf_T1, w.spinConfigBuf_T2, w.spinConfigBuf_T3, w.spinShAdv_T2, w.spinShAdv_T3,
+        w.spinShAdv_T4, w.checkTrigger, w.radioMaster, w.radioSlave, w.dspinFixLLpck, w.checkAtr_Rows, w.checkDtr_Rows,
+        w.checkUse_Reg, w.checkFixLLpck, w.comboEmbedData_Rows, w.comboStatsData_Rows, w.checkDigitalCC, w.comboDTR,
+        w.comboATR, w.comboCust_Rev, w.comboOverFlow, w.dSpinIntgTime, w.dSpinIntgTime2, w.dSpinIntgTime3,
+        w.dSpinIntgTime4, w.spinT1, w.spinT2, w.spinT3, w.spinT4, w.spinT1_T2, w.spinT2_T3, w.spinT3_T4, w.spinMIT,
+        w.comboT1T2, w.comboT2T3, w.comboT3T4, w.spinFP, w.checkActivateAll, w.checkPLL_Bypass, w.checkPLL_P1,
+        w.checkPLL_P4, w.checkPLL_P5, w.checkPLL_WCD, w.checkPLL_I2C, w.checkPLL_MinFreq, w.checkPLL_PreScale,
+        w.dSpinPLL_OutRate, w.comboPLL_Bits, w.spinPLL_VtDiv, w.spinPLL_MPDiv, w.comboPLL_P1, w.spinPLL_P4,
+        w.spinPLL_P5, w.spinPLL_WCD, w.spinPLL_I2C, w.labelPLL_InClk, w.labelPLL_M, w.labelPLL_N, w.labelPLL_P,
+        w.labelPLL_P2, w.labelPLL_PixClk, w.labelPLL_MipiClk, w.labelPLL_OutClk, w.labelPllImage, w.comboPLL_InterMode,
+        w.comboPLL_Lanes, w.comboPLL_REV, w.check2ClkPix, w.checkUseDataRate, w.checkCombi, w.checkPLL_EmbedData,
+        w.checkPLL_EmbedStat, w.checkPLL_MIPICont, w.checkPLL_MIPIHeader, w.checkPLL_DarkRows, w.checkPLL_DarkCols,
+        w.checkCompand, w.spinPLL_N2, w.spinPLL_M2, w.spinPLL_VCO2, w.dSpinPLL_VCO2, w.checkPLL_N2, w.checkPLL_M2,
+        w.checkPLL_VCO2, w.combo2pixBits, w.comboOutPort, w.check16b8bits, w.checkIme, w.checkSDRMode,
+        w.comboPLL_PhyType, w.widgetKeepsync, w.keepSyncCheckBox, w.keepSyncClockLabel, w.pCKLabel, w.fLLabel,
+        w.dbspbxKeepSyncClock, w.pCKSpinBox, w.fLSpinBox, w.spinOTPRev);
+
+    // Closing a panel unticks its box and gives the context its use-case list back.
+    w.ui.checkAdvParam_A->setChecked(false);
+    w.ui.checkAdvParam_B->setChecked(false);
+    w.ui.checkPLL_ADV->setChecked(false);
+    w.ui.comboUseCase_A->setEnabled(true);
+    w.ui.comboUseCase_B->setEnabled(true);
+    w.advParamOn[0] = w.advParamOn[1] = false;
+
+    for (QWidget *form : forms)
+        delete form;
+    w.advForm[0] = w.advForm[1] = w.pllForm = nullptr;
+    w.advFormLoaded[0] = w.advFormLoaded[1] = false;
+    w.pllFormLoaded = false;
+}
+
+// Returns the controls that some sensors hide, disable, retitle or restep to
+// the main form's state, so a sensor does not inherit another one's layout.
+void restoreSensorControls(Pallador &w)
+{
+    Ui_PalladorClass &ui = w.ui;
+    for (QWidget *widget :
+         std::initializer_list<QWidget *>{ui.checkAdvParam_A, ui.groupOption_PLL, ui.checkPLL_ADV, ui.dSpinPLL_Target,
+                                          ui.label_System, ui.checkHorzMirror_A, ui.checkVertFlip_A, ui.labelOutputMode,
+                                          ui.comboPLL_Interface, ui.dSpinMinFRate_A, ui.labelMinFPS_A})
+        widget->show();
+    for (QWidget *widget : std::initializer_list<QWidget *>{
+             ui.comboTypeFRate_A, ui.comboMaxFRate_A, ui.comboTypeBlank_A, ui.checkHorzMirror_A, ui.checkVertFlip_A,
+             ui.dSpinPLL_Input, ui.dSpinPLL_Target, ui.checkPLL_VCO, ui.checkPLL_N, ui.checkPLL_M,
+             ui.comboPLL_Interface})
+        widget->setEnabled(true);
+    ui.dockImageA->setWindowTitle(QStringLiteral("Image Parameters (A)"));
+    ui.dockImageB->setWindowTitle(QStringLiteral("Image Parameters (B)"));
+    ui.dSpinPLL_Input->setSingleStep(1.0);
+    ui.dockImageB->hide();
+    ui.actionImage_B->setVisible(false);
+}
+
+// ---------------------------------------------------------------------------
+// Classic families.
+
+// The bridge families take the revision and the kind of their attached sensor
+// from the raw sensor name of the configuration file.
+void setAttachedSensor(Pallador &w, const AttachedSensorCode *codes)
+{
+    auto *bridge = dynamic_cast<CBridgeFamily *>(w.calvex->family());
+    if (!bridge)
+        return;
+    const QString raw = w.dataIO->getRawSensor();
+    const QChar last = raw.isEmpty() ? QChar() : raw.back();
+    bridge->sensorRevision = (last >= QLatin1Char('0') && last <= QLatin1Char('9')) ? last.digitValue() : 0;
+    for (const AttachedSensorCode *c = codes; c->name; ++c) {
+        if (raw.contains(QLatin1String(c->name), Qt::CaseSensitive)) {
+            bridge->sensorKind = c->code;
+            return;
+        }
+    }
+}
+
+void copyContextTexts(Pallador &w, int context)
+{
+    if (const CFamilyCore *family = w.calvex->family()) {
+        w.ctxPresetText[context] = family->results.contextPresetText[context];
+        w.ctxDisplayText[context] = family->results.contextDisplayText[context];
+    }
+}
+
+void setUpClassic(Pallador &w, const SetupRecord &record, const QString &path)
+{
+    Ui_PalladorClass &ui = w.ui;
+    const int index = w.sensorIndex;
+    const bool twoContexts = record.contexts == 2;
+    const auto extra = [&](SetupStep step) {
+        if (record.extra)
+            record.extra(w, step);
+    };
+
+    w.contextCount = record.contexts;
+    extra(SetupStep::ContextsSet);
+
+    delete w.calvex;
+    w.calvex = new CCalvex(record.typeCodeFor(index));
+    record.family->initDefaults(*w.calvex, path, index);
+    if (record.attachedSensors)
+        setAttachedSensor(w, record.attachedSensors);
+
+    // Filling an empty list selects its first use case, which is loaded at once.
+    ui.comboUseCase_A->addItems(w.dataIO->getUseCaseName());
+    if (twoContexts)
+        ui.comboUseCase_B->addItems(w.dataIO->getUseCaseName());
+
+    ui.dockImageA->show();
+    if (record.titleA)
+        ui.dockImageA->setWindowTitle(QLatin1String(record.titleA));
+    if (record.titleB)
+        ui.dockImageB->setWindowTitle(QLatin1String(record.titleB));
+    extra(SetupStep::ImageDockShown);
+    ui.dockImageB->setVisible(twoContexts);
+    ui.dockPLL->show();
+    ui.groupOutput->show();
+
+    ui.actionPLL->setVisible(true);
+    ui.actionImage_A->setVisible(true);
+    if (twoContexts)
+        ui.actionImage_B->setVisible(true);
+    ui.actionTiming->setVisible(record.timingAction);
+    extra(SetupStep::ActionsShown);
+
+    w.addDockWidget(record.imageArea, ui.dockImageA);
+    if (twoContexts)
+        w.addDockWidget(record.imageArea, ui.dockImageB);
+    w.addDockWidget(Qt::LeftDockWidgetArea, ui.dockPLL);
+
+    // Families that report their row count install at most that many rows of
+    // the table, and use at most as many as were installed.
+    int capacity = Pallador::RegRowCapacity;
+    if (record.libraryRows)
+        capacity = qBound(0, record.libraryRows(*w.calvex, true), int(Pallador::RegRowCapacity));
+    const RegTable *table = RegTables::find(QLatin1String(record.tableFor(index)));
+    w.regCount = table ? RegTables::install(*table, w.regs, capacity) : 0;
+    if (record.libraryRows)
+        w.regCount = qBound(0, record.libraryRows(*w.calvex, false), w.regCount);
+    extra(SetupStep::RowsInstalled);
+
+    w.restoreWindowState();
+
+    w.initContext(0);
+    extra(SetupStep::ContextAReady);
+    record.family->results(*w.calvex, 0);
+    record.family->registers(*w.calvex, 0, index);
+    copyContextTexts(w, 0);
+
+    if (twoContexts) {
+        w.initContext(1);
+        if (record.contextBResults) {
+            record.family->results(*w.calvex, 1);
+            record.family->registers(*w.calvex, 1, index);
+        }
+        copyContextTexts(w, 1);
+    }
+
+    if (record.pllText && w.calvex->family())
+        w.pllDisplayText = w.calvex->family()->results.pllDisplayText;
+
+    if (record.fovPicture) {
+        delete w.fovPixmap;
+        w.fovPixmap = new QPixmap(QLatin1String(kFovPicture));
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Form-based families: their option forms are loaded at set-up and most of
+// their inputs are variables bound to those forms' widgets.
+
+// Sensors 62 to 64.
+void loadVek125Forms(Pallador &w)
+{
+    Ui_PalladorClass &ui = w.ui;
+    w.advForm[0] = w.loadForm(ui.widgetADV_A, QStringLiteral(":/Forms/Form_Files/Vek125_Adv.ui"));
+    if (w.advForm[0]) {
+        w.advForm[0]->hide();
+        w.comboReadMode[0] = w.advForm[0]->findChild<QComboBox *>(QStringLiteral("comboReadMode"));
+        if (w.comboReadMode[0])
+            QObject::connect(w.comboReadMode[0], SIGNAL(currentIndexChanged(int)), &w,
+                             SLOT(comboReadMode_currentIndexChanged(int)));
+    }
+    w.pllForm = w.loadForm(ui.widgetADV_PLL, QStringLiteral(":/Forms/Form_Files/Vek125_PLL.ui"));
+    if (w.pllForm) {
+        w.pllForm->hide();
+        w.labelPllImage = w.pllForm->findChild<QLabel *>(QStringLiteral("labelPLL_Image"));
+    }
+    ui.groupOption_PLL->hide();
+    ui.comboTypeFRate_A->setEnabled(false);
+    ui.comboTypeFRate_A->setCurrentIndex(1);
+    ui.dSpinMinFRate_A->hide();
+    ui.labelMinFPS_A->hide();
+    w.restoreWindowState();
+}
+
+// Sensor 65.
+void loadMurn102Forms(Pallador &w)
+{
+    Ui_PalladorClass &ui = w.ui;
+    w.advForm[0] = w.loadForm(ui.widgetADV_A, QStringLiteral(":/Forms/Form_Files/Murn102_Adv.ui"));
+    if (w.advForm[0])
+        w.advForm[0]->show();
+    for (QWidget *widget : std::initializer_list<QWidget *>{ui.checkAdvParam_A, ui.groupOption_PLL, ui.checkPLL_ADV,
+                                                            ui.dSpinPLL_Target, ui.label_System})
+        widget->hide();
+    w.restoreWindowState();
+}
+
+// Sensor 66: the window state is restored before its forms are loaded.
+void loadMurn104Forms(Pallador &w)
+{
+    Ui_PalladorClass &ui = w.ui;
+    for (QWidget *widget : std::initializer_list<QWidget *>{ui.checkHorzMirror_A, ui.checkVertFlip_A,
+                                                            ui.labelOutputMode, ui.comboPLL_Interface})
+        widget->hide();
+    w.restoreWindowState();
+    w.advForm[0] = w.loadForm(ui.widgetADV_A, QStringLiteral(":/Forms/Form_Files/Murn104_Adv.ui"));
+    if (w.advForm[0])
+        w.advForm[0]->hide();
+    w.pllFormLoaded = true;
+    w.pllForm = w.loadForm(ui.widgetADV_PLL, QStringLiteral(":/Forms/Form_Files/Murn104_PLL.ui"));
+    if (w.pllForm)
+        w.pllForm->hide();
+}
+
+// Tool tips of the widgets bound to some variables of sensors 62 to 64.
+void setVek125ToolTips(Pallador &w)
+{
+    if (!w.guiVars)
+        return;
+    if (GUIVAR_ITEM_T *rows = w.guiVars->iVar("Rows"); rows && rows->spin)
+        rows->spin->setToolTip(QStringLiteral("Sensor FOV Rows: Enter desired # of rows in sensor field-of-view"));
+    if (GUIVAR_ITEM_T *cols = w.guiVars->iVar("Cols"); cols && cols->spin)
+        cols->spin->setToolTip(QStringLiteral("Sensor FOV Columns: Enter desired # of colums in sensor field-of-view"));
+    if (w.comboReadMode[0])
+        w.comboReadMode[0]->setToolTip(QStringLiteral("Enter the sensor read out mode"));
+    if (GUIVAR_ITEM_T *time = w.guiVars->iVar("IntgTime"); time && time->dspin)
+        time->dspin->setToolTip(QStringLiteral("Enter integration in msec."));
+}
+
+struct FormFamilyCase {
+    int first;
+    int last;
+    int typeCode;
+    void (*loadForms)(Pallador &w);
+};
+
+const FormFamilyCase kFormFamilies[] = {
+    {62, 64, 62, loadVek125Forms},
+    {65, 65, 65, loadMurn102Forms},
+    {66, 66, 66, loadMurn104Forms},
+};
+
+const FormFamilyCase *findFormFamily(int sensorIndex)
+{
+    for (const FormFamilyCase &c : kFormFamilies) {
+        if (sensorIndex >= c.first && sensorIndex <= c.last)
+            return &c;
+    }
+    return nullptr;
+}
+
+// Nothing is calculated until the set-up's closing register-table fill: the
+// context set-up installs the rows, binds the variables and fills the
+// use-case list while the busy flag holds every calculation back.
+void setUpFormFamily(Pallador &w, const FormFamilyCase &c)
+{
+    Ui_PalladorClass &ui = w.ui;
+    w.contextCount = 1;
+    delete w.calvex;
+    w.calvex = new CCalvex(c.typeCode);
+    if (auto *family = dynamic_cast<CFormFamily *>(w.calvex->family())) {
+        w.varCtxParams = family->varCtxParams;
+        w.varResults = family->varResults;
+    }
+    w.busy = true;
+
+    ui.dockImageA->show();
+    ui.dockPLL->show();
+    w.addDockWidget(Qt::LeftDockWidgetArea, ui.dockImageA);
+    w.addDockWidget(Qt::LeftDockWidgetArea, ui.dockPLL);
+    ui.groupOutput->show();
+    ui.actionPLL->setVisible(true);
+    ui.actionImage_A->setVisible(true);
+    ui.actionTiming->setVisible(true);
+
+    c.loadForms(w);
+    w.initContext(0);
+    if (c.typeCode == 62)
+        setVek125ToolTips(w);
+    w.busy = false;
+}
+
+// ---------------------------------------------------------------------------
+
+// "UNKOWN" names no sensor: nothing to show but the title.
+void hideSensorViews(Pallador &w)
+{
+    Ui_PalladorClass &ui = w.ui;
+    for (QWidget *widget : std::initializer_list<QWidget *>{ui.tableRegister, ui.dockImageA, ui.dockImageB, ui.dockPLL,
+                                                            ui.dockTiming, ui.groupOutput})
+        widget->hide();
+    for (QAction *action : {ui.actionImage_A, ui.actionImage_B, ui.actionImage_C, ui.actionPLL, ui.actionTiming})
+        action->setVisible(false);
+}
+
+// After an unsupported file the main window's sensor list offers the chooser's
+// files; an entry already offered is not added again.
+void offerSensorList(Pallador &w)
+{
+    // The window keeps one chooser; one made by an earlier call is replaced.
+    if (w.startUp)
+        w.startUp->deleteLater();
+    w.startUp = new StartUp(nullptr);
+    QComboBox *list = w.ui.combo_SensorType;
+    for (const QString &entry : w.startUp->getConfigFileList()) {
+        if (list->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+            list->addItem(entry);
+    }
+}
+
+} // namespace
 
 void Pallador::loadConfigFile(QString path)
 {
+    // A file without use cases offers nothing to calculate: it is refused
+    // before anything of the loaded sensor changes.
+    auto *reader = new CRegisterDataIO(path);
+    reader->readGeneralInfo();
+    reader->readUseCases();
+    if (reader->status() == CRegisterDataIO::Status::NoUseCases) {
+        const QString message = reader->errorString();
+        delete reader;
+        QMessageBox::warning(this, QStringLiteral("Pallador"), message);
+        return;
+    }
+
+    // The binder's variables live in the family object it was made for.
+    delete guiVars;
+    guiVars = nullptr;
+    releasedVar = nullptr;
+    varCtxParams = nullptr;
+    varResults = nullptr;
+
+    delete dataIO;
+    dataIO = reader;
+    const int previousSensor = sensorIndex;
+    sensorIndex = findSensorIndex(dataIO->getSensorName());
     configPath = path;
+    ui.comboUseCase_A->clear();
+    ui.comboUseCase_B->clear();
+
+    if (sensorIndex < 0) {
+        QMessageBox message(QMessageBox::Critical, QString(), path + QStringLiteral(" sensor is not supported!"));
+        message.exec();
+        offerSensorList(*this);
+        return;
+    }
+
+    // The form-based families load their forms anew on every set-up.
+    const FormFamilyCase *formFamily = findFormFamily(sensorIndex);
+    if (sensorIndex != previousSensor || formFamily)
+        discardOptionPanels(*this);
+    restoreSensorControls(*this);
+
+    if (sensorIndex == 0)
+        hideSensorViews(*this);
+    else if (formFamily)
+        setUpFormFamily(*this, *formFamily);
+    else if (const SetupRecord *record = findSetupRecord(sensorIndex))
+        setUpClassic(*this, *record, path);
+
+    showResultText(ui.textResult_A);
+    showResultText(ui.textResult_PLL);
+    ui.combo_SensorType->hide();
+    ui.actionOpen_Config->setEnabled(false);
+    for (QAction *action :
+         {ui.actionSave_Config, ui.actionSet_Default, ui.actionSave, ui.actionSave_As, ui.actionSave_State})
+        action->setEnabled(true);
+    setWindowTitle(dataIO->getSensorName() + QStringLiteral(" (") + dataIO->getPartNumber() +
+                   QStringLiteral(") Pallador"));
+    initRegisterTable();
 }
