@@ -84,6 +84,9 @@ bool isSkipIndex(int index)
     return index >= 0 && index <= 2;
 }
 
+// Silicon revisions of Drav_102, counted from 1.
+const int kDravRevisions = 2;
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -188,6 +191,76 @@ int log2Of(int factor)
     return e;
 }
 
+// The dark/test rows and columns the options add to the read-out.
+void darkOptionInput(const DarkRowOptions &d, TimingInput &in)
+{
+    in.extraRows += darkExtraRows(d);
+    in.extraHBlank += darkExtraCols(d);
+}
+
+// Line and frame length preset by use case (0: none).
+void lengthPresetInput(const LengthPresets &l, TimingInput &in)
+{
+    if (l.lineLengthPreset > 0)
+        in.fixedLineLength = l.lineLengthPreset;
+    if (l.frameLengthPreset > 0)
+        in.fixedFrameLength = l.frameLengthPreset;
+}
+
+// The second read-out mode of a context divides the rows it reads.
+void rowReadModeInput(const CContextParams &p, TimingInput &in)
+{
+    in.yFactor = qMax(in.yFactor, qBound(1, p.skippingY, 16));
+}
+
+// Sensors of the first MIPI/HiSPi group: dark rows and columns, low power
+// lengthens the line, HDR reads a second exposure at the ratio exponent.
+void sensorOptionInput(const CContextParams &p, const DarkRowOptions &d, int hdrRatio, TimingInput &in)
+{
+    darkOptionInput(d, in);
+    if (p.lowPower)
+        in.extraHBlank += 128;
+    if (p.hdrMode > 0)
+        setExposures(in, 2, hdrRatio, 0, 0);
+}
+
+// Operation-mode HDR sensors: the mode gives the exposure count, the ratios
+// or the times of T2..T4 their lengths; border pixels widen the line.
+void operationModeInput(const CContextParams &p, const ExposureRatios &r, const DarkRowOptions &d, TimingInput &in)
+{
+    setExposures(in, exposuresOfMode(p.hdrMode), r.t1T2Ratio, r.t2T3Ratio, r.t3T4Ratio);
+    in.exposureTimes[0] = p.intgTime2;
+    in.exposureTimes[1] = p.intgTime3;
+    in.exposureTimes[2] = p.intgTime4;
+    in.extraRows += darkExtraRows(d);
+    in.extraHBlank += qBound(0, p.borderPixels, 64);
+}
+
+// The exposure rows T2..T4 the panels show, and the exposures read.
+void publishExposureRows(const TimingResult &t, CPllParams &pll, CContextParams &p)
+{
+    pll.activeT2Rows = t.exposures > 1 ? t.expRows[1] : 0;
+    pll.activeT3Rows = t.exposures > 2 ? t.expRows[2] : 0;
+    pll.activeT4Rows = t.exposures > 3 ? t.expRows[3] : 0;
+    p.maxExposures = t.exposures;
+}
+
+QStringList numberItems(std::initializer_list<int> values)
+{
+    QStringList items;
+    for (int v : values)
+        items << QString::number(v);
+    return items;
+}
+
+// Lane index i stands for i + 2 lanes; 12 or 14 bits, 20 with four lanes.
+void brelLinkLists(CFamilyCore &f)
+{
+    f.laneChoices = numberItems({2, 3, 4});
+    f.bitDepthChoices = numberItems({12, 14});
+    f.bitDepthChoicesAlt = numberItems({20});
+}
+
 QString hex4(quint32 v)
 {
     return QStringLiteral("0x%1")
@@ -199,6 +272,26 @@ QString hex4(quint32 v)
 bool nameIs(const RegRow &r, const char *name)
 {
     return std::strcmp(r.name, name) == 0;
+}
+
+// "REG = 0xAAAA, 0xVVVV" lines of the family's rows the filter accepts, in
+// table order, each with its own line end.
+template <class Filter> QStringList registerLines(const CFamilyCore &f, Filter accept)
+{
+    QStringList lines;
+    const RegTable *table = f.regTable();
+    const quint32 *values = f.results.registerValues;
+    for (int i = 0; table && values && i < table->count && i < f.registerCount(); ++i) {
+        const RegRow &r = table->rows[i];
+        if (accept(r))
+            lines << QStringLiteral("REG = %1, %2\n").arg(hex4(r.address), hex4(values[i]));
+    }
+    return lines;
+}
+
+QString versionComment(int otp, int cvr)
+{
+    return QStringLiteral("// OTP version %1, CVR 0x%2\n").arg(otp).arg(QString::number(quint32(cvr), 16).toUpper());
 }
 
 } // namespace
@@ -258,7 +351,8 @@ void Vek_124::familyPll()
         pll.pllP5 = qBound(1, int(std::floor(pll.vcoClock / (pll.outputClock * bitsPerLane) + 1e-9)), 16);
         m_writtenP5 = pll.pllP5;
     }
-    serialClock = pll.pllBypass ? pll.inputClock : pll.vcoClock / qMax(1, pll.pllP5);
+    // Bypassed, the PLL step leaves the usable input clock (or 0) in vcoClock.
+    serialClock = pll.pllBypass ? pll.vcoClock : pll.vcoClock / qMax(1, pll.pllP5);
     pixClockDivisor = bitsPerLane;
     pll.pixelClock = serialClock / pixClockDivisor;
     pll.serialClock = serialClock;
@@ -289,31 +383,11 @@ void Murn_109::familyTiming(int context)
     pll.imageTypes = imageTypeLists[qBound(0, p.outFormat, 3)];
 }
 
-// MIPI timing values from the lane rate: byte-clock counts of the D-PHY
-// minimum times, packed as the port registers hold them.
+// MIPI port timing values from the lane rate (the VCO while no lane rate is known).
 void Murn_111::familyPll()
 {
-    const double rate = qMax(80.0, finiteOr(m_link.laneRate, 0.0) > 0.0 ? m_link.laneRate : pll.vcoClock);
-    const double byteNs = 8000.0 / rate;
-    auto bytes = [&](double ns) { return quint32(qBound(1.0, std::ceil(ns / byteNs), 63.0)); };
-    const quint32 lpx = bytes(60.0);
-    const quint32 hsPrepare = bytes(60.0);
-    const quint32 hsZero = bytes(150.0);
-    const quint32 hsTrail = bytes(70.0);
-    const quint32 hsExit = bytes(110.0);
-    const quint32 clkZero = bytes(300.0);
-    const quint32 clkTrail = bytes(70.0);
-    const quint32 clkPost = bytes(70.0 + 52.0 * 1000.0 / rate);
-    const quint32 clkPre = 1;
-    mipiTimings[0] = (hsZero << 8) | hsPrepare;
-    mipiTimings[1] = (hsExit << 8) | hsTrail;
-    mipiTimings[2] = (clkPost << 8) | clkPre;
-    mipiTimings[3] = (clkTrail << 8) | clkZero;
-    mipiTimings[4] = lpx;
-    mipiTimings[5] = (bytes(100000.0) << 8) | bytes(1000.0);
-    mipiTimings[6] = quint32(m_link.lanes);
-    mipiTimings[7] = pll.mipiCont ? 1u : 0u;
-    mipiTimings[8] = quint32(qBound(1.0, std::round(rate / 8.0), 65535.0));
+    const double rate = finiteOr(m_link.laneRate, 0.0) > 0.0 ? m_link.laneRate : pll.vcoClock;
+    mipiPortTimings(rate, m_link.lanes, pll.mipiCont, mipiTimings);
 }
 
 void Murn_103::familyTimingInput(int context, TimingInput &in) const
@@ -335,6 +409,22 @@ void Murn_103::familyTiming(int context)
 void Murn_107::familyTimingInput(int context, TimingInput &in) const
 {
     in.extraHBlank = qBound(0, ctx[context].adcMode, 3) * 32 + (ctx[context].otherLineTime ? 64 : 0);
+}
+
+void Murn_108::familyDefaults()
+{
+    wcdFlag = 1;
+}
+
+bool Murn_108::wcdRequested() const
+{
+    return wcdFlag == 0 && pll.pllWcd > 0;
+}
+
+// The override, if there was one, has been used.
+void Murn_108::familyPll()
+{
+    wcdFlag = 1;
 }
 
 void Murn_108::familyTimingInput(int context, TimingInput &in) const
@@ -407,12 +497,9 @@ bool Brel_101::familyRegister(int, const RegRow &r, quint32 *value) const
     return false;
 }
 
-// Lane index i stands for i + 2 lanes; 12 or 14 bits, 20 with four lanes.
 void Brel_101::familyInterfaceLists(int)
 {
-    laneChoices = QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
-    bitDepthChoices = QStringList{QStringLiteral("12"), QStringLiteral("14")};
-    bitDepthChoicesAlt = QStringList{QStringLiteral("20")};
+    brelLinkLists(*this);
 }
 
 void Brel_102::familyTimingInput(int context, TimingInput &in) const
@@ -442,9 +529,7 @@ void Brel_102::familyTiming(int context)
 
 void Brel_102::familyInterfaceLists(int)
 {
-    laneChoices = QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
-    bitDepthChoices = QStringList{QStringLiteral("12"), QStringLiteral("14")};
-    bitDepthChoicesAlt = QStringList{QStringLiteral("20")};
+    brelLinkLists(*this);
 }
 
 // Each sample beyond the first adds 64 clocks to the shortest line.
@@ -464,8 +549,8 @@ bool Vek_108::familyRegister(int, const RegRow &r, quint32 *value) const
 
 void Vek_108::familyInterfaceLists(int)
 {
-    laneChoices = QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
-    bitDepthChoices = QStringList{QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12")};
+    laneChoices = numberItems({1, 2, 3, 4});
+    bitDepthChoices = numberItems({8, 10, 12});
 }
 
 void Vek_108::familyTexts(int, PllTextInfo &p, ContextTextInfo &) const
@@ -548,42 +633,30 @@ void Brel_106::familyTimingInput(int, TimingInput &in) const
         in.useFov = false;
 }
 
+// The CC rows (16 x 2^k) set the HDR ratio of Vek_141 and Vek_155.
 void Vek_141::familyTimingInput(int context, TimingInput &in) const
 {
-    in.extraRows = darkExtraRows(*this);
-    in.extraHBlank = darkExtraCols(*this);
-    if (ctx[context].hdrMode > 0)
-        setExposures(in, 2, log2Of(ctx[context].ccRows / 4), 0, 0);
+    sensorOptionInput(ctx[context], *this, log2Of(ctx[context].ccRows / 4), in);
 }
 
 void Vek_147::familyTimingInput(int context, TimingInput &in) const
 {
-    in.extraRows = darkExtraRows(*this);
-    in.extraHBlank = darkExtraCols(*this) + (ctx[context].lowPower ? 128 : 0);
-    if (ctx[context].hdrMode > 0)
-        setExposures(in, 2, 4, 0, 0);
+    sensorOptionInput(ctx[context], *this, 4, in);
 }
 
 void Vek_149::familyTimingInput(int context, TimingInput &in) const
 {
-    in.extraRows = darkExtraRows(*this);
-    in.extraHBlank = darkExtraCols(*this) + (ctx[context].lowPower ? 128 : 0);
-    if (ctx[context].hdrMode > 0)
-        setExposures(in, 2, 4, 0, 0);
+    sensorOptionInput(ctx[context], *this, 4, in);
 }
 
 void Vek_155::familyTimingInput(int context, TimingInput &in) const
 {
-    in.extraRows = darkExtraRows(*this);
-    in.extraHBlank = darkExtraCols(*this);
-    if (ctx[context].hdrMode > 0)
-        setExposures(in, 2, log2Of(ctx[context].ccRows / 4), 0, 0);
+    sensorOptionInput(ctx[context], *this, log2Of(ctx[context].ccRows / 4), in);
 }
 
 void Vek_143::familyTimingInput(int, TimingInput &in) const
 {
-    in.extraRows = darkExtraRows(*this);
-    in.extraHBlank = darkExtraCols(*this);
+    darkOptionInput(*this, in);
 }
 
 // ---------------------------------------------------------------------------
@@ -594,6 +667,13 @@ void Vek_145l::familyDefaults()
     ctx[0].scaleM = 16;
     for (int &o : ctx[0].fpOptions)
         o = 0;
+}
+
+// Without free running the sensor integrates on a trigger and reads the
+// frame out afterwards, so the frame holds both one after the other.
+void Vek_145l::familyTimingInput(int context, TimingInput &in) const
+{
+    in.integrationBeforeReadout = ctx[context].interleave == 0;
 }
 
 // Planes not powered down are read; the count is what the window shows.
@@ -609,7 +689,6 @@ void Vek_145l::familyTiming(int context)
             planes += (o == 2) ? 0 : 1;
     }
     p.scaleM = planes;
-    p.packMode = qBound(1, p.ccRow + 1, 4);
 }
 
 // Power state codes: 0 active, 1 reduced power, 3 powered down. A state's
@@ -641,7 +720,7 @@ bool Vek_145l::familyRegister(int, const RegRow &r, quint32 *value) const
         }
     }
     if (nameIs(r, "X_OUTPUT_SIZE")) {
-        *value = fitToRow(qint64(m_cs[0].t.outCols) * qMax(1, ctx[0].scaleM), r);
+        *value = fitToRow(qint64(m_cs[0].t.outCols) * packedPlanes(), r);
         return true;
     }
     if (nameIs(r, "SMIA_TEST") || nameIs(r, "EMBEDDED_DATA_CTRL")) {
@@ -653,7 +732,19 @@ bool Vek_145l::familyRegister(int, const RegRow &r, quint32 *value) const
 
 void Vek_145l::familyTexts(int, PllTextInfo &, ContextTextInfo &c) const
 {
-    c.extra << QStringLiteral("Focal planes read: %1 of 16").arg(ctx[0].scaleM);
+    c.extra << QStringLiteral("Focal planes read: %1 of 16 (%2 per line with packing)")
+                   .arg(qBound(0, ctx[0].scaleM, 16))
+                   .arg(packedPlanes());
+    c.extra << (ctx[0].interleave ? QStringLiteral("Free running") : QStringLiteral("Triggered read-out"));
+}
+
+// The planes of a line go out in groups of the packing modulo (1, 2, 4, 8 or
+// 16 for packMode 1 to 5): the last group is padded to the full modulo.
+int Vek_145l::packedPlanes() const
+{
+    const int planes = qBound(1, ctx[0].scaleM, 16);
+    const int modulo = 1 << qBound(0, ctx[0].packMode - 1, 4);
+    return qMin(16, (planes + modulo - 1) / modulo * modulo);
 }
 
 // ---------------------------------------------------------------------------
@@ -661,28 +752,21 @@ void Vek_145l::familyTexts(int, PllTextInfo &, ContextTextInfo &c) const
 
 void Vek_152::familyTimingInput(int, TimingInput &in) const
 {
-    in.extraRows = darkExtraRows(*this);
-    in.extraHBlank = darkExtraCols(*this);
-    if (lineLengthPreset > 0)
-        in.fixedLineLength = lineLengthPreset;
-    if (frameLengthPreset > 0)
-        in.fixedFrameLength = frameLengthPreset;
+    darkOptionInput(*this, in);
+    lengthPresetInput(*this, in);
 }
 
 void Vek_153::familyTimingInput(int, TimingInput &in) const
 {
-    in.extraRows = darkExtraRows(*this);
-    in.extraHBlank = darkExtraCols(*this) + qBound(0, borderPixels, 64);
-    if (lineLengthPreset > 0)
-        in.fixedLineLength = lineLengthPreset;
-    if (frameLengthPreset > 0)
-        in.fixedFrameLength = frameLengthPreset;
+    darkOptionInput(*this, in);
+    in.extraHBlank += qBound(0, borderPixels, 64);
+    lengthPresetInput(*this, in);
 }
 
 void Vek_154::familyTimingInput(int, TimingInput &in) const
 {
-    in.extraRows = darkExtraRows(*this);
-    in.extraHBlank = darkExtraCols(*this) + qBound(0, borderPixels, 64);
+    darkOptionInput(*this, in);
+    in.extraHBlank += qBound(0, borderPixels, 64);
     if (colsPreset > 0 && rowsPreset > 0) {
         in.cols = colsPreset;
         in.rows = rowsPreset;
@@ -700,20 +784,14 @@ void Vek_132::familyTimingInput(int context, TimingInput &in) const
 
 void Drav_101::familyTimingInput(int, TimingInput &in) const
 {
-    if (lineLengthPreset > 0)
-        in.fixedLineLength = lineLengthPreset;
-    if (frameLengthPreset > 0)
-        in.fixedFrameLength = frameLengthPreset;
-    in.yFactor = qMax(in.yFactor, qBound(1, ctx[0].skippingY, 16));
+    lengthPresetInput(*this, in);
+    rowReadModeInput(ctx[0], in);
 }
 
 void Vek_120::familyTimingInput(int, TimingInput &in) const
 {
-    if (lineLengthPreset > 0)
-        in.fixedLineLength = lineLengthPreset;
-    if (frameLengthPreset > 0)
-        in.fixedFrameLength = frameLengthPreset;
-    in.yFactor = qMax(in.yFactor, qBound(1, ctx[0].skippingY, 16));
+    lengthPresetInput(*this, in);
+    rowReadModeInput(ctx[0], in);
 }
 
 void Vek_135::familyTimingInput(int context, TimingInput &in) const
@@ -744,10 +822,11 @@ void Vek_116::familyTimingInput(int context, TimingInput &in) const
         setExposures(in, p.lineInterleave > 0 ? 3 : 2, 4, 4, 0);
 }
 
+// One serial lane carries at most 12 bits.
 void Vek_116::familyInterfaceLists(int i)
 {
     if (i > 0)
-        bitDepthChoicesAlt = QStringList{QStringLiteral("10"), QStringLiteral("12")};
+        bitDepthChoicesAlt = numberItems({10, 12});
 }
 
 void Vek_121::familyTimingInput(int context, TimingInput &in) const
@@ -760,15 +839,16 @@ void Vek_121::familyTimingInput(int context, TimingInput &in) const
 void Vek_121::familyInterfaceLists(int i)
 {
     if (i > 0)
-        bitDepthChoicesAlt = QStringList{QStringLiteral("10"), QStringLiteral("12")};
+        bitDepthChoicesAlt = numberItems({10, 12});
 }
 
+// The exposure ratio arrives as its value (2 to 16 for Vek_157b, 1 to 16 for Vek_157f).
 void Vek_157b::familyTimingInput(int context, TimingInput &in) const
 {
     const CContextParams &p = ctx[context];
     if (p.hdrMode > 0)
         setExposures(in, 2, log2Of(qMax(2, p.ccRow)), 0, 0);
-    in.yFactor = qMax(in.yFactor, qBound(1, p.skippingY, 16));
+    rowReadModeInput(p, in);
 }
 
 void Vek_157f::familyTimingInput(int context, TimingInput &in) const
@@ -776,14 +856,18 @@ void Vek_157f::familyTimingInput(int context, TimingInput &in) const
     const CContextParams &p = ctx[context];
     if (p.hdrMode > 0)
         setExposures(in, 2, log2Of(qMax(1, p.ccRow)), 0, 0);
-    in.yFactor = qMax(in.yFactor, qBound(1, p.skippingY, 16));
+    rowReadModeInput(p, in);
 }
 
 void Vek_137::familyDefaults()
 {
-    cfpnRowChoices =
-        QStringList{QStringLiteral("64"), QStringLiteral("128"), QStringLiteral("256"), QStringLiteral("512")};
-    bitDepthChoices = QStringList{QStringLiteral("8"), QStringLiteral("10")};
+    cfpnRowChoices = numberItems({64, 128, 256, 512});
+}
+
+// The op pixel divider offers 8 or 10 bits (6 through opPixDiv6).
+void Vek_137::familyInterfaceLists(int)
+{
+    bitDepthChoices = numberItems({8, 10});
 }
 
 // The op pixel divider of 6 fixes 6 bits per pixel on the link.
@@ -793,10 +877,29 @@ void Vek_137::familyPllRequest(PllRequest &)
         pll.pllOpDivider = 6;
 }
 
+// The digital column correction averages over the CFPn rows and reads one
+// extra dark row per 64 of them in every frame; without it the CFPn rows
+// are not used.
 void Vek_137::familyTimingInput(int context, TimingInput &in) const
 {
-    in.extraRows = darkExtraRows(*this) + qBound(0, ctx[context].cfpnRows, 1024) / 64;
+    const int cfpnExtra = digitalCC ? qBound(0, ctx[context].cfpnRows, 1024) / 64 : 0;
+    in.extraRows = darkExtraRows(*this) + cfpnExtra;
     in.extraHBlank = darkExtraCols(*this) + 2 * qBound(0, borderPixels, 64);
+}
+
+bool Vek_137::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    if (nameIs(r, "COLUMN_CORRECTION")) {
+        *value = digitalCC ? 1 : 0;
+        return true;
+    }
+    return false;
+}
+
+void Vek_137::familyTexts(int, PllTextInfo &, ContextTextInfo &c) const
+{
+    if (digitalCC)
+        c.extra << QStringLiteral("Digital column correction over %1 CFPn rows").arg(qBound(0, ctx[0].cfpnRows, 1024));
 }
 
 // ---------------------------------------------------------------------------
@@ -814,7 +917,8 @@ QStringList countItems(int first, int last, int step)
 
 // Exposures, ratios, fixed line length and the extra rows of the HDR row
 // fields; the panel's T2..T4 rows replace the ratio rule when given.
-void hdrRowInput(const HdrRowFields &h, const ExposureRatios &r, const CContextParams &p, TimingInput &in)
+void hdrRowInput(const HdrRowFields &h, const ExposureRatios &r, const DarkRowOptions &d, const CContextParams &p,
+                 TimingInput &in)
 {
     const int exposures = h.linearMode ? 1 : qBound(1, h.numExposures, 4);
     setExposures(in, exposures, r.t1T2Ratio, r.t2T3Ratio, r.t3T4Ratio);
@@ -825,16 +929,15 @@ void hdrRowInput(const HdrRowFields &h, const ExposureRatios &r, const CContextP
     }
     if (p.useFixLLpck && h.fixedLineLength > 0)
         in.fixedLineLength = h.fixedLineLength;
-    in.extraRows = qBound(0, h.embedDataRows, 8) + qBound(0, h.statsDataRows, 8) + qBound(0, h.topDigitalRows, 64) +
-                   qBound(0, h.botAnalogRows, 64);
+    in.extraRows += qBound(0, h.embedDataRows, 8) + qBound(0, h.statsDataRows, 8) + qBound(0, h.topDigitalRows, 64) +
+                    qBound(0, h.botAnalogRows, 64) + darkExtraRows(d);
     // Line-interleaved exposures share a line: each adds its read-out.
     if (p.lineInterleave > 0 && exposures > 1)
-        in.extraHBlank = (exposures - 1) * 96;
+        in.extraHBlank += (exposures - 1) * 96;
 }
 
-void hdrLists(CFamilyCore &f, QStringList &exposureChoices, QStringList &dataRows, QStringList &statsRows)
+void hdrLists(QStringList &exposureChoices, QStringList &dataRows, QStringList &statsRows)
 {
-    Q_UNUSED(f)
     exposureChoices = countItems(1, 4, 1);
     dataRows = countItems(0, 4, 2);
     statsRows = countItems(0, 4, 2);
@@ -844,7 +947,7 @@ void hdrLists(CFamilyCore &f, QStringList &exposureChoices, QStringList &dataRow
 
 void Vek_117::familyDefaults()
 {
-    hdrLists(*this, exposureChoices, dataRowChoices, statsRowChoices);
+    hdrLists(exposureChoices, dataRowChoices, statsRowChoices);
     analogTestRowChoices = countItems(0, 8, 2);
     digitalTestRowChoices = countItems(0, 8, 2);
     numExposures = 2;
@@ -853,24 +956,19 @@ void Vek_117::familyDefaults()
 
 void Vek_117::familyTimingInput(int context, TimingInput &in) const
 {
-    hdrRowInput(*this, *this, ctx[context], in);
-    in.extraRows += darkExtraRows(*this);
+    hdrRowInput(*this, *this, *this, ctx[context], in);
 }
 
 void Vek_117::familyTiming(int context)
 {
-    const TimingResult &t = m_cs[context].t;
-    pll.activeT2Rows = t.exposures > 1 ? t.expRows[1] : 0;
-    pll.activeT3Rows = t.exposures > 2 ? t.expRows[2] : 0;
-    pll.activeT4Rows = t.exposures > 3 ? t.expRows[3] : 0;
-    ctx[context].maxExposures = t.exposures;
+    publishExposureRows(m_cs[context].t, pll, ctx[context]);
 }
 
+// The parallel port carries 12 or 14 bits.
 void Vek_117::familyInterfaceLists(int i)
 {
     if (i == 0)
-        bitDepthChoices = QStringList{QStringLiteral("12"), QStringLiteral("14")};
-    pll.interfaceModes = interfaceItems(traits());
+        bitDepthChoices = numberItems({12, 14});
 }
 
 // Revision 7 has the faster VCO.
@@ -882,24 +980,19 @@ void Vek_117::familyRevision(int revision)
 
 void Vek_107::familyDefaults()
 {
-    hdrLists(*this, exposureChoices, dataRowChoices, statsRowChoices);
+    hdrLists(exposureChoices, dataRowChoices, statsRowChoices);
     numExposures = 2;
     t1T2Ratio = t2T3Ratio = t3T4Ratio = 4;
 }
 
 void Vek_107::familyTimingInput(int context, TimingInput &in) const
 {
-    hdrRowInput(*this, *this, ctx[context], in);
-    in.extraRows += darkExtraRows(*this);
+    hdrRowInput(*this, *this, *this, ctx[context], in);
 }
 
 void Vek_107::familyTiming(int context)
 {
-    const TimingResult &t = m_cs[context].t;
-    pll.activeT2Rows = t.exposures > 1 ? t.expRows[1] : 0;
-    pll.activeT3Rows = t.exposures > 2 ? t.expRows[2] : 0;
-    pll.activeT4Rows = t.exposures > 3 ? t.expRows[3] : 0;
-    ctx[context].maxExposures = t.exposures;
+    publishExposureRows(m_cs[context].t, pll, ctx[context]);
 }
 
 // The exposure list follows the interface: the parallel port carries up to
@@ -907,35 +1000,42 @@ void Vek_107::familyTiming(int context)
 void Vek_107::familyInterfaceLists(int i)
 {
     exposureChoices = countItems(1, i == 0 ? 2 : 4, 1);
-    pll.interfaceModes = interfaceItems(traits());
 }
+
+// Lines one configured delay buffer can hold (a 7-bit field).
+const int kConfigBufferMax = 127;
 
 void Vek_113::familyDefaults()
 {
-    hdrLists(*this, exposureChoices, dataRowChoices, statsRowChoices);
+    hdrLists(exposureChoices, dataRowChoices, statsRowChoices);
     numExposures = 2;
     embedDataRows = 1;
     statsDataRows = 1;
     fixedLineLength = 764;
 }
 
+// Configured delay buffers: the lines of an exposure wait in its buffer until
+// the next exposure of the same line is read, which comes that exposure's
+// rows later, less its shutter advance. So T2 may be at most the T1 buffer
+// plus the T2 advance, T3 the T2 buffer plus its advance, T4 likewise. With
+// no overlap of buffer reads and writes every line also waits for its write.
 void Vek_113::familyTimingInput(int context, TimingInput &in) const
 {
-    hdrRowInput(*this, *this, ctx[context], in);
-    in.extraRows += darkExtraRows(*this);
-    // Configured buffers hold the short exposures: their rows are read in
-    // the shadow of T1, so only the overlap guard adds to the line.
-    if (configEnable)
-        in.extraHBlank = dbOverlap ? 0 : 32;
+    hdrRowInput(*this, *this, *this, ctx[context], in);
+    if (configEnable) {
+        const int buffers[3] = {configBufT1, configBufT2, configBufT3};
+        const int advance[3] = {advShiftT2, advShiftT3, advShiftT4};
+        for (int k = 0; k < 3; ++k)
+            in.exposureRowsMax[k] = qBound(1, buffers[k], kConfigBufferMax) + qBound(0, advance[k], 3);
+    }
+    if (dbOverlap)
+        in.extraHBlank += 32;
 }
 
+// The panel reads the delay-buffer settings back from the PLL block.
 void Vek_113::familyTiming(int context)
 {
-    const TimingResult &t = m_cs[context].t;
-    pll.activeT2Rows = t.exposures > 1 ? t.expRows[1] : 0;
-    pll.activeT3Rows = t.exposures > 2 ? t.expRows[2] : 0;
-    pll.activeT4Rows = t.exposures > 3 ? t.expRows[3] : 0;
-    ctx[context].maxExposures = t.exposures;
+    publishExposureRows(m_cs[context].t, pll, ctx[context]);
     pll.configEnable = configEnable ? 1 : 0;
     pll.dbOverlap = dbOverlap ? 1 : 0;
     pll.configBufT1 = configBufT1;
@@ -946,19 +1046,34 @@ void Vek_113::familyTiming(int context)
     pll.advShiftT4 = advShiftT4;
 }
 
+// Index 4 of the bit-depth list is 20 bits.
 void Vek_113::familyInterfaceLists(int)
 {
-    bitDepthChoices = QStringList{QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14"),
-                                  QStringLiteral("16"), QStringLiteral("20")};
+    bitDepthChoices = numberItems({10, 12, 14, 16, 20});
     bitDepthChoicesOdd = bitDepthChoices;
-    pll.interfaceModes = interfaceItems(traits());
 }
 
-// Fine integration rows are not used by the line-interleaved read-out.
+// Fine integration rows are not used by the line-interleaved read-out. The
+// buffer words hold T1 and T2 (CONFIG_BUFFER1) and T3 with the enable bit
+// (CONFIG_BUFFER2) while the configured buffers are in use.
 bool Vek_113::familyRegister(int, const RegRow &r, quint32 *value) const
 {
     if (std::strncmp(r.name, "FINE_INTEGRATION_TIME", 21) == 0) {
         *value = 0;
+        return true;
+    }
+    if (nameIs(r, "NO_DB_OVERLAP_RD_WR")) {
+        *value = dbOverlap ? 1 : 0;
+        return true;
+    }
+    if (nameIs(r, "CONFIG_BUFFER1") && configEnable) {
+        *value = (quint32(qBound(1, configBufT2, kConfigBufferMax)) << 8) |
+                 quint32(qBound(1, configBufT1, kConfigBufferMax));
+        return true;
+    }
+    if (nameIs(r, "CONFIG_BUFFER2")) {
+        const quint32 t3 = configEnable ? quint32(qBound(1, configBufT3, kConfigBufferMax)) : (r.value & 0x7F);
+        *value = (configEnable ? 0x100u : 0u) | t3;
         return true;
     }
     return false;
@@ -966,7 +1081,7 @@ bool Vek_113::familyRegister(int, const RegRow &r, quint32 *value) const
 
 void Vek_110::familyDefaults()
 {
-    hdrLists(*this, exposureChoices, dataRowChoices, statsRowChoices);
+    hdrLists(exposureChoices, dataRowChoices, statsRowChoices);
     numExposures = 2;
     t1T2Ratio = t2T3Ratio = t3T4Ratio = 3;
     ctx[0].hdrMode = 1;
@@ -975,8 +1090,7 @@ void Vek_110::familyDefaults()
 
 void Vek_110::familyTimingInput(int context, TimingInput &in) const
 {
-    hdrRowInput(*this, *this, ctx[context], in);
-    in.extraRows += darkExtraRows(*this);
+    hdrRowInput(*this, *this, *this, ctx[context], in);
     // The super exposure adds a fifth/sixth short read to every line.
     if (superExp == 5 || superExp == 6)
         in.extraHBlank += 64 * (superExp - 4);
@@ -984,19 +1098,14 @@ void Vek_110::familyTimingInput(int context, TimingInput &in) const
 
 void Vek_110::familyTiming(int context)
 {
-    const TimingResult &t = m_cs[context].t;
-    pll.activeT2Rows = t.exposures > 1 ? t.expRows[1] : 0;
-    pll.activeT3Rows = t.exposures > 2 ? t.expRows[2] : 0;
-    pll.activeT4Rows = t.exposures > 3 ? t.expRows[3] : 0;
-    ctx[context].maxExposures = t.exposures;
+    publishExposureRows(m_cs[context].t, pll, ctx[context]);
 }
 
+// Index 4 of the bit-depth list is 20 bits.
 void Vek_110::familyInterfaceLists(int)
 {
-    bitDepthChoices = QStringList{QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14"),
-                                  QStringLiteral("16"), QStringLiteral("20")};
+    bitDepthChoices = numberItems({10, 12, 14, 16, 20});
     bitDepthChoicesOdd = bitDepthChoices;
-    pll.interfaceModes = interfaceItems(traits());
 }
 
 // ---------------------------------------------------------------------------
@@ -1005,7 +1114,6 @@ void Vek_110::familyInterfaceLists(int)
 void Vek_118::familyDefaults()
 {
     exposureChoices = countItems(1, 4, 1);
-    pll.interfaceModes = interfaceItems(traits());
     pll.revision = 1;
     m_bitDepthIsCapability = true;
     pll.bitDepth = 12;
@@ -1013,18 +1121,7 @@ void Vek_118::familyDefaults()
 
 void Vek_118::familyTimingInput(int context, TimingInput &in) const
 {
-    const CContextParams &p = ctx[context];
-    setExposures(in, exposuresOfMode(p.hdrMode), t1T2Ratio, t2T3Ratio, t3T4Ratio);
-    in.exposureTimes[0] = p.intgTime2;
-    in.exposureTimes[1] = p.intgTime3;
-    in.exposureTimes[2] = p.intgTime4;
-    in.extraRows = darkExtraRows(*this);
-    in.extraHBlank = qBound(0, p.borderPixels, 64);
-}
-
-void Vek_118::familyInterfaceLists(int)
-{
-    pll.interfaceModes = interfaceItems(traits());
+    operationModeInput(ctx[context], *this, *this, in);
 }
 
 // Revision 2 and later carry 16 bits as two 8-bit words.
@@ -1038,24 +1135,12 @@ void Vek_118::familyRevision(int revision)
 void Vek_128::familyDefaults()
 {
     exposureChoices = countItems(1, 4, 1);
-    pll.interfaceModes = interfaceItems(traits());
     pll.revision = 1;
 }
 
 void Vek_128::familyTimingInput(int context, TimingInput &in) const
 {
-    const CContextParams &p = ctx[context];
-    setExposures(in, exposuresOfMode(p.hdrMode), t1T2Ratio, t2T3Ratio, t3T4Ratio);
-    in.exposureTimes[0] = p.intgTime2;
-    in.exposureTimes[1] = p.intgTime3;
-    in.exposureTimes[2] = p.intgTime4;
-    in.extraRows = darkExtraRows(*this);
-    in.extraHBlank = qBound(0, p.borderPixels, 64);
-}
-
-void Vek_128::familyInterfaceLists(int)
-{
-    pll.interfaceModes = interfaceItems(traits());
+    operationModeInput(ctx[context], *this, *this, in);
 }
 
 int Vek_128::NumberOfRegisters() const
@@ -1077,33 +1162,24 @@ double Vek_128::getDefaultPixelClockIndex() const
 void Vek_146::familyDefaults()
 {
     exposureChoices = countItems(1, 4, 1);
-    pll.interfaceModes = interfaceItems(traits());
     pll.phyCd = 3;
 }
 
 void Vek_146::familyTimingInput(int context, TimingInput &in) const
 {
-    const CContextParams &p = ctx[context];
-    setExposures(in, exposuresOfMode(p.hdrMode), t1T2Ratio, t2T3Ratio, t3T4Ratio);
-    in.exposureTimes[0] = p.intgTime2;
-    in.exposureTimes[1] = p.intgTime3;
-    in.exposureTimes[2] = p.intgTime4;
-    in.extraRows = darkExtraRows(*this);
-    in.extraHBlank = qBound(0, p.borderPixels, 64);
+    operationModeInput(ctx[context], *this, *this, in);
 }
 
 // Index 0 of this family's list is a serial interface.
 void Vek_146::familyInterfaceLists(int)
 {
-    pll.interfaceModes = interfaceItems(traits());
-    laneChoices = QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")};
-    bitDepthChoices = QStringList{QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14")};
+    laneChoices = numberItems({1, 2, 4});
+    bitDepthChoices = numberItems({10, 12, 14});
 }
 
 void Vek_114::familyDefaults()
 {
     exposureChoices = countItems(1, 3, 1);
-    pll.interfaceModes = interfaceItems(traits());
 }
 
 void Vek_114::familyTimingInput(int context, TimingInput &in) const
@@ -1125,8 +1201,7 @@ void Vek_114::familyTiming(int context)
 
 void Vek_114::familyInterfaceLists(int)
 {
-    pll.interfaceModes = interfaceItems(traits());
-    bitDepthChoices = QStringList{QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14")};
+    bitDepthChoices = numberItems({10, 12, 14});
 }
 
 void Vek_114::CalculatePLL(int interfaceIndex)
@@ -1137,32 +1212,25 @@ void Vek_114::CalculatePLL(int interfaceIndex)
 // ---------------------------------------------------------------------------
 // Vek_111, Vek_119, Vek_123, Vek_138.
 
-void Vek_111::familyTimingInput(int context, TimingInput &in) const
+void Vek_111::familyTimingInput(int, TimingInput &in) const
 {
-    in.extraHBlank = darkExtraCols(*this);
-    if (companding)
-        in.extraHBlank += 16;
-    Q_UNUSED(context)
+    in.extraHBlank += darkExtraCols(*this) + (companding ? 16 : 0);
 }
 
+// Interface 2 (HiSPi) carries 10 to 14 bits, the others 8 to 12.
 void Vek_111::familyInterfaceLists(int i)
 {
-    pll.interfaceModes = interfaceItems(traits());
-    if (i == 2)
-        bitDepthChoices = QStringList{QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14")};
-    else
-        bitDepthChoices = QStringList{QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12")};
+    bitDepthChoices = i == 2 ? numberItems({10, 12, 14}) : numberItems({8, 10, 12});
 }
 
 void Vek_119::familyTimingInput(int, TimingInput &in) const
 {
-    in.extraHBlank = darkExtraCols(*this);
+    in.extraHBlank += darkExtraCols(*this);
 }
 
 void Vek_119::familyInterfaceLists(int)
 {
-    pll.interfaceModes = interfaceItems(traits());
-    bitDepthChoices = QStringList{QStringLiteral("8"), QStringLiteral("10")};
+    bitDepthChoices = numberItems({8, 10});
 }
 
 // Revisions 2 and later (0-based) run the faster VCO.
@@ -1175,7 +1243,6 @@ void Vek_119::familyRevision(int revision)
 void Vek_123::familyDefaults()
 {
     exposureChoices = countItems(2, 4, 1);
-    pll.interfaceModes = interfaceItems(traits());
 }
 
 // The field of view as a percentage of the array at the chosen aspect ratio
@@ -1213,7 +1280,7 @@ void Vek_123::familyTiming(int context)
     fovCols = t.fovCols;
     fovPercentResult = 100.0 * (double(t.fovCols) * t.fovRows) / (double(traits().arrayCols) * traits().arrayRows);
     aspectRatioResult = t.outRows > 0 ? double(t.outCols) / t.outRows : 0.0;
-    rawMasterClock = pll.inputClock;
+    rawMasterClock = qMax(0.0, finiteOr(pll.inputClock, 0.0));
     rawHdrFlag = ctx[0].hdrMode > 0 ? 1 : 0;
     rawExposureCount = rawHdrFlag ? qBound(2, ctx[0].numExposures, 4) : 1;
     rawWidth = t.outCols;
@@ -1235,11 +1302,10 @@ bool Vek_123::familyRegister(int, const RegRow &r, quint32 *value) const
     return false;
 }
 
+// The parallel port carries 12 bits, the serial ones 10 or 12.
 void Vek_123::familyInterfaceLists(int i)
 {
-    pll.interfaceModes = interfaceItems(traits());
-    bitDepthChoices =
-        i == 0 ? QStringList{QStringLiteral("12")} : QStringList{QStringLiteral("10"), QStringLiteral("12")};
+    bitDepthChoices = i == 0 ? numberItems({12}) : numberItems({10, 12});
 }
 
 void Vek_123::PLL_Caluate()
@@ -1248,20 +1314,18 @@ void Vek_123::PLL_Caluate()
     enginePll(i <= 0 ? PllMode::Parallel : PllMode::Serial, i);
 }
 
+// OTP versions from 2 on hold the analog trims (the DAC_LD rows) in the
+// sensor, so only version 1 sensors get them from the default setting. A
+// customer version of 0 marks sensors that run the sequencer they hold
+// themselves: their sequence section only resets and waits.
 QStringList Vek_123::GetSequencer(QString configPath) const
 {
     Q_UNUSED(configPath)
     QStringList lines;
-    lines << QStringLiteral("[Sequence]\n");
+    lines << QStringLiteral("[Sequence]\n") << versionComment(otpRev, custRev);
     lines << QStringLiteral("REG = 0x301A, 0x0001 // reset\n") << QStringLiteral("DELAY = 100\n");
-    if (m_table) {
-        for (int i = 0; i < m_table->count && i < registerCount(); ++i) {
-            const RegRow &r = m_table->rows[i];
-            if (r.section != 0)
-                continue;
-            lines << QStringLiteral("REG = %1, %2\n").arg(hex4(r.address), hex4(m_regStore[size_t(i)]));
-        }
-    }
+    if (custRev != 0)
+        lines << registerLines(*this, [](const RegRow &r) { return r.section == 0; });
     lines << QStringLiteral("DELAY = 10\n");
     return lines;
 }
@@ -1269,17 +1333,19 @@ QStringList Vek_123::GetSequencer(QString configPath) const
 QStringList Vek_123::GetDefaultSetting(QString configPath) const
 {
     Q_UNUSED(configPath)
+    const bool hostTrims = otpRev <= 1;
     QStringList lines;
-    lines << QStringLiteral("[Default]\n");
-    if (m_table) {
-        for (int i = 0; i < m_table->count && i < registerCount(); ++i) {
-            const RegRow &r = m_table->rows[i];
-            if (r.section != 1)
-                continue;
-            lines << QStringLiteral("REG = %1, %2\n").arg(hex4(r.address), hex4(m_regStore[size_t(i)]));
-        }
-    }
+    lines << QStringLiteral("[Default]\n") << versionComment(otpRev, custRev);
+    lines << registerLines(*this, [hostTrims](const RegRow &r) {
+        return r.section == 1 && (hostTrims || std::strncmp(r.name, "DAC_LD", 6) != 0);
+    });
     return lines;
+}
+
+void Vek_123::familyTexts(int, PllTextInfo &p, ContextTextInfo &) const
+{
+    p.extra << QStringLiteral("OTP version: %1").arg(otpRev)
+            << QStringLiteral("CVR version: 0x%1").arg(QString::number(quint32(custRev), 16).toUpper());
 }
 
 QStringList Vek_135::GetSequencer(QString configPath) const
@@ -1287,12 +1353,7 @@ QStringList Vek_135::GetSequencer(QString configPath) const
     Q_UNUSED(configPath)
     QStringList lines;
     lines << QStringLiteral("[Sequence]\n");
-    if (m_table) {
-        for (int i = 0; i < m_table->count && i < registerCount(); ++i) {
-            const RegRow &r = m_table->rows[i];
-            lines << QStringLiteral("REG = %1, %2\n").arg(hex4(r.address), hex4(m_regStore[size_t(i)]));
-        }
-    }
+    lines << registerLines(*this, [](const RegRow &) { return true; });
     return lines;
 }
 
@@ -1303,8 +1364,13 @@ void Vek_138::familyDefaults()
 }
 
 // Exposure rows T1..T4 as the panel holds them; the ratios are factors.
+// An output of at most half the array in both directions is read binned 2x2.
 void Vek_138::familyTimingInput(int context, TimingInput &in) const
 {
+    const CContextParams &p = ctx[context];
+    const FamilyTraits &t = traits();
+    if (p.cols > 0 && p.rows > 0 && 2 * qint64(p.cols) <= t.arrayCols && 2 * qint64(p.rows) <= t.arrayRows)
+        in.xFactor = in.yFactor = 2;
     const int exposures = qBound(1, numExposures, 4);
     setExposures(in, exposures, log2Of(t1T2Ratio), log2Of(t2T3Ratio), log2Of(t3T4Ratio));
     if (ctx[context].useReg) {
@@ -1317,10 +1383,24 @@ void Vek_138::familyTimingInput(int context, TimingInput &in) const
         in.extraHBlank += 32;
 }
 
+// Binned read-out: the floating-diffusion (analog) binning of a single
+// exposure, the digital binning for HDR, whose exposures are binned apart.
 void Vek_138::familyTiming(int context)
 {
-    ctx[context].readoutMode = 0;
-    ctx[context].t1ExpRows = m_cs[context].t.expRows[0];
+    const TimingResult &t = m_cs[context].t;
+    const bool binned = t.xFactor >= 2 && t.yFactor >= 2;
+    ctx[context].readoutMode = !binned ? 0 : (t.exposures > 1 ? 3 : 9);
+    ctx[context].t1ExpRows = t.expRows[0];
+}
+
+// The panel's companding box arrives as the context's interleave option.
+bool Vek_138::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    if (nameIs(r, "COMPANDING")) {
+        *value = ctx[0].interleave ? 1 : 0;
+        return true;
+    }
+    return false;
 }
 
 void Vek_138::CalculatePLLMode(int mode)
@@ -1381,8 +1461,30 @@ void Drav_102::setYSkipIndex(int index)
 
 void Drav_102::familyDefaults()
 {
-    pll.revision = 1;
-    bitDepthChoices = QStringList{QStringLiteral("10"), QStringLiteral("12")};
+    m_baseVcoMax = m_limits.vcoMax;
+    m_baseTarget = defaults.defaultTargetClock;
+    m_appliedRevision = 0;
+    familyRevision(1);
+}
+
+// The revision the PLL panel chose reaches the family as pll.revision; its
+// defaults are loaded before the PLL step whenever it changed.
+void Drav_102::familyPllRequest(PllRequest &)
+{
+    const int revision = qBound(1, pll.revision, kDravRevisions);
+    if (revision != m_appliedRevision || revision != pll.revision)
+        familyRevision(revision);
+}
+
+// Revision 2 runs its VCO and pixel clock a fifth faster than revision 1.
+void Drav_102::familyRevision(int revision)
+{
+    const int r = qBound(1, revision, kDravRevisions);
+    const double scale = r >= 2 ? 1.2 : 1.0;
+    pll.revision = r;
+    m_appliedRevision = r;
+    m_limits.vcoMax = m_baseVcoMax * scale;
+    defaults.defaultTargetClock = m_baseTarget * scale;
 }
 
 // The region of interest, when the frame buffer reads one, sets the size;
@@ -1471,8 +1573,8 @@ bool Drav_102::familyRegister(int, const RegRow &r, quint32 *value) const
 
 void Drav_102::familyInterfaceLists(int)
 {
-    laneChoices = QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")};
-    bitDepthChoices = QStringList{QStringLiteral("10"), QStringLiteral("12")};
+    laneChoices = numberItems({1, 2, 4});
+    bitDepthChoices = numberItems({10, 12});
 }
 
 // Installed: every row; in use: without the frame-buffer rows when no
@@ -1503,7 +1605,7 @@ int Drav_102::getDefaultBitDepthIndex()
 
 double Drav_102::getDefaultPixelClockIndex() const
 {
-    return traits().targetDefault;
+    return defaults.defaultTargetClock > 0.0 ? defaults.defaultTargetClock : traits().targetDefault;
 }
 
 // ---------------------------------------------------------------------------
@@ -1535,7 +1637,7 @@ void CBridgeFamily::familyDefaults()
 {
     pll.revision = 1;
     pll.attachedSensorKind = sensorKind;
-    aspectFrameRateChoices = QStringList{QStringLiteral("30"), QStringLiteral("25"), QStringLiteral("15")};
+    aspectFrameRateChoices = numberItems({30, 25, 15});
     pll.twoPixBitDepth = 8;
     ctx[0].maxFps = traits().defaultFps;
 }
@@ -1548,7 +1650,8 @@ void CBridgeFamily::familyTimingLimits(TimingLimits &limits) const
 }
 
 // The SOC crop replaces the field of view when the advanced options are on;
-// integration stretches the frame only when the longest time is allowed.
+// integration stretches the frame only when the longest time is allowed, and
+// with the discrete frame-rate type only to the rate steps DFS1 and DFS2.
 void CBridgeFamily::familyTimingInput(int context, TimingInput &in) const
 {
     const CContextParams &p = ctx[context];
@@ -1558,6 +1661,10 @@ void CBridgeFamily::familyTimingInput(int context, TimingInput &in) const
         in.fovRows = p.socRows > 0 ? qMin(p.fovRows, p.socRows) : p.fovRows;
     }
     in.extendForIntegration = p.useMaxIntgTime;
+    if (p.discreteFps) {
+        in.fpsSteps[0] = p.dfs1;
+        in.fpsSteps[1] = p.dfs2;
+    }
     if (p.hdrMode > 0)
         setExposures(in, 2, 4, 0, 0);
 }
@@ -1582,8 +1689,26 @@ void CBridgeFamily::familyTiming(int context)
     highSpeedEnable = pixelClockResult > 48.0 ? 1 : 0;
 }
 
+// The auto-exposure frame-rate steps of the discrete type: the rate reached,
+// then DFS1 and DFS2, each in frames per second x 256.
+bool CBridgeFamily::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    static const char prefix[] = "cam_aet_frame_rate_";
+    if (std::strncmp(r.name, prefix, sizeof prefix - 1) != 0 || !ctx[0].discreteFps)
+        return false;
+    const int step = r.name[sizeof prefix - 1] - '0';
+    if (step < 0 || step > 2 || r.name[sizeof prefix] != '\0')
+        return false;
+    const double rate = step == 0 ? m_cs[0].t.fps : step == 1 ? ctx[0].dfs1 : ctx[0].dfs2;
+    *value = fitToRow(std::llround(qBound(0.0, finiteOr(rate, 0.0), 255.0) * 256.0), r);
+    return true;
+}
+
 void CBridgeFamily::familyTexts(int, PllTextInfo &p, ContextTextInfo &c) const
 {
+    if (ctx[0].discreteFps)
+        c.extra
+            << QStringLiteral("Discrete frame-rate steps: %1, %2 fps").arg(num(ctx[0].dfs1, 2), num(ctx[0].dfs2, 2));
     p.extra << QStringLiteral("Attached sensor kind: %1").arg(sensorKind)
             << QStringLiteral("Serial divider: %1").arg(serialDivider)
             << QStringLiteral("Serial clock: %1 MHz").arg(num(serialClock));
@@ -1680,6 +1805,44 @@ bool Yorm_106::fineAdjustPll0P2toExt_ks(int kind)
         return false;
     const double ratio = keepSyncOutputClock / pixel;
     return std::fabs(ratio - std::round(ratio)) < 1e-6;
+}
+
+// Keep-sync output timing: the external line and frame, and the output
+// image's valid window inside it (from the table's start row and column).
+bool Yorm_106::familyRegister(int row, const RegRow &r, quint32 *value) const
+{
+    if (CBridgeFamily::familyRegister(row, r, value))
+        return true;
+    if (nameIs(r, "cam_port_keepsync_control")) {
+        *value = keepSyncOn ? 1 : 0;
+        return true;
+    }
+    if (!keepSyncOn || std::strncmp(r.name, "TX_KS_", 6) != 0)
+        return false;
+    const TimingResult &t = m_cs[0].t;
+    const RegTable *table = regTable();
+    auto defaultOf = [table](const char *name) {
+        for (int i = 0; table && i < table->count; ++i) {
+            if (std::strcmp(table->rows[i].name, name) == 0)
+                return qint64(table->rows[i].value);
+        }
+        return qint64(0);
+    };
+    const qint64 startRow = defaultOf("TX_KS_LINE_VALID_START_ROW");
+    const qint64 startCol = defaultOf("TX_KS_LINE_VALID_START_COL");
+    qint64 v;
+    if (nameIs(r, "TX_KS_LINE_LENGTH_PCK"))
+        v = keepSyncLinePck;
+    else if (nameIs(r, "TX_KS_FRAME_LENGTH_LINES"))
+        v = keepSyncFrameLength;
+    else if (nameIs(r, "TX_KS_LINE_VALID_STOP_ROW") || nameIs(r, "TX_KS_FRAME_VALID_LAST_ROW"))
+        v = startRow + t.outRows - 1;
+    else if (nameIs(r, "TX_KS_LINE_VALID_STOP_COL") || nameIs(r, "TX_KS_FRAME_VALID_STOP_COL"))
+        v = startCol + t.outCols - 1;
+    else
+        return false;
+    *value = fitToRow(v, r);
+    return true;
 }
 
 void Yorm_106::familyTimingInput(int context, TimingInput &in) const
@@ -2166,6 +2329,30 @@ void Zelt::familyTexts(int, PllTextInfo &p, ContextTextInfo &c) const
 // ---------------------------------------------------------------------------
 // Holv_101: the radar.
 
+namespace {
+
+// The radar's D-PHY timing rows from the lane rate, each limited to its field.
+bool holvDphyRow(const RegRow &r, double laneRateMbps, qint64 *v)
+{
+    const DphyTiming d = dphyTiming(laneRateMbps);
+    const std::pair<const char *, int> rows[] = {
+        {"MIPI_T_HS_ZERO", d.hsZero},     {"MIPI_T_HS_PREPARE", d.hsPrepare},
+        {"MIPI_T_HS_TRAIL", d.hsTrail},   {"MIPI_T_HS_EXIT", d.hsExit},
+        {"MIPI_T_CLK_ZERO", d.clkZero},   {"MIPI_T_CLK_PREPARE", d.clkPrepare},
+        {"MIPI_T_CLK_TRAIL", d.clkTrail}, {"MIPI_T_CLK_PRE", d.clkPre},
+        {"MIPI_T_CLK_POST", d.clkPost},   {"MIPI_T_LPX", d.lpx},
+    };
+    for (const auto &row : rows) {
+        if (nameIs(r, row.first)) {
+            *v = qMin<qint64>(row.second, r.mask ? r.mask : 0xFF);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 Holv_101::Holv_101(int typeCode)
     : CPlainFamily(typeCode, "D114"), configBlock{pll.opBits,      pll.interfaceIndex, pll.pllP4,   pll.pllP5,
                                                   pll.pllTargetOp, pll.mpDiv,          pll.pllVco2, pll.pllN2,
@@ -2219,6 +2406,7 @@ void Holv_101::CalculateConfig(int context)
     const int chirps = qBound(1, configBlock.chirpsPerFrame, 65535);
     const int tx = configBlock.tdmMimo ? (configBlock.elevation ? 3 : 2) : 1;
     r.channels = 4;
+    r.transmitters = tx;
     r.chirpPeriodUs = reset + ramp;
     r.frameTimeMs = r.chirpPeriodUs * chirps * tx / 1000.0;
     r.bandwidthMHz = qBound(0, configBlock.slope, 1000) * ramp;
@@ -2282,7 +2470,7 @@ void Holv_101::CalculateConfig(int context)
     t.fovCols = t.outCols;
     t.fovRows = t.outRows;
     t.activeClocks = samples;
-    t.lineLength = int(qMin(65535.0, r.chirpPeriodUs * adcClock));
+    t.lineLength = qMax(1, int(qMin(65535.0, r.chirpPeriodUs * adcClock)));
     t.frameLength = t.outRows;
     t.hBlank = qMax(0, t.lineLength - samples);
     t.fps = r.frameTimeMs > 0.0 ? 1000.0 / r.frameTimeMs : 0.0;
@@ -2294,9 +2482,20 @@ void Holv_101::CalculateConfig(int context)
     m_pllWarnings = 0;
 }
 
+// The chirp counters run at 80 MHz from the start of the chirp (its reset
+// phase); the ADC start time counts from the start of the ramp. The
+// transmitters send during the ramp, the receivers sample in the ADC window.
+// A transmitter that TDM MIMO does not use is switched off (bit 0x40); its
+// attenuation bits stay as the table has them.
 bool Holv_101::familyRegister(int, const RegRow &r, quint32 *value) const
 {
     const Radar &q = m_radar;
+    const double reset = qBound(0, configBlock.chirpResetTime, 100000);
+    const double ramp = qBound(0, configBlock.chirpRampTime, 100000);
+    const double start = qMax(0.0, finiteOr(configBlock.adcStartTime, 0.0));
+    auto count80 = [](double us) { return std::llround(qMin(us, 1.0e6) * 80.0); };
+    const int samples = qBound(1, configBlock.adcSamples, 65535);
+    const int bits = configBlock.bitsPerSample == 14 ? 14 : 12;
     qint64 v;
     if (nameIs(r, "PLL_REF_DIV"))
         v = q.refDiv;
@@ -2309,18 +2508,29 @@ bool Holv_101::familyRegister(int, const RegRow &r, quint32 *value) const
     else if (nameIs(r, "ADC_DIV_MIPI_WORD"))
         v = q.mipiDiv;
     else if (nameIs(r, "ALPHA_CHIRP_LENGTH"))
-        v = std::llround(q.chirpPeriodUs * 80.0);
+        v = count80(q.chirpPeriodUs);
     else if (nameIs(r, "ALPHA_CHIRPS_IN_FRAME"))
         v = qBound(1, configBlock.chirpsPerFrame, 65535);
-    else if (nameIs(r, "ALPHA_DATA_START_CNT"))
-        v = std::llround(qMax(0.0, configBlock.adcStartTime) * 80.0);
-    else if (nameIs(r, "ALPHA_DATA_END_CNT"))
-        v = std::llround((qMax(0.0, configBlock.adcStartTime) + q.samplingTimeUs) * 80.0);
+    else if (nameIs(r, "ALPHA_DATA_START_CNT") || nameIs(r, "ALPHA_RX_START_CNT"))
+        v = count80(reset + start);
+    else if (nameIs(r, "ALPHA_DATA_END_CNT") || nameIs(r, "ALPHA_RX_END_CNT"))
+        v = count80(reset + start + q.samplingTimeUs);
+    else if (nameIs(r, "ALPHA_TX_START_CNT"))
+        v = count80(reset);
+    else if (nameIs(r, "ALPHA_TX_END_CNT"))
+        v = count80(reset + ramp);
+    else if (nameIs(r, "ALPHA_RXTX_DESC_NUM"))
+        v = q.transmitters - 1;
     else if (nameIs(r, "ALPHA_DEC_EN"))
         v = configBlock.decimation > 0 ? 1 : 0;
     else if (nameIs(r, "MIPI_DATA_TYPE") || nameIs(r, "MIPI_DATA_TYPE_XMIT"))
-        v = configBlock.bitsPerSample == 14 ? 0x2D : 0x2C;
-    else
+        v = bits == 14 ? 0x2D : 0x2C;
+    else if (nameIs(r, "MIPI_LINE_BYTE_CNT"))
+        v = qint64(samples) * bits * q.channels / 8;
+    else if (std::strncmp(r.name, "TX", 2) == 0 && r.name[2] >= '0' && r.name[2] <= '3' &&
+             std::strcmp(r.name + 3, "_EN_AND_ATT") == 0)
+        v = (r.value & 0x3F) | (r.name[2] - '0' < q.transmitters ? 0 : 0x40);
+    else if (!holvDphyRow(r, q.linkRateMbps / 4.0, &v))
         return false;
     *value = fitToRow(v, r);
     return true;

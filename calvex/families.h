@@ -4,8 +4,9 @@
 // register-descriptor table from it. Beyond the common records each class
 // exposes, under the names the application uses, the fields and operations of
 // its own family. Fields that several families share come from the small
-// option structs below; everything has a defined starting value, and no value
-// that later divides a clock or a size starts at 0 or -1.
+// option structs below (the dark-row and multi-exposure ones, which the engine
+// reads itself, from familycore.h); everything has a defined starting value,
+// and no value that later divides a clock or a size starts at 0 or -1.
 //
 // Classes in catalogue order:
 //   classic families (CFamilyBase): Tolm_104 ... Vek_120, Vek_146;
@@ -21,14 +22,6 @@
 
 // ---------------------------------------------------------------------------
 // Options shared by several families.
-
-// Which sensor test and dark rows/columns the output shows.
-struct DarkRowOptions {
-    bool darkCols = false;
-    bool darkRows = false;
-    bool atrRows = false; // analog test rows
-    bool dtrRows = false; // digital test rows
-};
 
 // Embedded data and statistics rows in the output.
 struct EmbedOptions {
@@ -59,21 +52,6 @@ struct ExposureRatios {
     qint32 t1T2Ratio = 0;
     qint32 t2T3Ratio = 0;
     qint32 t3T4Ratio = 0;
-};
-
-// Multi-exposure row settings of the line-interleaved HDR sensors.
-struct HdrRowFields {
-    qint32 numExposures = 1;    // count of exposures
-    qint32 fixedLineLength = 0; // pixel clocks, 0 = none
-    qint32 t2ExpRows = 0;
-    qint32 t3ExpRows = 0;
-    qint32 t4ExpRows = 0;
-    qint32 embedDataRows = 0;
-    qint32 statsDataRows = 0;
-    qint32 topDigitalRows = 0;
-    qint32 botAnalogRows = 0;
-    bool lfmMode = false;    // LED flicker mitigation
-    bool linearMode = false; // linear (single exposure) operation
 };
 
 // ---------------------------------------------------------------------------
@@ -243,9 +221,13 @@ public:
 
 protected:
     void familyDefaults() override;
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
     bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
     void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
+
+private:
+    int packedPlanes() const;
 };
 
 class Vek_147 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
@@ -258,7 +240,7 @@ protected:
 
 class Vek_149 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
 public:
-    qint32 useCaseIndex = 0;
+    qint32 useCaseIndex = 0; // the window applies its use-case PLL preset itself; kept for reference only
 
     explicit Vek_149(int typeCode);
 
@@ -329,6 +311,7 @@ protected:
     void familyTimingLimits(calvex::TimingLimits &limits) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
     void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
     // The attached sensor's clocks from the bridge's system clock.
     void attachedSensorClocks(int kind, int lanes, int bits);
@@ -383,6 +366,7 @@ public:
 
 protected:
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
 };
 
 class Murn_107 : public CFamilyBase {
@@ -424,12 +408,18 @@ protected:
 
 class Murn_108 : public CFamilyBase {
 public:
-    qint32 wcdFlag = 0;
+    // 0: pllWcd holds the application's WCD override for the next PLL step.
+    // The PLL step sets it to 1 once it has used the override or chosen the
+    // divider itself, so a later step without an override is free again.
+    qint32 wcdFlag = 1;
 
     explicit Murn_108(int typeCode);
 
 protected:
+    void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyPll() override;
+    bool wcdRequested() const override;
 };
 
 class Murn_106 : public CFamilyBase, public AdvParamOption {
@@ -464,7 +454,6 @@ public:
 protected:
     void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
-    void familyInterfaceLists(int interfaceIndex) override;
     void familyRevision(int revision) override;
 };
 
@@ -504,6 +493,9 @@ protected:
     void familyDefaults() override;
     void familyPllRequest(calvex::PllRequest &request) override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    void familyInterfaceLists(int interfaceIndex) override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
 };
 
 class Vek_117 : public CFamilyBase, public HdrRowFields, public ExposureRatios, public DarkRowOptions {
@@ -533,12 +525,12 @@ class Vek_113 : public CFamilyBase, public HdrRowFields, public ExposureRatios, 
 public:
     bool configEnable = false; // configure buffers in use
     bool dbOverlap = false;
-    qint32 configBufT1 = 0;
-    qint32 configBufT2 = 0;
-    qint32 configBufT3 = 0;
-    qint32 advShiftT2 = 0; // shutter advance, 0 to 3
-    qint32 advShiftT3 = 0;
-    qint32 advShiftT4 = 0;
+    qint32 configBufT1 = 56; // lines per delay buffer
+    qint32 configBufT2 = 8;
+    qint32 configBufT3 = 3;
+    qint32 advShiftT2 = 1; // shutter advance, 0 to 3 lines
+    qint32 advShiftT3 = 1;
+    qint32 advShiftT4 = 1;
 
     explicit Vek_113(int typeCode);
 
@@ -563,8 +555,10 @@ protected:
 
 class Vek_123 : public CFamilyBase, public ExposureRatios {
 public:
-    qint32 otpRev = 0;
-    qint32 custRev = 0;
+    // OTP version (1 to 3) and customer version value of the sensor; they
+    // decide what the preset sections load, not the calculation.
+    qint32 otpRev = 1;
+    qint32 custRev = 1170;
 
     // Field of view of context A after the timing step.
     qint32 fovRows = 0;
@@ -593,11 +587,12 @@ protected:
     void familyTiming(int context) override;
     bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
     void familyInterfaceLists(int interfaceIndex) override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
 };
 
 class Vek_135 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
 public:
-    qint32 useCaseIndex = 0;
+    qint32 useCaseIndex = 0; // no preset is keyed on it: size, rate and exposures arrive in their own fields
 
     explicit Vek_135(int typeCode);
 
@@ -648,7 +643,7 @@ protected:
 // The four-exposure HDR sensor; its ratios are plain factors (2^exponent).
 class Vek_138 : public CFamilyBase, public AdvParamOption {
 public:
-    qint32 useCaseIndex = 0;
+    qint32 useCaseIndex = 0; // no preset is keyed on it: size, rate and exposures arrive in their own fields
     qint32 numExposures = 1;
     qint32 t1ExpRows = 0;
     qint32 t2ExpRows = 0;
@@ -672,6 +667,7 @@ protected:
     void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
 };
 
 class Vek_119 : public CFamilyBase, public DarkRowOptions {
@@ -698,7 +694,6 @@ public:
 protected:
     void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
-    void familyInterfaceLists(int interfaceIndex) override;
 };
 
 // One region of interest of Drav_102: six 16-bit values (x start, x size,
@@ -751,12 +746,17 @@ public:
 
 protected:
     void familyDefaults() override;
+    void familyPllRequest(calvex::PllRequest &request) override;
+    void familyRevision(int revision) override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
     bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
     void familyInterfaceLists(int interfaceIndex) override;
 
 private:
+    int m_appliedRevision = 0; // revision whose defaults are loaded, 0 = none yet
+    double m_baseVcoMax = 0.0; // revision 1 limits and default target (after the configuration file)
+    double m_baseTarget = 0.0;
     int m_xSkipIndex = 0;
     int m_ySkipIndex = 0;
     bool m_xScale = false;
@@ -941,7 +941,8 @@ public:
         double dataRateMbps = 0.0;
         double linkRateMbps = 0.0;
         bool linkFits = true;
-        int channels = 4;
+        int channels = 4;     // receivers, all four always on
+        int transmitters = 1; // 1, or 2 / 3 (with elevation) in TDM MIMO
         int refDiv = 1, fbDiv = 1, postDiv = 1, adcDiv = 1, mipiDiv = 1;
         double vco = 0.0;
     };

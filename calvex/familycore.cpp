@@ -76,6 +76,13 @@ CFamilyCore::CFamilyCore(int typeCode, const char *tableId)
       m_table(tableId ? RegTables::find(QString::fromLatin1(tableId)) : nullptr)
 {
     resetRegisters();
+    for (int i = 0; m_table && i < m_table->count; ++i) {
+        const RegRow &r = m_table->rows[i];
+        if (resolveRole(r.name).role == RegRole::LineLength && !r.bitfield && r.mask) {
+            m_lineLengthStep = int(r.mask & (~r.mask + 1u));
+            break;
+        }
+    }
 }
 
 CFamilyCore::~CFamilyCore() = default;
@@ -182,6 +189,7 @@ void CFamilyCore::engineInterfaceUpdate(int interfaceIndex)
     const FamilyTraits &t = *m_traits;
     const QStringList items = interfaceItems(t);
     const int index = items.isEmpty() ? 0 : qBound(0, interfaceIndex, int(items.size()) - 1);
+    pll.interfaceModes = items;
     pll.interfaceMode = index;
     const InterfaceInfo info = interfaceInfo(t, index, t.defaultLanes);
     laneChoices.clear();
@@ -390,7 +398,7 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
     pll.interfaceMode = qBound(0, index, qMax(0, int(interfaceItems(t).size()) - 1));
 
     if (t.has(FlagAuxClock)) {
-        const bool wcdFree = pll.pllWcd <= 0 || pll.pllWcd == m_writtenWcd;
+        const bool wcdFree = !wcdRequested();
         if (wcdFree)
             pll.pllWcd = qMax(1, m_link.bits / 2);
         m_writtenWcd = wcdFree ? pll.pllWcd : -1;
@@ -445,6 +453,7 @@ void CFamilyCore::engineTiming(int context, bool keepFrame, bool extendForIntegr
     lim.maxFrameLength = t.maxFrameLength;
     lim.integrationMargin = t.integrationMargin;
     lim.maxFpsAbs = t.maxFpsAbs;
+    lim.lineLengthStep = m_lineLengthStep;
     familyTimingLimits(lim);
 
     TimingInput in;
@@ -514,7 +523,29 @@ void CFamilyCore::engineTiming(int context, bool keepFrame, bool extendForIntegr
     g.frameHeight = cs.t.frameLength;
     g.frameWidth = cs.t.lineLength;
 
+    mirrorPanelOptions();
     familyTiming(context);
+}
+
+void CFamilyCore::mirrorPanelOptions()
+{
+    if (const DarkRowOptions *d = darkRowOptions()) {
+        pll.darkRows = d->darkRows ? 1 : 0;
+        pll.darkColumns = d->darkCols ? 1 : 0;
+        pll.atrRows = d->atrRows ? 1 : 0;
+        pll.dtrRows = d->dtrRows ? 1 : 0;
+    }
+    if (const HdrRowFields *h = hdrRowFields()) {
+        pll.embedDataRows = h->embedDataRows;
+        pll.statsDataRows = h->statsDataRows;
+        pll.topDigitalRows = h->topDigitalRows;
+        pll.botAnalogRows = h->botAnalogRows;
+    }
+}
+
+bool CFamilyCore::wcdRequested() const
+{
+    return pll.pllWcd > 0 && pll.pllWcd != m_writtenWcd;
 }
 
 // ---------------------------------------------------------------------------
@@ -618,7 +649,26 @@ void CFamilyCore::engineRegisters()
     src.p6 = 1;
     src.vcoRange = qBound(0, pll.phyCd, 3);
     src.bypass = pll.pllBypass;
-    src.pixelClock = pll.pixelClock;
+    src.pixelClock = finiteOr(pll.pixelClock, 0.0);
+    src.inputClock = finiteOr(pll.inputClock, 0.0);
+    src.opPixClock = finiteOr(pll.opPixClock, 0.0);
+    src.mipi = m_link.serial && m_link.kind == LinkKind::Mipi;
+    src.laneRate = finiteOr(m_link.laneRate, 0.0);
+    src.lanes = m_link.lanes;
+    src.mipiCont = pll.mipiCont;
+    if (const DarkRowOptions *d = darkRowOptions()) {
+        src.hasDarkOptions = true;
+        src.darkRows = d->darkRows;
+        src.darkCols = d->darkCols;
+        src.atrRows = d->atrRows;
+        src.dtrRows = d->dtrRows;
+    }
+    if (const HdrRowFields *h = hdrRowFields()) {
+        src.hasEmbedRows = true;
+        src.embedDataRows = h->embedDataRows;
+        src.statsDataRows = h->statsDataRows;
+        src.lfm = h->lfmMode;
+    }
     for (int c = 0; c < 2; ++c) {
         if (!m_cs[c].valid)
             engineTiming(c, false, true, false);
@@ -631,6 +681,9 @@ void CFamilyCore::engineRegisters()
         rc.maxFps = ctx[c].maxFps;
         rc.minFps = ctx[c].variableFps ? ctx[c].minFps : 0.0;
         rc.scaleM = qBound(1, ctx[c].scaleM, 255);
+        rc.lineInterleave = ctx[c].lineInterleave > 0;
+        rc.lineCombo = ctx[c].lineComboMode > 0;
+        rc.lfm = ctx[c].lfmMode > 0;
     }
     for (int i = 0; i < m_table->count && i < int(m_regStore.size()); ++i) {
         const RegRow &row = m_table->rows[i];

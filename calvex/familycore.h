@@ -21,6 +21,33 @@
 #include <QStringList>
 #include <vector>
 
+// Option sets several families share. The families that offer one derive
+// from it; the engine reads them for the registers and mirrors them into the
+// PLL block, where the option panels read them.
+
+// Which sensor test and dark rows/columns the output shows.
+struct DarkRowOptions {
+    bool darkCols = false;
+    bool darkRows = false;
+    bool atrRows = false; // analog test rows
+    bool dtrRows = false; // digital test rows
+};
+
+// Multi-exposure row settings of the line-interleaved HDR sensors.
+struct HdrRowFields {
+    qint32 numExposures = 1;    // count of exposures
+    qint32 fixedLineLength = 0; // pixel clocks, 0 = none
+    qint32 t2ExpRows = 0;
+    qint32 t3ExpRows = 0;
+    qint32 t4ExpRows = 0;
+    qint32 embedDataRows = 0;
+    qint32 statsDataRows = 0;
+    qint32 topDigitalRows = 0;
+    qint32 botAnalogRows = 0;
+    bool lfmMode = false;    // LED flicker mitigation
+    bool linearMode = false; // linear (single exposure) operation
+};
+
 class CFamilyCore {
 public:
     CCalcResults results;  // first member: the result block
@@ -107,6 +134,9 @@ protected:
     virtual void familyTiming(int context) { Q_UNUSED(context) }
     // A family value for a row; false: the generic rule applies.
     virtual bool familyRegister(int row, const RegRow &r, quint32 *value) const;
+    // Whether pllWcd holds a request of the application rather than the
+    // value this library chose last time.
+    virtual bool wcdRequested() const;
     // Family lines of the texts.
     virtual void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const;
 
@@ -133,6 +163,12 @@ protected:
     void addContextWarnings(int context, quint32 bits) { m_cs[safeContext(context)].warnings |= bits; }
     // Writes both context words from the stored PLL and context bits.
     void publishWarnings(int context);
+    // The dark-row options of the family, or null when it has none.
+    const DarkRowOptions *darkRowOptions() const { return dynamic_cast<const DarkRowOptions *>(this); }
+    // The multi-exposure row settings of the family, or null when it has none.
+    const HdrRowFields *hdrRowFields() const { return dynamic_cast<const HdrRowFields *>(this); }
+    // Copies the family's output options into the PLL block for the panels.
+    void mirrorPanelOptions();
 
     int m_typeCode;
     const calvex::FamilyTraits *m_traits;
@@ -154,6 +190,8 @@ protected:
     // Link set by SetInterface (0: not set).
     int m_setLanes = 0;
     int m_setBits = 0;
+    // The step of the table's line-length register (its mask's lowest bit).
+    int m_lineLengthStep = 1;
     // Dividers this library wrote into fields the application may leave as
     // they are; a field still holding that value is treated as free.
     qint32 m_writtenP4 = -1, m_writtenP5 = -1, m_writtenWcd = -1;

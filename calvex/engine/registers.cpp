@@ -92,6 +92,75 @@ const NameRole kNames[] = {
     {"cam_crop_window_width", RegRole::CropWidth},
     {"cam_crop_window_height", RegRole::CropHeight},
     {"scale_m", RegRole::ScaleM},
+    // Copies of the PLL for the analog and the digital (ASIC) clock domains
+    // run the same setting as the main PLL.
+    {"pre_pll_clk_div_ana", RegRole::PreDiv},
+    {"pll_multiplier_ana", RegRole::Mult},
+    {"pre_pll_clk_div_asic", RegRole::PreDiv},
+    {"pll_multiplier_asic", RegRole::Mult},
+    {"vt_sys_clk_div_asic", RegRole::VtSysDiv},
+    {"vt_pix_clk_div_asic", RegRole::VtPixDiv},
+    {"op_sys_clk_div_asic", RegRole::OpSysDiv},
+    {"op_word_clk_div_asic", RegRole::OpPixDiv},
+    {"orientation", RegRole::Orientation},
+    {"image_width", RegRole::OutputWidth},
+    {"image_height", RegRole::OutputHeight},
+    {"mipi_line_byte_cnt", RegRole::LineByteCount},
+    {"exposure_ratio", RegRole::ExposureRatio},
+    {"exposure ratio", RegRole::ExposureRatio},
+    {"operation_mode_ctrl_num_exp", RegRole::NumExposures},
+    {"operation_mode_ctrl_lim_mode", RegRole::LineInterleaveMode},
+    {"operation_mode_ctrl_licm_mode", RegRole::LineComboMode},
+    {"operation_mode_ctrl_lfm_mode", RegRole::LfmMode},
+    {"smia_test_embed_data_en", RegRole::EmbedDataEnable},
+    {"smia_test_embed_stats_en", RegRole::EmbedStatsEnable},
+    {"read_mode_embed_rows_nr", RegRole::EmbedDataRows},
+    {"read_mode_embed_nrow", RegRole::EmbedDataRows},
+    {"smia_test_embed_nrow", RegRole::EmbedDataRows},
+    {"read_mode_stats_rows_nr", RegRole::EmbedStatsRows},
+    {"read_mode_stats_nrow", RegRole::EmbedStatsRows},
+    {"smia_test_stats_nrow", RegRole::EmbedStatsRows},
+    {"dark_control_show_dark_cols", RegRole::ShowDarkCols},
+    {"dark_control_show_dark_rows", RegRole::ShowDarkRows},
+    {"dark_control_show_atr_rows", RegRole::ShowAtrRows},
+    {"dark_control_show_dtr_rows", RegRole::ShowDtrRows},
+    {"mipi_timing_0", RegRole::MipiTiming0},
+    {"mipi_timing_1", RegRole::MipiTiming1},
+    {"mipi_timing_2", RegRole::MipiTiming2},
+    {"mipi_timing_3", RegRole::MipiTiming3},
+    {"mipi_timing_4", RegRole::MipiTiming4},
+    {"cam_port_mipi_timing_t_hs_zero", RegRole::PortTimingHsZero},
+    {"cam_port_mipi_timing_t_hs_exit_hs_trail", RegRole::PortTimingHsExitTrail},
+    {"cam_port_mipi_timing_t_clk_post_clk_pre", RegRole::PortTimingClkPostPre},
+    {"cam_port_mipi_timing_t_clk_trail_clk_zero", RegRole::PortTimingClkTrailZero},
+    {"cam_port_mipi_timing_t_lpx", RegRole::PortTimingLpx},
+    {"cam_port_mipi_timing_init_timing", RegRole::PortTimingInit},
+    {"mipi_timing_t_hs_zero", RegRole::PortTimingHsZero},
+    {"mipi_timing_t_hs_exit_hs_trail", RegRole::PortTimingHsExitTrail},
+    {"mipi_timing_t_clk_post_clk_pre", RegRole::PortTimingClkPostPre},
+    {"mipi_timing_t_clk_trail_clk_zero", RegRole::PortTimingClkTrailZero},
+    {"mipi_timing_t_lpx", RegRole::PortTimingLpx},
+    {"mipi_init_timing", RegRole::PortTimingInit},
+    {"cam_stat_awb_clip_window_x_offset", RegRole::StatWindowXOffset},
+    {"cam_stat_awb_clip_window_y_offset", RegRole::StatWindowYOffset},
+    {"cam_stat_awb_clip_window_width", RegRole::StatWindowWidth},
+    {"cam_stat_awb_clip_window_height", RegRole::StatWindowHeight},
+    {"cam_stat_awb_clip_window_xstart", RegRole::StatWindowXOffset},
+    {"cam_stat_awb_clip_window_ystart", RegRole::StatWindowYOffset},
+    {"cam_stat_awb_clip_window_xend", RegRole::StatWindowXEnd},
+    {"cam_stat_awb_clip_window_yend", RegRole::StatWindowYEnd},
+    {"cam_stat_ae_altm_fd_window_x_offset", RegRole::StatWindowXOffset},
+    {"cam_stat_ae_altm_fd_window_y_offset", RegRole::StatWindowYOffset},
+    {"cam_stat_ae_altm_fd_window_width", RegRole::StatWindowWidth},
+    {"cam_stat_ae_altm_fd_window_height", RegRole::StatWindowHeight},
+    {"asil_ext_clk_count_msb_expect", RegRole::AsilExtCountMsb},
+    {"asil_ext_clk_count_lsb_expect", RegRole::AsilExtCountLsb},
+    {"asil_clk_pix_count_msb_expect", RegRole::AsilPixCountMsb},
+    {"asil_clk_pix_count_lsb_expect", RegRole::AsilPixCountLsb},
+    {"asil_clk_op_count_msb_expect", RegRole::AsilOpCountMsb},
+    {"asil_clk_op_count_lsb_expect", RegRole::AsilOpCountLsb},
+    {"asil_clk_pix_count_100_ext_expect", RegRole::AsilPixPer100Ext},
+    {"asil_clk_op_count_100_ext_expect", RegRole::AsilOpPer100Ext},
 };
 
 bool endsWith(const QByteArray &s, const char *suffix)
@@ -106,6 +175,51 @@ int lowBit(quint32 mask)
         ++shift;
     return shift;
 }
+
+// A packed register word: the bits the row's mask covers come from the
+// calculation, the others keep the table default.
+qint64 packedWord(qint64 v, const RegRow &row)
+{
+    const quint32 mask = row.mask ? row.mask : 0xFFFFFFFFu;
+    return qint64((quint32(qMax<qint64>(0, v)) & mask) | (row.value & ~mask));
+}
+
+// A counter of the mask's width, saturating instead of wrapping.
+qint64 saturated(qint64 v, const RegRow &row)
+{
+    const quint32 mask = row.mask ? row.mask : 0xFFFFFFFFu;
+    return qBound<qint64>(0, v, qint64(mask >> lowBit(mask)));
+}
+
+// Two counts packed as the high and the low byte of a word, each limited to
+// the field the row's mask gives it there.
+qint64 packBytes(int high, int low, const RegRow &row)
+{
+    const quint32 mask = row.mask ? row.mask : 0xFFFF;
+    auto fit = [](int v, quint32 fieldMask) {
+        const quint32 limit = fieldMask ? fieldMask >> lowBit(fieldMask) : 0;
+        return qint64(qBound<qint64>(0, v, limit)) << (fieldMask ? lowBit(fieldMask) : 0);
+    };
+    return packedWord(fit(high, mask & 0xFF00) | fit(low, mask & 0x00FF), row);
+}
+
+// Cycles of a clock (MHz) in one line of the context.
+qint64 cyclesPerLine(double clockMHz, const TimingResult &t)
+{
+    if (!(clockMHz > 0.0) || !std::isfinite(clockMHz) || !(t.rowTimeUs > 0.0) || !std::isfinite(t.rowTimeUs))
+        return 0;
+    return std::llround(qMin(clockMHz * t.rowTimeUs, 4.0e9));
+}
+
+// Cycles of a clock in 100 cycles of the input clock.
+qint64 per100Input(double clockMHz, double inputMHz)
+{
+    if (!(clockMHz > 0.0) || !std::isfinite(clockMHz) || !(inputMHz > 0.0) || !std::isfinite(inputMHz))
+        return 0;
+    return std::llround(qMin(100.0 * clockMHz / inputMHz, 1.0e9));
+}
+
+const qint64 kCount22 = (qint64(1) << 22) - 1;
 
 } // namespace
 
@@ -132,6 +246,12 @@ RoleMatch resolveRole(const char *rawName)
     }
     if (name.startsWith("cam_sensor_cfg_"))
         name = name.mid(15);
+    if (name.startsWith("cam_output_1_")) {
+        match.context = 1;
+        name = name.mid(13);
+    } else if (name.startsWith("cam_output_0_")) {
+        name = name.mid(13);
+    }
     for (const NameRole &n : kNames) {
         if (name == n.name) {
             match.role = n.role;
@@ -193,8 +313,9 @@ bool roleValue(const RoleMatch &match, const RegRow &row, const RegisterSources 
         v = (qint64(qBound(0, src.n - 1, 63)) << 8) | qBound(0, src.m, 255);
         break;
     case RegRole::IspDividerP:
-        // P - 1 in the field the mask shows (the low nibble of the second byte).
-        v = qint64(qBound(0, src.d0 - 1, 15)) << ((row.mask & 0xF00) ? 8 : 0);
+        // P - 1 in the field the mask shows (the low nibble of the second
+        // byte); the register's other fields keep their values.
+        v = packedWord(qint64(qBound(0, src.d0 - 1, 15)) << ((row.mask & 0xF00) ? 8 : 0), row);
         break;
     case RegRole::IspDividerP456:
         v = (qint64(row.value) & 0x7000) | (qint64(qBound(0, src.p6 - 1, 15)) << 8) |
@@ -267,7 +388,7 @@ bool roleValue(const RoleMatch &match, const RegRow &row, const RegisterSources 
             r &= ~0x3u;
             r |= (c.mirror ? 0x1u : 0u) | (c.flip ? 0x2u : 0u);
         }
-        v = r & mask;
+        v = packedWord(r & mask, row);
         break;
     }
     case RegRole::ReadModeMirror:
@@ -311,9 +432,182 @@ bool roleValue(const RoleMatch &match, const RegRow &row, const RegisterSources 
     case RegRole::ScaleM:
         v = c.scaleM;
         break;
+    case RegRole::Orientation:
+        v = (c.mirror ? 1 : 0) | (c.flip ? 2 : 0);
+        break;
+    case RegRole::LineByteCount:
+        v = qint64(t.outCols) * qMax(1, src.bits) / 8;
+        break;
+    case RegRole::ExposureRatio: {
+        // One exponent per nibble, each limited to the field the mask gives it.
+        const quint32 mask = row.mask ? row.mask : 0xFFFF;
+        qint64 w = 0;
+        for (int k = 0; k < 3; ++k) {
+            const int width = int((mask >> (4 * k)) & 0xF);
+            w |= qint64(qBound(0, t.ratioExp[k], width)) << (4 * k);
+        }
+        v = packedWord(w, row);
+        break;
+    }
+    case RegRole::NumExposures:
+        v = t.exposures - 1;
+        break;
+    case RegRole::LineInterleaveMode:
+        v = c.lineInterleave && t.exposures > 1 ? 1 : 0;
+        break;
+    case RegRole::LineComboMode:
+        v = c.lineInterleave && c.lineCombo && t.exposures > 1 ? 1 : 0;
+        break;
+    case RegRole::LfmMode:
+        v = c.lfm || src.lfm ? 1 : 0;
+        break;
+    case RegRole::EmbedDataEnable:
+    case RegRole::EmbedStatsEnable:
+    case RegRole::EmbedDataRows:
+    case RegRole::EmbedStatsRows: {
+        if (!src.hasEmbedRows)
+            return false;
+        const int rows = match.role == RegRole::EmbedDataEnable || match.role == RegRole::EmbedDataRows
+                             ? src.embedDataRows
+                             : src.statsDataRows;
+        const bool enable = match.role == RegRole::EmbedDataEnable || match.role == RegRole::EmbedStatsEnable;
+        v = enable ? (rows > 0 ? 1 : 0) : qMax(0, rows);
+        break;
+    }
+    case RegRole::ShowDarkCols:
+    case RegRole::ShowDarkRows:
+    case RegRole::ShowAtrRows:
+    case RegRole::ShowDtrRows: {
+        if (!src.hasDarkOptions)
+            return false;
+        const bool on = match.role == RegRole::ShowDarkCols   ? src.darkCols
+                        : match.role == RegRole::ShowDarkRows ? src.darkRows
+                        : match.role == RegRole::ShowAtrRows  ? src.atrRows
+                                                              : src.dtrRows;
+        // A field of two bits shows the dark columns on both sides.
+        v = on ? qint64((row.mask >> lowBit(row.mask)) & 0x3) : 0;
+        break;
+    }
+    case RegRole::MipiTiming0:
+    case RegRole::MipiTiming1:
+    case RegRole::MipiTiming2:
+    case RegRole::MipiTiming3:
+    case RegRole::MipiTiming4: {
+        // Only a MIPI link runs the D-PHY; other links leave the words alone.
+        if (!src.mipi || !(src.laneRate > 0.0))
+            return false;
+        // Word 4 carries the continuous-clock flag in bit 14.
+        const DphyTiming d = dphyTiming(src.laneRate);
+        switch (match.role) {
+        case RegRole::MipiTiming0:
+            v = packBytes(d.hsPrepare, d.hsZero, row);
+            break;
+        case RegRole::MipiTiming1:
+            v = packBytes(d.hsTrail, d.hsExit, row);
+            break;
+        case RegRole::MipiTiming2:
+            v = packBytes(d.clkPrepare, d.clkTrail, row);
+            break;
+        case RegRole::MipiTiming3:
+            v = packBytes(d.clkPre, d.clkZero, row);
+            break;
+        default:
+            v = packedWord((src.mipiCont ? 0x4000 : 0) | qMin(d.clkPost, 0x7F), row);
+            break;
+        }
+        break;
+    }
+    case RegRole::PortTimingHsZero:
+    case RegRole::PortTimingHsExitTrail:
+    case RegRole::PortTimingClkPostPre:
+    case RegRole::PortTimingClkTrailZero:
+    case RegRole::PortTimingLpx:
+    case RegRole::PortTimingInit: {
+        if (!src.mipi || !(src.laneRate > 0.0))
+            return false;
+        quint32 words[9];
+        mipiPortTimings(src.laneRate, src.lanes, src.mipiCont, words);
+        const quint32 w = words[int(match.role) - int(RegRole::PortTimingHsZero)];
+        v = packBytes(int(w >> 8), int(w & 0xFF), row);
+        break;
+    }
+    case RegRole::StatWindowXOffset:
+    case RegRole::StatWindowYOffset:
+        v = 0;
+        break;
+    case RegRole::StatWindowWidth:
+        v = t.outCols;
+        break;
+    case RegRole::StatWindowHeight:
+        v = t.outRows;
+        break;
+    case RegRole::StatWindowXEnd:
+        v = t.outCols - 1;
+        break;
+    case RegRole::StatWindowYEnd:
+        v = t.outRows - 1;
+        break;
+    case RegRole::AsilExtCountMsb:
+    case RegRole::AsilExtCountLsb:
+    case RegRole::AsilPixCountMsb:
+    case RegRole::AsilPixCountLsb:
+    case RegRole::AsilOpCountMsb:
+    case RegRole::AsilOpCountLsb: {
+        // The clock monitor counts each clock over one line.
+        const int k = int(match.role) - int(RegRole::AsilExtCountMsb);
+        const double clocks[3] = {src.inputClock, src.pixelClock, src.opPixClock};
+        const qint64 count = qMin(cyclesPerLine(clocks[k / 2], t), kCount22);
+        v = (k % 2 == 0) ? (count >> 16) : (count & 0xFFFF);
+        v = saturated(v, row);
+        break;
+    }
+    case RegRole::AsilPixPer100Ext:
+        v = saturated(per100Input(src.pixelClock, src.inputClock), row);
+        break;
+    case RegRole::AsilOpPer100Ext:
+        v = saturated(per100Input(src.opPixClock, src.inputClock), row);
+        break;
     }
     *value = fitToRow(v, row);
     return true;
+}
+
+DphyTiming dphyTiming(double laneRateMbps)
+{
+    const double rate = (laneRateMbps > 0.0 && std::isfinite(laneRateMbps)) ? qMax(80.0, laneRateMbps) : 80.0;
+    const double byteNs = 8000.0 / rate;
+    const double uiNs = 1000.0 / rate;
+    auto bytes = [&](double ns) { return int(qBound(1.0, std::ceil(ns / byteNs - 1e-9), 65535.0)); };
+    DphyTiming d;
+    d.lpx = bytes(60.0);
+    d.hsPrepare = bytes(60.0);
+    d.hsZero = bytes(150.0);
+    d.hsTrail = bytes(70.0);
+    d.hsExit = bytes(110.0);
+    d.clkPrepare = bytes(60.0);
+    d.clkZero = bytes(300.0);
+    d.clkTrail = bytes(70.0);
+    d.clkPre = bytes(8.0 * uiNs);
+    d.clkPost = bytes(70.0 + 52.0 * uiNs);
+    d.initShort = bytes(1000.0);
+    d.initLong = bytes(100000.0);
+    return d;
+}
+
+void mipiPortTimings(double laneRateMbps, int lanes, bool continuousClock, quint32 out[9])
+{
+    const double rate = (laneRateMbps > 0.0 && std::isfinite(laneRateMbps)) ? qMax(80.0, laneRateMbps) : 80.0;
+    const DphyTiming d = dphyTiming(rate);
+    auto b = [](int count) { return quint32(qBound(1, count, 63)); };
+    out[0] = (b(d.hsZero) << 8) | b(d.hsPrepare);
+    out[1] = (b(d.hsExit) << 8) | b(d.hsTrail);
+    out[2] = (b(d.clkPost) << 8) | b(d.clkPre);
+    out[3] = (b(d.clkTrail) << 8) | b(d.clkZero);
+    out[4] = b(d.lpx);
+    out[5] = (b(d.initLong) << 8) | b(d.initShort);
+    out[6] = quint32(qBound(1, lanes, 16));
+    out[7] = continuousClock ? 1u : 0u;
+    out[8] = quint32(qBound(1.0, std::round(rate / 8.0), 65535.0));
 }
 
 } // namespace calvex

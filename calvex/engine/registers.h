@@ -56,6 +56,46 @@ enum class RegRole {
     CropWidth,
     CropHeight,
     ScaleM,
+    Orientation,
+    LineByteCount,
+    ExposureRatio,
+    NumExposures,
+    LineInterleaveMode,
+    LineComboMode,
+    LfmMode,
+    EmbedDataEnable,
+    EmbedStatsEnable,
+    EmbedDataRows,
+    EmbedStatsRows,
+    ShowDarkCols,
+    ShowDarkRows,
+    ShowAtrRows,
+    ShowDtrRows,
+    MipiTiming0, // sensor D-PHY timing words 0..4
+    MipiTiming1,
+    MipiTiming2,
+    MipiTiming3,
+    MipiTiming4,
+    PortTimingHsZero, // image-processor MIPI port timing words
+    PortTimingHsExitTrail,
+    PortTimingClkPostPre,
+    PortTimingClkTrailZero,
+    PortTimingLpx,
+    PortTimingInit,
+    StatWindowXOffset, // statistics windows over the output image
+    StatWindowYOffset,
+    StatWindowWidth,
+    StatWindowHeight,
+    StatWindowXEnd,
+    StatWindowYEnd,
+    AsilExtCountMsb, // expected clock counts over one line (clock monitor)
+    AsilExtCountLsb,
+    AsilPixCountMsb,
+    AsilPixCountLsb,
+    AsilOpCountMsb,
+    AsilOpCountLsb,
+    AsilPixPer100Ext, // clock cycles per 100 input-clock cycles
+    AsilOpPer100Ext,
 };
 
 struct RoleMatch {
@@ -76,6 +116,19 @@ struct RegisterSources {
     bool bypass = false;
     double pixelClock = 0.0; // MHz
     int bits = 10;
+    // Further clocks (MHz) and the link.
+    double inputClock = 0.0;
+    double opPixClock = 0.0;
+    bool mipi = false;     // the link is a MIPI D-PHY link
+    double laneRate = 0.0; // Mbps per lane
+    int lanes = 1;
+    bool mipiCont = false;
+    // Output options of the families that have them; false: the row keeps its default.
+    bool hasDarkOptions = false;
+    bool darkRows = false, darkCols = false, atrRows = false, dtrRows = false;
+    bool hasEmbedRows = false;
+    int embedDataRows = 0, statsDataRows = 0;
+    bool lfm = false;
     // Per context.
     struct Context {
         TimingResult t;
@@ -86,8 +139,25 @@ struct RegisterSources {
         double maxFps = 0.0;
         double minFps = 0.0;
         int scaleM = 16;
+        bool lineInterleave = false;
+        bool lineCombo = false;
+        bool lfm = false;
     } ctx[2];
 };
+
+// D-PHY timing of a lane rate, in byte-clock periods (8 UI), each at least 1.
+struct DphyTiming {
+    int lpx = 1, hsPrepare = 1, hsZero = 1, hsTrail = 1, hsExit = 1;
+    int clkPrepare = 1, clkZero = 1, clkTrail = 1, clkPre = 1, clkPost = 1;
+    int initShort = 1; // 1 us
+    int initLong = 1;  // 100 us
+};
+DphyTiming dphyTiming(double laneRateMbps);
+
+// The image-processor MIPI port timing words: T_HS_ZERO, T_HS_EXIT_HS_TRAIL,
+// T_CLK_POST_CLK_PRE, T_CLK_TRAIL_CLK_ZERO, T_LPX, INIT_TIMING,
+// TXSS_PARAMETERS, TXC_PARAMETERS, TXC_TIMING.
+void mipiPortTimings(double laneRateMbps, int lanes, bool continuousClock, quint32 out[9]);
 
 // The value of a role for a row, fitted to the row; false when the role
 // gives no value (the row keeps its default).

@@ -65,7 +65,11 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
     const int maxLL = qMax(r.activeClocks + lim.minHBlank + qBound(0, in.extraHBlank, 60000), lim.maxLineLength);
     const int minH = qMax(0, lim.minHBlank) + qBound(0, in.extraHBlank, 60000);
     const int minV = qMax(0, lim.minVBlank) + qBound(0, in.extraVBlank, 60000);
-    const int llMin = qMin(maxLL, r.activeClocks + minH);
+    // Line lengths are multiples of the register's step, never above the longest one.
+    const int llStep = qBound(1, lim.lineLengthStep, 64);
+    const int maxLLStep = qMax(llStep, maxLL / llStep * llStep);
+    auto onStep = [&](int v) { return qMin(maxLLStep, int((qint64(v) + llStep - 1) / llStep * llStep)); };
+    const int llMin = onStep(qMin(maxLL, r.activeClocks + minH));
     const int extra = qBound(0, in.extraRows, 4096);
     const int maxFLL = qMax(r.outRows + lim.minVBlank + qBound(0, in.extraVBlank, 60000) + extra, lim.maxFrameLength);
     const int fllMin = qMin(maxFLL, r.outRows + minV + extra);
@@ -81,7 +85,7 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
         return pclk > 0.0 ? boundedInt(std::ceil(pclk / (double(ll) * fps) - 1e-9), fllMin, maxFLL) : fllMin;
     };
     auto clocksFor = [&](int fll) {
-        return pclk > 0.0 ? boundedInt(std::ceil(pclk / (double(fll) * fps) - 1e-9), llMin, maxLL) : llMin;
+        return pclk > 0.0 ? onStep(boundedInt(std::ceil(pclk / (double(fll) * fps) - 1e-9), llMin, maxLL)) : llMin;
     };
 
     int ll = llMin;
@@ -103,7 +107,7 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
     case 3:
         if (in.userHBlank < minH || in.userHBlank > maxLL - r.activeClocks)
             r.warnings |= WarnUserBlank;
-        ll = qBound(llMin, r.activeClocks + qMax(0, in.userHBlank), maxLL);
+        ll = onStep(qBound(llMin, r.activeClocks + qMax(0, in.userHBlank), maxLL));
         llBase = ll;
         fll = linesFor(ll);
         break;
@@ -119,7 +123,7 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
         break;
     }
     if (in.fixedLineLength > 0) {
-        ll = qBound(llMin, in.fixedLineLength, maxLL);
+        ll = onStep(qBound(llMin, in.fixedLineLength, maxLL));
         llBase = ll;
         fll = linesFor(ll);
     }
@@ -129,41 +133,101 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
     }
     const int frameLengthForRate = fll;
 
-    // Integration in lines; a long one may stretch the frame of a variable rate.
+    // Integration in lines. Rows the integration cannot use: the margin and,
+    // when the read-out is triggered, the read-out itself. A long integration
+    // may drop the frame to one of the slower rate steps or, with a variable
+    // rate, stretch it as far as it needs.
     const double rowTime = pclk > 0.0 ? ll / pclk : 0.0; // s
-    int maxRows = qMax(1, fll - lim.integrationMargin);
+    const int reserved = qMax(0, lim.integrationMargin) + (in.integrationBeforeReadout ? r.outRows + extra : 0);
+    auto maxRowsOf = [&](int frame) { return qMax(1, frame - reserved); };
+    int maxRows = maxRowsOf(fll);
     int rows = maxRows;
     if (in.intgTime > 0.0 && std::isfinite(in.intgTime) && rowTime > 0.0) {
         rows = boundedInt(std::lround(qMin(in.intgTime * 1.0e-3 / rowTime, 2.0e9)), 1, 1 << 30);
-        if (rows > maxRows && in.extendForIntegration && in.variableFps) {
-            fll = qBound(fll, rows + lim.integrationMargin, maxFLL);
-            maxRows = qMax(1, fll - lim.integrationMargin);
+        if (rows > maxRows && in.extendForIntegration) {
+            bool stepped = false;
+            for (double rate : in.fpsSteps) {
+                if (!(rate > 0.0) || !std::isfinite(rate) || rate >= fps || pclk <= 0.0)
+                    continue;
+                stepped = true;
+                fll = qMax(fll, boundedInt(std::ceil(pclk / (double(ll) * rate) - 1e-9), fllMin, maxFLL));
+                maxRows = maxRowsOf(fll);
+                if (rows <= maxRows)
+                    break;
+            }
+            if (!stepped && in.variableFps) {
+                fll = qBound(fll, rows + reserved, maxFLL);
+                maxRows = maxRowsOf(fll);
+            }
         }
         if (rows > maxRows)
             r.integrationLimited = true;
     }
     rows = qBound(1, rows, maxRows);
 
-    // Further exposures of the HDR modes; together they fit in the frame.
+    // Further exposures of the HDR modes. T2..T4 follow T1 by the ratios
+    // unless rows or times are given, each within its own limit; together
+    // they fit in the frame, T1 shrinking first so that the ratios hold.
     r.exposures = qBound(1, in.exposures, 4);
-    r.expRows[0] = rows;
-    int used = rows;
-    for (int k = 1; k < r.exposures; ++k) {
-        int e;
-        if (in.exposureRows[k - 1] > 0)
-            e = qMin(in.exposureRows[k - 1], 1 << 30);
-        else if (in.exposureTimes[k - 1] > 0.0 && std::isfinite(in.exposureTimes[k - 1]) && rowTime > 0.0)
-            e = boundedInt(std::lround(qMin(in.exposureTimes[k - 1] * 1.0e-3 / rowTime, 2.0e9)), 1, 1 << 30);
-        else
-            e = r.expRows[k - 1] >> qBound(0, in.ratioExp[k - 1], 16);
-        r.expRows[k] = qMax(1, e);
-        used += r.expRows[k];
-    }
+    for (int k = 0; k < 3; ++k)
+        r.ratioExp[k] = qBound(0, in.ratioExp[k], 16);
+    // The rows of every exposure for a T1; capped is set when a limit cut one.
+    auto exposureRowsFor = [&](int t1, int *e, bool *capped) {
+        e[0] = t1;
+        qint64 sum = t1;
+        for (int k = 1; k < r.exposures; ++k) {
+            int v;
+            if (in.exposureRows[k - 1] > 0)
+                v = qMin(in.exposureRows[k - 1], 1 << 30);
+            else if (in.exposureTimes[k - 1] > 0.0 && std::isfinite(in.exposureTimes[k - 1]) && rowTime > 0.0)
+                v = boundedInt(std::lround(qMin(in.exposureTimes[k - 1] * 1.0e-3 / rowTime, 2.0e9)), 1, 1 << 30);
+            else
+                v = e[k - 1] >> r.ratioExp[k - 1];
+            if (in.exposureRowsMax[k - 1] > 0 && v > in.exposureRowsMax[k - 1]) {
+                v = in.exposureRowsMax[k - 1];
+                if (capped)
+                    *capped = true;
+            }
+            e[k] = qMax(1, v);
+            sum += e[k];
+        }
+        return sum;
+    };
+    int e[4] = {rows, 0, 0, 0};
+    bool capped = false;
+    qint64 used = exposureRowsFor(rows, e, &capped);
     if (used > maxRows) {
-        const int others = used - rows;
-        r.expRows[0] = qMax(1, maxRows - others);
         r.integrationLimited = true;
+        int lo = 1, hi = rows;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo + 1) / 2;
+            int probe[4];
+            if (exposureRowsFor(mid, probe, nullptr) <= maxRows)
+                lo = mid;
+            else
+                hi = mid - 1;
+        }
+        capped = false;
+        used = exposureRowsFor(lo, e, &capped);
+        // Given rows or times that alone overflow the frame shrink too,
+        // the longest first.
+        while (used > maxRows) {
+            int longest = 0;
+            for (int k = 1; k < r.exposures; ++k) {
+                if (e[k] > 1 && (longest == 0 || e[k] > e[longest]))
+                    longest = k;
+            }
+            if (longest == 0)
+                break;
+            const int cut = int(qMin<qint64>(e[longest] - 1, used - maxRows));
+            e[longest] -= cut;
+            used -= cut;
+        }
     }
+    if (capped)
+        r.integrationLimited = true;
+    for (int k = 0; k < 4; ++k)
+        r.expRows[k] = k < r.exposures ? e[k] : 0;
 
     r.lineLength = ll;
     r.frameLength = fll;

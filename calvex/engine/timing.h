@@ -23,6 +23,7 @@ struct TimingLimits {
     int maxFrameLength = 65535;
     int integrationMargin = 2;
     double maxFpsAbs = 240.0;
+    int lineLengthStep = 1; // the line-length register holds multiples of this
 };
 
 struct TimingInput {
@@ -50,6 +51,13 @@ struct TimingInput {
     int ratioExp[3] = {0, 0, 0};         // T(k) = T(k-1) / 2^ratioExp[k-1]
     double exposureTimes[3] = {0, 0, 0}; // ms; > 0 replaces the ratio rule for T2..T4
     int exposureRows[3] = {0, 0, 0};     // lines; > 0 replaces both for T2..T4
+    int exposureRowsMax[3] = {0, 0, 0};  // lines; > 0 is the longest T2..T4 may be
+    // The integration of a triggered read-out does not overlap the read-out:
+    // the frame holds the read-out rows and the integration one after the other.
+    bool integrationBeforeReadout = false;
+    // Slower rates (fps, descending) a long integration may drop the frame to
+    // instead of stretching it freely; 0 = no step.
+    double fpsSteps[2] = {0.0, 0.0};
 };
 
 struct TimingResult {
@@ -72,6 +80,7 @@ struct TimingResult {
     double maxIntgTimeMs = 0.0;
     int exposures = 1;
     int expRows[4] = {1, 0, 0, 0};
+    int ratioExp[3] = {0, 0, 0}; // T(k) / T(k+1) as exponents of 2, as requested
     bool sizeClamped = false;
     bool integrationLimited = false; // the request was longer than the frame allows
     quint32 warnings = 0;

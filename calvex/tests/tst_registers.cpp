@@ -7,7 +7,9 @@
 
 #include <QtTest>
 
+#include <cmath>
 #include <cstring>
+#include <functional>
 
 using namespace calvex;
 
@@ -56,6 +58,10 @@ private slots:
     void smokeEveryTypeCode_data();
     void smokeEveryTypeCode();
     void formFamiliesSolveTheirVariables();
+    void familyInputsReachTheirOutputs_data();
+    void familyInputsReachTheirOutputs();
+    void wcdOverrideIsUsedOnce();
+    void revisionDefaultsFollowTheRevision();
 };
 
 // The exact values the writers insert their lines at, in the stated modes.
@@ -212,6 +218,22 @@ void TestRegisters::smokeEveryTypeCode()
     for (int i = 0; i < table->count; ++i)
         computed += s.f->results.registerValues[i] != table->rows[i].value;
     QVERIFY2(computed > 0 || typeCode == 62, t.family);
+    // The line-length register holds the line length the timing used, and
+    // packed words change only the fields their masks give the calculation.
+    for (int i = 0; i < table->count; ++i) {
+        const RegRow &r = table->rows[i];
+        const quint32 v = s.f->results.registerValues[i];
+        const RoleMatch m = resolveRole(r.name);
+        if (m.role == RegRole::LineLength && !r.bitfield) {
+            QVERIFY2(v == quint32(s.f->timing(m.context).lineLength), r.name);
+            QVERIFY2(!r.mask || (v & ~r.mask) == 0, r.name);
+        }
+        const bool packed = m.role == RegRole::ReadMode || m.role == RegRole::IspDividerP ||
+                            m.role == RegRole::ExposureRatio ||
+                            (m.role >= RegRole::MipiTiming0 && m.role <= RegRole::PortTimingInit);
+        if (packed && !r.bitfield && r.mask)
+            QVERIFY2((v & ~r.mask) == (r.value & ~r.mask), r.name);
+    }
 }
 
 void TestRegisters::formFamiliesSolveTheirVariables()
@@ -243,6 +265,170 @@ void TestRegisters::formFamiliesSolveTheirVariables()
     m.ctx[0].warnings = 0;
     m.Calculate();
     QVERIFY(m.ctx[0].warnings & 0x20);
+}
+
+namespace {
+
+// One family input and what it must change: after prepare() (if any),
+// probe() before and after apply() differ.
+struct InputCase {
+    int typeCode;
+    const char *input;
+    std::function<void(CFamilyCore *)> apply;
+    std::function<double(CFamilyCore *)> probe;
+    std::function<void(CFamilyCore *)> prepare = nullptr;
+};
+
+double row(CFamilyCore *f, const char *name)
+{
+    return double(rowValue(f, name));
+}
+
+// Lines of a preset section that set a register at the address.
+int linesFor(const QStringList &lines, quint32 address)
+{
+    const QString prefix = QStringLiteral("REG = 0x%1,")
+                               .arg(address, 4, 16, QLatin1Char('0'))
+                               .toUpper()
+                               .replace(QLatin1String("0X"), QLatin1String("0x"));
+    int n = 0;
+    for (const QString &l : lines)
+        n += l.startsWith(prefix);
+    return n;
+}
+
+const InputCase kInputCases[] = {
+    {82, "digitalCC switches the column correction",
+     [](CFamilyCore *f) { static_cast<Vek_137 *>(f)->digitalCC = true; },
+     [](CFamilyCore *f) { return row(f, "COLUMN_CORRECTION"); }},
+    {82, "digitalCC reads the CFPn rows",
+     [](CFamilyCore *f) {
+         static_cast<Vek_137 *>(f)->digitalCC = true;
+         f->ctx[0].cfpnRows = 512;
+     },
+     [](CFamilyCore *f) { return double(f->timing(0).frameLength); }, [](CFamilyCore *f) { f->ctx[0].maxFps = 200.0; }},
+    {41, "free running overlaps integration and read-out", [](CFamilyCore *f) { f->ctx[0].interleave = 1; },
+     [](CFamilyCore *f) { return double(f->timing(0).maxIntgRows); }},
+    {41, "packing modulo pads the planes of a line",
+     [](CFamilyCore *f) {
+         auto *v = static_cast<Vek_145l *>(f);
+         v->advParamOn = true;
+         v->ctx[0].fpOptions[0] = v->ctx[0].fpOptions[1] = v->ctx[0].fpOptions[2] = 2; // 13 planes
+         v->ctx[0].packMode = 2;                                                       // pairs
+     },
+     [](CFamilyCore *f) { return row(f, "X_OUTPUT_SIZE") / f->timing(0).outCols; }},
+    {85, "configured buffers limit T2",
+     [](CFamilyCore *f) {
+         auto *v = static_cast<Vek_113 *>(f);
+         v->configEnable = true;
+         v->configBufT1 = 20;
+         v->advShiftT2 = 2;
+     },
+     [](CFamilyCore *f) { return double(f->timing(0).expRows[1]); }},
+    {85, "configured buffers reach their registers",
+     [](CFamilyCore *f) { static_cast<Vek_113 *>(f)->configEnable = true; },
+     [](CFamilyCore *f) { return row(f, "CONFIG_BUFFER2"); }},
+    {85, "no read/write overlap of the buffers", [](CFamilyCore *f) { static_cast<Vek_113 *>(f)->dbOverlap = true; },
+     [](CFamilyCore *f) { return row(f, "NO_DB_OVERLAP_RD_WR") + f->timing(0).lineLength; }},
+    {54, "discrete frame-rate steps reach the AE rates",
+     [](CFamilyCore *f) {
+         f->ctx[0].discreteFps = true;
+         f->ctx[0].dfs1 = 7.0;
+     },
+     [](CFamilyCore *f) { return row(f, "cam_aet_frame_rate_1"); }},
+    {54, "a long integration drops to a discrete step",
+     [](CFamilyCore *f) {
+         f->ctx[0].discreteFps = true;
+         f->ctx[0].dfs1 = 12.0;
+         f->ctx[0].dfs2 = 6.0;
+         f->ctx[0].useMaxIntgTime = true;
+         f->ctx[0].intgTime = 70.0;
+     },
+     [](CFamilyCore *f) { return f->timing(0).fps; }},
+    {89, "OTP version 2 keeps the analog trims out of the default setting",
+     [](CFamilyCore *f) { static_cast<Vek_123 *>(f)->otpRev = 2; },
+     [](CFamilyCore *f) { return double(linesFor(static_cast<Vek_123 *>(f)->GetDefaultSetting(QString()), 0x3ED8)); }},
+    {89, "CVR 0 runs the sensor's own sequencer", [](CFamilyCore *f) { static_cast<Vek_123 *>(f)->custRev = 0; },
+     [](CFamilyCore *f) { return double(linesFor(static_cast<Vek_123 *>(f)->GetSequencer(QString()), 0x302A)); }},
+    {99, "companding box", [](CFamilyCore *f) { f->ctx[0].interleave = 1; },
+     [](CFamilyCore *f) { return row(f, "COMPANDING"); }},
+    {99, "a half-size output reads binned",
+     [](CFamilyCore *f) {
+         f->ctx[0].cols = 1920;
+         f->ctx[0].rows = 1080;
+     },
+     [](CFamilyCore *f) { return double(f->ctx[0].readoutMode); }},
+    {114, "TDM MIMO switches the second transmitter",
+     [](CFamilyCore *f) { static_cast<Holv_101 *>(f)->configBlock.tdmMimo = false; },
+     [](CFamilyCore *f) { return row(f, "TX1_EN_AND_ATT"); }},
+    {37, "the MIPI words follow the lane rate", [](CFamilyCore *f) { f->pll.targetClock = 48.0; },
+     [](CFamilyCore *f) { return row(f, "MIPI_TIMING_0") + row(f, "MIPI_TIMING_3"); }},
+    {87, "dark columns reach the dark-control field",
+     [](CFamilyCore *f) { static_cast<Vek_111 *>(f)->darkCols = true; },
+     [](CFamilyCore *f) { return double(f->pll.darkColumns) + f->timing(0).lineLength; }},
+};
+
+} // namespace
+
+void TestRegisters::familyInputsReachTheirOutputs_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < int(sizeof kInputCases / sizeof kInputCases[0]); ++i)
+        QTest::addRow("%d %s", kInputCases[i].typeCode, kInputCases[i].input) << i;
+}
+
+void TestRegisters::familyInputsReachTheirOutputs()
+{
+    QFETCH(int, index);
+    const InputCase &c = kInputCases[index];
+    Setup s(c.typeCode);
+    if (c.prepare)
+        c.prepare(s.f);
+    s.run();
+    const double before = c.probe(s.f);
+    c.apply(s.f);
+    s.run();
+    const double after = c.probe(s.f);
+    QVERIFY2(before != after, qPrintable(QStringLiteral("%1 stays %2").arg(QLatin1String(c.input)).arg(after)));
+    QVERIFY(std::isfinite(after));
+}
+
+// The WCD override is taken on the step it is passed with, and only then.
+void TestRegisters::wcdOverrideIsUsedOnce()
+{
+    Setup s(70); // Murn_108
+    auto *m = static_cast<Murn_108 *>(s.f);
+    s.run();
+    const int chosen = m->pll.pllWcd;
+    m->pll.pllWcd = chosen + 3;
+    m->wcdFlag = 0;
+    s.run();
+    QCOMPARE(m->pll.pllWcd, chosen + 3);
+    QCOMPARE(m->wcdFlag, 1);
+    s.run(); // no override passed: the library chooses again
+    QCOMPARE(m->pll.pllWcd, chosen);
+}
+
+// Drav_102 loads the defaults of the revision it is handed before the PLL
+// step, and back again; a revision outside 1..2 is brought into range.
+void TestRegisters::revisionDefaultsFollowTheRevision()
+{
+    Setup s(111);
+    auto *d = static_cast<Drav_102 *>(s.f);
+    s.run();
+    const double vco1 = d->pllLimits().vcoMax;
+    const double target1 = d->getDefaultPixelClockIndex();
+    d->pll.revision = 2;
+    d->SetSerialPLL(0);
+    QVERIFY(d->pllLimits().vcoMax > vco1);
+    QVERIFY(d->getDefaultPixelClockIndex() > target1);
+    d->pll.revision = 1;
+    d->SetSerialPLL(0);
+    QCOMPARE(d->pllLimits().vcoMax, vco1);
+    QCOMPARE(d->getDefaultPixelClockIndex(), target1);
+    d->pll.revision = 9;
+    d->SetSerialPLL(0);
+    QCOMPARE(d->pll.revision, 2);
 }
 
 QTEST_GUILESS_MAIN(TestRegisters)

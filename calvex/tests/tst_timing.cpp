@@ -43,7 +43,10 @@ class TestTiming : public QObject {
 private slots:
     void identitiesPerBlankType_data();
     void identitiesPerBlankType();
+    void hdrExposuresFitTheFrame_data();
     void hdrExposuresFitTheFrame();
+    void longIntegrationAndTheFrame_data();
+    void longIntegrationAndTheFrame();
     void robustAgainstAnyInput_data();
     void robustAgainstAnyInput();
 };
@@ -57,16 +60,21 @@ void TestTiming::identitiesPerBlankType_data()
     QTest::addColumn<int>("cols");
     QTest::addColumn<int>("xFactor");
     QTest::addColumn<quint32>("bits");
-    QTest::newRow("min h 30") << 0 << 0 << 0 << 30.0 << 1280 << 1 << 0u;
-    QTest::newRow("min h too fast") << 0 << 0 << 0 << 200.0 << 2592 << 1 << quint32(WarnFrameRate);
-    QTest::newRow("min v 15") << 1 << 0 << 0 << 15.0 << 2592 << 1 << 0u;
-    QTest::newRow("user v ok") << 2 << 0 << 100 << 10.0 << 2592 << 1 << 0u;
-    QTest::newRow("user v too small") << 2 << 0 << 3 << 10.0 << 2592 << 1 << quint32(WarnUserBlank | WarnUserVBlank);
-    QTest::newRow("user h ok") << 3 << 600 << 0 << 10.0 << 2592 << 1 << 0u;
-    QTest::newRow("user h too small") << 3 << 10 << 0 << 10.0 << 2592 << 1 << quint32(WarnUserBlank);
-    QTest::newRow("auto slow") << 4 << 0 << 0 << 1.0 << 640 << 2 << 0u;
-    QTest::newRow("skip 2") << 0 << 0 << 0 << 30.0 << 1296 << 2 << 0u;
-    QTest::newRow("zero rate") << 0 << 0 << 0 << 0.0 << 2592 << 1 << quint32(WarnFrameRate);
+    QTest::addColumn<int>("step"); // line-length register step
+    QTest::newRow("min h 30") << 0 << 0 << 0 << 30.0 << 1280 << 1 << 0u << 1;
+    QTest::newRow("min h too fast") << 0 << 0 << 0 << 200.0 << 2592 << 1 << quint32(WarnFrameRate) << 1;
+    QTest::newRow("min v 15") << 1 << 0 << 0 << 15.0 << 2592 << 1 << 0u << 1;
+    QTest::newRow("user v ok") << 2 << 0 << 100 << 10.0 << 2592 << 1 << 0u << 1;
+    QTest::newRow("user v too small") << 2 << 0 << 3 << 10.0 << 2592 << 1 << quint32(WarnUserBlank | WarnUserVBlank)
+                                      << 1;
+    QTest::newRow("user h ok") << 3 << 600 << 0 << 10.0 << 2592 << 1 << 0u << 1;
+    QTest::newRow("user h too small") << 3 << 10 << 0 << 10.0 << 2592 << 1 << quint32(WarnUserBlank) << 1;
+    QTest::newRow("auto slow") << 4 << 0 << 0 << 1.0 << 640 << 2 << 0u << 1;
+    QTest::newRow("skip 2") << 0 << 0 << 0 << 30.0 << 1296 << 2 << 0u << 1;
+    QTest::newRow("zero rate") << 0 << 0 << 0 << 0.0 << 2592 << 1 << quint32(WarnFrameRate) << 1;
+    // Odd active widths and blankings on a register that holds even line lengths only.
+    QTest::newRow("even ll, min v") << 1 << 0 << 0 << 15.0 << 2590 << 1 << 0u << 2;
+    QTest::newRow("even ll, user h odd") << 3 << 601 << 0 << 10.0 << 2592 << 1 << 0u << 2;
 }
 
 void TestTiming::identitiesPerBlankType()
@@ -78,11 +86,13 @@ void TestTiming::identitiesPerBlankType()
     QFETCH(int, cols);
     QFETCH(int, xFactor);
     QFETCH(quint32, bits);
+    QFETCH(int, step);
     TimingLimits lim;
     lim.arrayCols = 2592;
     lim.arrayRows = 1944;
-    lim.minHBlank = 324;
+    lim.minHBlank = 323;
     lim.minVBlank = 32;
+    lim.lineLengthStep = step;
     TimingInput in;
     in.pixelClock = 96.0;
     in.cols = cols;
@@ -96,28 +106,125 @@ void TestTiming::identitiesPerBlankType()
     const TimingResult r = computeTiming(lim, in);
     QCOMPARE(r.warnings & (WarnFrameRate | WarnUserBlank | WarnUserVBlank), bits);
     checkIdentities(lim, in, r, QTest::currentDataTag());
+    QCOMPARE(r.lineLength % step, 0);
     if (blankType == 2 && !bits)
         QCOMPARE(r.vBlank, userV);
     if (blankType == 3 && !bits)
-        QCOMPARE(r.hBlank, userH);
+        QCOMPARE(r.hBlank, (userH + r.activeClocks + step - 1) / step * step - r.activeClocks);
     QCOMPARE(r.intgRows, qMin(r.maxIntgRows, int(std::lround(20e-3 * 96e6 / r.lineLength))));
 }
 
+void TestTiming::hdrExposuresFitTheFrame_data()
+{
+    QTest::addColumn<int>("exposures");
+    QTest::addColumn<QVector<int>>("ratios");    // exponents T1/T2, T2/T3, T3/T4
+    QTest::addColumn<QVector<int>>("rowsGiven"); // T2..T4 rows, 0 = by ratio
+    QTest::addColumn<QVector<int>>("rowsMax");   // T2..T4 limits, 0 = none
+    QTest::addColumn<double>("intgTime");        // ms
+    QTest::newRow("ratios 4, far too long")
+        << 3 << QVector<int>{4, 4, 0} << QVector<int>{0, 0, 0} << QVector<int>{0, 0, 0} << 1000.0;
+    QTest::newRow("ratio 1, longest frame")
+        << 2 << QVector<int>{0, 0, 0} << QVector<int>{0, 0, 0} << QVector<int>{0, 0, 0} << 0.0;
+    QTest::newRow("four equal exposures")
+        << 4 << QVector<int>{0, 0, 0} << QVector<int>{0, 0, 0} << QVector<int>{0, 0, 0} << 50.0;
+    QTest::newRow("given rows beyond the frame")
+        << 3 << QVector<int>{2, 2, 0} << QVector<int>{5000, 4000, 0} << QVector<int>{0, 0, 0} << 10.0;
+    QTest::newRow("buffer limits") << 4 << QVector<int>{0, 0, 0} << QVector<int>{0, 0, 0} << QVector<int>{57, 9, 4}
+                                   << 20.0;
+}
+
+// Together the exposures fit in the frame, each at least one row, within
+// its limit, and those that follow a ratio never exceed the one before.
 void TestTiming::hdrExposuresFitTheFrame()
 {
+    QFETCH(int, exposures);
+    QFETCH(QVector<int>, ratios);
+    QFETCH(QVector<int>, rowsGiven);
+    QFETCH(QVector<int>, rowsMax);
+    QFETCH(double, intgTime);
     TimingLimits lim;
     TimingInput in;
     in.pixelClock = 48.0;
     in.maxFps = 30.0;
-    in.exposures = 3;
-    in.ratioExp[0] = 4;
-    in.ratioExp[1] = 4;
-    in.intgTime = 1000.0; // far beyond the frame
+    in.exposures = exposures;
+    in.intgTime = intgTime;
+    for (int k = 0; k < 3; ++k) {
+        in.ratioExp[k] = ratios[k];
+        in.exposureRows[k] = rowsGiven[k];
+        in.exposureRowsMax[k] = rowsMax[k];
+    }
     const TimingResult r = computeTiming(lim, in);
-    QCOMPARE(r.exposures, 3);
-    QVERIFY(r.integrationLimited);
-    QVERIFY(r.expRows[0] + r.expRows[1] + r.expRows[2] <= r.maxIntgRows);
-    QVERIFY(r.expRows[1] >= 1 && r.expRows[2] >= 1);
+    QCOMPARE(r.exposures, exposures);
+    int sum = 0;
+    for (int k = 0; k < exposures; ++k) {
+        QVERIFY(r.expRows[k] >= 1);
+        sum += r.expRows[k];
+        if (k > 0 && rowsMax[k - 1] > 0)
+            QVERIFY(r.expRows[k] <= rowsMax[k - 1]);
+        if (k > 0 && rowsGiven[k - 1] == 0)
+            QVERIFY2(r.expRows[k] <= r.expRows[k - 1], qPrintable(QStringLiteral("T%1").arg(k + 1)));
+    }
+    QVERIFY(sum <= r.maxIntgRows);
+    QCOMPARE(r.intgRows, r.expRows[0]);
+}
+
+void TestTiming::longIntegrationAndTheFrame_data()
+{
+    QTest::addColumn<bool>("triggered");
+    QTest::addColumn<double>("intgTime"); // ms
+    QTest::addColumn<bool>("extend");
+    QTest::addColumn<bool>("variable");
+    QTest::addColumn<double>("step1");
+    QTest::addColumn<double>("step2");
+    QTest::addColumn<double>("fps");   // expected rate
+    QTest::addColumn<bool>("limited"); // integration shorter than asked
+    QTest::newRow("rolling, fits") << false << 20.0 << false << false << 0.0 << 0.0 << 30.0 << false;
+    QTest::newRow("rolling, no stretch") << false << 80.0 << false << false << 0.0 << 0.0 << 30.0 << true;
+    QTest::newRow("steps: second holds it") << false << 80.0 << true << false << 15.0 << 10.0 << 10.0 << false;
+    QTest::newRow("steps: first holds it") << false << 50.0 << true << false << 15.0 << 10.0 << 15.0 << false;
+    QTest::newRow("steps: none holds it") << false << 200.0 << true << false << 15.0 << 10.0 << 10.0 << true;
+    QTest::newRow("variable stretches") << false << 80.0 << true << true << 0.0 << 0.0 << 0.0 << false;
+    QTest::newRow("triggered, longest") << true << 0.0 << false << false << 0.0 << 0.0 << 30.0 << false;
+    QTest::newRow("triggered, too long") << true << 30.0 << false << false << 0.0 << 0.0 << 30.0 << true;
+}
+
+// Discrete steps drop a long integration's frame to the first rate that
+// holds it; a triggered read-out keeps the read-out rows out of the
+// integration.
+void TestTiming::longIntegrationAndTheFrame()
+{
+    QFETCH(bool, triggered);
+    QFETCH(double, intgTime);
+    QFETCH(bool, extend);
+    QFETCH(bool, variable);
+    QFETCH(double, step1);
+    QFETCH(double, step2);
+    QFETCH(double, fps);
+    QFETCH(bool, limited);
+    TimingLimits lim;
+    lim.arrayCols = 1280;
+    lim.arrayRows = 960;
+    lim.minHBlank = 370;
+    lim.minVBlank = 60;
+    TimingInput in;
+    in.pixelClock = 74.25;
+    in.maxFps = 30.0;
+    in.intgTime = intgTime;
+    in.extendForIntegration = extend;
+    in.variableFps = variable;
+    in.fpsSteps[0] = step1;
+    in.fpsSteps[1] = step2;
+    in.integrationBeforeReadout = triggered;
+    const TimingResult r = computeTiming(lim, in);
+    if (fps > 0.0)
+        QVERIFY2(std::fabs(r.fps - fps) <= 0.01 * fps, qPrintable(QString::number(r.fps)));
+    else
+        QVERIFY(r.frameTimeMs >= intgTime);
+    QCOMPARE(r.integrationLimited, limited);
+    const int readout = triggered ? r.outRows : 0;
+    QCOMPARE(r.maxIntgRows, r.frameLength - readout - lim.integrationMargin);
+    if (!limited && intgTime > 0.0)
+        QVERIFY(std::fabs(r.intgTimeMs - intgTime) <= r.rowTimeUs / 1000.0);
 }
 
 void TestTiming::robustAgainstAnyInput_data()
