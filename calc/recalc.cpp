@@ -7,8 +7,12 @@ void Pallador::initContext(int context)
     currentContext = context;
 }
 
-void Pallador::recalc(bool)
+void Pallador::recalc(bool pllChanged)
 {
+    if (busy)
+        return;
+    ++calcCount;
+    lastCalcPllChanged = pllChanged;
 }
 
 void Pallador::gatherPllResults()

@@ -52,6 +52,9 @@ public:
     QString getVersionString();
     QWidget *loadForm(QWidget *parent, QString path);
     int findSensorIndex(QString name);
+    // A typed number (frame rates): decimal, 0.0 for a text that is not a
+    // finite number.
+    static double numberFromText(const QString &text);
 
     void restoreWindowState();
     void setToolTips();
@@ -64,6 +67,11 @@ public:
     void recalc(bool pllChanged);
     void gatherPllResults();
     void showWarnings();
+
+    // Calculations that ran (not those that returned at once because busy
+    // was set) and the flag the last of them was called with.
+    int calcCount = 0;
+    bool lastCalcPllChanged = false;
 
     // Register view and panes.
     void initRegisterTable();
@@ -466,4 +474,99 @@ private slots:
     // Receivers of the named-variable binder.
     void checkGuiVars(QString field, bool checked);
     void valueChangedGuiVars(QString field, float val);
+
+    // Input slots. The main form connects the on_ slots by name; the option
+    // panels and the per-context initialisation connect the others in string
+    // form.
+
+    // Use cases.
+    void LoadUseCase(int Context, int selectType);
+    void on_comboUseCase_A_currentIndexChanged();
+    void on_comboUseCase_B_currentIndexChanged();
+
+    // Context inputs of the image docks and the output options.
+    void on_comboTypeFRate_A_currentIndexChanged();
+    void on_comboTypeFRate_B_currentIndexChanged();
+    void on_comboMaxFRate_A_currentIndexChanged();
+    void on_comboMaxFRate_A_editTextChanged(QString newText);
+    void on_comboMaxFRate_B_currentIndexChanged();
+    void on_comboMaxFRate_B_editTextChanged(QString newText);
+    void on_dSpinMinFRate_A_valueChanged(double newValue);
+    void on_dSpinMinFRate_B_valueChanged(double newValue);
+    void on_comboTypeBlank_A_currentIndexChanged();
+    void on_comboTypeBlank_B_currentIndexChanged();
+    void on_spinUserBlank_A_valueChanged(int newValue);
+    void on_spinUserBlank_B_valueChanged(int newValue);
+    void on_checkHorzMirror_A_clicked();
+    void on_checkHorzMirror_B_clicked();
+    void on_checkVertFlip_A_clicked();
+    void on_checkVertFlip_B_clicked();
+    void on_checkOutputPLL_clicked();
+    void on_checkOutputTiming_clicked();
+    void on_checkUseSTD_clicked();
+
+    // PLL inputs of the PLL dock.
+    void on_dSpinPLL_Input_valueChanged(double newValue);
+    void on_dSpinPLL_Target_valueChanged(double newValue);
+    void on_dSpinPLL_VCO_valueChanged(double newValue);
+    void on_spinPLL_N_valueChanged(int newValue);
+    void on_spinPLL_M_valueChanged(int newValue);
+    void on_checkPLL_VCO_clicked();
+    void on_checkPLL_N_clicked();
+    void on_checkPLL_M_clicked();
+    void on_comboPLL_Interface_currentIndexChanged();
+
+    // PLL inputs of the advanced PLL panel: plain stores.
+    void checkPLL_AutoAdjust_clicked();
+    void checkPLL_Companding_clicked();
+    void checkPLL_DarkCols_clicked();
+    void checkPLL_DarkRows_clicked();
+    void checkPLL_EmbedData_clicked();
+    void checkPLL_EmbedStat_clicked();
+    void checkPLL_MIPICont_clicked();
+    void checkPLL_MIPIHeader_clicked();
+    void checkPLL_PreScale_clicked();
+    void comboPLL_2PixBits_currentIndexChanged(int newIndex);
+    void comboPLL_OpBits_currentIndexChanged(int newIndex);
+    void comboPLL_OutPort_currentIndexChanged(int newIndex);
+    void comboPLL_PhyCD_currentIndexChanged(int newIndex);
+    void comboPLL_P1_currentIndexChanged(int newIndex);
+    void spinPLL_P4_valueChanged(int newValue);
+    void spinPLL_P5_valueChanged(int newValue);
+    void spinPLL_WCD_valueChanged(int newValue);
+    void spinPLL_I2C_valueChanged(int newValue);
+    void spinPLL_N2_valueChanged(int newValue);
+    void spinPLL_M2_valueChanged(int newValue);
+    void spinPLL_MPDiv_valueChanged(int newValue);
+    void spinPLL_VtDiv_valueChanged(int newValue);
+    void spinPLL_OTPRev_valueChanged(int newValue);
+    void dSpinPLL_TgtOp_valueChanged(double newValue);
+    void dspinPLL_VCO2_valueChanged(double newValue);
+    void spinPLL_VCO2_valueChanged(int newValue);
+    void onKeepSyncPck();
+    void onKeepSyncFl();
+    void onKeepSyncClock();
+
+    // Override boxes of the advanced PLL panel.
+    void checkPLL_P1_clicked();
+    void checkPLL_P4_clicked();
+    void checkPLL_P5_clicked();
+    void checkPLL_N2_clicked();
+    void checkPLL_M2_clicked();
+    void checkPLL_VCO2_clicked();
+    void checkPLL_WCD_clicked();
+    void checkPLL_I2C_clicked();
+
+    // PLL inputs with rules of their own.
+    void checkPLL_Bypass_clicked();
+    void checkPLL_MinFreq_clicked();
+    void checkFastClock_clicked();
+    void checkPLL_2ClkPix_clicked();
+    void comboCust_REV_currentIndexChanged(int newIndex);
+    void comboPLL_REV_currentIndexChanged(int newIndex);
+    void onKeepSyncOnOff();
+
+    // Interface mode and lanes of the advanced PLL panel.
+    void comboPLL_InterMode_currentIndexChanged(int newIndex);
+    void comboPLL_Lanes_currentIndexChanged(int newIndex);
 };
