@@ -1,5 +1,7 @@
 #include "calvex_records.h"
 
+#include "engine/numeric.h"
+
 #include <cmath>
 
 void GUIVAR_T::setClamped(double x)
@@ -12,5 +14,5 @@ void GUIVAR_T::setClamped(double x)
     // A NaN request cannot be stored as a number: keep the lower limit.
     if (std::isnan(value))
         value = min;
-    intValue = qint32(std::trunc(qBound(-2147483648.0, value, 2147483647.0)));
+    intValue = calvex::boundedInt<qint32>(value);
 }

@@ -82,19 +82,20 @@ struct CPllParams {
     // Interface and link options.
     bool pllPreScale = false;
     bool mipiCont = false;
-    bool highSpeed = false;
+    bool highSpeed = false;        // high-speed read-out (Vek_132: supercell read-out)
     qint32 lanes = 1;
     qint32 phyCd = 0;
-    bool fastClock = false;
-    bool oddClkRatio = false;
+    bool fastClock = false;        // SDR lanes (Vek_118, Vek_128); fast output clock / IME mode (HDR families)
+    bool oddClkRatio = false;      // odd op clock ratio; Vek_118: 16-bit pixels as two 8-bit words
     qint32 revision = 1;
+    // PLL driven by the output rate (Vek_113, Vek_110); bridges: adjusted for two clocks per pixel
     bool pllAutoAdjust = false;
     bool twoClkPerPix = false;
     qint32 twoPixBitDepth = 8;
-    qint32 msbAligned = 1;
+    qint32 msbAligned = 1;         // 0: LSB-aligned data words (registers only)
     qint32 opBits = 10;
     qint32 outPort = 0;
-    bool mipiHeader = false;
+    bool mipiHeader = false;       // MIPI packet header and footer on every line
     bool opPixDiv6 = false;
     bool combi = false;
     bool useReg = false;
@@ -153,7 +154,7 @@ struct CContextParams {
     qint32 hd720p = 0;
     qint32 skipping = 0;
     qint32 skippingY = 0;
-    double goProMode = 0.0;
+    double goProMode = 0.0;   // Vek_157b/f: 1 reads the array 3x3; the form families only pass it on
     bool mirror = false;
     bool flip = false;
     bool variableFps = false;
@@ -180,11 +181,12 @@ struct CContextParams {
     bool useFov = false;
     qint32 centering = 0;
     qint32 sMode = 0;
-    qint32 imageType = 0;
+    qint32 imageType = 0;     // output image type: sets the bits per pixel on the output
     qint32 outFormat = 0;
     qint32 fovCols = 0;
     qint32 fovRows = 0;
     qint32 binSF = 0;
+    // Receive-FIFO trigger mark: only Murn_111 has registers for it; it sets no clock or timing.
     qint32 fifo = 0;
     qint32 cropping = 0;
     qint32 aspectRatio = 0;
@@ -196,7 +198,7 @@ struct CContextParams {
     qint32 packMode = 0;
     qint32 fpOptions[16] = {};
     bool discreteFps = false;
-    bool aspectRatioFlag = false;
+    bool aspectRatioFlag = false; // bridges: the use case is a 4:3 picture
     bool useMaxIntgTime = false;
     double dfs1 = 0.0;
     double dfs2 = 0.0;
@@ -214,7 +216,7 @@ struct CContextParams {
     double fovPercent = 100.0;
     double t2ExpRows = 0.0;
     double t3ExpRows = 0.0;
-    qint32 outputBits = 10;
+    qint32 outputBits = 10;   // Vek_132: bits per pixel on the link
     qint32 cfpnRows = 64;
     bool roiOff = false;
     bool shortSeq = false;

@@ -43,19 +43,21 @@ template <class Family, std::size_t N> void applyVarDefaults(Family &family, con
 
 // A consistent starting clock tree: 24 MHz / 2 x 80 = 960 MHz VCO,
 // / 1 / 5 = 192 MHz system clock, / 2 = 96 MHz pixel clock; the MIPI PLL
-// runs at 960 MHz with 10 bits per word.
+// runs at 960 MHz with 10 bits per word. Each range is what the variable's
+// register field holds (the dividers are 5-bit fields), the size ranges
+// those of the array.
 const VarDefault<Vek_125> kVek125Vars[] = {
     {&Vek_125::InputFreq, 6.0, 64.0, 0.1, 24.0, false},     {&Vek_125::SystemFreq, 1.0, 400.0, 0.1, 192.0, false},
     {&Vek_125::PLL1Div1, 1.0, 63.0, 1.0, 2.0, false},       {&Vek_125::PLL1Mult, 1.0, 255.0, 1.0, 80.0, false},
-    {&Vek_125::VCO1Freq, 320.0, 1280.0, 0.1, 960.0, false}, {&Vek_125::PLL1Div2, 1.0, 63.0, 1.0, 1.0, false},
-    {&Vek_125::PLL1Div3, 1.0, 63.0, 1.0, 5.0, false},       {&Vek_125::PixelDiv, 2.0, 2.0, 1.0, 2.0, false},
+    {&Vek_125::VCO1Freq, 320.0, 1280.0, 0.1, 960.0, false}, {&Vek_125::PLL1Div2, 1.0, 31.0, 1.0, 1.0, false},
+    {&Vek_125::PLL1Div3, 1.0, 31.0, 1.0, 5.0, false},       {&Vek_125::PixelDiv, 2.0, 2.0, 1.0, 2.0, false},
     {&Vek_125::PixelFreq, 0.5, 200.0, 0.1, 96.0, false},    {&Vek_125::PLL2Div1, 1.0, 63.0, 1.0, 2.0, false},
     {&Vek_125::PLL2Mult, 1.0, 255.0, 1.0, 80.0, false},     {&Vek_125::VCO2Freq, 320.0, 1280.0, 0.1, 960.0, false},
-    {&Vek_125::PLL2Div2, 1.0, 63.0, 1.0, 1.0, false},       {&Vek_125::SerialFreq, 1.0, 1280.0, 0.1, 960.0, false},
+    {&Vek_125::PLL2Div2, 1.0, 31.0, 1.0, 1.0, false},       {&Vek_125::SerialFreq, 1.0, 1280.0, 0.1, 960.0, false},
     {&Vek_125::Bits, 6.0, 10.0, 2.0, 10.0, false},          {&Vek_125::WordFreq, 0.1, 214.0, 0.1, 96.0, false},
     {&Vek_125::MIPILane2, 0.0, 1.0, 1.0, 1.0, true},        {&Vek_125::MIPICont, 0.0, 1.0, 1.0, 0.0, false},
-    {&Vek_125::IntgTime, 0.0, 1000.0, 0.001, 10.0, false},  {&Vek_125::Rows, 2.0, 2448.0, 2.0, 2448.0, false},
-    {&Vek_125::Cols, 2.0, 3264.0, 2.0, 3264.0, false},
+    {&Vek_125::IntgTime, 0.0, 1000.0, 0.001, 10.0, false},  {&Vek_125::Rows, 2.0, 1944.0, 2.0, 1944.0, false},
+    {&Vek_125::Cols, 2.0, 2592.0, 2.0, 2592.0, false},
 };
 
 const VarDefault<Murn_102> kMurn102Vars[] = {
@@ -213,6 +215,76 @@ void rowReadModeInput(const CContextParams &p, TimingInput &in)
     in.yFactor = qMax(in.yFactor, qBound(1, p.skippingY, 16));
 }
 
+// High-speed read-out: the column circuits convert in half the time, so the
+// shortest horizontal blanking halves.
+void highSpeedLimits(const CPllParams &pll, TimingLimits &limits)
+{
+    if (pll.highSpeed)
+        limits.minHBlank /= 2;
+}
+
+// The column-correction rows of a context; the high-speed read-out corrects
+// over 16 rows only.
+int ccRowsOf(const CPllParams &pll, const CContextParams &p)
+{
+    return pll.highSpeed ? 16 : p.ccRows;
+}
+
+// SDR lanes carry one bit per clock cycle instead of two, so at the same
+// lane clock limit a lane carries half the bit rate.
+void sdrLink(const CPllParams &pll, LinkOptions &link)
+{
+    if (link.serial && pll.fastClock)
+        link.laneRateMax /= 2.0;
+}
+
+void sdrText(const CPllParams &pll, bool serial, PllTextInfo &p)
+{
+    if (serial)
+        p.extra
+            << QStringLiteral("Lane clocking: %1").arg(pll.fastClock ? QStringLiteral("SDR") : QStringLiteral("DDR"));
+}
+
+// Line-interleaved HDR sensors. Odd clock ratio (where the family offers it):
+// the op_sys divider may also be odd, so the link can run nearer the rate
+// the stream needs, at the price of a clock ratio that is not even. Fast
+// clock: the serial link runs at the fastest rate the lanes allow.
+void hdrLink(const CPllParams &pll, bool oddClockOption, LinkOptions &link)
+{
+    link.oddOpSysDiv = !oddClockOption || pll.oddClkRatio;
+    link.fastest = link.serial && pll.fastClock;
+}
+
+void hdrLinkText(const CPllParams &pll, bool serial, int opSysDiv, PllTextInfo &p)
+{
+    if (pll.fastClock)
+        p.extra << QStringLiteral("Fast clock: output clock %1 MHz").arg(num(pll.opPixClock));
+    if (pll.oddClkRatio && (opSysDiv % 2) == 1 && opSysDiv > 1 && serial)
+        p.extra << QStringLiteral("Odd clock ratio: op_sys divider %1").arg(opSysDiv);
+}
+
+// Bits per pixel of an output image type: JPEG streams at most one byte per
+// pixel; 4:2:2 and RGB formats two bytes; 4:2:0 one and a half; Bayer its
+// own depth.
+int imageTypeBits(const QString &type)
+{
+    if (type.contains(QLatin1String("JPEG")))
+        return 8;
+    if (type.startsWith(QLatin1String("Bayer"))) {
+        bool ok = false;
+        const int bits = type.section(QLatin1Char(' '), 1, 1).toInt(&ok);
+        return ok && bits > 0 ? bits : 10;
+    }
+    if (type.contains(QLatin1String("420")))
+        return 12;
+    return 16;
+}
+
+int imageTypeBits(const QStringList &types, int index)
+{
+    return types.isEmpty() ? 10 : imageTypeBits(types.at(qBound(0, index, int(types.size()) - 1)));
+}
+
 // Sensors of the first MIPI/HiSPi group: dark rows and columns, low power
 // lengthens the line, HDR reads a second exposure at the ratio exponent.
 void sensorOptionInput(const CContextParams &p, const DarkRowOptions &d, int hdrRatio, TimingInput &in)
@@ -334,21 +406,29 @@ bool Murn_105::familyRegister(int, const RegRow &r, quint32 *value) const
 
 void Vek_124::familyDefaults()
 {
-    pll.imageTypes = QStringList{QStringLiteral("YUV422"), QStringLiteral("RGB565"), QStringLiteral("RGB555"),
-                                 QStringLiteral("Bayer 10"), QStringLiteral("Bayer 8")};
+    pll.imageTypes = QStringList{QStringLiteral("JPEG422"), QStringLiteral("JPEG420"), QStringLiteral("YUV422"),
+                                 QStringLiteral("RGB565"),  QStringLiteral("RGB555"),  QStringLiteral("Bayer 10"),
+                                 QStringLiteral("Bayer 8")};
+}
+
+// The image type sets the bits a pixel takes on the output.
+void Vek_124::familyLink(LinkOptions &link) const
+{
+    link.bits = imageTypeBits(pll.imageTypes, ctx[0].imageType);
 }
 
 // TX clock from P5; the pixel clock is the TX clock over the bits per pixel
-// carried per lane clock (1 on the parallel interface).
+// carried per lane clock. The parallel port is ten bits wide: a wider pixel
+// takes two port clocks.
 void Vek_124::familyPll()
 {
     const bool serial = pll.interfaceIndex > 0;
     const int lanes = serial ? pll.interfaceIndex : 1;
-    const int bitsPerLane = serial ? qMax(1, m_link.bits / lanes) : 1;
+    const int bitsPerLane = serial ? qMax(1, m_link.bits / lanes) : (m_link.bits > 10 ? 2 : 1);
     // A free P5 is the largest divider whose TX clock still carries the
     // output clock's pixels.
     if (pll.pllP5 == m_writtenP5 && pll.outputClock > 0.0) {
-        pll.pllP5 = qBound(1, int(std::floor(pll.vcoClock / (pll.outputClock * bitsPerLane) + 1e-9)), 16);
+        pll.pllP5 = boundedInt(std::floor(pll.vcoClock / (pll.outputClock * bitsPerLane) + 1e-9), 1, 16);
         m_writtenP5 = pll.pllP5;
     }
     // Bypassed, the PLL step leaves the usable input clock (or 0) in vcoClock.
@@ -367,13 +447,23 @@ bool Vek_124::familyRegister(int, const RegRow &r, quint32 *value) const
     return false;
 }
 
+// Image types per output format: 0 JPEG, 1 colour pipe ready for JPEG,
+// 2 full colour pipe, 3 Bayer.
 void Murn_109::familyDefaults()
 {
-    imageTypeLists[0] = QStringList{QStringLiteral("YUV422"), QStringLiteral("YUV420")};
-    imageTypeLists[1] = QStringList{QStringLiteral("RGB565"), QStringLiteral("RGB555"), QStringLiteral("RGB444")};
-    imageTypeLists[2] = QStringList{QStringLiteral("Bayer 10"), QStringLiteral("Bayer 8")};
-    imageTypeLists[3] = QStringList{QStringLiteral("JPEG")};
+    imageTypeLists[0] = QStringList{QStringLiteral("JPEG422"), QStringLiteral("JPEG420"), QStringLiteral("MJPEG422"),
+                                    QStringLiteral("MJPEG420")};
+    imageTypeLists[1] = QStringList{QStringLiteral("YUV422"), QStringLiteral("YUV420")};
+    imageTypeLists[2] = QStringList{QStringLiteral("YUV422"), QStringLiteral("RGB565"), QStringLiteral("RGB555"),
+                                    QStringLiteral("RGB444")};
+    imageTypeLists[3] = QStringList{QStringLiteral("Bayer 10"), QStringLiteral("Bayer 8")};
     pll.imageTypes = imageTypeLists[0];
+}
+
+// The image type of the output format sets the bits a pixel takes on the output.
+void Murn_109::familyLink(LinkOptions &link) const
+{
+    link.bits = imageTypeBits(imageTypeLists[qBound(0, ctx[0].outFormat, 3)], ctx[0].imageType);
 }
 
 void Murn_109::familyTiming(int context)
@@ -381,6 +471,16 @@ void Murn_109::familyTiming(int context)
     CContextParams &p = ctx[context];
     p.readMode = p.skipping >= 2 ? p.skipping : 0;
     pll.imageTypes = imageTypeLists[qBound(0, p.outFormat, 3)];
+}
+
+// The receive FIFO's trigger mark of each context.
+bool Murn_111::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    if (nameIs(r, "cam_core_a_rx_fifo_trigger_mark") || nameIs(r, "cam_core_b_rx_fifo_trigger_mark")) {
+        *value = fitToRow(ctx[r.name[9] == 'b' ? 1 : 0].fifo, r);
+        return true;
+    }
+    return false;
 }
 
 // MIPI port timing values from the lane rate (the VCO while no lane rate is known).
@@ -437,7 +537,7 @@ void Murn_108::familyTimingInput(int context, TimingInput &in) const
 void Murn_110::familyTiming(int context)
 {
     const double rowUs = m_cs[context].t.rowTimeUs;
-    const int lines = rowUs > 0.0 ? int(std::lround(qMin(1.0e6 / 120.0 / rowUs, 65535.0))) : 0;
+    const int lines = rowUs > 0.0 ? boundedInt(std::round(1.0e6 / 120.0 / rowUs), 0, 65535) : 0;
     fdUsedPeriodLines60Hz[context] = lines;
     if (context == 0)
         fdUsedPeriodLines60Hz[2] = lines;
@@ -636,7 +736,47 @@ void Brel_106::familyTimingInput(int, TimingInput &in) const
 // The CC rows (16 x 2^k) set the HDR ratio of Vek_141 and Vek_155.
 void Vek_141::familyTimingInput(int context, TimingInput &in) const
 {
-    sensorOptionInput(ctx[context], *this, log2Of(ctx[context].ccRows / 4), in);
+    sensorOptionInput(ctx[context], *this, log2Of(ccRowsOf(pll, ctx[context]) / 4), in);
+}
+
+void Vek_141::familyTimingLimits(TimingLimits &limits) const
+{
+    highSpeedLimits(pll, limits);
+}
+
+void Vek_147::familyTimingLimits(TimingLimits &limits) const
+{
+    highSpeedLimits(pll, limits);
+}
+
+void Vek_149::familyTimingLimits(TimingLimits &limits) const
+{
+    highSpeedLimits(pll, limits);
+}
+
+void Vek_155::familyTimingLimits(TimingLimits &limits) const
+{
+    highSpeedLimits(pll, limits);
+}
+
+void Vek_152::familyTimingLimits(TimingLimits &limits) const
+{
+    highSpeedLimits(pll, limits);
+}
+
+void Vek_143::familyTimingLimits(TimingLimits &limits) const
+{
+    highSpeedLimits(pll, limits);
+}
+
+void Vek_157b::familyTimingLimits(TimingLimits &limits) const
+{
+    highSpeedLimits(pll, limits);
+}
+
+void Vek_157f::familyTimingLimits(TimingLimits &limits) const
+{
+    highSpeedLimits(pll, limits);
 }
 
 void Vek_147::familyTimingInput(int context, TimingInput &in) const
@@ -651,7 +791,7 @@ void Vek_149::familyTimingInput(int context, TimingInput &in) const
 
 void Vek_155::familyTimingInput(int context, TimingInput &in) const
 {
-    sensorOptionInput(ctx[context], *this, log2Of(ctx[context].ccRows / 4), in);
+    sensorOptionInput(ctx[context], *this, log2Of(ccRowsOf(pll, ctx[context]) / 4), in);
 }
 
 void Vek_143::familyTimingInput(int, TimingInput &in) const
@@ -677,13 +817,15 @@ void Vek_145l::familyTimingInput(int context, TimingInput &in) const
 }
 
 // Planes not powered down are read; the count is what the window shows.
+// With the context-A panel closed the window writes its own count, which is
+// kept as it is.
 void Vek_145l::familyTiming(int context)
 {
-    if (context != 0)
+    if (context != 0 || !advParamOn)
         return;
     CContextParams &p = ctx[0];
     int planes = 16;
-    if (advParamOn && !activateAll) {
+    if (!activateAll) {
         planes = 0;
         for (int o : p.fpOptions)
             planes += (o == 2) ? 0 : 1;
@@ -773,13 +915,35 @@ void Vek_154::familyTimingInput(int, TimingInput &in) const
     }
 }
 
-void Vek_132::familyTimingInput(int context, TimingInput &in) const
+// The supercell read-out (the PLL block's high-speed flag, once for the
+// sensor) combines the rows of a cell.
+void Vek_132::familyTimingInput(int, TimingInput &in) const
 {
     if (useCasePreset > 0)
         in.fixedLineLength = useCasePreset;
     in.extraHBlank = qBound(0, borderPixels, 64) + (shortSeq ? 32 : 0);
-    if (ctx[context].highSpeed)
+    if (pll.highSpeed)
         in.yFactor = qMax(in.yFactor, 2);
+}
+
+// The panel reads the supercell flag back from context A.
+void Vek_132::familyTiming(int)
+{
+    ctx[0].highSpeed = pll.highSpeed;
+}
+
+// Output bits 6, 8, 10 or 12 on the link.
+void Vek_132::familyLink(LinkOptions &link) const
+{
+    link.bits = qBound(6, ctx[0].outputBits, 12);
+}
+
+// The op pixel divider (3 to 6) counts the DDR serial clocks of one pixel on
+// a lane: half the output bits, unless the panel asks for one.
+void Vek_132::familyPll()
+{
+    if (pll.pllOpDivider < 3 || pll.pllOpDivider > 6)
+        pll.pllOpDivider = qBound(3, m_link.bits / 2, 6);
 }
 
 void Drav_101::familyTimingInput(int, TimingInput &in) const
@@ -842,6 +1006,19 @@ void Vek_121::familyInterfaceLists(int i)
         bitDepthChoicesAlt = numberItems({10, 12});
 }
 
+namespace {
+
+// A GoPro mode value of 1 (any value from 0.5 on) reads the array 3x3.
+void goProInput(const CContextParams &p, TimingInput &in)
+{
+    if (std::isfinite(p.goProMode) && p.goProMode >= 0.5) {
+        in.xFactor = qMax(in.xFactor, 3);
+        in.yFactor = qMax(in.yFactor, 3);
+    }
+}
+
+} // namespace
+
 // The exposure ratio arrives as its value (2 to 16 for Vek_157b, 1 to 16 for Vek_157f).
 void Vek_157b::familyTimingInput(int context, TimingInput &in) const
 {
@@ -849,6 +1026,7 @@ void Vek_157b::familyTimingInput(int context, TimingInput &in) const
     if (p.hdrMode > 0)
         setExposures(in, 2, log2Of(qMax(2, p.ccRow)), 0, 0);
     rowReadModeInput(p, in);
+    goProInput(p, in);
 }
 
 void Vek_157f::familyTimingInput(int context, TimingInput &in) const
@@ -857,6 +1035,7 @@ void Vek_157f::familyTimingInput(int context, TimingInput &in) const
     if (p.hdrMode > 0)
         setExposures(in, 2, log2Of(qMax(1, p.ccRow)), 0, 0);
     rowReadModeInput(p, in);
+    goProInput(p, in);
 }
 
 void Vek_137::familyDefaults()
@@ -871,10 +1050,10 @@ void Vek_137::familyInterfaceLists(int)
 }
 
 // The op pixel divider of 6 fixes 6 bits per pixel on the link.
-void Vek_137::familyPllRequest(PllRequest &)
+void Vek_137::familyLink(LinkOptions &link) const
 {
     if (pll.opPixDiv6)
-        pll.pllOpDivider = 6;
+        link.bits = 6;
 }
 
 // The digital column correction averages over the CFPn rows and reads one
@@ -964,6 +1143,23 @@ void Vek_117::familyTiming(int context)
     publishExposureRows(m_cs[context].t, pll, ctx[context]);
 }
 
+void Vek_117::familyLink(LinkOptions &link) const
+{
+    hdrLink(pll, true, link);
+}
+
+// IME mode runs the parallel port on the faster second target clock.
+void Vek_117::familyPll()
+{
+    if (pll.fastClock)
+        parallelOutputClock(pll.targetClock2);
+}
+
+void Vek_117::familyTexts(int, PllTextInfo &p, ContextTextInfo &) const
+{
+    hdrLinkText(pll, m_link.serial, m_link.opSysDiv, p);
+}
+
 // The parallel port carries 12 or 14 bits.
 void Vek_117::familyInterfaceLists(int i)
 {
@@ -993,6 +1189,23 @@ void Vek_107::familyTimingInput(int context, TimingInput &in) const
 void Vek_107::familyTiming(int context)
 {
     publishExposureRows(m_cs[context].t, pll, ctx[context]);
+}
+
+void Vek_107::familyLink(LinkOptions &link) const
+{
+    hdrLink(pll, true, link);
+}
+
+// The fast clock runs the parallel port on the second target clock.
+void Vek_107::familyPll()
+{
+    if (pll.fastClock)
+        parallelOutputClock(pll.targetClock2);
+}
+
+void Vek_107::familyTexts(int, PllTextInfo &p, ContextTextInfo &) const
+{
+    hdrLinkText(pll, m_link.serial, m_link.opSysDiv, p);
 }
 
 // The exposure list follows the interface: the parallel port carries up to
@@ -1044,6 +1257,47 @@ void Vek_113::familyTiming(int context)
     pll.advShiftT2 = advShiftT2;
     pll.advShiftT3 = advShiftT3;
     pll.advShiftT4 = advShiftT4;
+}
+
+// Its serial link has no odd-clock-ratio option; fast clock (with IME mode)
+// runs it at the fastest rate the lanes allow.
+void Vek_113::familyLink(LinkOptions &link) const
+{
+    hdrLink(pll, false, link);
+}
+
+// With the output data rate in use the PLL is driven by it: the pixel clock
+// that fills the lanes at targetClock2 (the rate per lane over the bits)
+// pixels per microsecond per lane.
+namespace {
+
+void outputRateRequest(const CPllParams &pll, bool serial, int lanes, PllRequest &r)
+{
+    if (!pll.pllAutoAdjust || !serial || !(pll.targetClock2 > 0.0) || !std::isfinite(pll.targetClock2))
+        return;
+    r.target = pll.targetClock2 * qMax(1, lanes);
+}
+
+} // namespace
+
+void Vek_113::familyPllRequest(PllRequest &r)
+{
+    outputRateRequest(pll, m_link.serial, m_link.lanes, r);
+}
+
+// The op pixel divider is the link's bits per pixel; with it the window
+// shows the output rate per lane (divider x op pixel clock).
+void Vek_113::familyPll()
+{
+    pll.pllOpDivider = m_link.bits;
+}
+
+void Vek_113::familyTexts(int, PllTextInfo &p, ContextTextInfo &) const
+{
+    hdrLinkText(pll, m_link.serial, m_link.opSysDiv, p);
+    if (pll.pllAutoAdjust && m_link.serial)
+        p.extra << QStringLiteral("Driven by the output rate: %1 Mbps per lane")
+                       .arg(num(pll.targetClock2 * m_link.bits, 1));
 }
 
 // Index 4 of the bit-depth list is 20 bits.
@@ -1101,6 +1355,34 @@ void Vek_110::familyTiming(int context)
     publishExposureRows(m_cs[context].t, pll, ctx[context]);
 }
 
+// Its panel's "IME Mode" box is the odd-clock-ratio option.
+void Vek_110::familyLink(LinkOptions &link) const
+{
+    hdrLink(pll, true, link);
+}
+
+void Vek_110::familyPllRequest(PllRequest &r)
+{
+    outputRateRequest(pll, m_link.serial, m_link.lanes, r);
+}
+
+// The fast clock runs the parallel port on the second target clock; the op
+// pixel divider is the link's bits per pixel, as for Vek_113.
+void Vek_110::familyPll()
+{
+    if (pll.fastClock)
+        parallelOutputClock(pll.targetClock2);
+    pll.pllOpDivider = m_link.bits;
+}
+
+void Vek_110::familyTexts(int, PllTextInfo &p, ContextTextInfo &) const
+{
+    hdrLinkText(pll, m_link.serial, m_link.opSysDiv, p);
+    if (pll.pllAutoAdjust && m_link.serial)
+        p.extra << QStringLiteral("Driven by the output rate: %1 Mbps per lane")
+                       .arg(num(pll.targetClock2 * m_link.bits, 1));
+}
+
 // Index 4 of the bit-depth list is 20 bits.
 void Vek_110::familyInterfaceLists(int)
 {
@@ -1132,6 +1414,36 @@ void Vek_118::familyRevision(int revision)
     m_limits.vcoMax = revision >= 2 ? 1000.0 : 900.0;
 }
 
+// 16-bit output as two 8-bit words, on a serial link of a revision that has it.
+bool Vek_118::sixteenAsTwoBytes(bool serial) const
+{
+    return serial && pll.oddClkRatio && pll.bitDepth == 16;
+}
+
+// SDR lanes (fastClock); the 16-bit option puts 16 bits per pixel on the link.
+void Vek_118::familyLink(LinkOptions &link) const
+{
+    sdrLink(pll, link);
+    if (sixteenAsTwoBytes(link.serial))
+        link.bits = 16;
+}
+
+bool Vek_118::familyRegister(int, const RegRow &r, quint32 *value) const
+{
+    if (nameIs(r, "MIPI_16_2_8")) {
+        *value = sixteenAsTwoBytes(m_link.serial) ? 1 : 0;
+        return true;
+    }
+    return false;
+}
+
+void Vek_118::familyTexts(int, PllTextInfo &p, ContextTextInfo &) const
+{
+    sdrText(pll, m_link.serial, p);
+    if (sixteenAsTwoBytes(m_link.serial))
+        p.extra << QStringLiteral("16-bit pixels as two 8-bit words");
+}
+
 void Vek_128::familyDefaults()
 {
     exposureChoices = countItems(1, 4, 1);
@@ -1141,6 +1453,16 @@ void Vek_128::familyDefaults()
 void Vek_128::familyTimingInput(int context, TimingInput &in) const
 {
     operationModeInput(ctx[context], *this, *this, in);
+}
+
+void Vek_128::familyLink(LinkOptions &link) const
+{
+    sdrLink(pll, link);
+}
+
+void Vek_128::familyTexts(int, PllTextInfo &p, ContextTextInfo &) const
+{
+    sdrText(pll, m_link.serial, p);
 }
 
 int Vek_128::NumberOfRegisters() const
@@ -1253,15 +1575,15 @@ void Vek_123::familyTimingInput(int context, TimingInput &in) const
     const FamilyTraits &t = traits();
     if (p.useFov) {
         const double pct = qBound(10.0, finiteOr(p.fovPercent, 100.0), 100.0) / 100.0;
-        int cols = int(t.arrayCols * pct);
-        int rows = int(t.arrayRows * pct);
+        int cols = boundedInt(t.arrayCols * pct, 2, t.arrayCols);
+        int rows = boundedInt(t.arrayRows * pct, 2, t.arrayRows);
         static const double ratios[] = {0.0, 16.0 / 9.0, 4.0 / 3.0, 1.0};
         const double ratio = ratios[qBound(0, p.aspectRatio, 3)];
         if (ratio > 0.0) {
             if (cols / ratio <= rows)
-                rows = int(cols / ratio);
+                rows = boundedInt(cols / ratio, 2, rows);
             else
-                cols = int(rows * ratio);
+                cols = boundedInt(rows * ratio, 2, cols);
         }
         in.useFov = true;
         in.fovCols = cols;
@@ -1295,8 +1617,16 @@ bool Vek_123::familyRegister(int, const RegRow &r, quint32 *value) const
         *value = ctx[0].interfaceIndex == 0 ? 0x10DC : 0x2058;
         return true;
     }
+    // The protocol in bits 10 and 11; bit 9 puts the data words LSB aligned.
     if (nameIs(r, "HISPI_CONTROL_STATUS")) {
-        *value = 0x8000 | quint32(qBound(0, pll.phyCd, 3) << 10);
+        *value = 0x8000 | quint32(qBound(0, pll.phyCd, 3) << 10) | (pll.msbAligned == 0 ? 0x0200u : 0u);
+        return true;
+    }
+    // The spread gain of the HDR exposures (the context's interleave option),
+    // bit 10 of the HDR control, only with HDR on.
+    if (nameIs(r, "HDR_MC_CTRL3")) {
+        const bool spread = ctx[0].hdrMode > 0 && ctx[0].interleave != 0;
+        *value = (r.value & ~0x0400u) | (spread ? 0x0400u : 0u);
         return true;
     }
     return false;
@@ -1401,6 +1731,17 @@ bool Vek_138::familyRegister(int, const RegRow &r, quint32 *value) const
         return true;
     }
     return false;
+}
+
+// The output bits on the link; the MIPI packet header and footer (six bytes
+// a line) add to what the lanes carry.
+void Vek_138::familyLink(LinkOptions &link) const
+{
+    link.bits = qBound(10, outputBits, 24);
+    if (pll.mipiHeader && link.serial && ctx[0].interfaceIndex == 0) {
+        const int cols = m_cs[0].valid ? m_cs[0].t.outCols : (ctx[0].cols > 0 ? ctx[0].cols : traits().arrayCols);
+        link.load = 1.0 + 48.0 / (double(qMax(16, cols)) * link.bits);
+    }
 }
 
 void Vek_138::CalculatePLLMode(int mode)
@@ -1518,8 +1859,8 @@ void Drav_102::familyTiming(int context)
     const CContextParams &p = ctx[context];
     const FamilyTraits &t = traits();
     const double scale = qMax(1.0, qBound(16, scaleM, 256) / 16.0);
-    int colLimit = int((m_xScale ? t.arrayCols / scale : t.arrayCols) / (1 << m_xSkipIndex));
-    int rowLimit = int((m_yScale ? t.arrayRows / scale : t.arrayRows) / (1 << m_ySkipIndex));
+    int colLimit = boundedInt((m_xScale ? t.arrayCols / scale : t.arrayCols) / (1 << m_xSkipIndex), 0, t.arrayCols);
+    int rowLimit = boundedInt((m_yScale ? t.arrayRows / scale : t.arrayRows) / (1 << m_ySkipIndex), 0, t.arrayRows);
     if (fbMode == 1) {
         colLimit = qMin(colLimit, int(roi[safeContext(context)].roiValue(1)));
         rowLimit = qMin(rowLimit, int(roi[safeContext(context)].roiValue(3)));
@@ -1660,6 +2001,22 @@ void CBridgeFamily::familyTimingInput(int context, TimingInput &in) const
         in.fovCols = p.socCols > 0 ? qMin(p.fovCols, p.socCols) : p.fovCols;
         in.fovRows = p.socRows > 0 ? qMin(p.fovRows, p.socRows) : p.fovRows;
     }
+    // A use case with an aspect-ratio mode is a 4:3 picture: the window keeps
+    // that shape inside the attached sensor's array, cut down from the side
+    // that is too long.
+    if (p.aspectRatioFlag) {
+        const AttachedSensor &s = attached(sensorKind);
+        int *cols = in.useFov ? &in.fovCols : &in.cols;
+        int *rows = in.useFov ? &in.fovRows : &in.rows;
+        int c = qBound(8, *cols > 0 ? *cols : s.cols, s.cols);
+        int r = qBound(6, *rows > 0 ? *rows : s.rows, s.rows);
+        if (qint64(c) * 3 > qint64(r) * 4)
+            c = r * 4 / 3;
+        else
+            r = c * 3 / 4;
+        *cols = c & ~1;
+        *rows = r & ~1;
+    }
     in.extendForIntegration = p.useMaxIntgTime;
     if (p.discreteFps) {
         in.fpsSteps[0] = p.dfs1;
@@ -1689,10 +2046,25 @@ void CBridgeFamily::familyTiming(int context)
     highSpeedEnable = pixelClockResult > 48.0 ? 1 : 0;
 }
 
+// Auto adjust for two clocks per pixel: the system clock is asked for at
+// twice the target, so the pixel clock stays at the target.
+void CBridgeFamily::familyPllRequest(PllRequest &r)
+{
+    if (pll.twoClkPerPix && pll.pllAutoAdjust) {
+        r.target *= 2.0;
+        r.fallbackTarget *= 2.0;
+    }
+}
+
 // The auto-exposure frame-rate steps of the discrete type: the rate reached,
-// then DFS1 and DFS2, each in frames per second x 256.
+// then DFS1 and DFS2, each in frames per second x 256. The parallel port
+// puts LSB-aligned data words out with bit 3 of its control.
 bool CBridgeFamily::familyRegister(int, const RegRow &r, quint32 *value) const
 {
+    if (nameIs(r, "cam_port_parallel_control")) {
+        *value = (r.value & ~0x0008u) | (pll.msbAligned == 0 ? 0x0008u : 0u);
+        return true;
+    }
     static const char prefix[] = "cam_aet_frame_rate_";
     if (std::strncmp(r.name, prefix, sizeof prefix - 1) != 0 || !ctx[0].discreteFps)
         return false;
@@ -1700,7 +2072,7 @@ bool CBridgeFamily::familyRegister(int, const RegRow &r, quint32 *value) const
     if (step < 0 || step > 2 || r.name[sizeof prefix] != '\0')
         return false;
     const double rate = step == 0 ? m_cs[0].t.fps : step == 1 ? ctx[0].dfs1 : ctx[0].dfs2;
-    *value = fitToRow(std::llround(qBound(0.0, finiteOr(rate, 0.0), 255.0) * 256.0), r);
+    *value = fitToRow(boundedInt<qint64>(std::round(rate * 256.0), 0, 255 * 256), r);
     return true;
 }
 
@@ -1731,7 +2103,7 @@ void CBridgeFamily::attachedSensorClocks(int kind, int lanes, int bits)
     const double required = pixelClockResult * qMax(1, bits) / qMax(1, lanes);
     int div = 0;
     if (required > 0.0 && pll.vcoClock > 0.0)
-        div = qBound(0, int(std::floor(pll.vcoClock / required)) - 1, 15);
+        div = boundedInt(std::floor(pll.vcoClock / required), 1, 16) - 1;
     serialDivider = div;
     serialClock = pll.vcoClock / (serialDivider + 1);
     pll.serialClock = serialClock;
@@ -1758,7 +2130,7 @@ void Yorm_106::CalculatePLLNet_ks(int kind, bool applyToPll)
     const double ext = finiteOr(keepSyncClock, 0.0);
     int multiple = 1;
     if (ext > 0.0) {
-        multiple = qBound(1, int(std::floor(maxRate / ext)), 64);
+        multiple = boundedInt(std::floor(maxRate / ext), 1, 64);
         while (multiple > 1 && ext * multiple < 30.0)
             ++multiple;
     }
@@ -1897,14 +2269,14 @@ void Vek_125::PllUpdate()
     l.finMax = InputFreq.max;
     l.pfdMin = 2.0;
     l.pfdMax = 32.0;
-    l.nMin = int(PLL1Div1.min);
-    l.nMax = int(PLL1Div1.max);
-    l.mMin = int(PLL1Mult.min);
-    l.mMax = int(PLL1Mult.max);
+    l.nMin = boundedInt(PLL1Div1.min);
+    l.nMax = boundedInt(PLL1Div1.max);
+    l.mMin = boundedInt(PLL1Mult.min);
+    l.mMax = boundedInt(PLL1Mult.max);
     l.vcoMin = VCO1Freq.min;
     l.vcoMax = VCO1Freq.max;
-    l.d[0] = {int(PLL1Div2.min), int(PLL1Div2.max), false};
-    l.d[1] = {int(PLL1Div3.min), int(PLL1Div3.max), false};
+    l.d[0] = {boundedInt(PLL1Div2.min), boundedInt(PLL1Div2.max), false};
+    l.d[1] = {boundedInt(PLL1Div3.min), boundedInt(PLL1Div3.max), false};
     l.outMax = SystemFreq.max;
     PllRequest r;
     r.fin = InputFreq.value;
@@ -1937,13 +2309,13 @@ void Vek_125::PllUpdate()
     const int bits = qBound(6, Bits.intValue, 16);
     const int lanes = MIPILane2.value != 0.0 ? 2 : 1;
     PllLimits l2 = l;
-    l2.nMin = int(PLL2Div1.min);
-    l2.nMax = int(PLL2Div1.max);
-    l2.mMin = int(PLL2Mult.min);
-    l2.mMax = int(PLL2Mult.max);
+    l2.nMin = boundedInt(PLL2Div1.min);
+    l2.nMax = boundedInt(PLL2Div1.max);
+    l2.mMin = boundedInt(PLL2Mult.min);
+    l2.mMax = boundedInt(PLL2Mult.max);
     l2.vcoMin = VCO2Freq.min;
     l2.vcoMax = VCO2Freq.max;
-    l2.d[0] = {int(PLL2Div2.min), int(PLL2Div2.max), false};
+    l2.d[0] = {boundedInt(PLL2Div2.min), boundedInt(PLL2Div2.max), false};
     l2.d[1] = DividerRange();
     l2.outMax = SerialFreq.max;
     PllRequest r2;
@@ -2126,10 +2498,10 @@ void Murn_104::Calculate()
     pll.pllUseMinFreq = checkUseMinFreq.checked || checkUseMinFreq.value != 0.0;
     m_limits.finMin = dSpinPLL_Input.min;
     m_limits.finMax = dSpinPLL_Input.max;
-    m_limits.nMin = int(PLL_N.min);
-    m_limits.nMax = int(PLL_N.max);
-    m_limits.mMin = int(PLL_M.min);
-    m_limits.mMax = int(PLL_M.max);
+    m_limits.nMin = boundedInt(PLL_N.min);
+    m_limits.nMax = boundedInt(PLL_N.max);
+    m_limits.mMin = boundedInt(PLL_M.min);
+    m_limits.mMax = boundedInt(PLL_M.max);
     m_limits.vcoMin = PLL_VCO.min;
     m_limits.vcoMax = PLL_VCO.max;
     m_limits.pfdMin = 2.0;
@@ -2273,8 +2645,8 @@ void Zelt::familyTiming(int context)
 {
     const TimingResult &t = m_cs[context].t;
     const int offset = qMax(0, ctx[context].scaleM);
-    minIntgTime = qMax(0, int(std::ceil(t.rowTimeUs)));
-    maxIntgTime = qMax(0, int(std::floor(t.maxIntgTimeMs * 1000.0)) - offset);
+    minIntgTime = boundedInt(std::ceil(t.rowTimeUs), 0);
+    maxIntgTime = qMax(0, boundedInt(std::floor(t.maxIntgTimeMs * 1000.0), 0) - offset);
     m_cs[context].warnings &= WarnFrameRate;
 }
 
@@ -2301,7 +2673,7 @@ bool Zelt::familyRegister(int, const RegRow &r, quint32 *value) const
     else if (nameIs(r, "SUBSAMPLING_CTXT0_REG"))
         v = t.yFactor - 1;
     else if (nameIs(r, "INTEGRATION_OFFSET_COARSE_REG"))
-        v = t.rowTimeUs > 0.0 ? qint64(ctx[0].scaleM / t.rowTimeUs) : 0;
+        v = t.rowTimeUs > 0.0 ? boundedInt<qint64>(qMax(0, ctx[0].scaleM) / t.rowTimeUs, 0) : 0;
     else if (nameIs(r, "M_LINES_CTXT0_REG"))
         v = t.outRows;
     else if (nameIs(r, "F_LINES_CTXT0_REG"))
@@ -2445,8 +2817,8 @@ void Holv_101::CalculateConfig(int context)
     r.fbDiv = m_solution.m;
     r.postDiv = m_solution.d[0];
     r.vco = m_solution.vco;
-    r.adcDiv = qMax(1, int(std::lround(m_solution.out / adcClock)));
-    r.mipiDiv = qMax(1, int(std::lround(m_solution.out / word)));
+    r.adcDiv = boundedInt(std::round(m_solution.out / adcClock), 1);
+    r.mipiDiv = boundedInt(std::round(m_solution.out / word), 1);
     m_radar = r;
     pll.inputClock = 40.0;
     pll.pllN = m_solution.n;
@@ -2470,7 +2842,7 @@ void Holv_101::CalculateConfig(int context)
     t.fovCols = t.outCols;
     t.fovRows = t.outRows;
     t.activeClocks = samples;
-    t.lineLength = qMax(1, int(qMin(65535.0, r.chirpPeriodUs * adcClock)));
+    t.lineLength = boundedInt(r.chirpPeriodUs * adcClock, 1, 65535);
     t.frameLength = t.outRows;
     t.hBlank = qMax(0, t.lineLength - samples);
     t.fps = r.frameTimeMs > 0.0 ? 1000.0 / r.frameTimeMs : 0.0;
@@ -2493,7 +2865,7 @@ bool Holv_101::familyRegister(int, const RegRow &r, quint32 *value) const
     const double reset = qBound(0, configBlock.chirpResetTime, 100000);
     const double ramp = qBound(0, configBlock.chirpRampTime, 100000);
     const double start = qMax(0.0, finiteOr(configBlock.adcStartTime, 0.0));
-    auto count80 = [](double us) { return std::llround(qMin(us, 1.0e6) * 80.0); };
+    auto count80 = [](double us) { return boundedInt<qint64>(std::round(us * 80.0), 0, 80000000); };
     const int samples = qBound(1, configBlock.adcSamples, 65535);
     const int bits = configBlock.bitsPerSample == 14 ? 14 : 12;
     qint64 v;

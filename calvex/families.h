@@ -140,6 +140,7 @@ public:
     explicit Vek_124(int typeCode);
 
 protected:
+    void familyLink(calvex::LinkOptions &link) const override;
     void familyDefaults() override;
     void familyPll() override;
     bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
@@ -152,6 +153,7 @@ public:
     explicit Murn_109(int typeCode);
 
 protected:
+    void familyLink(calvex::LinkOptions &link) const override;
     void familyDefaults() override;
     void familyTiming(int context) override;
 };
@@ -186,6 +188,7 @@ public:
     explicit Murn_111(int typeCode);
 
 protected:
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
     void familyPll() override;
 };
 
@@ -208,6 +211,7 @@ public:
     explicit Vek_141(int typeCode);
 
 protected:
+    void familyTimingLimits(calvex::TimingLimits &limits) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
@@ -235,6 +239,7 @@ public:
     explicit Vek_147(int typeCode);
 
 protected:
+    void familyTimingLimits(calvex::TimingLimits &limits) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
@@ -245,6 +250,7 @@ public:
     explicit Vek_149(int typeCode);
 
 protected:
+    void familyTimingLimits(calvex::TimingLimits &limits) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
@@ -253,6 +259,7 @@ public:
     explicit Vek_152(int typeCode);
 
 protected:
+    void familyTimingLimits(calvex::TimingLimits &limits) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
@@ -285,6 +292,7 @@ public:
     explicit Vek_155(int typeCode);
 
 protected:
+    void familyTimingLimits(calvex::TimingLimits &limits) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
@@ -306,6 +314,7 @@ public:
     void CalculatePLLExt(int kind);
 
 protected:
+    void familyPllRequest(calvex::PllRequest &request) override;
     CBridgeFamily(int typeCode, const char *tableId);
     void familyDefaults() override;
     void familyTimingLimits(calvex::TimingLimits &limits) const override;
@@ -391,6 +400,7 @@ public:
     explicit Vek_143(int typeCode);
 
 protected:
+    void familyTimingLimits(calvex::TimingLimits &limits) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
@@ -452,9 +462,15 @@ public:
     explicit Vek_118(int typeCode);
 
 protected:
+    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
+    void familyLink(calvex::LinkOptions &link) const override;
     void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyRevision(int revision) override;
+
+private:
+    bool sixteenAsTwoBytes(bool serial) const;
 };
 
 class Vek_121 : public CFamilyBase, public DarkRowOptions {
@@ -471,6 +487,7 @@ public:
     explicit Vek_157b(int typeCode);
 
 protected:
+    void familyTimingLimits(calvex::TimingLimits &limits) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
@@ -479,6 +496,7 @@ public:
     explicit Vek_157f(int typeCode);
 
 protected:
+    void familyTimingLimits(calvex::TimingLimits &limits) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
@@ -490,8 +508,8 @@ public:
     explicit Vek_137(int typeCode);
 
 protected:
+    void familyLink(calvex::LinkOptions &link) const override;
     void familyDefaults() override;
-    void familyPllRequest(calvex::PllRequest &request) override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
     void familyInterfaceLists(int interfaceIndex) override;
@@ -503,6 +521,9 @@ public:
     explicit Vek_117(int typeCode);
 
 protected:
+    void familyPll() override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
+    void familyLink(calvex::LinkOptions &link) const override;
     void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
@@ -515,6 +536,9 @@ public:
     explicit Vek_107(int typeCode);
 
 protected:
+    void familyPll() override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
+    void familyLink(calvex::LinkOptions &link) const override;
     void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
@@ -535,6 +559,10 @@ public:
     explicit Vek_113(int typeCode);
 
 protected:
+    void familyPllRequest(calvex::PllRequest &request) override;
+    void familyPll() override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
+    void familyLink(calvex::LinkOptions &link) const override;
     void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
@@ -610,6 +638,10 @@ public:
     explicit Vek_110(int typeCode);
 
 protected:
+    void familyPllRequest(calvex::PllRequest &request) override;
+    void familyPll() override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
+    void familyLink(calvex::LinkOptions &link) const override;
     void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
@@ -637,6 +669,9 @@ public:
     explicit Vek_132(int typeCode);
 
 protected:
+    void familyTiming(int context) override;
+    void familyPll() override;
+    void familyLink(calvex::LinkOptions &link) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
@@ -664,6 +699,7 @@ public:
     void CalculatePLLMode(int mode);
 
 protected:
+    void familyLink(calvex::LinkOptions &link) const override;
     void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
@@ -692,6 +728,8 @@ public:
     double getDefaultPixelClockIndex() const;
 
 protected:
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
+    void familyLink(calvex::LinkOptions &link) const override;
     void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };

@@ -76,10 +76,47 @@ CFamilyCore::CFamilyCore(int typeCode, const char *tableId)
       m_table(tableId ? RegTables::find(QString::fromLatin1(tableId)) : nullptr)
 {
     resetRegisters();
+    bool stepFound = false;
     for (int i = 0; m_table && i < m_table->count; ++i) {
         const RegRow &r = m_table->rows[i];
-        if (resolveRole(r.name).role == RegRole::LineLength && !r.bitfield && r.mask) {
+        const RoleMatch match = resolveRole(r.name);
+        if (match.role == RegRole::LineLength && !r.bitfield && r.mask && !stepFound) {
             m_lineLengthStep = int(r.mask & (~r.mask + 1u));
+            stepFound = true;
+        }
+        // A window end, size or length the register cannot hold would be
+        // cut off: the context's field of view and its line and frame
+        // lengths stay within what its rows hold.
+        const qint64 cap = qint64(qMin<quint64>(rowCapacity(r), 1u << 30));
+        const int c = match.context == 1 ? 1 : 0;
+        switch (match.role) {
+        case RegRole::XEnd:
+        case RegRole::ColumnSize:
+            m_addressCols[c] = int(qMin<qint64>(m_addressCols[c], cap + 1));
+            break;
+        case RegRole::OutputWidth:
+            m_addressCols[c] = int(qMin<qint64>(m_addressCols[c], cap));
+            break;
+        case RegRole::YEnd:
+        case RegRole::RowSize:
+            m_addressRows[c] = int(qMin<qint64>(m_addressRows[c], cap + 1));
+            break;
+        case RegRole::OutputHeight:
+            m_addressRows[c] = int(qMin<qint64>(m_addressRows[c], cap));
+            break;
+        case RegRole::LineLength:
+            m_lineLengthMax[c] = int(qMin<qint64>(m_lineLengthMax[c], cap));
+            break;
+        case RegRole::FrameLength:
+            m_frameLengthMax[c] = int(qMin<qint64>(m_frameLengthMax[c], cap));
+            break;
+        case RegRole::HBlank:
+            m_hBlankMax[c] = int(qMin<qint64>(m_hBlankMax[c], cap));
+            break;
+        case RegRole::VBlank:
+            m_vBlankMax[c] = int(qMin<qint64>(m_vBlankMax[c], cap));
+            break;
+        default:
             break;
         }
     }
@@ -125,10 +162,13 @@ void CFamilyCore::engineInitDefaults(const QString &configPath)
     defaults.defaultVarAccessMode = 1;
     defaults.defaultAdvPll = 0;
     defaults.defaultAdvParam = 0;
+    // The image processors' receive-FIFO trigger mark, the value of their tables.
+    defaults.defaultFifo = 20;
 
     // The configuration file may narrow the limits and change the defaults.
     if (!configPath.isEmpty() && QFileInfo(configPath).isFile()) {
         CRegisterDataIO io(configPath);
+        io.readGeneralInfo(); // also takes in the [MinMax_Defaults] section
         defaults.defaultInputClock = io.minMaxValue(QStringLiteral("default_input_clock"), defaults.defaultInputClock);
         defaults.defaultTargetClock =
             io.minMaxValue(QStringLiteral("default_target_clock"), defaults.defaultTargetClock);
@@ -174,6 +214,7 @@ void CFamilyCore::engineInitDefaults(const QString &configPath)
         p.cols = t.arrayCols / div;
         p.rows = t.arrayRows / div;
         p.interfaceIndex = t.defaultInterface;
+        p.fifo = defaults.defaultFifo;
         p.warnings = 0;
     }
     results.frameRateChoices = splitRates(t.frameRates);
@@ -226,6 +267,7 @@ void CFamilyCore::engineSetInterface(int lanes, int bits)
     } else {
         m_setBits = qBound(6, bits, 24);
     }
+    m_setBits = qMin(m_setBits, m_traits->bitsMax);
     pll.lanes = m_setLanes;
     pll.laneCount = m_setLanes;
     pll.opBits = m_setBits;
@@ -239,6 +281,39 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
 {
     const FamilyTraits &t = *m_traits;
     m_pllWarnings = 0;
+
+    // The link: lanes and bits from SetInterface, the op divider request or
+    // the interface name, then what the family's options make of it.
+    int index = interfaceIndex;
+    if (pllMode == PllMode::ByInterface)
+        index = currentInterfaceIndex();
+    InterfaceInfo info = interfaceInfo(t, index, m_setLanes > 0 ? m_setLanes : qMax(1, pll.lanes));
+    if (pllMode == PllMode::Parallel)
+        info.kind = LinkKind::Parallel;
+    if (pllMode == PllMode::Serial && info.kind == LinkKind::Parallel)
+        info.kind = LinkKind::Mipi;
+    m_link = LinkState();
+    m_link.kind = info.kind;
+    m_link.name = info.name;
+    m_link.serial = info.kind != LinkKind::Parallel;
+    m_link.lanes = m_link.serial ? (m_setLanes > 0 ? m_setLanes : info.lanes) : 1;
+    if (m_link.serial && pll.lanes > 1 && m_setLanes == 0 && !info.name.contains(QLatin1Char('-')))
+        m_link.lanes = qBound(1, pll.lanes, 16);
+    int bits = m_setBits > 0 ? m_setBits : (pll.opBits > 0 ? pll.opBits : t.defaultBits);
+    if (t.has(FlagOpDividerRequest) && pll.pllOpDivider > 0)
+        bits = pll.pllOpDivider;
+    calvex::LinkOptions options;
+    options.serial = m_link.serial;
+    options.lanes = m_link.lanes;
+    options.bits = bits;
+    options.laneRateMax = t.laneRateMax;
+    familyLink(options);
+    m_link.lanes = m_link.serial ? qBound(1, options.lanes, 16) : 1;
+    m_link.bits = qBound(6, options.bits, qMax(6, t.bitsMax));
+    m_link.laneRateMax = qMax(0.0, finiteOr(options.laneRateMax, t.laneRateMax));
+    const double load = qBound(1.0, finiteOr(options.load, 1.0), 4.0);
+    if (t.has(FlagOpDividerRequest))
+        pll.pllOpDivider = m_link.bits;
 
     PllRequest req;
     req.fin = pll.inputClock;
@@ -300,44 +375,23 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
     // Image processors: the word-clock divider, the aux clock and P4/P5.
     if (t.has(FlagAuxClock)) {
         const double vco = m_solution.vco;
-        const int auxDiv = vco > 0.0 ? qBound(1, int(std::lround(vco / 300.0)), 63) : 1;
+        const int auxDiv = vco > 0.0 ? boundedInt(std::round(vco / 300.0), 1, 63) : 1;
         pll.pllAuxDiv = auxDiv;
         pll.auxClock = vco / auxDiv;
         const bool p4Free = pll.pllP4 <= 0 || pll.pllP4 == m_writtenP4;
         const bool p5Free = pll.pllP5 <= 0 || pll.pllP5 == m_writtenP5;
         if (p4Free)
-            pll.pllP4 = vco > 0.0 ? qBound(1, int(std::ceil(vco / 96.0 - 1e-9)), 16) : 1;
+            pll.pllP4 = vco > 0.0 ? boundedInt(std::ceil(vco / 96.0 - 1e-9), 1, 16) : 1;
         if (p5Free)
-            pll.pllP5 = vco > 0.0 ? qBound(1, int(std::ceil(vco / 400.0 - 1e-9)), 16) : 1;
+            pll.pllP5 = vco > 0.0 ? boundedInt(std::ceil(vco / 400.0 - 1e-9), 1, 16) : 1;
         m_writtenP4 = p4Free ? pll.pllP4 : -1;
         m_writtenP5 = p5Free ? pll.pllP5 : -1;
     }
 
-    // The link: lanes and bits from SetInterface, the op divider request or
-    // the interface name, then the lane rate it needs.
-    int index = interfaceIndex;
-    if (pllMode == PllMode::ByInterface)
-        index = currentInterfaceIndex();
-    InterfaceInfo info = interfaceInfo(t, index, m_setLanes > 0 ? m_setLanes : qMax(1, pll.lanes));
-    if (pllMode == PllMode::Parallel)
-        info.kind = LinkKind::Parallel;
-    if (pllMode == PllMode::Serial && info.kind == LinkKind::Parallel)
-        info.kind = LinkKind::Mipi;
-    m_link = LinkState();
-    m_link.kind = info.kind;
-    m_link.name = info.name;
-    m_link.serial = info.kind != LinkKind::Parallel;
-    m_link.lanes = m_link.serial ? (m_setLanes > 0 ? m_setLanes : info.lanes) : 1;
-    if (m_link.serial && pll.lanes > 1 && m_setLanes == 0 && !info.name.contains(QLatin1Char('-')))
-        m_link.lanes = qBound(1, pll.lanes, 16);
-    int bits = m_setBits > 0 ? m_setBits : (pll.opBits > 0 ? pll.opBits : t.defaultBits);
-    if (t.has(FlagOpDividerRequest) && pll.pllOpDivider > 0)
-        bits = pll.pllOpDivider;
-    m_link.bits = qBound(6, bits, 24);
-    if (t.has(FlagOpDividerRequest))
-        pll.pllOpDivider = m_link.bits;
-
-    const double pixelRate = pll.pixelClock * qMax(1, t.pixelsPerClock) * qBound(0.0, m_linkScale, 1.0);
+    // The lane rate the stream needs, and the clock that carries it.
+    const double pixelRate =
+        finiteOr(pll.pixelClock, 0.0) * qMax(1, t.pixelsPerClock) * qBound(0.0, m_linkScale, 1.0) * load;
+    m_link.laneLoad = m_link.serial ? qMax(0.0, pixelRate) * m_link.bits / m_link.lanes : 0.0;
     if (t.pll2.present && !pll.pllBypass) {
         // The serial clock from the second PLL.
         PllLimits l2 = m_limits;
@@ -352,7 +406,7 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
         l2.outMax = t.pll2.vcoMax;
         PllRequest r2;
         r2.fin = pll.inputClock;
-        const double required = pixelRate * m_link.bits / m_link.lanes;
+        const double required = qMax(0.0, pixelRate) * m_link.bits / m_link.lanes;
         const bool requested = pll.pllVco2 > 0.0 && std::isfinite(pll.pllVco2);
         r2.target = requested ? pll.pllVco2 : qMax(required, t.pll2.vcoMin);
         r2.fallbackTarget = t.pll2.vcoMin;
@@ -368,7 +422,7 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
         if ((m_solution2.warnings & WarnVco) || (requested && (m_solution2.warnings & WarnTargetClock)))
             w2 |= WarnVco2;
         m_link.laneRate = m_solution2.vco;
-        if (m_link.laneRate < required - 1e-6 || m_link.laneRate > t.laneRateMax + 1e-6)
+        if (m_link.laneRate < required - 1e-6 || m_link.laneRate > m_link.laneRateMax + 1e-6)
             w2 |= WarnVco2;
         m_pllWarnings |= w2 | (m_solution2.warnings & WarnInputClock);
         pll.pllN2 = m_solution2.n;
@@ -377,7 +431,8 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
         pll.serialClock = m_solution2.vco;
         pll.opPixClock = m_solution2.vco / m_link.bits;
     } else if (m_link.serial) {
-        const LinkSolution link = solveLink(m_solution.vco, pixelRate, m_link.lanes, m_link.bits, t.laneRateMax, 16);
+        const LinkSolution link = solveLink(m_solution.vco, pixelRate, m_link.lanes, m_link.bits, m_link.laneRateMax,
+                                            t.opSysMax, options.oddOpSysDiv, options.fastest);
         m_link.laneRate = link.laneRate;
         m_link.opSysDiv = link.opSysDiv;
         pll.serialClock = link.laneRate;
@@ -455,6 +510,12 @@ void CFamilyCore::engineTiming(int context, bool keepFrame, bool extendForIntegr
     lim.maxFpsAbs = t.maxFpsAbs;
     lim.lineLengthStep = m_lineLengthStep;
     familyTimingLimits(lim);
+    lim.arrayCols = qMin(lim.arrayCols, m_addressCols[context]);
+    lim.arrayRows = qMin(lim.arrayRows, m_addressRows[context]);
+    lim.maxLineLength = qMin(lim.maxLineLength, m_lineLengthMax[context]);
+    lim.maxFrameLength = qMin(lim.maxFrameLength, m_frameLengthMax[context]);
+    lim.maxHBlank = m_hBlankMax[context];
+    lim.maxVBlank = m_vBlankMax[context];
 
     TimingInput in;
     in.pixelClock = pll.pixelClock;
@@ -543,6 +604,28 @@ void CFamilyCore::mirrorPanelOptions()
     }
 }
 
+void CFamilyCore::parallelOutputClock(double target)
+{
+    const double vco = finiteOr(pll.vcoClock, 0.0);
+    const double pixelRate = finiteOr(pll.pixelClock, 0.0) * qMax(1, m_traits->pixelsPerClock);
+    if (m_link.serial || pll.pllBypass || !(vco > 0.0) || !(target > 0.0) || !std::isfinite(target))
+        return;
+    int best = 0;
+    for (int d = 1; d <= qMax(1, m_traits->opSysMax); ++d) {
+        const double clock = vco / d;
+        if (clock < pixelRate - 1e-9)
+            break;
+        if (best == 0 || std::fabs(clock - target) < std::fabs(vco / best - target) - 1e-9)
+            best = d;
+    }
+    if (best == 0)
+        return;
+    m_link.opSysDiv = best;
+    m_link.laneRate = vco / best;
+    pll.opPixClock = m_link.laneRate;
+    pll.serialClock = m_link.laneRate;
+}
+
 bool CFamilyCore::wcdRequested() const
 {
     return pll.pllWcd > 0 && pll.pllWcd != m_writtenWcd;
@@ -611,6 +694,7 @@ void CFamilyCore::engineResults(int context)
     pi.lanes = m_link.lanes;
     pi.bits = m_link.bits;
     pi.laneRate = m_link.laneRate;
+    pi.laneLoad = m_link.laneLoad;
 
     ContextTextInfo ci;
     if (t.contexts() == 2)

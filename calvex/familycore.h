@@ -48,6 +48,21 @@ struct HdrRowFields {
     bool linearMode = false; // linear (single exposure) operation
 };
 
+namespace calvex {
+
+// The output link of a PLL step as a family's options shape it.
+struct LinkOptions {
+    bool serial = false;         // in: the interface is a serial one
+    int lanes = 1;               // lanes of a serial link
+    int bits = 10;               // bits per pixel on the link
+    double laneRateMax = 1000.0; // Mbps per lane
+    double load = 1.0;           // bits sent per pixel bit (packet headers make it > 1)
+    bool oddOpSysDiv = true;     // the op_sys divider may be odd
+    bool fastest = false;        // run the link at the fastest rate the lanes allow
+};
+
+} // namespace calvex
+
 class CFamilyCore {
 public:
     CCalcResults results;  // first member: the result block
@@ -87,6 +102,8 @@ public:
     int linkLanes() const { return m_link.lanes; }
     int linkBits() const { return m_link.bits; }
     bool linkSerial() const { return m_link.serial; }
+    // Mbps per lane the stream needs on a serial link (0 on a parallel one).
+    double linkLoad() const { return m_link.laneLoad; }
 
 protected:
     CFamilyCore(int typeCode, const char *tableId);
@@ -132,6 +149,9 @@ protected:
     virtual void familyTimingInput(int context, calvex::TimingInput &in) const;
     // After the generic timing step (read-backs, family warnings).
     virtual void familyTiming(int context) { Q_UNUSED(context) }
+    // The link as the family's options shape it, after the engine has set it
+    // from the interface, SetInterface and the output bits request.
+    virtual void familyLink(calvex::LinkOptions &link) const { Q_UNUSED(link) }
     // A family value for a row; false: the generic rule applies.
     virtual bool familyRegister(int row, const RegRow &r, quint32 *value) const;
     // Whether pllWcd holds a request of the application rather than the
@@ -153,6 +173,8 @@ protected:
         int lanes = 1;
         int bits = 10;
         double laneRate = 0.0;
+        double laneLoad = 0.0;  // Mbps per lane the stream needs
+        double laneRateMax = 1000.0;
         int opSysDiv = 1;
     };
     // The bits this family owns in a context word.
@@ -169,6 +191,9 @@ protected:
     const HdrRowFields *hdrRowFields() const { return dynamic_cast<const HdrRowFields *>(this); }
     // Copies the family's output options into the PLL block for the panels.
     void mirrorPanelOptions();
+    // The parallel port on its own output clock: the VCO divided to the clock
+    // nearest the target that still carries the pixel stream.
+    void parallelOutputClock(double target);
 
     int m_typeCode;
     const calvex::FamilyTraits *m_traits;
@@ -192,6 +217,14 @@ protected:
     int m_setBits = 0;
     // The step of the table's line-length register (its mask's lowest bit).
     int m_lineLengthStep = 1;
+    // Per context, the columns and rows the table's address and size
+    // registers can hold; the field of view never goes beyond them.
+    int m_addressCols[2] = {1 << 30, 1 << 30};
+    int m_addressRows[2] = {1 << 30, 1 << 30};
+    int m_lineLengthMax[2] = {1 << 30, 1 << 30};
+    int m_frameLengthMax[2] = {1 << 30, 1 << 30};
+    int m_hBlankMax[2] = {1 << 30, 1 << 30};
+    int m_vBlankMax[2] = {1 << 30, 1 << 30};
     // Dividers this library wrote into fields the application may leave as
     // they are; a field still holding that value is treated as free.
     qint32 m_writtenP4 = -1, m_writtenP5 = -1, m_writtenWcd = -1;

@@ -1,5 +1,7 @@
 #include "engine/pll.h"
 
+#include "engine/numeric.h"
+
 #include <cmath>
 #include <tuple>
 #include <vector>
@@ -99,7 +101,7 @@ PllSolution solvePll(const PllLimits &lim, const PllRequest &req)
         if (ns.empty()) {
             nBad = true;
             const double ideal = fin / (0.5 * (lim.pfdMin + lim.pfdMax));
-            ns.push_back(qBound(lim.nMin, int(std::lround(qBound(1.0, ideal, 1.0e6))), lim.nMax));
+            ns.push_back(qBound(lim.nMin, boundedInt(std::round(ideal), 1, 1000000), lim.nMax));
         }
     }
     if (nBad)
@@ -119,12 +121,12 @@ PllSolution solvePll(const PllLimits &lim, const PllRequest &req)
             return 1;
         }
         if (vcoFixed) {
-            out[0] = qBound(lim.mMin, int(std::lround(qBound(0.0, req.vco / pfd, 1.0e9))), lim.mMax);
+            out[0] = qBound(lim.mMin, boundedInt(std::round(req.vco / pfd), 0, 1000000000), lim.mMax);
             return 1;
         }
-        const double x = qBound(0.0, target * dProduct / pfd, 1.0e9);
-        int lo = int(std::floor(x));
-        int hi = int(std::ceil(x));
+        const double x = target * dProduct / pfd;
+        int lo = boundedInt(std::floor(x), 0, 1000000000);
+        int hi = boundedInt(std::ceil(x), 0, 1000000000);
         if (lim.mEven) {
             lo -= lo % 2;
             hi += hi % 2;
@@ -186,9 +188,9 @@ PllSolution solvePll(const PllLimits &lim, const PllRequest &req)
                 if (mFixed)
                     m = req.m;
                 else if (vcoFixed)
-                    m = qBound(lim.mMin, int(std::lround(qBound(0.0, req.vco / pfd, 1.0e9))), lim.mMax);
+                    m = qBound(lim.mMin, boundedInt(std::round(req.vco / pfd), 0, 1000000000), lim.mMax);
                 else
-                    m = int(std::lround(qBound(0.0, clock * d0 * d1 / pfd, 1.0e9)));
+                    m = boundedInt(std::round(clock * d0 * d1 / pfd), 0, 1000000000);
                 if (m < 1 || (!mFixed && (m < lim.mMin || m > lim.mMax || (lim.mEven && m % 2))))
                     continue;
                 const double vco = pfd * m;
@@ -224,7 +226,8 @@ PllSolution solvePll(const PllLimits &lim, const PllRequest &req)
     return s;
 }
 
-LinkSolution solveLink(double vco, double pixelClock, int lanes, int bits, double laneRateMax, int opSysMax)
+LinkSolution solveLink(double vco, double pixelClock, int lanes, int bits, double laneRateMax, int opSysMax,
+                       bool oddDivider, bool fastest)
 {
     LinkSolution l;
     l.opPixDiv = qBound(1, bits, 32);
@@ -232,12 +235,23 @@ LinkSolution solveLink(double vco, double pixelClock, int lanes, int bits, doubl
     const double pix = finiteOr(pixelClock, 0.0);
     l.required = qMax(0.0, pix) * l.opPixDiv / n;
     const double v = finiteOr(vco, 0.0);
-    // The largest op_sys divider whose lane rate still carries the stream.
-    l.opSysDiv = 1;
-    for (int d = qMax(1, opSysMax); d >= 1; --d) {
-        if (v / d >= l.required - 1e-9) {
-            l.opSysDiv = d;
-            break;
+    const int dMax = qBound(1, opSysMax, 64);
+    auto allowed = [oddDivider](int d) { return oddDivider || d == 1 || d % 2 == 0; };
+    // The largest divider whose lane rate still carries the stream; with
+    // fastest, the smallest whose lane rate the lanes still take (never one
+    // that would not carry the stream).
+    int slow = 0;
+    for (int d = dMax; d >= 1 && slow == 0; --d) {
+        if (allowed(d) && v / d >= l.required - 1e-9)
+            slow = d;
+    }
+    l.opSysDiv = slow > 0 ? slow : 1;
+    if (fastest && slow > 0) {
+        for (int d = 1; d <= slow; ++d) {
+            if (allowed(d) && v / d <= laneRateMax + 1e-9) {
+                l.opSysDiv = d;
+                break;
+            }
         }
     }
     l.laneRate = v / l.opSysDiv;

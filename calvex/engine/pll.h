@@ -69,7 +69,10 @@ struct PllSolution {
 PllSolution solvePll(const PllLimits &limits, const PllRequest &request);
 
 // The serial link behind a PLL: op_sys divider chosen so that the lane bit
-// rate carries pixelClock x bits over the lanes.
+// rate carries pixelClock x bits over the lanes. Normally the link runs at the
+// slowest rate that carries the stream (the largest divider); with fastest it
+// runs at the fastest rate the lanes allow. Without oddDivider the divider is
+// 1 or even.
 struct LinkSolution {
     int opSysDiv = 1;
     int opPixDiv = 10;       // = bits per pixel
@@ -79,7 +82,8 @@ struct LinkSolution {
     bool ok = true;
 };
 
-LinkSolution solveLink(double vco, double pixelClock, int lanes, int bits, double laneRateMax, int opSysMax);
+LinkSolution solveLink(double vco, double pixelClock, int lanes, int bits, double laneRateMax, int opSysMax,
+                       bool oddDivider = true, bool fastest = false);
 
 // A finite value or the fallback.
 inline double finiteOr(double v, double fallback)

@@ -1,5 +1,7 @@
 #include "engine/registers.h"
 
+#include "engine/numeric.h"
+
 #include <QByteArray>
 #include <cmath>
 #include <cstring>
@@ -208,7 +210,7 @@ qint64 cyclesPerLine(double clockMHz, const TimingResult &t)
 {
     if (!(clockMHz > 0.0) || !std::isfinite(clockMHz) || !(t.rowTimeUs > 0.0) || !std::isfinite(t.rowTimeUs))
         return 0;
-    return std::llround(qMin(clockMHz * t.rowTimeUs, 4.0e9));
+    return boundedInt<qint64>(std::round(clockMHz * t.rowTimeUs), 0, 4000000000LL);
 }
 
 // Cycles of a clock in 100 cycles of the input clock.
@@ -216,7 +218,7 @@ qint64 per100Input(double clockMHz, double inputMHz)
 {
     if (!(clockMHz > 0.0) || !std::isfinite(clockMHz) || !(inputMHz > 0.0) || !std::isfinite(inputMHz))
         return 0;
-    return std::llround(qMin(100.0 * clockMHz / inputMHz, 1.0e9));
+    return boundedInt<qint64>(std::round(100.0 * clockMHz / inputMHz), 0, 1000000000LL);
 }
 
 const qint64 kCount22 = (qint64(1) << 22) - 1;
@@ -259,6 +261,18 @@ RoleMatch resolveRole(const char *rawName)
         }
     }
     return match;
+}
+
+quint64 rowCapacity(const RegRow &row)
+{
+    if (!row.mask)
+        return row.width >= 32 || row.width <= 0 ? 0xFFFFFFFFull : ((1ull << row.width) - 1);
+    const int low = lowBit(row.mask);
+    int high = low;
+    while (high < 31 && (row.mask & (1u << (high + 1))))
+        ++high;
+    const quint64 run = ((1ull << (high + 1)) - 1) & ~((1ull << low) - 1);
+    return row.bitfield ? (run >> low) : run;
 }
 
 quint32 fitToRow(qint64 value, const RegRow &row)
@@ -410,15 +424,15 @@ bool roleValue(const RoleMatch &match, const RegRow &row, const RegisterSources 
         v = 2 * t.yFactor - 1;
         break;
     case RegRole::AeMaxFrameRate:
-        v = std::llround(qBound(0.0, t.fps, 255.0) * 256.0);
+        v = boundedInt<qint64>(std::round(t.fps * 256.0), 0, 255 * 256);
         break;
     case RegRole::AeMinFrameRate: {
         const double minRate = c.minFps > 0.0 && std::isfinite(c.minFps) ? qMin(c.minFps, t.fps) : t.fps;
-        v = std::llround(qBound(0.0, qMax(minRate, t.minFps), 255.0) * 256.0);
+        v = boundedInt<qint64>(std::round(qMax(minRate, t.minFps) * 256.0), 0, 255 * 256);
         break;
     }
     case RegRole::PixelClockHz:
-        v = std::llround(qBound(0.0, src.pixelClock, 4000.0) * 1.0e6);
+        v = boundedInt<qint64>(std::round(src.pixelClock * 1.0e6), 0, 4000000000LL);
         break;
     case RegRole::DataFormatBits:
         v = (qint64(src.bits) << 8) | src.bits;
@@ -577,7 +591,7 @@ DphyTiming dphyTiming(double laneRateMbps)
     const double rate = (laneRateMbps > 0.0 && std::isfinite(laneRateMbps)) ? qMax(80.0, laneRateMbps) : 80.0;
     const double byteNs = 8000.0 / rate;
     const double uiNs = 1000.0 / rate;
-    auto bytes = [&](double ns) { return int(qBound(1.0, std::ceil(ns / byteNs - 1e-9), 65535.0)); };
+    auto bytes = [&](double ns) { return boundedInt(std::ceil(ns / byteNs - 1e-9), 1, 65535); };
     DphyTiming d;
     d.lpx = bytes(60.0);
     d.hsPrepare = bytes(60.0);
@@ -607,7 +621,7 @@ void mipiPortTimings(double laneRateMbps, int lanes, bool continuousClock, quint
     out[5] = (b(d.initLong) << 8) | b(d.initShort);
     out[6] = quint32(qBound(1, lanes, 16));
     out[7] = continuousClock ? 1u : 0u;
-    out[8] = quint32(qBound(1.0, std::round(rate / 8.0), 65535.0));
+    out[8] = quint32(boundedInt(std::round(rate / 8.0), 1, 65535));
 }
 
 } // namespace calvex

@@ -163,6 +163,12 @@ void mipiPortTimings(double laneRateMbps, int lanes, bool continuousClock, quint
 // gives no value (the row keeps its default).
 bool roleValue(const RoleMatch &match, const RegRow &row, const RegisterSources &src, quint32 *value);
 
+// The largest value a row holds without losing bits: the field of a
+// bit-field row (values are unshifted); for a register, its mask's lowest run
+// of set bits (a mask 0xFFFE holds even values up to 65534), or the register
+// width when the mask is 0.
+quint64 rowCapacity(const RegRow &row);
+
 // A value limited to what the row can hold: the field width of a bit-field
 // row (values are unshifted), the register width otherwise.
 quint32 fitToRow(qint64 value, const RegRow &row);

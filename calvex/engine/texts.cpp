@@ -36,6 +36,8 @@ QString buildPllText(const PllTextInfo &i)
     if (i.serial) {
         lines << QStringLiteral("Lanes: %1").arg(i.lanes) << QStringLiteral("Bits per pixel: %1").arg(i.bits)
               << QStringLiteral("Lane rate: %1 Mbps").arg(num(i.laneRate, 1));
+        if (i.laneLoad > 0.0)
+            lines << QStringLiteral("Lane load: %1 Mbps").arg(num(i.laneLoad, 1));
     } else {
         lines << QStringLiteral("Bits per pixel: %1").arg(i.bits);
     }

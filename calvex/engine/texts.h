@@ -29,6 +29,7 @@ struct PllTextInfo {
     int lanes = 1;
     int bits = 10;
     double laneRate = 0.0;
+    double laneLoad = 0.0; // Mbps per lane the stream needs
     QStringList extra; // family lines, "Name: value"
 };
 

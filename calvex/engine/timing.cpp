@@ -4,17 +4,6 @@
 
 namespace calvex {
 
-int boundedInt(double v, int lo, int hi)
-{
-    if (!(v == v))
-        return lo;
-    if (v <= lo)
-        return lo;
-    if (v >= hi)
-        return hi;
-    return int(v);
-}
-
 namespace {
 
 int evenDown(int v)
@@ -62,7 +51,8 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
 
     const int ppc = qMax(1, lim.pixelsPerClock);
     r.activeClocks = (r.outCols + ppc - 1) / ppc;
-    const int maxLL = qMax(r.activeClocks + lim.minHBlank + qBound(0, in.extraHBlank, 60000), lim.maxLineLength);
+    const int maxLL = qMax(r.activeClocks + lim.minHBlank + qBound(0, in.extraHBlank, 60000),
+                           qMin(lim.maxLineLength, r.activeClocks + qBound(0, lim.maxHBlank, 1 << 30)));
     const int minH = qMax(0, lim.minHBlank) + qBound(0, in.extraHBlank, 60000);
     const int minV = qMax(0, lim.minVBlank) + qBound(0, in.extraVBlank, 60000);
     // Line lengths are multiples of the register's step, never above the longest one.
@@ -71,7 +61,8 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
     auto onStep = [&](int v) { return qMin(maxLLStep, int((qint64(v) + llStep - 1) / llStep * llStep)); };
     const int llMin = onStep(qMin(maxLL, r.activeClocks + minH));
     const int extra = qBound(0, in.extraRows, 4096);
-    const int maxFLL = qMax(r.outRows + lim.minVBlank + qBound(0, in.extraVBlank, 60000) + extra, lim.maxFrameLength);
+    const int maxFLL = qMax(r.outRows + lim.minVBlank + qBound(0, in.extraVBlank, 60000) + extra,
+                            qMin(lim.maxFrameLength, r.outRows + qBound(0, lim.maxVBlank, 1 << 30)));
     const int fllMin = qMin(maxFLL, r.outRows + minV + extra);
 
     const double pclk = (in.pixelClock > 0.0 && std::isfinite(in.pixelClock)) ? in.pixelClock * 1.0e6 : 0.0;
@@ -143,7 +134,7 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
     int maxRows = maxRowsOf(fll);
     int rows = maxRows;
     if (in.intgTime > 0.0 && std::isfinite(in.intgTime) && rowTime > 0.0) {
-        rows = boundedInt(std::lround(qMin(in.intgTime * 1.0e-3 / rowTime, 2.0e9)), 1, 1 << 30);
+        rows = boundedInt(std::round(in.intgTime * 1.0e-3 / rowTime), 1, 1 << 30);
         if (rows > maxRows && in.extendForIntegration) {
             bool stepped = false;
             for (double rate : in.fpsSteps) {
@@ -180,7 +171,7 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
             if (in.exposureRows[k - 1] > 0)
                 v = qMin(in.exposureRows[k - 1], 1 << 30);
             else if (in.exposureTimes[k - 1] > 0.0 && std::isfinite(in.exposureTimes[k - 1]) && rowTime > 0.0)
-                v = boundedInt(std::lround(qMin(in.exposureTimes[k - 1] * 1.0e-3 / rowTime, 2.0e9)), 1, 1 << 30);
+                v = boundedInt(std::round(in.exposureTimes[k - 1] * 1.0e-3 / rowTime), 1, 1 << 30);
             else
                 v = e[k - 1] >> r.ratioExp[k - 1];
             if (in.exposureRowsMax[k - 1] > 0 && v > in.exposureRowsMax[k - 1]) {

@@ -3,6 +3,8 @@
 // integration time in lines and the exposures of the HDR modes.
 #pragma once
 
+#include "engine/numeric.h"
+
 #include <QtGlobal>
 
 namespace calvex {
@@ -24,6 +26,8 @@ struct TimingLimits {
     int integrationMargin = 2;
     double maxFpsAbs = 240.0;
     int lineLengthStep = 1; // the line-length register holds multiples of this
+    int maxHBlank = 1 << 30; // pixel clocks the blanking registers hold
+    int maxVBlank = 1 << 30; // lines
 };
 
 struct TimingInput {
@@ -87,8 +91,5 @@ struct TimingResult {
 };
 
 TimingResult computeTiming(const TimingLimits &limits, const TimingInput &input);
-
-// Integer helpers that never overflow and map a non-number to the lower bound.
-int boundedInt(double v, int lo, int hi);
 
 } // namespace calvex

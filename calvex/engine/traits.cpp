@@ -1,8 +1,9 @@
 // The traits table: one entry per type code. Input clocks and VCO ranges are
 // placed so that the override presets the window shows for a family are
 // legal settings of it; array sizes follow the family's register table
-// defaults; default target clocks reach the default frame rate on the full
-// array with the minimum blanking.
+// defaults as far as its address registers can hold them, and every divider
+// and multiplier range fits the field of its register; default target clocks
+// reach the default frame rate on the full array with the minimum blanking.
 #include "engine/traits.h"
 
 #include <QRegularExpression>
@@ -105,6 +106,8 @@ FamilyTraits bridge(int code, const char *family, const char *table)
     t.vcoMin = 400.0;
     t.vcoMax = 800.0;
     t.laneRateMax = 700.0;
+    // Two clocks per pixel need a system clock of twice the pixel clock.
+    t.outMax = 160.0;
     t.minHBlank = 370;
     t.minVBlank = 60;
     t.frameRates = "30|25|20|15|10|7.5|5";
@@ -123,7 +126,7 @@ void secondPll(FamilyTraits &t, double vcoMin, double vcoMax)
     t.pll2.nMin = 1;
     t.pll2.nMax = 63;
     t.pll2.mMin = 16;
-    t.pll2.mMax = 511;
+    t.pll2.mMax = 255; // PLL_MULTIPLIER2 is the high byte of its register
     t.pll2.vcoMin = vcoMin;
     t.pll2.vcoMax = vcoMax;
     t.extraBits |= 0x800000 | 0x1000000;
@@ -140,7 +143,10 @@ std::vector<FamilyTraits> buildTable()
         t = isp(code, code == 1 ? "Tolm_104" : "Murn_101", code == 1 ? "D1" : "D3", 27.0, 12.0, 648, 488,
                 "Parallel|MIPI");
         t.pixel = PixelRelation::OutputTimes3;
-        t.div[0].max = 64;
+        // P - 1 is a nibble of the P divider register, so P stays within
+        // 1..16; the VCO range reaches down far enough for the slow core
+        // clocks at P = 16.
+        t.vcoMin = 160.0;
         t.outMax = 40.0;
         t.minHBlank = 210;
         v.push_back(t);
@@ -290,13 +296,13 @@ std::vector<FamilyTraits> buildTable()
         {52, "Vek_154", "D52", 24.0, 700.0, 1200.0, 96.0, 4224, 3136, 2, "MIPI-2|MIPI-3|MIPI-4", 2, 10.0, "10|7.5|5"},
         {53, "Vek_155", "D53", 25.0, 600.0, 1000.0, 96.0, 2592, 1944, 1, "MIPI-2|MIPI-4|HISPI-4|HISPI-8", 2, 15.0,
          "15|10|7.5|5"},
-        {67, "Vek_143", "D67", 25.0, 600.0, 1000.0, 80.0, 3280, 2464, 2, "MIPI-1|MIPI-2|MIPI-3|MIPI-4", 3, 15.0,
+        {67, "Vek_143", "D67", 25.0, 600.0, 1000.0, 80.0, 3280, 2048, 2, "MIPI-1|MIPI-2|MIPI-3|MIPI-4", 3, 15.0,
          "15|10|7.5|5"},
-        {80, "Vek_157b", "D80", 25.0, 600.0, 1000.0, 172.0, 5760, 4320, 1,
+        {80, "Vek_157b", "D80", 25.0, 600.0, 1000.0, 170.0, 4096, 2048, 1,
          "MIPI-2|MIPI-3|MIPI-4|MIPI-8|HISPI-4|HISPI-8|HISPI-12|HISPI-16", 7, 5.0, "5|4|3|2"},
-        {81, "Vek_157f", "D81", 25.0, 600.0, 1000.0, 170.0, 5760, 4320, 1, "HISPI-4|HISPI-8|HISPI-12|HISPI-16", 3, 5.0,
+        {81, "Vek_157f", "D81", 25.0, 600.0, 1000.0, 170.0, 4096, 2048, 1, "HISPI-4|HISPI-8|HISPI-12|HISPI-16", 3, 5.0,
          "5|4|3|2"},
-        {82, "Vek_137", "D82", 25.0, 600.0, 1000.0, 89.0, 3280, 2464, 2, "MIPI-1|MIPI-2", 1, 15.0, "15|10|7.5|5"},
+        {82, "Vek_137", "D82", 25.0, 600.0, 1000.0, 89.0, 3280, 2048, 2, "MIPI-1|MIPI-2", 1, 15.0, "15|10|7.5|5"},
         {90, "Vek_135", "D90", 27.0, 600.0, 1200.0, 89.0, 4224, 3136, 2, "MIPI-2|MIPI-4|HISPI-ST|HIPSI-PK", 1, 10.0,
          "10|7.5|5"},
         {95, "Vek_132", "D95", 24.0, 700.0, 1200.0, 96.0, 4224, 3136, 2, "MIPI-2|MIPI-3|MIPI-4", 2, 10.0, "10|7.5|5"},
@@ -321,10 +327,16 @@ std::vector<FamilyTraits> buildTable()
         case 49:
         case 51:
         case 52:
-        case 95:
         case 112:
         case 113:
             secondPll(e, 400.0, 1500.0);
+            break;
+        case 95:
+            // Its output bits come with the context; pllOpDivider is the op
+            // pixel divider (3 to 6), not a bit depth.
+            secondPll(e, 400.0, 1500.0);
+            e.flags &= ~quint32(FlagOpDividerRequest);
+            e.bitsMax = 12;
             break;
         case 90:
             secondPll(e, 400.0, 1500.0);
@@ -336,6 +348,14 @@ std::vector<FamilyTraits> buildTable()
             break;
         case 80:
         case 81:
+            // Their PLL registers are narrower: N 5 bits, M 7 bits and the
+            // clock dividers 4 bits each.
+            e.nMax = 31;
+            e.mMax = 127;
+            e.div[0].max = 15;
+            e.div[1].max = 15;
+            e.opSysMax = 15;
+            e.bitsMax = 14;
             e.maxFrameLength = 65535;
             e.minHBlank = 500;
             break;
@@ -372,8 +392,9 @@ std::vector<FamilyTraits> buildTable()
     t.layout = Layout::Form;
     t.finDefault = 24.0;
     t.targetDefault = 192.0;
-    t.arrayCols = 3264;
-    t.arrayRows = 2448;
+    // The window its 12-bit column and 11-bit row address registers hold by default.
+    t.arrayCols = 2592;
+    t.arrayRows = 1944;
     t.minHBlank = 400;
     t.minVBlank = 40;
     t.defaultFps = 10.0;

@@ -78,6 +78,8 @@ struct FamilyTraits {
     int defaultLanes = 1;
     int defaultBits = 10;
     double laneRateMax = 1000.0; // Mbps per lane
+    int opSysMax = 16;           // largest op_sys divider of the link
+    int bitsMax = 24;            // most bits per pixel the link (op_pix divider) carries
 
     // Array and timing.
     int arrayCols = 640, arrayRows = 480;

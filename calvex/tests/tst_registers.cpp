@@ -62,6 +62,10 @@ private slots:
     void familyInputsReachTheirOutputs();
     void wcdOverrideIsUsedOnce();
     void revisionDefaultsFollowTheRevision();
+    void focalPlaneCountKeptWithPanelClosed();
+    void configurationFileDefaultsReachTheFamily();
+    void registersHoldTheirRanges_data();
+    void registersHoldTheirRanges();
 };
 
 // The exact values the writers insert their lines at, in the stated modes.
@@ -366,6 +370,65 @@ const InputCase kInputCases[] = {
     {87, "dark columns reach the dark-control field",
      [](CFamilyCore *f) { static_cast<Vek_111 *>(f)->darkCols = true; },
      [](CFamilyCore *f) { return double(f->pll.darkColumns) + f->timing(0).lineLength; }},
+    // One lane at 12 bits needs about 890 Mbps: within a DDR lane, beyond an SDR one.
+    {75, "SDR lanes carry half the rate", [](CFamilyCore *f) { f->pll.fastClock = true; },
+     [](CFamilyCore *f) { return double(f->ctx[0].warnings & 0x100000); },
+     [](CFamilyCore *f) { static_cast<CFamilyBase *>(f)->SetInterface(1, 1); }},
+    {75, "16-bit pixels as two 8-bit words", [](CFamilyCore *f) { f->pll.oddClkRatio = true; },
+     [](CFamilyCore *f) { return f->linkBits() + row(f, "MIPI_16_2_8"); },
+     [](CFamilyCore *f) { static_cast<CFamilyBase *>(f)->SetRevDefaults(2); }},
+    // 4 lanes of 10 bits need 240 Mbps: op_sys 3 gives 288, the even 2 gives 432.
+    {83, "odd clock ratio allows an odd op_sys divider", [](CFamilyCore *f) { f->pll.oddClkRatio = true; },
+     [](CFamilyCore *f) { return f->pll.serialClock; },
+     [](CFamilyCore *f) { static_cast<CFamilyBase *>(f)->SetInterface(4, 10); }},
+    {84, "fast clock runs the lanes at their fastest", [](CFamilyCore *f) { f->pll.fastClock = true; },
+     [](CFamilyCore *f) { return f->pll.opPixClock; }},
+    {92, "fast clock runs the parallel port on the second target",
+     [](CFamilyCore *f) {
+         f->pll.fastClock = true;
+         f->pll.targetClock2 = 89.14 * 8.0 / 7.0;
+     },
+     [](CFamilyCore *f) { return f->pll.opPixClock; }, [](CFamilyCore *f) { f->ctx[0].interfaceIndex = 0; }},
+    {85, "the output rate drives the PLL",
+     [](CFamilyCore *f) {
+         f->pll.pllAutoAdjust = true;
+         f->pll.targetClock2 = 960.0 / 12.0;
+     },
+     [](CFamilyCore *f) { return f->pll.outputClock + f->pll.pllOpDivider; }},
+    {54, "auto adjust for two clocks per pixel doubles the system clock",
+     [](CFamilyCore *f) { f->pll.pllAutoAdjust = true; }, [](CFamilyCore *f) { return f->pll.outputClock; },
+     [](CFamilyCore *f) { f->pll.twoClkPerPix = true; }},
+    {57, "LSB-aligned data words", [](CFamilyCore *f) { f->pll.msbAligned = 0; },
+     [](CFamilyCore *f) { return row(f, "cam_port_parallel_control"); }},
+    {54, "an aspect-ratio use case is a 4:3 picture", [](CFamilyCore *f) { f->ctx[0].aspectRatioFlag = true; },
+     [](CFamilyCore *f) { return double(f->timing(0).outCols); },
+     [](CFamilyCore *f) {
+         static_cast<CBridgeFamily *>(f)->sensorKind = 2;
+         f->ctx[0].cols = 1928;
+         f->ctx[0].rows = 1088;
+     }},
+    {89, "LSB-aligned HiSPi words", [](CFamilyCore *f) { f->pll.msbAligned = 0; },
+     [](CFamilyCore *f) { return row(f, "HISPI_CONTROL_STATUS"); }},
+    {89, "HDR spread gain", [](CFamilyCore *f) { f->ctx[0].interleave = 1; },
+     [](CFamilyCore *f) { return row(f, "HDR_MC_CTRL3"); }, [](CFamilyCore *f) { f->ctx[0].hdrMode = 1; }},
+    {37, "high speed shortens the line", [](CFamilyCore *f) { f->pll.highSpeed = true; },
+     [](CFamilyCore *f) { return double(f->timing(0).lineLength); }},
+    {95, "supercell read-out", [](CFamilyCore *f) { f->pll.highSpeed = true; },
+     [](CFamilyCore *f) { return double(f->timing(0).yFactor) + f->ctx[0].highSpeed; }},
+    {95, "output bits on the link", [](CFamilyCore *f) { f->ctx[0].outputBits = 12; },
+     [](CFamilyCore *f) { return f->linkBits() + f->pll.vcoClock2; }},
+    {99, "MIPI packet header loads the lanes", [](CFamilyCore *f) { f->pll.mipiHeader = true; },
+     [](CFamilyCore *f) { return f->linkLoad(); }},
+    {99, "output bits also on the generic PLL step", [](CFamilyCore *f) { static_cast<Vek_138 *>(f)->outputBits = 16; },
+     [](CFamilyCore *f) { return double(f->linkBits()); }},
+    {80, "GoPro mode reads 3x3", [](CFamilyCore *f) { f->ctx[0].goProMode = 1.0; },
+     [](CFamilyCore *f) { return double(f->timing(0).xFactor * 10 + f->timing(0).yFactor); }},
+    {26, "image type sets the bits per pixel", [](CFamilyCore *f) { f->ctx[0].imageType = 2; },
+     [](CFamilyCore *f) { return f->linkBits() + f->pll.pixelClock; }},
+    {27, "image type of the output format", [](CFamilyCore *f) { f->ctx[0].outFormat = 2; },
+     [](CFamilyCore *f) { return double(f->linkBits() + f->pll.pllWcd); }},
+    {31, "receive-FIFO trigger mark", [](CFamilyCore *f) { f->ctx[0].fifo = 40; },
+     [](CFamilyCore *f) { return row(f, "cam_core_a_rx_fifo_trigger_mark"); }},
 };
 
 } // namespace
@@ -429,6 +492,131 @@ void TestRegisters::revisionDefaultsFollowTheRevision()
     d->pll.revision = 9;
     d->SetSerialPLL(0);
     QCOMPARE(d->pll.revision, 2);
+}
+
+// With the context-A panel closed the window's count of active focal planes
+// is kept and sets the packed line; with it open the library counts.
+void TestRegisters::focalPlaneCountKeptWithPanelClosed()
+{
+    Setup s(41);
+    auto *v = static_cast<Vek_145l *>(s.f);
+    v->ctx[0].fpOptions[0] = 2;
+    v->ctx[0].scaleM = 10;
+    s.run();
+    QCOMPARE(v->ctx[0].scaleM, 10);
+    QCOMPARE(row(s.f, "X_OUTPUT_SIZE"), 10.0 * s.f->timing(0).outCols);
+    v->advParamOn = true;
+    s.run();
+    QCOMPARE(v->ctx[0].scaleM, 15);
+    v->activateAll = true;
+    s.run();
+    QCOMPARE(v->ctx[0].scaleM, 16);
+}
+
+// The [MinMax_Defaults] of the configuration file replace the family's own
+// clocks and frame rate, and the first calculation runs with them.
+void TestRegisters::configurationFileDefaultsReachTheFamily()
+{
+    CCalvex calvex(42);
+    auto *f = static_cast<CFamilyBase *>(calvex.family());
+    f->InitDefaults(QStringLiteral(PALLADOR_SOURCE_DIR "/samples/bin/cfg_pallador/Vek147.cfg"));
+    QCOMPARE(f->defaults.defaultInputClock, 24.0);
+    QCOMPARE(f->defaults.defaultTargetClock, 200.0);
+    QCOMPARE(f->defaults.defaultMaxFps, 30.0);
+    QCOMPARE(f->pll.outputClock, 200.0);
+    QCOMPARE(f->ctx[0].warnings & 0x700000u, 0u);
+}
+
+namespace {
+
+// The ranges a family may write into the PLL rows of its table.
+struct PllRanges {
+    int nMax, mMax, d0Max, d1Max, n2Max, m2Max, opSysMax, bitsMax;
+};
+
+PllRanges rangesOf(CFamilyCore *f)
+{
+    const FamilyTraits &t = f->traits();
+    const calvex::PllLimits &l = f->pllLimits();
+    PllRanges r{l.nMax, l.mMax, l.d[0].max, l.d[1].max, t.pll2.nMax, t.pll2.mMax, t.opSysMax, t.bitsMax};
+    if (auto *v = dynamic_cast<Vek_125 *>(f)) {
+        // Its clock tree lives in its variables.
+        r = {int(v->PLL1Div1.max), int(v->PLL1Mult.max), int(v->PLL1Div2.max), int(v->PLL1Div3.max),
+             int(v->PLL2Div1.max), int(v->PLL2Mult.max), int(v->PLL2Div2.max), int(v->Bits.max)};
+    }
+    return r;
+}
+
+} // namespace
+
+void TestRegisters::registersHoldTheirRanges_data()
+{
+    QTest::addColumn<int>("typeCode");
+    for (int code : allTypeCodes())
+        QTest::addRow("%d %s", code, familyTraits(code).family) << code;
+}
+
+// Every divider, multiplier and window the family can produce fits the field
+// of the row that carries it, and a calculation at the extremes (the largest
+// window, the slowest frame of either blanking type) leaves no bits outside
+// a row's mask.
+void TestRegisters::registersHoldTheirRanges()
+{
+    QFETCH(int, typeCode);
+    Setup s(typeCode);
+    s.run();
+    const FamilyTraits &t = s.f->traits();
+    const RegTable *table = s.f->regTable();
+    QVERIFY(table);
+    const PllRanges r = rangesOf(s.f);
+    for (int i = 0; i < table->count; ++i) {
+        const RegRow &row = table->rows[i];
+        const RoleMatch m = resolveRole(row.name);
+        qint64 need = -1;
+        switch (m.role) {
+        case RegRole::PreDiv: need = r.nMax; break;
+        case RegRole::Mult: need = r.mMax; break;
+        case RegRole::VtSysDiv: need = r.d0Max; break;
+        case RegRole::VtPixDiv: need = r.d1Max; break;
+        case RegRole::PreDiv2: need = t.pll2.present || typeCode == 62 ? r.n2Max : -1; break;
+        case RegRole::Mult2: need = t.pll2.present || typeCode == 62 ? r.m2Max : -1; break;
+        case RegRole::OpSysDiv: need = r.opSysMax; break;
+        case RegRole::OpPixDiv: need = r.bitsMax; break;
+        case RegRole::IspDividerP: need = r.d0Max - 1; break;
+        case RegRole::XEnd: need = m.context == 0 ? t.arrayCols - 1 : -1; break;
+        case RegRole::YEnd: need = m.context == 0 ? t.arrayRows - 1 : -1; break;
+        default: break;
+        }
+        const quint64 capacity = m.role == RegRole::IspDividerP ? 15 : rowCapacity(row);
+        const QString what = QStringLiteral("%1 needs %2, holds %3").arg(QLatin1String(row.name)).arg(need).arg(capacity);
+        if (need >= 0)
+            QVERIFY2(quint64(need) <= capacity, qPrintable(what));
+    }
+
+    for (int c = 0; c < t.contexts(); ++c) {
+        for (int blankType : {0, 1}) {
+            s.f->ctx[c].cols = s.f->ctx[c].rows = 1 << 20;
+            s.f->ctx[c].maxFps = 0.01;
+            s.f->ctx[c].blankType = blankType;
+            s.run(c);
+            for (int i = 0; i < table->count; ++i) {
+                const RegRow &row = table->rows[i];
+                const RoleMatch m = resolveRole(row.name);
+                const bool packed = m.role == RegRole::ReadMode || m.role == RegRole::IspDividerP ||
+                                    m.role == RegRole::IspDividerMN || m.role == RegRole::IspDividerP456 ||
+                                    m.role == RegRole::ExposureRatio ||
+                                    (m.role >= RegRole::MipiTiming0 && m.role <= RegRole::PortTimingInit);
+                if (m.role == RegRole::None || packed || row.bitfield || !row.mask)
+                    continue;
+                const quint32 v = s.f->results.registerValues[i];
+                QVERIFY2((v & ~row.mask) == 0, qPrintable(QStringLiteral("%1 = 0x%2 (mask 0x%3), context %4")
+                                                              .arg(QLatin1String(row.name))
+                                                              .arg(v, 0, 16)
+                                                              .arg(row.mask, 0, 16)
+                                                              .arg(c)));
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestRegisters)

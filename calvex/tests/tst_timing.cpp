@@ -259,10 +259,16 @@ void TestTiming::robustAgainstAnyInput()
             p.blankType = b.blank;
             p.userHBlank = p.userVBlank = b.size;
             p.intgTime = b.clock;
+            // The family options take the same values, switched on.
+            p.goProMode = b.clock;
+            p.imageType = p.fifo = p.outputBits = b.size;
+            p.aspectRatioFlag = true;
         }
         f->pll.inputClock = b.clock;
         f->pll.targetClock = b.clock;
         f->pll.targetClock2 = b.clock;
+        f->pll.fastClock = f->pll.oddClkRatio = f->pll.highSpeed = f->pll.mipiHeader = true;
+        f->pll.pllAutoAdjust = f->pll.twoClkPerPix = true;
         for (int c = 0; c < f->traits().contexts(); ++c)
             testing::calculate(f, typeCode, c);
         const TimingResult &t = f->timing(0);
@@ -270,8 +276,12 @@ void TestTiming::robustAgainstAnyInput()
         QVERIFY(g.xFactor >= 1 && g.yFactor >= 1);
         QVERIFY(t.lineLength > 0 && t.frameLength > 0);
         QVERIFY(std::isfinite(t.fps) && std::isfinite(t.intgTimeMs));
-        for (double v : {f->pll.outputClock, f->pll.vcoClock, f->pll.pixelClock, f->pll.serialClock})
+        for (double v : {f->pll.outputClock, f->pll.vcoClock, f->pll.pixelClock, f->pll.serialClock,
+                         f->pll.opPixClock, f->linkLoad()})
             QVERIFY(std::isfinite(v));
+        // An op divider the library reports is a usable divider.
+        if (f->traits().has(FlagOpDividerRequest) || QList<int>{85, 92, 93, 95}.contains(typeCode))
+            QVERIFY(f->pll.pllOpDivider >= 1);
         if (auto *v = dynamic_cast<Vek_124 *>(f))
             QVERIFY(v->pixClockDivisor >= 1);
         if (auto *br = dynamic_cast<CBridgeFamily *>(f))
