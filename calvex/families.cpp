@@ -1956,15 +1956,18 @@ namespace {
 
 struct AttachedSensor {
     int cols, rows;
-    double pixelMax; // MHz
+    double pixelMax;     // MHz
+    int minHBlank;       // pixel clocks
+    int minVBlank;       // lines
 };
 
-// By kind 0..3.
+// By kind 0..3. The wide sensors need less blanking than the 1280-column
+// ones: a 1080p frame of 2200 x 1125 clocks fits their pixel-rate limit.
 const AttachedSensor kAttached[4] = {
-    {1280, 960, 74.25},
-    {1280, 960, 74.25},
-    {1928, 1088, 80.0},
-    {1928, 1208, 78.0},
+    {1280, 960, 74.25, 370, 60},
+    {1280, 960, 74.25, 370, 60},
+    {1928, 1088, 80.0, 200, 36},
+    {1928, 1208, 78.0, 200, 36},
 };
 
 const AttachedSensor &attached(int kind)
@@ -1988,6 +1991,8 @@ void CBridgeFamily::familyTimingLimits(TimingLimits &limits) const
     const AttachedSensor &s = attached(sensorKind);
     limits.arrayCols = s.cols;
     limits.arrayRows = s.rows;
+    limits.minHBlank = s.minHBlank;
+    limits.minVBlank = s.minVBlank;
 }
 
 // The SOC crop replaces the field of view when the advanced options are on;

@@ -536,6 +536,9 @@ std::vector<FamilyTraits> buildTable()
     t.arrayRows = 2060;
     t.minHBlank = 0;
     t.minVBlank = 0;
+    // A small region of interest reads out far faster than the full array:
+    // the frame-length register, not a fixed rate, is the limit.
+    t.maxFpsAbs = 2000.0;
     t.defaultFps = 100.0;
     t.frameRates = "100|60|30|15";
     t.extraBits = 0;
