@@ -173,7 +173,6 @@ bool CRegisterDataIO::readGeneralInfo()
     m_sensorName.clear();
     m_partNumber.clear();
     m_rawSensor.clear();
-    m_description.clear();
     m_revision = 1;
     m_minMax.clear();
     for (const Entry &e : qAsConst(m_entries)) {
@@ -190,8 +189,6 @@ bool CRegisterDataIO::readGeneralInfo()
             m_partNumber = e.value;
         } else if (key == QLatin1String("raw_sensor")) {
             m_rawSensor = e.value;
-        } else if (key == QLatin1String("description")) {
-            m_description = e.value;
         } else if (key == QLatin1String("revision")) {
             qint32 rev = 0;
             if (parseInt(e.value, &rev))

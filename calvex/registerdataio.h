@@ -36,7 +36,6 @@ public:
     QString getSensorName() const { return m_sensorName; }
     QString getPartNumber() const { return m_partNumber; }
     QString getRawSensor() const { return m_rawSensor; }
-    QString getDescription() const { return m_description; }
     QStringList getUseCaseName() const;
     int getUseCaseNumber() const { return m_useCases.size(); }
     int getContextADefault() const { return contextDefault(0); }
@@ -79,7 +78,6 @@ private:
     QString m_sensorName;
     QString m_partNumber;
     QString m_rawSensor;
-    QString m_description;
     int m_revision = 1;
     QVector<CUseCase> m_useCases;
     int m_defaults[3] = {-1, -1, -1};
