@@ -50,6 +50,144 @@ bool before(const Candidate &a, const Candidate &b, bool minFreq)
     return std::tie(a.n, a.d0, a.d1, a.m) < std::tie(b.n, b.d0, b.d1, b.m);
 }
 
+// The multiplier nearest x that the limits allow by parity (not by range).
+int nearestM(double x, bool even)
+{
+    if (even)
+        return 2 * boundedInt(std::round(x / 2.0), 0, 500000000);
+    return boundedInt(std::round(x), 0, 1000000000);
+}
+
+// One search over the settings. A VCO request, when given, is met as closely
+// as the multiplier allows before the target is considered; a multiplier the
+// range or the parity refuses is never used (only a fixed M is taken as it
+// stands). The search runs in two stages: the first finds the best reachable
+// clock, the second picks, among every legal setting that gives exactly that
+// clock, the first in a fixed tie order.
+struct Search {
+    const PllLimits &lim;
+    const PllRequest &req;
+    const std::vector<int> &ns;
+    const std::vector<int> &d0s;
+    const std::vector<int> &d1s;
+    double fin;
+    double target;
+    bool vcoFixed;
+
+    bool mFixed() const { return req.m > 0; }
+
+    bool mLegal(int m) const
+    {
+        if (mFixed())
+            return m == req.m;
+        return m >= lim.mMin && m <= lim.mMax && !(lim.mEven && m % 2);
+    }
+
+    double vcoError(double vco) const { return vcoFixed ? std::fabs(vco - req.vco) : 0.0; }
+
+    double outError(double out) const
+    {
+        double e = std::fabs(out - target);
+        if (req.atLeast && out < target - eps())
+            e += 1.0e6;
+        return e;
+    }
+
+    double eps() const { return 1e-7 * qMax(1.0, target); }
+
+    // The multipliers worth trying for a PFD and a divider product.
+    int multipliers(double pfd, int dProduct, int *out) const
+    {
+        if (mFixed()) {
+            out[0] = req.m;
+            return 1;
+        }
+        if (vcoFixed) {
+            out[0] = nearestM(req.vco / pfd, lim.mEven);
+            return 1;
+        }
+        // The two legal multipliers around the target's; a target out of
+        // reach takes the nearest end of the range.
+        const double x = target * dProduct / pfd;
+        const int step = lim.mEven ? 2 : 1;
+        const int first = lim.mMin + (lim.mEven ? lim.mMin % 2 : 0);
+        const int last = lim.mMax - (lim.mEven ? lim.mMax % 2 : 0);
+        const int lo = boundedInt(std::floor(x / step), 0, 500000000) * step;
+        out[0] = qBound(first, lo, last);
+        out[1] = qBound(first, lo + step, last);
+        return out[0] == out[1] ? 1 : 2;
+    }
+
+    bool run(bool allowVcoOut, Candidate *chosen) const
+    {
+        // Stage 1: the best VCO (when requested), then the best clock.
+        bool found = false;
+        Candidate best{};
+        double bestVcoErr = 0.0, bestErr = 0.0;
+        const double vcoEps = 1e-7 * qMax(1.0, req.vco);
+        for (int n : ns) {
+            const double pfd = fin / n;
+            for (int d0 : d0s) {
+                for (int d1 : d1s) {
+                    int ms[2];
+                    const int count = multipliers(pfd, d0 * d1, ms);
+                    for (int k = 0; k < count; ++k) {
+                        if (!mLegal(ms[k]))
+                            continue;
+                        const double vco = pfd * ms[k];
+                        if (!allowVcoOut && (vco < lim.vcoMin || vco > lim.vcoMax))
+                            continue;
+                        const double out = vco / (d0 * d1);
+                        const double ve = vcoError(vco);
+                        const double e = outError(out);
+                        bool better = !found || ve < bestVcoErr - vcoEps;
+                        if (!better && std::fabs(ve - bestVcoErr) <= vcoEps)
+                            better = e < bestErr - eps() || (std::fabs(e - bestErr) <= eps() && out < best.out - eps());
+                        if (better) {
+                            best = {n, ms[k], d0, d1, pfd, vco, out};
+                            bestVcoErr = ve;
+                            bestErr = e;
+                            found = true;
+                        }
+                    }
+                }
+            }
+        }
+        if (!found)
+            return false;
+
+        // Stage 2: the first setting in tie order that gives exactly that
+        // clock (and that VCO error).
+        *chosen = best;
+        for (int n : ns) {
+            const double pfd = fin / n;
+            for (int d0 : d0s) {
+                for (int d1 : d1s) {
+                    int m;
+                    if (mFixed())
+                        m = req.m;
+                    else if (vcoFixed)
+                        m = nearestM(req.vco / pfd, lim.mEven);
+                    else
+                        m = boundedInt(std::round(best.out * d0 * d1 / pfd), 0, 1000000000);
+                    if (m < 1 || !mLegal(m))
+                        continue;
+                    const double vco = pfd * m;
+                    if (!allowVcoOut && (vco < lim.vcoMin || vco > lim.vcoMax))
+                        continue;
+                    const double out = vco / (d0 * d1);
+                    if (std::fabs(out - best.out) > eps() || std::fabs(vcoError(vco) - bestVcoErr) > vcoEps)
+                        continue;
+                    const Candidate c{n, m, d0, d1, pfd, vco, out};
+                    if (before(c, *chosen, req.minFreq))
+                        *chosen = c;
+                }
+            }
+        }
+        return true;
+    }
+};
+
 } // namespace
 
 PllSolution solvePll(const PllLimits &lim, const PllRequest &req)
@@ -108,105 +246,27 @@ PllSolution solvePll(const PllLimits &lim, const PllRequest &req)
         s.warnings |= WarnInputClock;
 
     const bool mFixed = req.m > 0;
-    const bool vcoFixed = !mFixed && req.vco > 0.0 && std::isfinite(req.vco);
-    if (req.vco > 0.0 && std::isfinite(req.vco) && (req.vco < lim.vcoMin || req.vco > lim.vcoMax))
+    const bool vcoRequested = !mFixed && req.vco > 0.0 && std::isfinite(req.vco);
+    if (vcoRequested && (req.vco < lim.vcoMin || req.vco > lim.vcoMax))
         s.warnings |= WarnVco;
     if (mFixed && (req.m < lim.mMin || req.m > lim.mMax))
         s.warnings |= WarnVco;
 
-    const double eps = 1e-7 * qMax(1.0, target);
-    auto mCandidates = [&](double pfd, int dProduct, int *out) -> int {
-        if (mFixed) {
-            out[0] = req.m;
-            return 1;
-        }
-        if (vcoFixed) {
-            out[0] = qBound(lim.mMin, boundedInt(std::round(req.vco / pfd), 0, 1000000000), lim.mMax);
-            return 1;
-        }
-        const double x = target * dProduct / pfd;
-        int lo = boundedInt(std::floor(x), 0, 1000000000);
-        int hi = boundedInt(std::ceil(x), 0, 1000000000);
-        if (lim.mEven) {
-            lo -= lo % 2;
-            hi += hi % 2;
-        }
-        out[0] = qBound(lim.mMin, lo, lim.mMax);
-        out[1] = qBound(lim.mMin, hi, lim.mMax);
-        return out[0] == out[1] ? 1 : 2;
-    };
-    auto error = [&](double clock) {
-        double e = std::fabs(clock - target);
-        if (req.atLeast && clock < target - eps)
-            e += 1.0e6;
-        return e;
-    };
-
-    // Stage 1: the best reachable clock. A VCO outside its range is allowed
-    // only when fixed requests force it or nothing else is possible.
-    bool found = false;
-    bool allowVcoOut = mFixed || vcoFixed;
-    Candidate best{};
-    double bestErr = 0.0;
-    for (int pass = 0; pass < 2 && !found; ++pass) {
-        for (int n : ns) {
-            const double pfd = fin / n;
-            for (int d0 : d0s) {
-                for (int d1 : d1s) {
-                    int ms[2];
-                    const int count = mCandidates(pfd, d0 * d1, ms);
-                    for (int k = 0; k < count; ++k) {
-                        const double vco = pfd * ms[k];
-                        if (!allowVcoOut && (vco < lim.vcoMin || vco > lim.vcoMax))
-                            continue;
-                        const double out = vco / (d0 * d1);
-                        const double e = error(out);
-                        const bool better =
-                            !found || e < bestErr - eps || (std::fabs(e - bestErr) <= eps && out < best.out - eps);
-                        if (better) {
-                            best = {n, ms[k], d0, d1, pfd, vco, out};
-                            bestErr = e;
-                            found = true;
-                        }
-                    }
-                }
-            }
-        }
-        allowVcoOut = true;
+    // A VCO outside its range is allowed only when a fixed multiplier or a
+    // VCO request asks for it, or when nothing else is possible. A VCO
+    // request no legal multiplier can meet is dropped, and says so.
+    Candidate chosen{};
+    Search search{lim, req, ns, d0s, d1s, fin, target, vcoRequested};
+    bool found = search.run(mFixed || vcoRequested, &chosen);
+    if (!found && vcoRequested) {
+        s.warnings |= WarnVco;
+        search.vcoFixed = false;
+        found = search.run(false, &chosen) || search.run(true, &chosen);
+    } else if (!found) {
+        found = search.run(true, &chosen);
     }
     if (!found)
         return s;
-
-    // Stage 2: the first setting in tie order that gives exactly that clock.
-    const double clock = best.out;
-    Candidate chosen = best;
-    for (int n : ns) {
-        const double pfd = fin / n;
-        for (int d0 : d0s) {
-            for (int d1 : d1s) {
-                int m;
-                if (mFixed)
-                    m = req.m;
-                else if (vcoFixed)
-                    m = qBound(lim.mMin, boundedInt(std::round(req.vco / pfd), 0, 1000000000), lim.mMax);
-                else
-                    m = boundedInt(std::round(clock * d0 * d1 / pfd), 0, 1000000000);
-                if (m < 1 || (!mFixed && (m < lim.mMin || m > lim.mMax || (lim.mEven && m % 2))))
-                    continue;
-                const double vco = pfd * m;
-                const double out = vco / (d0 * d1);
-                if (std::fabs(out - clock) > eps)
-                    continue;
-                const bool vcoIn = vco >= lim.vcoMin && vco <= lim.vcoMax;
-                const bool chosenIn = chosen.vco >= lim.vcoMin && chosen.vco <= lim.vcoMax;
-                if (!vcoIn && chosenIn)
-                    continue;
-                const Candidate c{n, m, d0, d1, pfd, vco, out};
-                if ((vcoIn && !chosenIn) || before(c, chosen, req.minFreq))
-                    chosen = c;
-            }
-        }
-    }
 
     s.locked = true;
     s.n = chosen.n;
@@ -217,8 +277,6 @@ PllSolution solvePll(const PllLimits &lim, const PllRequest &req)
     s.vco = chosen.vco;
     s.out = chosen.out;
     if (s.vco < lim.vcoMin || s.vco > lim.vcoMax)
-        s.warnings |= WarnVco;
-    if (vcoFixed && std::fabs(s.vco - req.vco) > 0.5)
         s.warnings |= WarnVco;
     const double tolerance = qMax(0.01, 1e-5 * target);
     if (!(std::fabs(s.out - req.target) <= tolerance))

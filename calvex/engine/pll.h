@@ -2,11 +2,15 @@
 //
 // It searches the pre-divider, the multiplier and the two output dividers
 // within the family's limits for the output clock closest to the target,
-// honouring every fixed request. The search runs in two stages: the first
-// finds the best reachable clock, the second picks, among every legal setting
-// that gives exactly that clock, the first in a fixed tie order. The chosen
-// setting therefore depends only on the clock, which makes the solver a fixed
-// point: asking again for a clock it produced returns the same setting.
+// honouring every fixed request. A multiplier outside its range or its parity
+// is never chosen; a VCO request is met as closely as a legal multiplier
+// allows (within half a multiplier step), and only a request no legal
+// multiplier can meet is dropped, with the VCO warning. The search runs in two
+// stages: the first finds the best reachable clock, the second picks, among
+// every legal setting that gives exactly that clock, the first in a fixed tie
+// order. The chosen setting therefore depends only on the clock, which makes
+// the solver a fixed point: asking again for a clock it produced returns the
+// same setting.
 #pragma once
 
 #include <QtGlobal>

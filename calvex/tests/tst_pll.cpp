@@ -73,6 +73,8 @@ private slots:
     void invariantsOverEveryFamily();
     void overridesHonoured_data();
     void overridesHonoured();
+    void vcoRequestMet_data();
+    void vcoRequestMet();
     void bypassUsesInputClock();
     void secondPllCarriesTheStream();
     void solverTieOrderAndExactness();
@@ -190,6 +192,72 @@ void TestPll::overridesHonoured()
         QCOMPARE(f->pll.pllP, p);
     if (m > t.mMax)
         QVERIFY(f->ctx[0].warnings & WarnVco);
+}
+
+// Three VCO requests inside the family's range at its default input clock:
+// the VCO used is within half a multiplier step of the request (the bridges'
+// multiplier moves in steps of two) unless no legal pre-divider and
+// multiplier come that close, and then the VCO warning says so. The reported
+// N and M are the ones that give the VCO.
+void TestPll::vcoRequestMet_data()
+{
+    QTest::addColumn<int>("typeCode");
+    QTest::addColumn<double>("fin");
+    QTest::addColumn<double>("share");
+    for (int code : classicCodes()) {
+        const FamilyTraits &t = familyTraits(code);
+        for (double share : {0.1, 0.5, 0.9})
+            QTest::addRow("%d %s %.1f", code, t.family, share) << code << t.finDefault << share;
+    }
+    QTest::newRow("Vek_141 at 25 MHz asks 800") << 37 << 25.0 << -800.0;
+}
+
+void TestPll::vcoRequestMet()
+{
+    QFETCH(int, typeCode);
+    QFETCH(double, fin);
+    QFETCH(double, share);
+    CCalvex calvex(typeCode);
+    auto *f = dynamic_cast<CFamilyBase *>(calvex.family());
+    QVERIFY(f);
+    testing::initDefaults(f, typeCode);
+    const FamilyTraits &t = f->traits();
+    const PllLimits &lim = f->pllLimits();
+    const double request = share < 0.0 ? -share : lim.vcoMin + share * (lim.vcoMax - lim.vcoMin);
+    testing::resetRequests(f->pll);
+    f->pll.inputClock = fin;
+    f->pll.vcoRequest = request;
+    f->ctx[0].warnings = 0;
+    f->PllUpdate();
+    f->TimingUpdate(0, false, true);
+    f->ResultsUpdate(0);
+    const CPllParams &p = f->pll;
+    const int n = actualN(t, p), m = actualM(t, p);
+    const int step = lim.mEven ? 2 : 1;
+    QVERIFY(m >= lim.mMin && m <= lim.mMax && m % step == 0);
+    QCOMPARE(p.vcoClock, fin / n * m);
+
+    // Whether any legal setting comes within half a step of the request.
+    bool feasible = false;
+    for (int nn = lim.nMin; nn <= lim.nMax && !feasible; ++nn) {
+        const double pfd = fin / nn;
+        if (pfd < lim.pfdMin || pfd > lim.pfdMax)
+            continue;
+        for (int mm = lim.mMin; mm <= lim.mMax && !feasible; mm += 1) {
+            if (mm % step == 0 && std::fabs(pfd * mm - request) <= pfd * step / 2.0 + 1e-9)
+                feasible = true;
+        }
+    }
+    const bool warned = f->ctx[0].warnings & WarnVco;
+    if (feasible) {
+        QVERIFY2(std::fabs(p.vcoClock - request) <= fin / n * step / 2.0 + 1e-9,
+                 qPrintable(QStringLiteral("VCO %1 for %2").arg(p.vcoClock).arg(request)));
+        QVERIFY(!warned);
+    } else {
+        QVERIFY(warned);
+    }
+    if (share < 0.0)
+        QCOMPARE(p.vcoClock, request);
 }
 
 void TestPll::bypassUsesInputClock()
