@@ -86,6 +86,7 @@ CCalvex::CCalvex(int typeCode) {
         for (int code : entry.typeCodes) {
             if (code == typeCode) {
                 m_family = entry.create(*this, typeCode);
+                m_family->bindRegisters();
                 return;
             }
         }

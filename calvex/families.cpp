@@ -94,63 +94,63 @@ const int kDravRevisions = 2;
 // ---------------------------------------------------------------------------
 // Classic families.
 
-Tolm_104::Tolm_104(int typeCode) : CFamilyBase(typeCode, "D1") {}
-Murn_101::Murn_101(int typeCode) : CFamilyBase(typeCode, "D3") {}
-Brel_101::Brel_101(int typeCode) : CFamilyBase(typeCode, "D12") {}
-Murn_105::Murn_105(int typeCode) : CFamilyBase(typeCode, "D13") {}
+Tolm_104::Tolm_104(int typeCode) : CFamilyBase(typeCode) {}
+Murn_101::Murn_101(int typeCode) : CFamilyBase(typeCode) {}
+Brel_101::Brel_101(int typeCode) : CFamilyBase(typeCode) {}
+Murn_105::Murn_105(int typeCode) : CFamilyBase(typeCode) {}
 // Sensors 15, 19 and 20 come with type code 20 and have the longer table.
-Brel_102::Brel_102(int typeCode) : CFamilyBase(typeCode, typeCode == 20 ? "D15" : "D14") {}
-Vek_101::Vek_101(int typeCode) : CFamilyBase(typeCode, "D21") {}
-Vek_108::Vek_108(int typeCode) : CFamilyBase(typeCode, "D22"), m_catalogueIndex(typeCode) {}
-Brel_103::Brel_103(int typeCode) : CFamilyBase(typeCode, "D25") {}
-Vek_124::Vek_124(int typeCode) : CFamilyBase(typeCode, "D26") {}
-Murn_109::Murn_109(int typeCode) : CFamilyBase(typeCode, "D27") {}
-Brel_104::Brel_104(int typeCode) : CFamilyBase(typeCode, "D28") {}
-Brel_105::Brel_105(int typeCode) : CFamilyBase(typeCode, "D30") {}
-Murn_111::Murn_111(int typeCode) : CFamilyBase(typeCode, "D31") {}
-Brel_106::Brel_106(int typeCode) : CFamilyBase(typeCode, "D32") {}
-Brel_107::Brel_107(int typeCode) : CFamilyBase(typeCode, "D34") {}
-Vek_141::Vek_141(int typeCode) : CFamilyBase(typeCode, "D37") {}
-Vek_145l::Vek_145l(int typeCode) : CFamilyBase(typeCode, "D41") {}
-Vek_147::Vek_147(int typeCode) : CFamilyBase(typeCode, "D42") {}
-Vek_149::Vek_149(int typeCode) : CFamilyBase(typeCode, "D44") {}
-Vek_152::Vek_152(int typeCode) : CFamilyBase(typeCode, "D46") {}
-Vek_153::Vek_153(int typeCode) : CFamilyBase(typeCode, "D51") {}
-Vek_154::Vek_154(int typeCode) : CFamilyBase(typeCode, "D52") {}
-Vek_155::Vek_155(int typeCode) : CFamilyBase(typeCode, "D53") {}
-CBridgeFamily::CBridgeFamily(int typeCode, const char *tableId) : CFamilyBase(typeCode, tableId) {}
+Brel_102::Brel_102(int typeCode) : CFamilyBase(typeCode) {}
+Vek_101::Vek_101(int typeCode) : CFamilyBase(typeCode) {}
+Vek_108::Vek_108(int typeCode) : CFamilyBase(typeCode), m_catalogueIndex(typeCode) {}
+Brel_103::Brel_103(int typeCode) : CFamilyBase(typeCode) {}
+Vek_124::Vek_124(int typeCode) : CFamilyBase(typeCode) {}
+Murn_109::Murn_109(int typeCode) : CFamilyBase(typeCode) {}
+Brel_104::Brel_104(int typeCode) : CFamilyBase(typeCode) {}
+Brel_105::Brel_105(int typeCode) : CFamilyBase(typeCode) {}
+Murn_111::Murn_111(int typeCode) : CFamilyBase(typeCode) {}
+Brel_106::Brel_106(int typeCode) : CFamilyBase(typeCode) {}
+Brel_107::Brel_107(int typeCode) : CFamilyBase(typeCode) {}
+Vek_141::Vek_141(int typeCode) : CFamilyBase(typeCode) {}
+Vek_145l::Vek_145l(int typeCode) : CFamilyBase(typeCode) {}
+Vek_147::Vek_147(int typeCode) : CFamilyBase(typeCode) {}
+Vek_149::Vek_149(int typeCode) : CFamilyBase(typeCode) {}
+Vek_152::Vek_152(int typeCode) : CFamilyBase(typeCode) {}
+Vek_153::Vek_153(int typeCode) : CFamilyBase(typeCode) {}
+Vek_154::Vek_154(int typeCode) : CFamilyBase(typeCode) {}
+Vek_155::Vek_155(int typeCode) : CFamilyBase(typeCode) {}
+CBridgeFamily::CBridgeFamily(int typeCode) : CFamilyBase(typeCode) {}
 // Sensor 54 has one row more than 55 and 56.
-Yorm_102::Yorm_102(int typeCode) : CBridgeFamily(typeCode, typeCode == 54 ? "D54a" : "D54b") {}
-Yorm_105::Yorm_105(int typeCode) : CBridgeFamily(typeCode, "D57") {}
-Yorm_106::Yorm_106(int typeCode) : CBridgeFamily(typeCode, "D58") {}
-Murn_107::Murn_107(int typeCode) : CFamilyBase(typeCode, "D59") {}
-Murn_103::Murn_103(int typeCode) : CFamilyBase(typeCode, "D60") {}
-Vek_143::Vek_143(int typeCode) : CFamilyBase(typeCode, "D67") {}
-Murn_110::Murn_110(int typeCode) : CFamilyBase(typeCode, "D69") {}
-Murn_108::Murn_108(int typeCode) : CFamilyBase(typeCode, "D70") {}
-Murn_106::Murn_106(int typeCode) : CFamilyBase(typeCode, "D71") {}
-Vek_116::Vek_116(int typeCode) : CFamilyBase(typeCode, "D72") {}
-Vek_118::Vek_118(int typeCode) : CFamilyBase(typeCode, "D75") {}
-Vek_121::Vek_121(int typeCode) : CFamilyBase(typeCode, "D76") {}
-Vek_157b::Vek_157b(int typeCode) : CFamilyBase(typeCode, "D80") {}
-Vek_157f::Vek_157f(int typeCode) : CFamilyBase(typeCode, "D81") {}
-Vek_137::Vek_137(int typeCode) : CFamilyBase(typeCode, "D82") {}
-Vek_117::Vek_117(int typeCode) : CFamilyBase(typeCode, "D83") {}
-Vek_107::Vek_107(int typeCode) : CFamilyBase(typeCode, "D84") {}
-Vek_113::Vek_113(int typeCode) : CFamilyBase(typeCode, "D85") {}
-Vek_111::Vek_111(int typeCode) : CFamilyBase(typeCode, "D86") {}
-Vek_123::Vek_123(int typeCode) : CFamilyBase(typeCode, "D88") {}
-Vek_135::Vek_135(int typeCode) : CFamilyBase(typeCode, "D90") {}
-Vek_110::Vek_110(int typeCode) : CFamilyBase(typeCode, "D92") {}
-Vek_114::Vek_114(int typeCode) : CFamilyBase(typeCode, "D94") {}
-Vek_132::Vek_132(int typeCode) : CFamilyBase(typeCode, "D95") {}
-Vek_138::Vek_138(int typeCode) : CFamilyBase(typeCode, "D99") {}
-Vek_119::Vek_119(int typeCode) : CFamilyBase(typeCode, "D103") {}
-Vek_128::Vek_128(int typeCode) : CFamilyBase(typeCode, "D110") {}
-Drav_102::Drav_102(int typeCode) : CFamilyBase(typeCode, "D111"), roi{DravRoi(m_roiStore[0]), DravRoi(m_roiStore[1])} {}
-Drav_101::Drav_101(int typeCode) : CFamilyBase(typeCode, "D112") {}
-Vek_120::Vek_120(int typeCode) : CFamilyBase(typeCode, "D113") {}
-Vek_146::Vek_146(int typeCode) : CFamilyBase(typeCode, "D115") {}
+Yorm_102::Yorm_102(int typeCode) : CBridgeFamily(typeCode) {}
+Yorm_105::Yorm_105(int typeCode) : CBridgeFamily(typeCode) {}
+Yorm_106::Yorm_106(int typeCode) : CBridgeFamily(typeCode) {}
+Murn_107::Murn_107(int typeCode) : CFamilyBase(typeCode) {}
+Murn_103::Murn_103(int typeCode) : CFamilyBase(typeCode) {}
+Vek_143::Vek_143(int typeCode) : CFamilyBase(typeCode) {}
+Murn_110::Murn_110(int typeCode) : CFamilyBase(typeCode) {}
+Murn_108::Murn_108(int typeCode) : CFamilyBase(typeCode) {}
+Murn_106::Murn_106(int typeCode) : CFamilyBase(typeCode) {}
+Vek_116::Vek_116(int typeCode) : CFamilyBase(typeCode) {}
+Vek_118::Vek_118(int typeCode) : CFamilyBase(typeCode) {}
+Vek_121::Vek_121(int typeCode) : CFamilyBase(typeCode) {}
+Vek_157b::Vek_157b(int typeCode) : CFamilyBase(typeCode) {}
+Vek_157f::Vek_157f(int typeCode) : CFamilyBase(typeCode) {}
+Vek_137::Vek_137(int typeCode) : CFamilyBase(typeCode) {}
+Vek_117::Vek_117(int typeCode) : CFamilyBase(typeCode) {}
+Vek_107::Vek_107(int typeCode) : CFamilyBase(typeCode) {}
+Vek_113::Vek_113(int typeCode) : CFamilyBase(typeCode) {}
+Vek_111::Vek_111(int typeCode) : CFamilyBase(typeCode) {}
+Vek_123::Vek_123(int typeCode) : CFamilyBase(typeCode) {}
+Vek_135::Vek_135(int typeCode) : CFamilyBase(typeCode) {}
+Vek_110::Vek_110(int typeCode) : CFamilyBase(typeCode) {}
+Vek_114::Vek_114(int typeCode) : CFamilyBase(typeCode) {}
+Vek_132::Vek_132(int typeCode) : CFamilyBase(typeCode) {}
+Vek_138::Vek_138(int typeCode) : CFamilyBase(typeCode) {}
+Vek_119::Vek_119(int typeCode) : CFamilyBase(typeCode) {}
+Vek_128::Vek_128(int typeCode) : CFamilyBase(typeCode) {}
+Drav_102::Drav_102(int typeCode) : CFamilyBase(typeCode), roi{DravRoi(m_roiStore[0]), DravRoi(m_roiStore[1])} {}
+Drav_101::Drav_101(int typeCode) : CFamilyBase(typeCode) {}
+Vek_120::Vek_120(int typeCode) : CFamilyBase(typeCode) {}
+Vek_146::Vek_146(int typeCode) : CFamilyBase(typeCode) {}
 
 // ---------------------------------------------------------------------------
 // Helpers shared by several families.
@@ -384,24 +384,38 @@ void Murn_105::familyPllRequest(PllRequest &r)
         r.fin = finiteOr(r.fin, 0.0) / 2.0;
 }
 
+namespace murn105 {
+enum Row { CommandRw = 1, ResetMisc, PllEnable };
+const RowRule kRows[] = {
+    {"command_rw", CommandRw},
+    {"reset_and_misc_control", ResetMisc},
+    {"pll_control (enable)", PllEnable},
+};
+} // namespace murn105
+
+int Murn_105::familyRowRole(const RegRow &r) const
+{
+    return rowRule(murn105::kRows, r);
+}
+
 // Interface 1 (MIPI) takes the serial command set and the MIPI reset bits;
 // the parallel interface keeps every command enabled.
-bool Murn_105::familyRegister(int, const RegRow &r, quint32 *value) const
+bool Murn_105::familyRegister(int role, const RegRow &, quint32 *value) const
 {
     const bool mipi = pll.interfaceIndex == 1;
-    if (nameIs(r, "command_rw")) {
+    switch (role) {
+    case murn105::CommandRw:
         *value = mipi ? 0xFFF3 : 0xFFFF;
         return true;
-    }
-    if (nameIs(r, "reset_and_misc_control")) {
+    case murn105::ResetMisc:
         *value = mipi ? 0x0564 : 0x0364;
         return true;
-    }
-    if (nameIs(r, "pll_control (enable)")) {
+    case murn105::PllEnable:
         *value = pll.pllBypass ? 0 : 1;
         return true;
+    default:
+        return false;
     }
-    return false;
 }
 
 void Vek_124::familyDefaults()
@@ -438,13 +452,21 @@ void Vek_124::familyPll()
     pll.serialClock = serialClock;
 }
 
-bool Vek_124::familyRegister(int, const RegRow &r, quint32 *value) const
+namespace vek124 {
+enum Row { PllBypass = 1 };
+} // namespace vek124
+
+int Vek_124::familyRowRole(const RegRow &r) const
 {
-    if (nameIs(r, "pll_control") && r.bitfield && r.mask == 0x1) {
-        *value = pll.pllBypass ? 1 : 0;
-        return true;
-    }
-    return false;
+    return nameIs(r, "pll_control") && r.bitfield && r.mask == 0x1 ? vek124::PllBypass : 0;
+}
+
+bool Vek_124::familyRegister(int role, const RegRow &, quint32 *value) const
+{
+    if (role != vek124::PllBypass)
+        return false;
+    *value = pll.pllBypass ? 1 : 0;
+    return true;
 }
 
 // Image types per output format: 0 JPEG, 1 colour pipe ready for JPEG,
@@ -474,13 +496,25 @@ void Murn_109::familyTiming(int context)
 }
 
 // The receive FIFO's trigger mark of each context.
-bool Murn_111::familyRegister(int, const RegRow &r, quint32 *value) const
+namespace murn111 {
+enum Row { FifoMarkA = 1, FifoMarkB };
+const RowRule kRows[] = {
+    {"cam_core_a_rx_fifo_trigger_mark", FifoMarkA},
+    {"cam_core_b_rx_fifo_trigger_mark", FifoMarkB},
+};
+} // namespace murn111
+
+int Murn_111::familyRowRole(const RegRow &r) const
 {
-    if (nameIs(r, "cam_core_a_rx_fifo_trigger_mark") || nameIs(r, "cam_core_b_rx_fifo_trigger_mark")) {
-        *value = fitToRow(ctx[r.name[9] == 'b' ? 1 : 0].fifo, r);
-        return true;
-    }
-    return false;
+    return rowRule(murn111::kRows, r);
+}
+
+bool Murn_111::familyRegister(int role, const RegRow &r, quint32 *value) const
+{
+    if (role != murn111::FifoMarkA && role != murn111::FifoMarkB)
+        return false;
+    *value = fitToRow(ctx[role == murn111::FifoMarkB ? 1 : 0].fifo, r);
+    return true;
 }
 
 // MIPI port timing values from the lane rate (the VCO while no lane rate is known).
@@ -543,13 +577,24 @@ void Murn_110::familyTiming(int context)
         fdUsedPeriodLines60Hz[2] = lines;
 }
 
-bool Murn_110::familyRegister(int, const RegRow &r, quint32 *value) const
+namespace murn110 {
+enum Row { PllBypass = 1 };
+const RowRule kRows[] = {
+    {"PLL control: PLL_BYPASS off", PllBypass},
+};
+} // namespace murn110
+
+int Murn_110::familyRowRole(const RegRow &r) const
 {
-    if (nameIs(r, "PLL control: PLL_BYPASS off")) {
-        *value = pll.pllBypass ? 0x0047 : 0x0046;
-        return true;
-    }
-    return false;
+    return rowRule(murn110::kRows, r);
+}
+
+bool Murn_110::familyRegister(int role, const RegRow &, quint32 *value) const
+{
+    if (role != murn110::PllBypass)
+        return false;
+    *value = pll.pllBypass ? 0x0047 : 0x0046;
+    return true;
 }
 
 void Murn_106::familyDefaults()
@@ -584,17 +629,31 @@ void Brel_101::familyTimingInput(int, TimingInput &in) const
     in.extraRows = (embedData ? 2 : 0) + (embedStat ? 2 : 0) + darkExtraRows(*this);
 }
 
-bool Brel_101::familyRegister(int, const RegRow &r, quint32 *value) const
+namespace brel101 {
+enum Row { EmbeddedData = 1, DarkControl };
+const RowRule kRows[] = {
+    {"EMBEDDED_DATA_CTRL", EmbeddedData},
+    {"DARK_CONTROL", DarkControl},
+};
+} // namespace brel101
+
+int Brel_101::familyRowRole(const RegRow &r) const
 {
-    if (nameIs(r, "EMBEDDED_DATA_CTRL")) {
+    return rowRule(brel101::kRows, r);
+}
+
+bool Brel_101::familyRegister(int role, const RegRow &r, quint32 *value) const
+{
+    switch (role) {
+    case brel101::EmbeddedData:
         *value = (r.value & ~0x0180u) | (embedData ? 0x0100u : 0u) | (embedStat ? 0x0080u : 0u);
         return true;
-    }
-    if (nameIs(r, "DARK_CONTROL")) {
+    case brel101::DarkControl:
         *value = (darkRows ? 0x0008u : 0u) | (darkCols ? 0x0004u : 0u);
         return true;
+    default:
+        return false;
     }
-    return false;
 }
 
 void Brel_101::familyInterfaceLists(int)
@@ -638,13 +697,24 @@ void Vek_108::familyTimingInput(int, TimingInput &in) const
     in.extraHBlank = 64 * (qBound(1, pll.pllP5, 8) - 1);
 }
 
-bool Vek_108::familyRegister(int, const RegRow &r, quint32 *value) const
+namespace vek108 {
+enum Row { DigitalTest = 1 };
+const RowRule kRows[] = {
+    {"DIGITAL_TEST", DigitalTest},
+};
+} // namespace vek108
+
+int Vek_108::familyRowRole(const RegRow &r) const
 {
-    if (nameIs(r, "DIGITAL_TEST")) {
-        *value = (r.value & ~0x001Cu) | (quint32(qBound(1, pll.pllP5, 8) - 1) << 2);
-        return true;
-    }
-    return false;
+    return rowRule(vek108::kRows, r);
+}
+
+bool Vek_108::familyRegister(int role, const RegRow &r, quint32 *value) const
+{
+    if (role != vek108::DigitalTest)
+        return false;
+    *value = (r.value & ~0x001Cu) | (quint32(qBound(1, pll.pllP5, 8) - 1) << 2);
+    return true;
 }
 
 void Vek_108::familyInterfaceLists(int)
@@ -691,40 +761,67 @@ void Brel_105::familyTimingInput(int context, TimingInput &in) const
         in.extraHBlank = 0;
 }
 
-bool Brel_105::familyRegister(int, const RegRow &r, quint32 *value) const
+namespace brel105 {
+enum Row { MipiRow = 1 };
+} // namespace brel105
+
+int Brel_105::familyRowRole(const RegRow &r) const
 {
-    // The serial interface rows only carry values on the MIPI interface.
-    if (std::strncmp(r.name, "MIPI_", 5) == 0 && ctx[0].interfaceIndex != 1) {
-        *value = r.value;
-        return true;
-    }
-    return false;
+    return std::strncmp(r.name, "MIPI_", 5) == 0 ? brel105::MipiRow : 0;
+}
+
+// The serial interface rows only carry values on the MIPI interface.
+bool Brel_105::familyRegister(int role, const RegRow &r, quint32 *value) const
+{
+    if (role != brel105::MipiRow || ctx[0].interfaceIndex == 1)
+        return false;
+    *value = fitToRow(r.value, r);
+    return true;
 }
 
 // PLL Config1 holds M in the high byte and N in the low byte.
-bool Brel_106::familyRegister(int, const RegRow &r, quint32 *value) const
+namespace brel106 {
+enum Row { PllControl1 = 1, PllControl2, PllConfig1, PllConfig2, ShutterDelay };
+const RowRule kRows[] = {
+    {"PLL Control1", PllControl1}, {"PLL Control2", PllControl2}, {"PLL Config1", PllConfig1},
+    {"PLL Config2", PllConfig2},   {"Shutter Delay", ShutterDelay},
+};
+} // namespace brel106
+
+int Brel_106::familyRowRole(const RegRow &r) const
 {
-    if (nameIs(r, "PLL Control2")) {
-        *value = pll.pllBypass ? 0x0052 : 0x0053;
-        return true;
-    }
-    if (nameIs(r, "PLL Control1")) {
+    return rowRule(brel106::kRows, r);
+}
+
+// M and N share "PLL Config1", a byte each; P - 1 is five bits of "PLL Config2".
+void Brel_106::familyBound()
+{
+    m_fieldCap.n = qMin(m_fieldCap.n, 255);
+    m_fieldCap.m = qMin(m_fieldCap.m, 255);
+    m_fieldCap.d[1] = qMin(m_fieldCap.d[1], 32);
+}
+
+bool Brel_106::familyRegister(int role, const RegRow &, quint32 *value) const
+{
+    switch (role) {
+    case brel106::PllControl1:
         *value = pll.pllBypass ? 0x0050 : 0x0051;
         return true;
-    }
-    if (nameIs(r, "PLL Config1")) {
+    case brel106::PllControl2:
+        *value = pll.pllBypass ? 0x0052 : 0x0053;
+        return true;
+    case brel106::PllConfig1:
         *value = (quint32(qBound(0, m_solution.m, 255)) << 8) | quint32(qBound(0, m_solution.n, 255));
         return true;
-    }
-    if (nameIs(r, "PLL Config2")) {
+    case brel106::PllConfig2:
         *value = quint32(qBound(0, m_solution.d[1] - 1, 31));
         return true;
-    }
-    if (nameIs(r, "Shutter Delay")) {
+    case brel106::ShutterDelay:
         *value = quint32(qBound(0, ctx[0].sMode, 0xFFFF));
         return true;
+    default:
+        return false;
     }
-    return false;
 }
 
 void Brel_106::familyTimingInput(int, TimingInput &in) const
@@ -835,41 +932,56 @@ void Vek_145l::familyTiming(int context)
 
 // Power state codes: 0 active, 1 reduced power, 3 powered down. A state's
 // write index is 0 (all planes addressed) when some plane has that state.
-bool Vek_145l::familyRegister(int, const RegRow &r, quint32 *value) const
+namespace vek145l {
+// The focal-plane states in the order of their rows: down, reduced, active;
+// each has a serial write index and a sensor control word.
+enum Row { IndexDown = 1, IndexReduced, IndexActive, ControlDown, ControlReduced, ControlActive, OutputWidth, Embedded };
+const RowRule kRows[] = {
+    {"SERIAL_WRITE_INDEX_D", IndexDown},    {"SERIAL_WRITE_INDEX_S", IndexReduced},
+    {"SERIAL_WRITE_INDEX_A", IndexActive},  {"SENSOR_CONTROL_D", ControlDown},
+    {"SENSOR_CONTROL_S", ControlReduced},   {"SENSOR_CONTROL_A", ControlActive},
+    {"X_OUTPUT_SIZE", OutputWidth},         {"SMIA_TEST", Embedded},
+    {"EMBEDDED_DATA_CTRL", Embedded},
+};
+// Per state (active, reduced, down): the sensor control code.
+const quint32 kStateCode[3] = {0x0000, 0x0001, 0x0003};
+} // namespace vek145l
+
+int Vek_145l::familyRowRole(const RegRow &r) const
 {
+    return rowRule(vek145l::kRows, r);
+}
+
+bool Vek_145l::familyRegister(int role, const RegRow &r, quint32 *value) const
+{
+    using namespace vek145l;
     bool present[3] = {false, false, false}; // active, reduced, down
     for (int o : ctx[0].fpOptions) {
         const int state = (!advParamOn || activateAll) ? 0 : qBound(0, o, 2);
         present[state] = true;
     }
-    struct StateRow {
-        const char *index;
-        const char *control;
-        int state;
-        quint32 code;
-    };
-    static const StateRow rows[] = {{"SERIAL_WRITE_INDEX_D", "SENSOR_CONTROL_D", 2, 0x0003},
-                                    {"SERIAL_WRITE_INDEX_S", "SENSOR_CONTROL_S", 1, 0x0001},
-                                    {"SERIAL_WRITE_INDEX_A", "SENSOR_CONTROL_A", 0, 0x0000}};
-    for (const StateRow &s : rows) {
-        if (nameIs(r, s.index)) {
-            *value = present[s.state] ? 0x0000 : 0xFFFF;
-            return true;
-        }
-        if (nameIs(r, s.control)) {
-            *value = present[s.state] ? s.code : r.value;
-            return true;
-        }
+    switch (role) {
+    case IndexDown:
+    case IndexReduced:
+    case IndexActive:
+        *value = present[IndexActive - role] ? 0x0000 : 0xFFFF;
+        return true;
+    case ControlDown:
+    case ControlReduced:
+    case ControlActive: {
+        const int state = ControlActive - role;
+        *value = present[state] ? kStateCode[state] : r.value;
+        return true;
     }
-    if (nameIs(r, "X_OUTPUT_SIZE")) {
+    case OutputWidth:
         *value = fitToRow(qint64(m_cs[0].t.outCols) * packedPlanes(), r);
         return true;
-    }
-    if (nameIs(r, "SMIA_TEST") || nameIs(r, "EMBEDDED_DATA_CTRL")) {
+    case Embedded:
         *value = (r.value & ~0x0100u) | (embedData ? 0x0100u : 0u);
         return true;
+    default:
+        return false;
     }
-    return false;
 }
 
 void Vek_145l::familyTexts(int, PllTextInfo &, ContextTextInfo &c) const
@@ -1066,13 +1178,24 @@ void Vek_137::familyTimingInput(int context, TimingInput &in) const
     in.extraHBlank = darkExtraCols(*this) + 2 * qBound(0, borderPixels, 64);
 }
 
-bool Vek_137::familyRegister(int, const RegRow &r, quint32 *value) const
+namespace vek137 {
+enum Row { ColumnCorrection = 1 };
+const RowRule kRows[] = {
+    {"COLUMN_CORRECTION", ColumnCorrection},
+};
+} // namespace vek137
+
+int Vek_137::familyRowRole(const RegRow &r) const
 {
-    if (nameIs(r, "COLUMN_CORRECTION")) {
-        *value = digitalCC ? 1 : 0;
-        return true;
-    }
-    return false;
+    return rowRule(vek137::kRows, r);
+}
+
+bool Vek_137::familyRegister(int role, const RegRow &, quint32 *value) const
+{
+    if (role != vek137::ColumnCorrection)
+        return false;
+    *value = digitalCC ? 1 : 0;
+    return true;
 }
 
 void Vek_137::familyTexts(int, PllTextInfo &, ContextTextInfo &c) const
@@ -1310,27 +1433,45 @@ void Vek_113::familyInterfaceLists(int)
 // Fine integration rows are not used by the line-interleaved read-out. The
 // buffer words hold T1 and T2 (CONFIG_BUFFER1) and T3 with the enable bit
 // (CONFIG_BUFFER2) while the configured buffers are in use.
-bool Vek_113::familyRegister(int, const RegRow &r, quint32 *value) const
+namespace vek113 {
+enum Row { FineIntegration = 1, NoDbOverlap, ConfigBuffer1, ConfigBuffer2 };
+const RowRule kRows[] = {
+    {"NO_DB_OVERLAP_RD_WR", NoDbOverlap},
+    {"CONFIG_BUFFER1", ConfigBuffer1},
+    {"CONFIG_BUFFER2", ConfigBuffer2},
+};
+} // namespace vek113
+
+int Vek_113::familyRowRole(const RegRow &r) const
 {
-    if (std::strncmp(r.name, "FINE_INTEGRATION_TIME", 21) == 0) {
+    if (std::strncmp(r.name, "FINE_INTEGRATION_TIME", 21) == 0)
+        return vek113::FineIntegration;
+    return rowRule(vek113::kRows, r);
+}
+
+bool Vek_113::familyRegister(int role, const RegRow &r, quint32 *value) const
+{
+    switch (role) {
+    case vek113::FineIntegration:
         *value = 0;
         return true;
-    }
-    if (nameIs(r, "NO_DB_OVERLAP_RD_WR")) {
+    case vek113::NoDbOverlap:
         *value = dbOverlap ? 1 : 0;
         return true;
-    }
-    if (nameIs(r, "CONFIG_BUFFER1") && configEnable) {
+    case vek113::ConfigBuffer1:
+        if (!configEnable)
+            return false;
         *value = (quint32(qBound(1, configBufT2, kConfigBufferMax)) << 8) |
                  quint32(qBound(1, configBufT1, kConfigBufferMax));
         return true;
-    }
-    if (nameIs(r, "CONFIG_BUFFER2")) {
+    case vek113::ConfigBuffer2: {
         const quint32 t3 = configEnable ? quint32(qBound(1, configBufT3, kConfigBufferMax)) : (r.value & 0x7F);
         *value = (configEnable ? 0x100u : 0u) | t3;
         return true;
     }
-    return false;
+    default:
+        return false;
+    }
 }
 
 void Vek_110::familyDefaults()
@@ -1428,13 +1569,24 @@ void Vek_118::familyLink(LinkOptions &link) const
         link.bits = 16;
 }
 
-bool Vek_118::familyRegister(int, const RegRow &r, quint32 *value) const
+namespace vek118 {
+enum Row { SixteenAsTwoBytes = 1 };
+const RowRule kRows[] = {
+    {"MIPI_16_2_8", SixteenAsTwoBytes},
+};
+} // namespace vek118
+
+int Vek_118::familyRowRole(const RegRow &r) const
 {
-    if (nameIs(r, "MIPI_16_2_8")) {
-        *value = sixteenAsTwoBytes(m_link.serial) ? 1 : 0;
-        return true;
-    }
-    return false;
+    return rowRule(vek118::kRows, r);
+}
+
+bool Vek_118::familyRegister(int role, const RegRow &, quint32 *value) const
+{
+    if (role != vek118::SixteenAsTwoBytes)
+        return false;
+    *value = sixteenAsTwoBytes(m_link.serial) ? 1 : 0;
+    return true;
 }
 
 void Vek_118::familyTexts(int, PllTextInfo &p, ContextTextInfo &) const
@@ -1611,25 +1763,40 @@ void Vek_123::familyTiming(int context)
 }
 
 // The parallel port runs with streaming, parallel output and drive pins on.
-bool Vek_123::familyRegister(int, const RegRow &r, quint32 *value) const
+namespace vek123 {
+enum Row { Reset = 1, HispiControl, HdrControl3 };
+const RowRule kRows[] = {
+    {"RESET_REGISTER", Reset},
+    {"HISPI_CONTROL_STATUS", HispiControl},
+    {"HDR_MC_CTRL3", HdrControl3},
+};
+} // namespace vek123
+
+int Vek_123::familyRowRole(const RegRow &r) const
 {
-    if (nameIs(r, "RESET_REGISTER")) {
+    return rowRule(vek123::kRows, r);
+}
+
+bool Vek_123::familyRegister(int role, const RegRow &r, quint32 *value) const
+{
+    switch (role) {
+    case vek123::Reset:
         *value = ctx[0].interfaceIndex == 0 ? 0x10DC : 0x2058;
         return true;
-    }
-    // The protocol in bits 10 and 11; bit 9 puts the data words LSB aligned.
-    if (nameIs(r, "HISPI_CONTROL_STATUS")) {
+    case vek123::HispiControl:
+        // The protocol in bits 10 and 11; bit 9 puts the data words LSB aligned.
         *value = 0x8000 | quint32(qBound(0, pll.phyCd, 3) << 10) | (pll.msbAligned == 0 ? 0x0200u : 0u);
         return true;
-    }
-    // The spread gain of the HDR exposures (the context's interleave option),
-    // bit 10 of the HDR control, only with HDR on.
-    if (nameIs(r, "HDR_MC_CTRL3")) {
+    case vek123::HdrControl3: {
+        // The spread gain of the HDR exposures (the context's interleave
+        // option), bit 10 of the HDR control, only with HDR on.
         const bool spread = ctx[0].hdrMode > 0 && ctx[0].interleave != 0;
         *value = (r.value & ~0x0400u) | (spread ? 0x0400u : 0u);
         return true;
     }
-    return false;
+    default:
+        return false;
+    }
 }
 
 // The parallel port carries 12 bits, the serial ones 10 or 12.
@@ -1724,13 +1891,24 @@ void Vek_138::familyTiming(int context)
 }
 
 // The panel's companding box arrives as the context's interleave option.
-bool Vek_138::familyRegister(int, const RegRow &r, quint32 *value) const
+namespace vek138 {
+enum Row { Companding = 1 };
+const RowRule kRows[] = {
+    {"COMPANDING", Companding},
+};
+} // namespace vek138
+
+int Vek_138::familyRowRole(const RegRow &r) const
 {
-    if (nameIs(r, "COMPANDING")) {
-        *value = ctx[0].interleave ? 1 : 0;
-        return true;
-    }
-    return false;
+    return rowRule(vek138::kRows, r);
+}
+
+bool Vek_138::familyRegister(int role, const RegRow &, quint32 *value) const
+{
+    if (role != vek138::Companding)
+        return false;
+    *value = ctx[0].interleave ? 1 : 0;
+    return true;
 }
 
 // The output bits on the link; the MIPI packet header and footer (six bytes
@@ -1874,42 +2052,79 @@ void Drav_102::familyTiming(int context)
 }
 
 // The frame-buffer rows take the regions and their timing.
-bool Drav_102::familyRegister(int, const RegRow &r, quint32 *value) const
+namespace drav102 {
+// The two regions of interest of the frame buffer, each with the same fields.
+enum Field { XStart, XEnd, YStart, YEnd, XOutputSize, YOutputSize, ScaleM, ScaleN, LineLength, FrameLength, FieldCount };
+const char *const kFieldNames[FieldCount] = {"X_START",       "X_END",         "Y_START", "Y_END",
+                                             "X_OUTPUT_SIZE", "Y_OUTPUT_SIZE", "SCALE_M", "SCALE_N",
+                                             "LLPCK",         "FLL"};
+// Roles: 1 + roi x FieldCount + field; the control word after them.
+const int kControl = 1 + 2 * FieldCount;
+} // namespace drav102
+
+int Drav_102::familyRowRole(const RegRow &r) const
 {
+    using namespace drav102;
+    if (nameIs(r, "FB_CTRL"))
+        return kControl;
     const char *n = r.name;
-    if (std::strncmp(n, "FB_ROI_", 7) == 0 && (n[7] == '0' || n[7] == '1') && n[8] == '_') {
-        const DravRoi &q = roi[n[7] - '0'];
-        const char *f = n + 9;
-        const TimingResult &t = m_cs[0].t;
-        qint64 v = r.value;
-        if (!std::strcmp(f, "X_START"))
-            v = q.roiValue(0);
-        else if (!std::strcmp(f, "X_END"))
-            v = qint64(q.roiValue(0)) + q.roiValue(1) - 1;
-        else if (!std::strcmp(f, "Y_START"))
-            v = q.roiValue(2);
-        else if (!std::strcmp(f, "Y_END"))
-            v = qint64(q.roiValue(2)) + q.roiValue(3) - 1;
-        else if (!std::strcmp(f, "X_OUTPUT_SIZE"))
-            v = q.roiValue(1) * 16 / qMax(1u, q.roiValue(4));
-        else if (!std::strcmp(f, "Y_OUTPUT_SIZE"))
-            v = q.roiValue(3) * 16 / qMax(1u, q.roiValue(5));
-        else if (!std::strcmp(f, "SCALE_M"))
-            v = q.roiValue(4);
-        else if (!std::strcmp(f, "SCALE_N"))
-            v = 16;
-        else if (!std::strcmp(f, "LLPCK"))
-            v = t.lineLength;
-        else if (!std::strcmp(f, "FLL"))
-            v = t.frameLength;
-        *value = fitToRow(fbMode == 1 ? v : 0, r);
-        return true;
+    if (std::strncmp(n, "FB_ROI_", 7) != 0 || (n[7] != '0' && n[7] != '1') || n[8] != '_')
+        return 0;
+    for (int f = 0; f < FieldCount; ++f) {
+        if (std::strcmp(n + 9, kFieldNames[f]) == 0)
+            return 1 + (n[7] - '0') * FieldCount + f;
     }
-    if (nameIs(r, "FB_CTRL")) {
+    return 0;
+}
+
+bool Drav_102::familyRegister(int role, const RegRow &r, quint32 *value) const
+{
+    using namespace drav102;
+    if (role == kControl) {
         *value = quint32(qBound(0, fbMode, 2));
         return true;
     }
-    return false;
+    if (role < 1 || role >= kControl)
+        return false;
+    const DravRoi &q = roi[(role - 1) / FieldCount];
+    const TimingResult &t = m_cs[0].t;
+    qint64 v = r.value;
+    switch ((role - 1) % FieldCount) {
+    case XStart:
+        v = q.roiValue(0);
+        break;
+    case XEnd:
+        v = qint64(q.roiValue(0)) + q.roiValue(1) - 1;
+        break;
+    case YStart:
+        v = q.roiValue(2);
+        break;
+    case YEnd:
+        v = qint64(q.roiValue(2)) + q.roiValue(3) - 1;
+        break;
+    case XOutputSize:
+        v = q.roiValue(1) * 16 / qMax(1u, q.roiValue(4));
+        break;
+    case YOutputSize:
+        v = q.roiValue(3) * 16 / qMax(1u, q.roiValue(5));
+        break;
+    case ScaleM:
+        v = q.roiValue(4);
+        break;
+    case ScaleN:
+        v = 16;
+        break;
+    case LineLength:
+        v = t.lineLength;
+        break;
+    case FrameLength:
+        v = t.frameLength;
+        break;
+    default:
+        break;
+    }
+    *value = fitToRow(fbMode == 1 ? v : 0, r);
+    return true;
 }
 
 void Drav_102::familyInterfaceLists(int)
@@ -2064,18 +2279,43 @@ void CBridgeFamily::familyPllRequest(PllRequest &r)
 // The auto-exposure frame-rate steps of the discrete type: the rate reached,
 // then DFS1 and DFS2, each in frames per second x 256. The parallel port
 // puts LSB-aligned data words out with bit 3 of its control.
-bool CBridgeFamily::familyRegister(int, const RegRow &r, quint32 *value) const
+namespace bridge {
+enum Row { ParallelControl = 1, FrameRate0, FrameRate1, FrameRate2, KeepSyncControl, KsLineLength, KsFrameLength,
+           KsStartRow, KsStartCol, KsStopRow, KsStopCol };
+const RowRule kRows[] = {
+    {"cam_port_parallel_control", ParallelControl},
+    {"cam_aet_frame_rate_0", FrameRate0},
+    {"cam_aet_frame_rate_1", FrameRate1},
+    {"cam_aet_frame_rate_2", FrameRate2},
+};
+// The keep-sync output timing of Yorm_106.
+const RowRule kKeepSyncRows[] = {
+    {"cam_port_keepsync_control", KeepSyncControl},
+    {"TX_KS_LINE_LENGTH_PCK", KsLineLength},
+    {"TX_KS_FRAME_LENGTH_LINES", KsFrameLength},
+    {"TX_KS_LINE_VALID_START_ROW", KsStartRow},
+    {"TX_KS_LINE_VALID_START_COL", KsStartCol},
+    {"TX_KS_LINE_VALID_STOP_ROW", KsStopRow},
+    {"TX_KS_FRAME_VALID_LAST_ROW", KsStopRow},
+    {"TX_KS_LINE_VALID_STOP_COL", KsStopCol},
+    {"TX_KS_FRAME_VALID_STOP_COL", KsStopCol},
+};
+} // namespace bridge
+
+int CBridgeFamily::familyRowRole(const RegRow &r) const
 {
-    if (nameIs(r, "cam_port_parallel_control")) {
+    return rowRule(bridge::kRows, r);
+}
+
+bool CBridgeFamily::familyRegister(int role, const RegRow &r, quint32 *value) const
+{
+    if (role == bridge::ParallelControl) {
         *value = (r.value & ~0x0008u) | (pll.msbAligned == 0 ? 0x0008u : 0u);
         return true;
     }
-    static const char prefix[] = "cam_aet_frame_rate_";
-    if (std::strncmp(r.name, prefix, sizeof prefix - 1) != 0 || !ctx[0].discreteFps)
+    if (role < bridge::FrameRate0 || role > bridge::FrameRate2 || !ctx[0].discreteFps)
         return false;
-    const int step = r.name[sizeof prefix - 1] - '0';
-    if (step < 0 || step > 2 || r.name[sizeof prefix] != '\0')
-        return false;
+    const int step = role - bridge::FrameRate0;
     const double rate = step == 0 ? m_cs[0].t.fps : step == 1 ? ctx[0].dfs1 : ctx[0].dfs2;
     *value = fitToRow(boundedInt<qint64>(std::round(rate * 256.0), 0, 255 * 256), r);
     return true;
@@ -2186,38 +2426,41 @@ bool Yorm_106::fineAdjustPll0P2toExt_ks(int kind)
 
 // Keep-sync output timing: the external line and frame, and the output
 // image's valid window inside it (from the table's start row and column).
-bool Yorm_106::familyRegister(int row, const RegRow &r, quint32 *value) const
+int Yorm_106::familyRowRole(const RegRow &r) const
 {
-    if (CBridgeFamily::familyRegister(row, r, value))
-        return true;
-    if (nameIs(r, "cam_port_keepsync_control")) {
+    const int role = rowRule(bridge::kKeepSyncRows, r);
+    return role ? role : CBridgeFamily::familyRowRole(r);
+}
+
+bool Yorm_106::familyRegister(int role, const RegRow &r, quint32 *value) const
+{
+    using namespace bridge;
+    if (role == KeepSyncControl) {
         *value = keepSyncOn ? 1 : 0;
         return true;
     }
-    if (!keepSyncOn || std::strncmp(r.name, "TX_KS_", 6) != 0)
+    if (role < KsLineLength)
+        return CBridgeFamily::familyRegister(role, r, value);
+    if (!keepSyncOn)
         return false;
     const TimingResult &t = m_cs[0].t;
-    const RegTable *table = regTable();
-    auto defaultOf = [table](const char *name) {
-        for (int i = 0; table && i < table->count; ++i) {
-            if (std::strcmp(table->rows[i].name, name) == 0)
-                return qint64(table->rows[i].value);
-        }
-        return qint64(0);
-    };
-    const qint64 startRow = defaultOf("TX_KS_LINE_VALID_START_ROW");
-    const qint64 startCol = defaultOf("TX_KS_LINE_VALID_START_COL");
     qint64 v;
-    if (nameIs(r, "TX_KS_LINE_LENGTH_PCK"))
+    switch (role) {
+    case KsLineLength:
         v = keepSyncLinePck;
-    else if (nameIs(r, "TX_KS_FRAME_LENGTH_LINES"))
+        break;
+    case KsFrameLength:
         v = keepSyncFrameLength;
-    else if (nameIs(r, "TX_KS_LINE_VALID_STOP_ROW") || nameIs(r, "TX_KS_FRAME_VALID_LAST_ROW"))
-        v = startRow + t.outRows - 1;
-    else if (nameIs(r, "TX_KS_LINE_VALID_STOP_COL") || nameIs(r, "TX_KS_FRAME_VALID_STOP_COL"))
-        v = startCol + t.outCols - 1;
-    else
+        break;
+    case KsStopRow:
+        v = qint64(defaultOfRole(KsStartRow)) + t.outRows - 1;
+        break;
+    case KsStopCol:
+        v = qint64(defaultOfRole(KsStartCol)) + t.outCols - 1;
+        break;
+    default:
         return false;
+    }
     *value = fitToRow(v, r);
     return true;
 }
@@ -2244,7 +2487,7 @@ void setVar(GUIVAR_T &v, double x)
 
 } // namespace
 
-Vek_125::Vek_125(int typeCode) : CFormFamily(typeCode, "Vek_125") {}
+Vek_125::Vek_125(int typeCode) : CFormFamily(typeCode) {}
 
 void Vek_125::InitDefaults(QString configPath)
 {
@@ -2407,7 +2650,7 @@ void Vek_125::familyTexts(int, PllTextInfo &p, ContextTextInfo &) const
             << QStringLiteral("Word clock: %1 MHz").arg(num(WordFreq.value));
 }
 
-Murn_102::Murn_102(int typeCode) : CFormFamily(typeCode, "Murn_102")
+Murn_102::Murn_102(int typeCode) : CFormFamily(typeCode)
 {
     // Read by the set-up before InitDefaults.
     defaults.defaultStdTemplate = 1;
@@ -2463,7 +2706,7 @@ void Murn_102::Calculate()
     setVar(spinRows, m_cs[0].t.outRows);
 }
 
-Murn_104::Murn_104(int typeCode) : CFormFamily(typeCode, "Murn_104") {}
+Murn_104::Murn_104(int typeCode) : CFormFamily(typeCode) {}
 
 void Murn_104::InitDefaults(QString configPath)
 {
@@ -2576,7 +2819,7 @@ const ZeltVariant &zeltVariant(int code)
 
 } // namespace
 
-Zelt::Zelt(int typeCode) : CPlainFamily(typeCode, "D105"), m_variant(typeCode) {}
+Zelt::Zelt(int typeCode) : CPlainFamily(typeCode), m_variant(typeCode) {}
 
 void Zelt::engineCalculateAll()
 {
@@ -2661,36 +2904,82 @@ void Zelt::CalculateTiming(int context, bool keepFrame, bool extendForIntegratio
     m_pllWarnings &= WarnInputClock;
 }
 
-bool Zelt::familyRegister(int, const RegRow &r, quint32 *value) const
+namespace zelt {
+enum Row { PllComponent0 = 1, PllComponent1, Integration, FrameLength, LineTime, Subsampling, IntegrationOffset,
+           MLines, FLines, Companding, HispiControl, GeneralConfig };
+const RowRule kRows[] = {
+    {"PLL_COMPONENT0_REG", PllComponent0},
+    {"PLL_COMPONENT1_REG", PllComponent1},
+    {"INTEGRATION_COARSE_CTXT0_REG", Integration},
+    {"FRAME_LENGTH_CTXT0_REG", FrameLength},
+    {"LINE_TIME_REG", LineTime},
+    {"SUBSAMPLING_CTXT0_REG", Subsampling},
+    {"INTEGRATION_OFFSET_COARSE_REG", IntegrationOffset},
+    {"M_LINES_CTXT0_REG", MLines},
+    {"F_LINES_CTXT0_REG", FLines},
+    {"PIX_COMP_CTRL_REG", Companding},
+    {"HISPI_CONTROL_COMMON_REG", HispiControl},
+    {"GENERAL_CONFIG0_REG", GeneralConfig},
+};
+} // namespace zelt
+
+int Zelt::familyRowRole(const RegRow &r) const
 {
+    return rowRule(zelt::kRows, r);
+}
+
+// N is six bits of "PLL_COMPONENT0_REG", M fourteen bits of "PLL_COMPONENT1_REG".
+void Zelt::familyBound()
+{
+    m_fieldCap.n = qMin(m_fieldCap.n, 63);
+    m_fieldCap.m = qMin(m_fieldCap.m, 0x3FFF);
+}
+
+bool Zelt::familyRegister(int role, const RegRow &r, quint32 *value) const
+{
+    using namespace zelt;
     const TimingResult &t = m_cs[0].t;
     qint64 v;
-    if (nameIs(r, "PLL_COMPONENT0_REG"))
+    switch (role) {
+    case PllComponent0:
         v = (qint64(qBound(0, m_solution.n, 63)) << 8) | 0x03;
-    else if (nameIs(r, "PLL_COMPONENT1_REG"))
+        break;
+    case PllComponent1:
         v = qBound(0, m_solution.m, 0x3FFF);
-    else if (nameIs(r, "INTEGRATION_COARSE_CTXT0_REG"))
+        break;
+    case Integration:
         v = t.intgRows;
-    else if (nameIs(r, "FRAME_LENGTH_CTXT0_REG"))
+        break;
+    case FrameLength:
         v = t.frameLength;
-    else if (nameIs(r, "LINE_TIME_REG"))
+        break;
+    case LineTime:
         v = t.lineLength;
-    else if (nameIs(r, "SUBSAMPLING_CTXT0_REG"))
+        break;
+    case Subsampling:
         v = t.yFactor - 1;
-    else if (nameIs(r, "INTEGRATION_OFFSET_COARSE_REG"))
+        break;
+    case IntegrationOffset:
         v = t.rowTimeUs > 0.0 ? boundedInt<qint64>(qMax(0, ctx[0].scaleM) / t.rowTimeUs, 0) : 0;
-    else if (nameIs(r, "M_LINES_CTXT0_REG"))
+        break;
+    case MLines:
         v = t.outRows;
-    else if (nameIs(r, "F_LINES_CTXT0_REG"))
+        break;
+    case FLines:
         v = qBound(0, ctx[0].cols, 64);
-    else if (nameIs(r, "PIX_COMP_CTRL_REG"))
+        break;
+    case Companding:
         v = pll.combi ? 1 : 0;
-    else if (nameIs(r, "HISPI_CONTROL_COMMON_REG"))
+        break;
+    case HispiControl:
         v = (pll.pllPreScale ? 0x40 : 0) | (pll.useReg ? 0x20 : 0) | (pll.opBits == 12 ? 0x10 : 0);
-    else if (nameIs(r, "GENERAL_CONFIG0_REG"))
+        break;
+    case GeneralConfig:
         v = (ctx[0].txLatch ? 0x8 : 0) | (ctx[0].trigger ? 0x4 : 0) | 0x2 | (ctx[0].slaveMode ? 0x1 : 0);
-    else
+        break;
+    default:
         return false;
+    }
     *value = fitToRow(v, r);
     return true;
 }
@@ -2709,29 +2998,11 @@ void Zelt::familyTexts(int, PllTextInfo &p, ContextTextInfo &c) const
 namespace {
 
 // The radar's D-PHY timing rows from the lane rate, each limited to its field.
-bool holvDphyRow(const RegRow &r, double laneRateMbps, qint64 *v)
-{
-    const DphyTiming d = dphyTiming(laneRateMbps);
-    const std::pair<const char *, int> rows[] = {
-        {"MIPI_T_HS_ZERO", d.hsZero},     {"MIPI_T_HS_PREPARE", d.hsPrepare},
-        {"MIPI_T_HS_TRAIL", d.hsTrail},   {"MIPI_T_HS_EXIT", d.hsExit},
-        {"MIPI_T_CLK_ZERO", d.clkZero},   {"MIPI_T_CLK_PREPARE", d.clkPrepare},
-        {"MIPI_T_CLK_TRAIL", d.clkTrail}, {"MIPI_T_CLK_PRE", d.clkPre},
-        {"MIPI_T_CLK_POST", d.clkPost},   {"MIPI_T_LPX", d.lpx},
-    };
-    for (const auto &row : rows) {
-        if (nameIs(r, row.first)) {
-            *v = qMin<qint64>(row.second, r.mask ? r.mask : 0xFF);
-            return true;
-        }
-    }
-    return false;
-}
 
 } // namespace
 
 Holv_101::Holv_101(int typeCode)
-    : CPlainFamily(typeCode, "D114"), configBlock{pll.opBits,      pll.interfaceIndex, pll.pllP4,   pll.pllP5,
+    : CPlainFamily(typeCode), configBlock{pll.opBits,      pll.interfaceIndex, pll.pllP4,   pll.pllP5,
                                                   pll.pllTargetOp, pll.mpDiv,          pll.pllVco2, pll.pllN2,
                                                   pll.phyCd,       pll.outPort,        pll.pllWcd,  pll.twoPixBits,
                                                   pll.custRev}
@@ -2864,8 +3135,54 @@ void Holv_101::CalculateConfig(int context)
 // transmitters send during the ramp, the receivers sample in the ADC window.
 // A transmitter that TDM MIMO does not use is switched off (bit 0x40); its
 // attenuation bits stay as the table has them.
-bool Holv_101::familyRegister(int, const RegRow &r, quint32 *value) const
+namespace holv {
+enum Row { RefDiv = 1, FbDiv, PostDiv, AdcDiv, MipiDiv, ChirpLength, ChirpsInFrame, DataStart, DataEnd, TxStart,
+           TxEnd, RxTxDescriptors, Decimation, DataType, LineByteCount, Tx0Enable, Tx1Enable, Tx2Enable, Tx3Enable,
+           HsZero, HsPrepare, HsTrail, HsExit, ClkZero, ClkPrepare, ClkTrail, ClkPre, ClkPost, Lpx };
+const RowRule kRows[] = {
+    {"PLL_REF_DIV", RefDiv},
+    {"PLL_FB_DIV", FbDiv},
+    {"PLL_POSTDIV", PostDiv},
+    {"ADC_CLK_DIV", AdcDiv},
+    {"ADC_DIV_MIPI_WORD", MipiDiv},
+    {"ALPHA_CHIRP_LENGTH", ChirpLength},
+    {"ALPHA_CHIRPS_IN_FRAME", ChirpsInFrame},
+    {"ALPHA_DATA_START_CNT", DataStart},
+    {"ALPHA_RX_START_CNT", DataStart},
+    {"ALPHA_DATA_END_CNT", DataEnd},
+    {"ALPHA_RX_END_CNT", DataEnd},
+    {"ALPHA_TX_START_CNT", TxStart},
+    {"ALPHA_TX_END_CNT", TxEnd},
+    {"ALPHA_RXTX_DESC_NUM", RxTxDescriptors},
+    {"ALPHA_DEC_EN", Decimation},
+    {"MIPI_DATA_TYPE", DataType},
+    {"MIPI_DATA_TYPE_XMIT", DataType},
+    {"MIPI_LINE_BYTE_CNT", LineByteCount},
+    {"TX0_EN_AND_ATT", Tx0Enable},
+    {"TX1_EN_AND_ATT", Tx1Enable},
+    {"TX2_EN_AND_ATT", Tx2Enable},
+    {"TX3_EN_AND_ATT", Tx3Enable},
+    {"MIPI_T_HS_ZERO", HsZero},
+    {"MIPI_T_HS_PREPARE", HsPrepare},
+    {"MIPI_T_HS_TRAIL", HsTrail},
+    {"MIPI_T_HS_EXIT", HsExit},
+    {"MIPI_T_CLK_ZERO", ClkZero},
+    {"MIPI_T_CLK_PREPARE", ClkPrepare},
+    {"MIPI_T_CLK_TRAIL", ClkTrail},
+    {"MIPI_T_CLK_PRE", ClkPre},
+    {"MIPI_T_CLK_POST", ClkPost},
+    {"MIPI_T_LPX", Lpx},
+};
+} // namespace holv
+
+int Holv_101::familyRowRole(const RegRow &r) const
 {
+    return rowRule(holv::kRows, r);
+}
+
+bool Holv_101::familyRegister(int role, const RegRow &r, quint32 *value) const
+{
+    using namespace holv;
     const Radar &q = m_radar;
     const double reset = qBound(0, configBlock.chirpResetTime, 100000);
     const double ramp = qBound(0, configBlock.chirpRampTime, 100000);
@@ -2874,41 +3191,68 @@ bool Holv_101::familyRegister(int, const RegRow &r, quint32 *value) const
     const int samples = qBound(1, configBlock.adcSamples, 65535);
     const int bits = configBlock.bitsPerSample == 14 ? 14 : 12;
     qint64 v;
-    if (nameIs(r, "PLL_REF_DIV"))
+    switch (role) {
+    case RefDiv:
         v = q.refDiv;
-    else if (nameIs(r, "PLL_FB_DIV"))
+        break;
+    case FbDiv:
         v = q.fbDiv;
-    else if (nameIs(r, "PLL_POSTDIV"))
+        break;
+    case PostDiv:
         v = q.postDiv;
-    else if (nameIs(r, "ADC_CLK_DIV"))
+        break;
+    case AdcDiv:
         v = q.adcDiv;
-    else if (nameIs(r, "ADC_DIV_MIPI_WORD"))
+        break;
+    case MipiDiv:
         v = q.mipiDiv;
-    else if (nameIs(r, "ALPHA_CHIRP_LENGTH"))
+        break;
+    case ChirpLength:
         v = count80(q.chirpPeriodUs);
-    else if (nameIs(r, "ALPHA_CHIRPS_IN_FRAME"))
+        break;
+    case ChirpsInFrame:
         v = qBound(1, configBlock.chirpsPerFrame, 65535);
-    else if (nameIs(r, "ALPHA_DATA_START_CNT") || nameIs(r, "ALPHA_RX_START_CNT"))
+        break;
+    case DataStart:
         v = count80(reset + start);
-    else if (nameIs(r, "ALPHA_DATA_END_CNT") || nameIs(r, "ALPHA_RX_END_CNT"))
+        break;
+    case DataEnd:
         v = count80(reset + start + q.samplingTimeUs);
-    else if (nameIs(r, "ALPHA_TX_START_CNT"))
+        break;
+    case TxStart:
         v = count80(reset);
-    else if (nameIs(r, "ALPHA_TX_END_CNT"))
+        break;
+    case TxEnd:
         v = count80(reset + ramp);
-    else if (nameIs(r, "ALPHA_RXTX_DESC_NUM"))
+        break;
+    case RxTxDescriptors:
         v = q.transmitters - 1;
-    else if (nameIs(r, "ALPHA_DEC_EN"))
+        break;
+    case Decimation:
         v = configBlock.decimation > 0 ? 1 : 0;
-    else if (nameIs(r, "MIPI_DATA_TYPE") || nameIs(r, "MIPI_DATA_TYPE_XMIT"))
+        break;
+    case DataType:
         v = bits == 14 ? 0x2D : 0x2C;
-    else if (nameIs(r, "MIPI_LINE_BYTE_CNT"))
+        break;
+    case LineByteCount:
         v = qint64(samples) * bits * q.channels / 8;
-    else if (std::strncmp(r.name, "TX", 2) == 0 && r.name[2] >= '0' && r.name[2] <= '3' &&
-             std::strcmp(r.name + 3, "_EN_AND_ATT") == 0)
-        v = (r.value & 0x3F) | (r.name[2] - '0' < q.transmitters ? 0 : 0x40);
-    else if (!holvDphyRow(r, q.linkRateMbps / 4.0, &v))
-        return false;
+        break;
+    case Tx0Enable:
+    case Tx1Enable:
+    case Tx2Enable:
+    case Tx3Enable:
+        v = (r.value & 0x3F) | (role - Tx0Enable < q.transmitters ? 0 : 0x40);
+        break;
+    default: {
+        if (role < HsZero || role > Lpx)
+            return false;
+        const DphyTiming d = dphyTiming(q.linkRateMbps / 4.0);
+        const int timings[] = {d.hsZero,   d.hsPrepare,  d.hsTrail,  d.hsExit,  d.clkZero,
+                               d.clkPrepare, d.clkTrail, d.clkPre, d.clkPost, d.lpx};
+        v = qMin<qint64>(timings[role - HsZero], r.mask ? r.mask : 0xFF);
+        break;
+    }
+    }
     *value = fitToRow(v, r);
     return true;
 }

@@ -78,7 +78,8 @@ public:
 
 protected:
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
     void familyInterfaceLists(int interfaceIndex) override;
 };
 
@@ -88,7 +89,8 @@ public:
 
 protected:
     void familyPllRequest(calvex::PllRequest &request) override;
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
 };
 
 class Brel_102 : public CFamilyBase, public EmbedOptions, public DarkRowOptions {
@@ -118,7 +120,8 @@ public:
 
 protected:
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
     void familyInterfaceLists(int interfaceIndex) override;
     void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
     int m_catalogueIndex; // the loaded sensor, one of the family's catalogue entries
@@ -143,7 +146,8 @@ protected:
     void familyLink(calvex::LinkOptions &link) const override;
     void familyDefaults() override;
     void familyPll() override;
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
 };
 
 class Murn_109 : public CFamilyBase {
@@ -175,7 +179,8 @@ public:
 
 protected:
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
 };
 
 class Murn_111 : public CFamilyBase {
@@ -188,7 +193,8 @@ public:
     explicit Murn_111(int typeCode);
 
 protected:
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
     void familyPll() override;
 };
 
@@ -197,8 +203,10 @@ public:
     explicit Brel_106(int typeCode);
 
 protected:
+    void familyBound() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
 };
 
 class Brel_107 : public CFamilyBase {
@@ -227,7 +235,8 @@ protected:
     void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
     void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
 
 private:
@@ -315,12 +324,13 @@ public:
 
 protected:
     void familyPllRequest(calvex::PllRequest &request) override;
-    CBridgeFamily(int typeCode, const char *tableId);
+    explicit CBridgeFamily(int typeCode);
     void familyDefaults() override;
     void familyTimingLimits(calvex::TimingLimits &limits) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
     void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
     // The attached sensor's clocks from the bridge's system clock.
     void attachedSensorClocks(int kind, int lanes, int bits);
@@ -375,7 +385,8 @@ public:
 
 protected:
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
 };
 
 class Murn_107 : public CFamilyBase {
@@ -413,7 +424,8 @@ public:
 
 protected:
     void familyTiming(int context) override;
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
 };
 
 class Murn_108 : public CFamilyBase {
@@ -462,7 +474,8 @@ public:
     explicit Vek_118(int typeCode);
 
 protected:
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
     void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
     void familyLink(calvex::LinkOptions &link) const override;
     void familyDefaults() override;
@@ -511,7 +524,8 @@ protected:
     void familyLink(calvex::LinkOptions &link) const override;
     void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
     void familyInterfaceLists(int interfaceIndex) override;
     void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
 };
@@ -567,7 +581,8 @@ protected:
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
     void familyInterfaceLists(int interfaceIndex) override;
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
 };
 
 class Vek_111 : public CFamilyBase, public DarkRowOptions {
@@ -613,7 +628,8 @@ protected:
     void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
     void familyInterfaceLists(int interfaceIndex) override;
     void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
 };
@@ -703,7 +719,8 @@ protected:
     void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
 };
 
 class Vek_119 : public CFamilyBase, public DarkRowOptions {
@@ -788,7 +805,8 @@ protected:
     void familyRevision(int revision) override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
     void familyInterfaceLists(int interfaceIndex) override;
 
 private:
@@ -926,10 +944,12 @@ public:
     void CalculateTiming(int context, bool keepFrame, bool extendForIntegration);
 
 protected:
+    void familyBound() override;
     void engineCalculateAll() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
     void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
 
 private:
@@ -989,7 +1009,8 @@ public:
 protected:
     void familyDefaults() override;
     void engineCalculateAll() override;
-    bool familyRegister(int row, const RegRow &r, quint32 *value) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
     void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
 
 private:

@@ -1,6 +1,7 @@
 #include "familycore.h"
 
 #include "engine/registers.h"
+#include "fixedrows.h"
 #include "engine/warnings.h"
 #include "registerdataio.h"
 
@@ -71,24 +72,48 @@ int factorOf(int code, int limit)
 
 } // namespace
 
-CFamilyCore::CFamilyCore(int typeCode, const char *tableId)
+CFamilyCore::CFamilyCore(int typeCode)
     : m_typeCode(typeCode), m_traits(&familyTraits(typeCode)), m_limits(limitsOf(*m_traits)),
-      m_table(tableId ? RegTables::find(QString::fromLatin1(tableId)) : nullptr)
+      m_table(m_traits->table ? RegTables::find(QString::fromLatin1(m_traits->table)) : nullptr)
 {
     resetRegisters();
+}
+
+void CFamilyCore::bindRegisters()
+{
+    const int count = m_table ? m_table->count : 0;
+    m_rows.assign(size_t(count), RowBinding());
+    m_rowDefaults.assign(size_t(count), 0u);
+    m_fieldCap = FieldCapacity();
+    for (int c = 0; c < 2; ++c) {
+        m_addressCols[c] = m_addressRows[c] = 1 << 30;
+        m_lineLengthMax[c] = m_frameLengthMax[c] = 1 << 30;
+        m_hBlankMax[c] = m_vBlankMax[c] = 1 << 30;
+    }
+    m_lineLengthStep = 1;
     bool stepFound = false;
-    for (int i = 0; m_table && i < m_table->count; ++i) {
+    bool perContext[2][int(RegRole::AsilOpPer100Ext) + 1] = {};
+    for (int i = 0; i < count; ++i) {
         const RegRow &r = m_table->rows[i];
-        const RoleMatch match = resolveRole(r.name);
+        RowBinding &b = m_rows[size_t(i)];
+        const int own = familyRowRole(r);
+        b.familyRole = own > 0 ? own : 0;
+        b.generic = resolveRole(r.name);
+        b.fixed = own == kFixedRow || isFixedRow(m_table->id, r.name);
+        m_rowDefaults[size_t(i)] = fitToRow(qint64(r.value), r);
+        const RoleMatch &match = b.generic;
+        const int c = match.context == 1 ? 1 : 0;
+        perContext[c][int(match.role)] = true;
         if (match.role == RegRole::LineLength && !r.bitfield && r.mask && !stepFound) {
             m_lineLengthStep = int(r.mask & (~r.mask + 1u));
             stepFound = true;
         }
         // A window end, size or length the register cannot hold would be
         // cut off: the context's field of view and its line and frame
-        // lengths stay within what its rows hold.
+        // lengths stay within what its rows hold; a PLL request stays within
+        // what its field holds.
         const qint64 cap = qint64(qMin<quint64>(rowCapacity(r), 1u << 30));
-        const int c = match.context == 1 ? 1 : 0;
+        const int fieldCap = int(cap);
         switch (match.role) {
         case RegRole::XEnd:
         case RegRole::ColumnSize:
@@ -116,10 +141,80 @@ CFamilyCore::CFamilyCore(int typeCode, const char *tableId)
         case RegRole::VBlank:
             m_vBlankMax[c] = int(qMin<qint64>(m_vBlankMax[c], cap));
             break;
+        case RegRole::PreDiv:
+            m_fieldCap.n = qMin(m_fieldCap.n, fieldCap);
+            break;
+        case RegRole::Mult:
+            m_fieldCap.m = qMin(m_fieldCap.m, fieldCap);
+            break;
+        case RegRole::VtSysDiv:
+            m_fieldCap.d[0] = qMin(m_fieldCap.d[0], fieldCap);
+            break;
+        case RegRole::VtPixDiv:
+            m_fieldCap.d[1] = qMin(m_fieldCap.d[1], fieldCap);
+            break;
+        case RegRole::OpSysDiv:
+            m_fieldCap.opSys = qMin(m_fieldCap.opSys, fieldCap);
+            break;
+        case RegRole::OpPixDiv:
+            m_fieldCap.opPix = qMin(m_fieldCap.opPix, fieldCap);
+            break;
+        case RegRole::PreDiv2:
+            m_fieldCap.n2 = qMin(m_fieldCap.n2, fieldCap);
+            break;
+        case RegRole::Mult2:
+            m_fieldCap.m2 = qMin(m_fieldCap.m2, fieldCap);
+            break;
+        case RegRole::IspDividerMN:
+        case RegRole::IspDividerP: {
+            const RoleCapacity rc = roleCapacity(match.role, r);
+            m_fieldCap.n = qMin(m_fieldCap.n, rc.n);
+            m_fieldCap.m = qMin(m_fieldCap.m, rc.m);
+            m_fieldCap.d[0] = qMin(m_fieldCap.d[0], rc.d);
+            break;
+        }
         default:
             break;
         }
     }
+    // A two-context table that holds a register for context A only programs
+    // one value for both contexts.
+    if (m_traits->contexts() == 2) {
+        auto shared = [&](RegRole role) { return perContext[0][int(role)] && !perContext[1][int(role)]; };
+        m_shared.lineLength = shared(RegRole::LineLength);
+        m_shared.readMode = shared(RegRole::ReadMode);
+        m_shared.xOddInc = shared(RegRole::XOddInc);
+        m_shared.yOddInc = shared(RegRole::YOddInc);
+    }
+    m_bound = true;
+    familyBound();
+}
+
+QStringList CFamilyCore::unboundRows() const
+{
+    QStringList rows;
+    for (int i = 0; m_table && i < m_table->count && i < int(m_rows.size()); ++i) {
+        const RowBinding &b = m_rows[size_t(i)];
+        if (b.familyRole == 0 && b.generic.role == RegRole::None && !b.fixed)
+            rows << QStringLiteral("%1: %2").arg(i).arg(QLatin1String(m_table->rows[i].name));
+    }
+    if (!m_bound && m_table && m_table->count > 0)
+        rows << QStringLiteral("not bound");
+    return rows;
+}
+
+int CFamilyCore::familyRowRole(const RegRow &) const
+{
+    return 0;
+}
+
+quint32 CFamilyCore::defaultOfRole(int role) const
+{
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        if (m_rows[i].familyRole == role)
+            return m_rowDefaults[i];
+    }
+    return 0;
 }
 
 CFamilyCore::~CFamilyCore() = default;
@@ -129,7 +224,7 @@ void CFamilyCore::resetRegisters()
     const int count = m_table ? m_table->count : 0;
     m_regStore.assign(size_t(count), 0u);
     for (int i = 0; i < count; ++i)
-        m_regStore[size_t(i)] = m_table->rows[i].value;
+        m_regStore[size_t(i)] = i < int(m_rowDefaults.size()) ? m_rowDefaults[size_t(i)] : m_table->rows[i].value;
     results.registerValues = m_regStore.empty() ? nullptr : m_regStore.data();
 }
 
@@ -149,6 +244,8 @@ int CFamilyCore::currentInterfaceIndex() const
 void CFamilyCore::engineInitDefaults(const QString &configPath)
 {
     const FamilyTraits &t = *m_traits;
+    if (!m_bound)
+        bindRegisters();
     m_configPath = configPath;
     m_limits = limitsOf(t);
     m_setLanes = 0;
@@ -718,6 +815,8 @@ void CFamilyCore::engineRegisters()
 {
     if (!m_table)
         return;
+    if (!m_bound)
+        bindRegisters();
     RegisterSources src;
     src.n = m_solution.n;
     src.m = m_solution.m;
@@ -769,18 +868,19 @@ void CFamilyCore::engineRegisters()
         rc.lineCombo = ctx[c].lineComboMode > 0;
         rc.lfm = ctx[c].lfmMode > 0;
     }
-    for (int i = 0; i < m_table->count && i < int(m_regStore.size()); ++i) {
+    for (int i = 0; i < m_table->count && i < int(m_regStore.size()) && i < int(m_rows.size()); ++i) {
         const RegRow &row = m_table->rows[i];
-        quint32 value = row.value;
-        if (familyRegister(i, row, &value)) {
+        const RowBinding &b = m_rows[size_t(i)];
+        quint32 value = m_rowDefaults[size_t(i)];
+        if (b.familyRole > 0 && familyRegister(b.familyRole, row, &value)) {
             m_regStore[size_t(i)] = value;
             continue;
         }
-        const RoleMatch match = resolveRole(row.name);
-        if (roleValue(match, row, src, &value))
+        value = m_rowDefaults[size_t(i)];
+        if (b.generic.role != RegRole::None && roleValue(b.generic, row, src, &value))
             m_regStore[size_t(i)] = value;
         else
-            m_regStore[size_t(i)] = row.value;
+            m_regStore[size_t(i)] = m_rowDefaults[size_t(i)];
     }
     results.registerValues = m_regStore.empty() ? nullptr : m_regStore.data();
 }
@@ -801,7 +901,7 @@ void CFamilyCore::engineCalculateAll()
 // ---------------------------------------------------------------------------
 // Classic families.
 
-CFamilyBase::CFamilyBase(int typeCode, const char *tableId) : CFamilyCore(typeCode, tableId) {}
+CFamilyBase::CFamilyBase(int typeCode) : CFamilyCore(typeCode) {}
 CFamilyBase::~CFamilyBase() = default;
 
 void CFamilyBase::InitDefaults(QString configPath)
@@ -870,7 +970,7 @@ void CFamilyBase::SetRevDefaults(int revision)
 // ---------------------------------------------------------------------------
 // Form-based and plain families.
 
-CFormFamily::CFormFamily(int typeCode, const char *tableId) : CFamilyCore(typeCode, tableId) {}
+CFormFamily::CFormFamily(int typeCode) : CFamilyCore(typeCode) {}
 CFormFamily::~CFormFamily() = default;
 
 void CFormFamily::InitDefaults(QString configPath)
@@ -898,7 +998,7 @@ void CFormFamily::formTiming(double pixelClock)
     engineRegisters();
 }
 
-CPlainFamily::CPlainFamily(int typeCode, const char *tableId) : CFamilyCore(typeCode, tableId) {}
+CPlainFamily::CPlainFamily(int typeCode) : CFamilyCore(typeCode) {}
 CPlainFamily::~CPlainFamily() = default;
 
 void CPlainFamily::InitDefaults(QString configPath)

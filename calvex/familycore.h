@@ -12,6 +12,7 @@
 
 #include "calvex_records.h"
 #include "engine/pll.h"
+#include "engine/registers.h"
 #include "engine/texts.h"
 #include "engine/timing.h"
 #include "engine/traits.h"
@@ -19,6 +20,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstring>
 #include <vector>
 
 // Option sets several families share. The families that offer one derive
@@ -61,6 +63,24 @@ struct LinkOptions {
     bool fastest = false;        // run the link at the fastest rate the lanes allow
 };
 
+// A family's own rule for a row of its register table, found by the row's
+// name when the family is built: a role of the family (1 and up), which the
+// family's familyRegister computes, or kFixedRow.
+constexpr int kFixedRow = -1;
+struct RowRule {
+    const char *name;
+    int role;
+};
+
+// The largest actual value each PLL field of the family's table holds (a
+// request beyond it could not be written as it is reported).
+struct FieldCapacity {
+    int n = 1 << 30, m = 1 << 30;
+    int d[2] = {1 << 30, 1 << 30};
+    int opSys = 1 << 30, opPix = 1 << 30;
+    int n2 = 1 << 30, m2 = 1 << 30;
+};
+
 } // namespace calvex
 
 class CFamilyCore {
@@ -90,6 +110,14 @@ public:
     CFamilyCore &operator=(const CFamilyCore &) = delete;
 
     int typeCode() const { return m_typeCode; }
+    // Binds every row of the table, once, to what computes its value: a rule
+    // of the family, a role of the engine's name dictionary, or the family's
+    // list of rows that keep their table value. The facade calls it right
+    // after building the family.
+    void bindRegisters();
+    // The rows of the table that nothing computes and no list names as fixed
+    // ("row: name"); empty for every catalogued family.
+    QStringList unboundRows() const;
     // The descriptor table whose rows registerValues follows (may be null).
     const RegTable *regTable() const { return m_table; }
     int registerCount() const { return int(m_regStore.size()); }
@@ -106,7 +134,7 @@ public:
     double linkLoad() const { return m_link.laneLoad; }
 
 protected:
-    CFamilyCore(int typeCode, const char *tableId);
+    explicit CFamilyCore(int typeCode);
 
     // Points registerValues at the store and fills it with the table defaults.
     void resetRegisters();
@@ -152,8 +180,25 @@ protected:
     // The link as the family's options shape it, after the engine has set it
     // from the interface, SetInterface and the output bits request.
     virtual void familyLink(calvex::LinkOptions &link) const { Q_UNUSED(link) }
-    // A family value for a row; false: the generic rule applies.
-    virtual bool familyRegister(int row, const RegRow &r, quint32 *value) const;
+    // The family's own rule for a row (0: none), asked once per row when the
+    // family is built; rowRule() looks it up in a RowRule table.
+    virtual int familyRowRole(const RegRow &row) const;
+    // The value of a row bound to a role of the family; false: the engine's
+    // rule for the row applies, or its table value.
+    virtual bool familyRegister(int role, const RegRow &r, quint32 *value) const;
+    // After binding: the family may narrow the field capacities of rows only
+    // it computes.
+    virtual void familyBound() {}
+    template <std::size_t N> static int rowRule(const calvex::RowRule (&rules)[N], const RegRow &row)
+    {
+        for (const calvex::RowRule &rule : rules) {
+            if (std::strcmp(rule.name, row.name) == 0)
+                return rule.role;
+        }
+        return 0;
+    }
+    // The table value of the first row bound to a role of the family (0 when none is).
+    quint32 defaultOfRole(int role) const;
     // Whether pllWcd holds a request of the application rather than the
     // value this library chose last time.
     virtual bool wcdRequested() const;
@@ -195,11 +240,32 @@ protected:
     // nearest the target that still carries the pixel stream.
     void parallelOutputClock(double target);
 
+    // A row's rules, bound once.
+    struct RowBinding {
+        calvex::RoleMatch generic; // the engine's rule by name, or none
+        int familyRole = 0;        // the family's own rule, 0: none
+        bool fixed = false;        // listed as keeping its table value
+    };
+    // Roles of context A whose row context B shares: a two-context family
+    // whose table holds one such register programs one value for both.
+    struct SharedRows {
+        bool lineLength = false;
+        bool readMode = false;
+        bool xOddInc = false;
+        bool yOddInc = false;
+    };
+
     int m_typeCode;
     const calvex::FamilyTraits *m_traits;
     calvex::PllLimits m_limits;
     const RegTable *m_table;
     std::vector<quint32> m_regStore;
+    std::vector<RowBinding> m_rows;
+    // Table values fitted to their rows (a bit-field row carries its field only).
+    std::vector<quint32> m_rowDefaults;
+    bool m_bound = false;
+    SharedRows m_shared;
+    calvex::FieldCapacity m_fieldCap;
     QString m_configPath;
 
     calvex::PllSolution m_solution;
@@ -250,7 +316,7 @@ public:
     void SetRevDefaults(int revision);
 
 protected:
-    CFamilyBase(int typeCode, const char *tableId);
+    explicit CFamilyBase(int typeCode);
     // Revision defaults of the families that have them.
     virtual void familyRevision(int revision) { Q_UNUSED(revision) }
 };
@@ -270,7 +336,7 @@ public:
     void InitDefaults(QString configPath);
 
 protected:
-    CFormFamily(int typeCode, const char *tableId);
+    explicit CFormFamily(int typeCode);
     // The blanking type the combo text names (its leading digit or word).
     int blankTypeFromText() const;
     // Timing, warnings, texts and registers of context 0 at a pixel clock.
@@ -287,5 +353,5 @@ public:
     void SetResults(int context);
 
 protected:
-    CPlainFamily(int typeCode, const char *tableId);
+    explicit CPlainFamily(int typeCode);
 };

@@ -272,7 +272,25 @@ quint64 rowCapacity(const RegRow &row)
     while (high < 31 && (row.mask & (1u << (high + 1))))
         ++high;
     const quint64 run = ((1ull << (high + 1)) - 1) & ~((1ull << low) - 1);
-    return row.bitfield ? (run >> low) : run;
+    if (row.bitfield)
+        return run >> low;
+    const quint64 width = row.width >= 32 || row.width <= 0 ? 0xFFFFFFFFull : ((1ull << row.width) - 1);
+    // The mask's run cut to the width, on the mask's step.
+    return qMin(run, width) & ~((1ull << low) - 1);
+}
+
+RoleCapacity roleCapacity(RegRole role, const RegRow &row)
+{
+    RoleCapacity c;
+    const quint32 mask = row.mask ? row.mask : 0xFFFFFFFFu;
+    if (role == RegRole::IspDividerMN) {
+        c.n = int(qMin<quint32>(63, (mask >> 8) & 0xFF)) + 1;
+        c.m = int(qMin<quint32>(255, mask & 0xFF));
+    } else if (role == RegRole::IspDividerP) {
+        const quint32 field = (mask & 0xF00) ? (mask >> 8) & 0xF : mask & 0xF;
+        c.d = int(field) + 1;
+    }
+    return c;
 }
 
 quint32 fitToRow(qint64 value, const RegRow &row)

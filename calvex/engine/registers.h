@@ -165,9 +165,16 @@ bool roleValue(const RoleMatch &match, const RegRow &row, const RegisterSources 
 
 // The largest value a row holds without losing bits: the field of a
 // bit-field row (values are unshifted); for a register, its mask's lowest run
-// of set bits (a mask 0xFFFE holds even values up to 65534), or the register
-// width when the mask is 0.
+// of set bits (a mask 0xFFFE holds even values up to 65534) within the
+// register's width, or the width alone when the mask is 0.
 quint64 rowCapacity(const RegRow &row);
+
+// The largest actual pre-divider, multiplier and output divider a packed
+// divider row holds (the encodings store N - 1 and P - 1).
+struct RoleCapacity {
+    int n = 1 << 30, m = 1 << 30, d = 1 << 30;
+};
+RoleCapacity roleCapacity(RegRole role, const RegRow &row);
 
 // A value limited to what the row can hold: the field width of a bit-field
 // row (values are unshifted), the register width otherwise.
