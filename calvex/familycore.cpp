@@ -425,6 +425,18 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
     }
     req.minFreq = pll.pllUseMinFreq;
     familyPllRequest(req);
+    // A request wider than its register field could not be written as it is
+    // reported: it is cut to the field, with the warning of its box.
+    auto fitField = [this](int &request, int capacity, quint32 warning) {
+        if (request > capacity) {
+            request = capacity;
+            m_pllWarnings |= warning;
+        }
+    };
+    fitField(req.n, m_fieldCap.n, WarnInputClock);
+    fitField(req.m, m_fieldCap.m, WarnVco);
+    for (int k = 0; k < 2; ++k)
+        fitField(req.d[k], m_fieldCap.d[k], WarnTargetClock);
 
     const double fin = finiteOr(pll.inputClock, 0.0);
     if (pll.pllBypass) {
@@ -510,6 +522,8 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
         r2.atLeast = !requested;
         r2.n = pll.pllN2 > 0 ? pll.pllN2 : -1;
         r2.m = pll.pllM2 > 0 ? pll.pllM2 : -1;
+        fitField(r2.n, m_fieldCap.n2, WarnVco2);
+        fitField(r2.m, m_fieldCap.m2, WarnVco2);
         r2.minFreq = true;
         m_solution2 = solvePll(l2, r2);
         quint32 w2 = 0;
@@ -527,6 +541,26 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
         pll.vcoClock2 = m_solution2.vco;
         pll.serialClock = m_solution2.vco;
         pll.opPixClock = m_solution2.vco / m_link.bits;
+    } else if (t.pll2.present) {
+        // Bypassed, the second PLL passes the input clock on; its dividers
+        // keep their requests (or 1), as its rows are written.
+        int n2 = pll.pllN2 > 0 ? pll.pllN2 : 1;
+        int m2 = pll.pllM2 > 0 ? pll.pllM2 : 1;
+        fitField(n2, m_fieldCap.n2, WarnVco2);
+        fitField(m2, m_fieldCap.m2, WarnVco2);
+        m_solution2 = PllSolution();
+        m_solution2.n = n2;
+        m_solution2.m = m2;
+        m_solution2.vco = m_solution.vco;
+        pll.pllN2 = n2;
+        pll.pllM2 = m2;
+        pll.vcoClock2 = m_solution.vco;
+        const LinkSolution link = solveLink(m_solution.vco, pixelRate, m_link.lanes, m_link.bits, m_link.laneRateMax,
+                                            t.opSysMax, options.oddOpSysDiv, options.fastest);
+        m_link.laneRate = link.laneRate;
+        m_link.opSysDiv = link.opSysDiv;
+        pll.serialClock = link.laneRate;
+        pll.opPixClock = link.opPixClock;
     } else if (m_link.serial) {
         const LinkSolution link = solveLink(m_solution.vco, pixelRate, m_link.lanes, m_link.bits, m_link.laneRateMax,
                                             t.opSysMax, options.oddOpSysDiv, options.fastest);
@@ -587,14 +621,10 @@ void CFamilyCore::readoutFactors(int context, int *xFactor, int *yFactor, QStrin
 
 void CFamilyCore::familyTimingInput(int, TimingInput &) const {}
 
-void CFamilyCore::engineTiming(int context, bool keepFrame, bool extendForIntegration, bool fromUseCase)
+TimingLimits CFamilyCore::timingLimits(int context) const
 {
-    if (!validContext(context))
-        return;
     const FamilyTraits &t = *m_traits;
-    const CContextParams &p = ctx[context];
-    m_lastContext = context;
-
+    const int c = safeContext(context);
     TimingLimits lim;
     lim.arrayCols = t.arrayCols;
     lim.arrayRows = t.arrayRows;
@@ -607,19 +637,34 @@ void CFamilyCore::engineTiming(int context, bool keepFrame, bool extendForIntegr
     lim.maxFpsAbs = t.maxFpsAbs;
     lim.lineLengthStep = m_lineLengthStep;
     familyTimingLimits(lim);
-    lim.arrayCols = qMin(lim.arrayCols, m_addressCols[context]);
-    lim.arrayRows = qMin(lim.arrayRows, m_addressRows[context]);
-    lim.maxLineLength = qMin(lim.maxLineLength, m_lineLengthMax[context]);
-    lim.maxFrameLength = qMin(lim.maxFrameLength, m_frameLengthMax[context]);
-    lim.maxHBlank = m_hBlankMax[context];
-    lim.maxVBlank = m_vBlankMax[context];
+    lim.arrayCols = qMin(lim.arrayCols, m_addressCols[c]);
+    lim.arrayRows = qMin(lim.arrayRows, m_addressRows[c]);
+    lim.maxLineLength = qMin(lim.maxLineLength, m_lineLengthMax[c]);
+    lim.maxFrameLength = qMin(lim.maxFrameLength, m_frameLengthMax[c]);
+    lim.maxHBlank = m_hBlankMax[c];
+    lim.maxVBlank = m_vBlankMax[c];
+    return lim;
+}
 
+TimingInput CFamilyCore::timingInput(int context, bool keepFrame, bool extendForIntegration, bool fromUseCase) const
+{
+    const int c = safeContext(context);
+    const CContextParams &p = ctx[c];
     TimingInput in;
     in.pixelClock = pll.pixelClock;
     in.cols = p.cols;
     in.rows = p.rows;
     QString readName;
-    readoutFactors(context, &in.xFactor, &in.yFactor, &readName);
+    readoutFactors(c, &in.xFactor, &in.yFactor, &readName);
+    // A read-out factor context B programs through context A's register is A's.
+    if (c == 1 && (m_shared.xOddInc || m_shared.yOddInc)) {
+        int xa = 1, ya = 1;
+        readoutFactors(0, &xa, &ya, &readName);
+        if (m_shared.xOddInc)
+            in.xFactor = xa;
+        if (m_shared.yOddInc)
+            in.yFactor = ya;
+    }
     in.useFov = p.useFov;
     in.fovCols = p.fovCols;
     in.fovRows = p.fovRows;
@@ -633,12 +678,45 @@ void CFamilyCore::engineTiming(int context, bool keepFrame, bool extendForIntegr
     in.intgTime = p.intgTime;
     in.extendForIntegration = extendForIntegration && !fromUseCase;
     in.exposures = 1;
-    if (keepFrame && m_cs[context].valid)
-        in.fixedFrameLength = m_cs[context].t.frameLength;
-    familyTimingInput(context, in);
+    if (keepFrame && m_cs[c].valid)
+        in.fixedFrameLength = m_cs[c].t.frameLength;
+    familyTimingInput(c, in);
+    return in;
+}
+
+int CFamilyCore::sharedLineLength() const
+{
+    // Context A sets the line length it needs; context B only lengthens it
+    // where its own read-out needs more. Each context then reaches its frame
+    // rate through its own frame length.
+    const TimingResult a = computeTiming(timingLimits(0), timingInput(0, false, true, false));
+    const TimingResult b = computeTiming(timingLimits(1), timingInput(1, false, true, false));
+    return qMax(a.lineLength, b.minLineLength);
+}
+
+void CFamilyCore::engineTiming(int context, bool keepFrame, bool extendForIntegration, bool fromUseCase)
+{
+    if (!validContext(context))
+        return;
+    const FamilyTraits &t = *m_traits;
+    const CContextParams &p = ctx[context];
+    m_lastContext = context;
+
+    const TimingLimits lim = timingLimits(context);
+    TimingInput in = timingInput(context, keepFrame, extendForIntegration, fromUseCase);
+    // One line-length register for both contexts: both run the shared length,
+    // and a user horizontal blanking that it overrides is reported.
+    bool blankingOverridden = false;
+    if (m_shared.lineLength) {
+        const int own = computeTiming(lim, in).lineLength;
+        in.fixedLineLength = sharedLineLength();
+        blankingOverridden = in.blankType == 3 && own != in.fixedLineLength;
+    }
 
     ContextState &cs = m_cs[context];
     cs.t = computeTiming(lim, in);
+    if (blankingOverridden)
+        cs.t.warnings |= WarnUserBlank;
     cs.warnings = cs.t.warnings;
     cs.valid = true;
 

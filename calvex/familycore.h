@@ -150,6 +150,12 @@ protected:
     void engineInitDefaults(const QString &configPath);
     void enginePll(PllMode mode, int interfaceIndex);
     void engineTiming(int context, bool keepFrame, bool extendForIntegration, bool fromUseCase);
+    // The limits and the inputs of a context's timing (before the rows the
+    // contexts share are applied).
+    calvex::TimingLimits timingLimits(int context) const;
+    calvex::TimingInput timingInput(int context, bool keepFrame, bool extendForIntegration, bool fromUseCase) const;
+    // The line length of a table whose one line-length register serves both contexts.
+    int sharedLineLength() const;
     void engineResults(int context);
     void engineRegisters();
     void engineInterfaceUpdate(int interfaceIndex);

@@ -221,6 +221,7 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
         r.expRows[k] = k < r.exposures ? e[k] : 0;
 
     r.lineLength = ll;
+    r.minLineLength = llMin;
     r.frameLength = fll;
     r.hBlank = ll - r.activeClocks;
     r.vBlank = fll - r.outRows;
@@ -236,13 +237,14 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
     } else {
         r.warnings |= WarnFrameRate;
     }
-    // The rate is missed when even the shortest frame is too slow, or when
-    // the longest frame is still too fast; a frame stretched for a long
-    // integration of a variable rate is the user's choice.
+    // The rate is missed when even the shortest frame is too slow, when the
+    // longest frame is still too fast, or when the whole lines and clocks of
+    // the chosen frame fall more than 0.1 % short of it; a frame stretched
+    // for a long integration of a variable rate is the user's choice.
     if (fpsValid && pclk > 0.0) {
         const double fastest = pclk / (double(llBase) * fllBase);
         const double atRate = pclk / (double(ll) * frameLengthForRate);
-        if (fastest < fps * (1.0 - 1e-6) || atRate > fps * (1.0 + 1e-6))
+        if (fastest < fps * (1.0 - 1e-6) || atRate > fps * (1.0 + 1e-6) || atRate < fps * (1.0 - kFrameRateTolerance))
             r.warnings |= WarnFrameRate;
     }
     return r;

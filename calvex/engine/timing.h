@@ -15,6 +15,10 @@ enum TimingWarning : quint32 {
     WarnUserVBlank = 0x4,
 };
 
+// The share of the requested frame rate a frame may fall short of before the
+// frame-rate warning is set.
+constexpr double kFrameRateTolerance = 1e-3;
+
 struct TimingLimits {
     int arrayCols = 640;
     int arrayRows = 480;
@@ -71,6 +75,7 @@ struct TimingResult {
     int xFactor = 1, yFactor = 1;
     int activeClocks = 0;
     int lineLength = 0;
+    int minLineLength = 0; // the shortest line the read-out allows
     int frameLength = 0;
     int hBlank = 0;
     int vBlank = 0;

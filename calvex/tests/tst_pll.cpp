@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 using namespace calvex;
@@ -73,6 +74,8 @@ private slots:
     void invariantsOverEveryFamily();
     void overridesHonoured_data();
     void overridesHonoured();
+    void overrideWiderThanItsField();
+    void bypassedSecondPllReportsItsRows();
     void vcoRequestMet_data();
     void vcoRequestMet();
     void bypassUsesInputClock();
@@ -158,7 +161,7 @@ void TestPll::overridesHonoured_data()
     QTest::newRow("Brel_103 N M P") << 25 << 1 << 48 << -1.0 << 4;
     QTest::newRow("Tolm_104 M N") << 1 << 0 << 16 << -1.0 << -1;
     QTest::newRow("Vek_123 N M") << 89 << 9 << 144 << -1.0 << -1;
-    QTest::newRow("out of range M") << 21 << 1 << 300 << -1.0 << -1;
+    QTest::newRow("M below its range") << 21 << 1 << 10 << -1.0 << -1;
 }
 
 void TestPll::overridesHonoured()
@@ -190,8 +193,69 @@ void TestPll::overridesHonoured()
         QCOMPARE(f->pll.vcoClock, vco);
     if (p > 0)
         QCOMPARE(f->pll.pllP, p);
-    if (m > t.mMax)
+    if (m > t.mMax || (m > 0 && m < t.mMin))
         QVERIFY(f->ctx[0].warnings & WarnVco);
+}
+
+// A request wider than its register field is cut to the field and flagged,
+// so that the value reported is the value written.
+void TestPll::overrideWiderThanItsField()
+{
+    struct Case {
+        int typeCode;
+        int n, m, n2, m2;
+        int row;         // the row that holds the field
+        quint32 written; // what the field holds at most
+    };
+    // Vek_101: PLL_MULTIPLIER holds 8 bits; Vek_152: PRE_PLL_CLK_DIV2 6 bits.
+    for (const Case &c : {Case{21, -1, 300, -1, -1, -1, 255}, Case{49, -1, -1, 100, -1, -1, 63}}) {
+        CCalvex calvex(c.typeCode);
+        auto *f = dynamic_cast<CFamilyBase *>(calvex.family());
+        testing::initDefaults(f, c.typeCode);
+        testing::resetRequests(f->pll);
+        f->pll.pllM = c.m;
+        f->pll.pllN2 = c.n2;
+        f->ctx[0].warnings = 0;
+        f->PllUpdate();
+        f->TimingUpdate(0, false, true);
+        f->ResultsUpdate(0);
+        f->RegisterUpdate(0);
+        const int reported = c.m > 0 ? f->pll.pllM : f->pll.pllN2;
+        QCOMPARE(quint32(reported), c.written);
+        QVERIFY(f->ctx[0].warnings & (c.m > 0 ? WarnVco : WarnVco2));
+        const char *name = c.m > 0 ? "PLL_MULTIPLIER" : "PRE_PLL_CLK_DIV2";
+        const RegTable *table = f->regTable();
+        bool found = false;
+        for (int i = 0; i < table->count; ++i) {
+            if (std::strcmp(table->rows[i].name, name) == 0) {
+                QCOMPARE(f->results.registerValues[i], c.written);
+                found = true;
+            }
+        }
+        QVERIFY(found);
+    }
+}
+
+// Bypassed, the second PLL reports the dividers its rows are written with.
+void TestPll::bypassedSecondPllReportsItsRows()
+{
+    CCalvex calvex(49);
+    auto *f = dynamic_cast<CFamilyBase *>(calvex.family());
+    testing::initDefaults(f, 49);
+    testing::resetRequests(f->pll);
+    f->pll.pllBypass = true;
+    f->PllUpdate();
+    f->TimingUpdate(0, false, true);
+    f->ResultsUpdate(0);
+    f->RegisterUpdate(0);
+    const RegTable *table = f->regTable();
+    for (int i = 0; i < table->count; ++i) {
+        if (std::strcmp(table->rows[i].name, "PRE_PLL_CLK_DIV2") == 0)
+            QCOMPARE(f->results.registerValues[i], quint32(f->pll.pllN2));
+        if (std::strcmp(table->rows[i].name, "PLL_MULTIPLIER2") == 0)
+            QCOMPARE(f->results.registerValues[i], quint32(f->pll.pllM2));
+    }
+    QVERIFY(f->pll.pllN2 >= 1 && f->pll.pllM2 >= 1);
 }
 
 // Three VCO requests inside the family's range at its default input clock:

@@ -23,9 +23,9 @@ void checkIdentities(const TimingLimits &lim, const TimingInput &in, const Timin
     QCOMPARE(r.frameLength - r.vBlank, r.outRows);
     if (in.pixelClock > 0.0) {
         QVERIFY2(std::fabs(r.fps - in.pixelClock * 1e6 / (double(r.lineLength) * r.frameLength)) < 1e-9, what);
-        // Requested rate reached unless the bit says it is not.
+        // Requested rate reached within 0.1 % unless the bit says it is not.
         if (!(r.warnings & WarnFrameRate))
-            QVERIFY2(std::fabs(r.fps - in.maxFps) <= 0.01 * in.maxFps, what);
+            QVERIFY2(std::fabs(r.fps - in.maxFps) <= kFrameRateTolerance * in.maxFps, what);
     }
     if (r.hBlank < lim.minHBlank)
         QVERIFY2(r.warnings & WarnUserBlank, what);
@@ -71,6 +71,8 @@ void TestTiming::identitiesPerBlankType_data()
     QTest::newRow("user h too small") << 3 << 10 << 0 << 10.0 << 2592 << 1 << quint32(WarnUserBlank) << 1;
     QTest::newRow("auto slow") << 4 << 0 << 0 << 1.0 << 640 << 2 << 0u << 1;
     QTest::newRow("skip 2") << 0 << 0 << 0 << 30.0 << 1296 << 2 << 0u << 1;
+    // 622.08 lines round up to 623: the frame runs 0.15 % slow.
+    QTest::newRow("whole lines miss 0.15 %") << 0 << 0 << 0 << 240.0 << 320 << 4 << quint32(WarnFrameRate) << 1;
     QTest::newRow("zero rate") << 0 << 0 << 0 << 0.0 << 2592 << 1 << quint32(WarnFrameRate) << 1;
     // Odd active widths and blankings on a register that holds even line lengths only.
     QTest::newRow("even ll, min v") << 1 << 0 << 0 << 15.0 << 2590 << 1 << 0u << 2;
