@@ -2,18 +2,23 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <QStringBuilder>
 #include <QTextStream>
 
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <map>
+#include <vector>
 
 namespace {
 
 const char *const kGeneralInfo = "General_Info";
 const char *const kUseCases = "UseCases";
 const char *const kMinMax = "MinMax_Defaults";
+
+// The sections the reader keeps; lines of any other section are dropped.
+enum Section { OtherSection, GeneralSection, UseCaseSection, MinMaxSection };
 
 // Highest use-case number a file may use; larger numbers are reported as
 // problems rather than read.
@@ -22,50 +27,77 @@ const int kMaxUseCaseNumber = 9999;
 // Files larger than this are not sensor configuration files.
 const qint64 kMaxFileSize = 16 * 1024 * 1024;
 
+// Values no sensor can take (docs/config-format.md lists them): larger image
+// sizes, frame rates, integration times and mode numbers are reported as
+// problems instead of reaching the calculation.
+const int kMaxSize = 16384;
+const int kMaxMode = 16;
+const int kMaxBlankType = 4; // 0..3 as offered in the window, 4 automatic
+const double kMaxFps = 1000.0;
+const double kMaxIntgTime = 100000.0; // ms
+const double kMaxExtraValue = 1000.0;
+// The radar sensor's use cases carry clocks, times and counts in the mode keys.
+const int kMaxRadarValue = 65535;
+
 struct IntKey {
     const char *key;
     qint32 CUseCase::*field;
+    qint32 max;
+    bool radarValue; // carries one of the radar sensor's configuration values
 };
 
 struct RealKey {
     const char *key;
     double CUseCase::*field;
+    double max;
 };
 
 const IntKey kIntKeys[] = {
-    {"rows", &CUseCase::rows},
-    {"cols", &CUseCase::cols},
-    {"fov_rows", &CUseCase::fovRows},
-    {"fov_cols", &CUseCase::fovCols},
-    {"mirror", &CUseCase::mirror},
-    {"flip", &CUseCase::flip},
-    {"binning", &CUseCase::binning},
-    {"binxonly", &CUseCase::binXOnly},
-    {"binsf", &CUseCase::binSF},
-    {"bin2skip2", &CUseCase::bin2Skip2},
-    {"skipping", &CUseCase::skipping},
-    {"skipping_y", &CUseCase::skippingY},
-    {"cropping", &CUseCase::cropping},
-    {"centering", &CUseCase::centering},
-    {"cif", &CUseCase::cif},
-    {"hd720p", &CUseCase::hd720p},
-    {"aspect_ratio", &CUseCase::aspectRatio},
-    {"lowpower", &CUseCase::lowPower},
-    {"extra_mode", &CUseCase::extraMode},
-    {"blank_type", &CUseCase::blankType},
-    {"highspeed", &CUseCase::highSpeed},
-    {"hdr_mode", &CUseCase::hdrMode},
-    {"exposures", &CUseCase::exposures},
+    {"rows", &CUseCase::rows, kMaxSize, false},
+    {"cols", &CUseCase::cols, kMaxSize, false},
+    {"fov_rows", &CUseCase::fovRows, kMaxSize, false},
+    {"fov_cols", &CUseCase::fovCols, kMaxSize, false},
+    {"mirror", &CUseCase::mirror, 1, false},
+    {"flip", &CUseCase::flip, 1, false},
+    {"binning", &CUseCase::binning, kMaxMode, false},
+    {"binxonly", &CUseCase::binXOnly, kMaxMode, false},
+    {"binsf", &CUseCase::binSF, kMaxMode, false},
+    {"bin2skip2", &CUseCase::bin2Skip2, kMaxMode, false},
+    {"skipping", &CUseCase::skipping, kMaxMode, false},
+    {"skipping_y", &CUseCase::skippingY, kMaxMode, false},
+    {"cropping", &CUseCase::cropping, kMaxMode, true},
+    {"centering", &CUseCase::centering, kMaxMode, true},
+    {"cif", &CUseCase::cif, kMaxMode, true},
+    {"hd720p", &CUseCase::hd720p, kMaxMode, true},
+    {"aspect_ratio", &CUseCase::aspectRatio, kMaxMode, true},
+    {"lowpower", &CUseCase::lowPower, kMaxMode, true},
+    {"extra_mode", &CUseCase::extraMode, kMaxMode, true},
+    {"blank_type", &CUseCase::blankType, kMaxBlankType, true},
+    {"highspeed", &CUseCase::highSpeed, kMaxMode, true},
+    {"hdr_mode", &CUseCase::hdrMode, kMaxMode, true},
+    {"exposures", &CUseCase::exposures, kMaxMode, true},
 };
 
 const RealKey kRealKeys[] = {
-    {"max_fps", &CUseCase::maxFps},
-    {"extra_value", &CUseCase::extraValue},
-    {"intg_time", &CUseCase::intgTime},
-    {"gopro_mode", &CUseCase::goProMode},
+    {"max_fps", &CUseCase::maxFps, kMaxFps},
+    {"extra_value", &CUseCase::extraValue, kMaxExtraValue},
+    {"intg_time", &CUseCase::intgTime, kMaxIntgTime},
+    {"gopro_mode", &CUseCase::goProMode, kMaxMode},
 };
 
-const char *const kDefaultKeys[3] = {"context_a_default", "context_b_default", "context_c_default"};
+struct DefaultKey {
+    const char *key;
+    int context;
+};
+
+const DefaultKey kDefaultKeys[] = {
+    {"context_a_default", 0},
+    {"context_b_default", 1},
+    {"context_c_default", 2},
+};
+
+// The radar sensor, whose use cases hold a radar configuration.
+const char *const kRadarSensor = "Holv101";
 
 bool parseInt(const QString &text, qint32 *out)
 {
@@ -87,16 +119,70 @@ bool parseReal(const QString &text, double *out)
     return true;
 }
 
-// Removes a trailing "; comment" and surrounding quotes from a value.
-QString cleanValue(QString value)
+// Keys are compared without regard to case.
+bool isKey(QStringView key, const char *name)
 {
-    const int comment = value.indexOf(QRegularExpression(QStringLiteral("\\s;")));
-    if (comment >= 0)
-        value.truncate(comment);
+    const QLatin1String latin(name);
+    return key.size() == latin.size() && key.compare(latin, Qt::CaseInsensitive) == 0;
+}
+
+// The entry of a key table whose key this is, or nullptr.
+template <class Key, std::size_t N> const Key *findKey(const Key (&keys)[N], QStringView key)
+{
+    for (const Key &k : keys) {
+        if (isKey(key, k.key))
+            return &k;
+    }
+    return nullptr;
+}
+
+// Removes a trailing "; comment" (a ';' after a blank) and surrounding
+// quotes from a value.
+QString cleanValue(QStringView value)
+{
+    for (int i = 1; i < value.size(); ++i) {
+        if (value.at(i) == QLatin1Char(';') && value.at(i - 1).isSpace()) {
+            value.truncate(i - 1);
+            break;
+        }
+    }
     value = value.trimmed();
     if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
         value = value.mid(1, value.size() - 2);
-    return value;
+    return value.toString();
+}
+
+// Splits a "N/key" use-case key; false when N is not a number of 0 to
+// kMaxUseCaseNumber or the key is empty.
+bool splitUseCaseKey(const QString &text, int *number, QStringView *key)
+{
+    const int slash = text.indexOf(QLatin1Char('/'));
+    if (slash <= 0 || slash == text.size() - 1)
+        return false;
+    int n = 0;
+    for (int i = 0; i < slash; ++i) {
+        const QChar c = text.at(i);
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+        n = n * 10 + (c.unicode() - '0');
+        if (n > kMaxUseCaseNumber)
+            return false;
+    }
+    *number = n;
+    *key = QStringView(text).mid(slash + 1);
+    return true;
+}
+
+// A use-case or general line as problems() lists it: "key = value", with the
+// reason it was refused when there is one.
+QString entryText(const QString &key, const QString &value)
+{
+    return key % QLatin1String(" = ") % value;
+}
+
+QString entryText(const QString &key, const QString &value, const QString &reason)
+{
+    return key % QLatin1String(" = ") % value % QLatin1String(" (") % reason % QLatin1Char(')');
 }
 
 } // namespace
@@ -110,17 +196,20 @@ CRegisterDataIO::~CRegisterDataIO() = default;
 
 void CRegisterDataIO::problem(int line, const QString &text)
 {
-    m_problems.insert(line, text);
+    // Lines are mostly reported in ascending order: the end is the usual place.
+    m_problems.insert(m_problems.cend(), line, text);
 }
 
 QStringList CRegisterDataIO::problems() const
 {
     QStringList list;
+    list.reserve(m_problems.size());
     for (auto it = m_problems.cbegin(); it != m_problems.cend(); ++it)
-        list << QStringLiteral("line %1: %2").arg(it.key()).arg(it.value());
+        list << QLatin1String("line ") % QString::number(it.key()) % QLatin1String(": ") % it.value();
     return list;
 }
 
+// The only read of the file: every later call works on the entries kept here.
 void CRegisterDataIO::load()
 {
     const QFileInfo info(m_path);
@@ -136,25 +225,41 @@ void CRegisterDataIO::load()
                                       : QStringLiteral("Not a file");
         return;
     }
+    // One byte more than the limit tells a file that grew since it was looked at.
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize) {
+        m_status = Status::Unreadable;
+        m_systemError = bytes.size() > kMaxFileSize ? QStringLiteral("File too large") : file.errorString();
+        return;
+    }
+    file.close();
 
-    QTextStream in(&file);
-    QString section;
+    QTextStream in(bytes);
+    int section = OtherSection;
     int lineNumber = 0;
-    while (!in.atEnd()) {
-        const QString raw = in.readLine();
+    QString raw;
+    while (in.readLineInto(&raw)) {
         ++lineNumber;
-        const QString line = raw.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+        const QStringView line = QStringView(raw).trimmed();
+        if (line.isEmpty() || line.front() == QLatin1Char(';') || line.front() == QLatin1Char('#'))
             continue;
-        if (line.startsWith(QLatin1Char('['))) {
+        if (line.front() == QLatin1Char('[')) {
             const int close = line.indexOf(QLatin1Char(']'));
             if (close < 0) {
                 problem(lineNumber, raw);
                 continue;
             }
-            section = line.mid(1, close - 1).trimmed();
-            if (section == QLatin1String(kGeneralInfo))
+            const QStringView name = line.mid(1, close - 1).trimmed();
+            if (name == QLatin1String(kGeneralInfo)) {
+                section = GeneralSection;
                 m_hasGeneralInfo = true;
+            } else if (name == QLatin1String(kUseCases)) {
+                section = UseCaseSection;
+            } else if (name == QLatin1String(kMinMax)) {
+                section = MinMaxSection;
+            } else {
+                section = OtherSection;
+            }
             continue;
         }
         const int eq = line.indexOf(QLatin1Char('='));
@@ -162,8 +267,19 @@ void CRegisterDataIO::load()
             problem(lineNumber, raw);
             continue;
         }
-        m_entries.append({lineNumber, section, line.left(eq).trimmed(), cleanValue(line.mid(eq + 1))});
+        if (section != OtherSection)
+            m_entries.append({lineNumber, section, line.left(eq).trimmed().toString(), cleanValue(line.mid(eq + 1))});
     }
+}
+
+QString CRegisterDataIO::sensorNameInFile() const
+{
+    QString name;
+    for (const Entry &e : m_entries) {
+        if (e.section == GeneralSection && isKey(e.key, "sensor_name"))
+            name = e.value;
+    }
+    return name;
 }
 
 bool CRegisterDataIO::readGeneralInfo()
@@ -176,25 +292,24 @@ bool CRegisterDataIO::readGeneralInfo()
     m_revision = 1;
     m_minMax.clear();
     for (const Entry &e : qAsConst(m_entries)) {
-        if (e.section == QLatin1String(kMinMax)) {
+        if (e.section == MinMaxSection) {
             m_minMax.insert(e.key.toLower(), e.value);
             continue;
         }
-        if (e.section != QLatin1String(kGeneralInfo))
+        if (e.section != GeneralSection)
             continue;
-        const QString key = e.key.toLower();
-        if (key == QLatin1String("sensor_name")) {
+        if (isKey(e.key, "sensor_name")) {
             m_sensorName = e.value;
-        } else if (key == QLatin1String("part_number")) {
+        } else if (isKey(e.key, "part_number")) {
             m_partNumber = e.value;
-        } else if (key == QLatin1String("raw_sensor")) {
+        } else if (isKey(e.key, "raw_sensor")) {
             m_rawSensor = e.value;
-        } else if (key == QLatin1String("revision")) {
+        } else if (isKey(e.key, "revision")) {
             qint32 rev = 0;
             if (parseInt(e.value, &rev))
                 m_revision = rev;
             else
-                problem(e.line, e.key + QLatin1String(" = ") + e.value);
+                problem(e.line, entryText(e.key, e.value));
         }
     }
     const bool ok = m_hasGeneralInfo && !m_sensorName.isEmpty();
@@ -211,49 +326,63 @@ bool CRegisterDataIO::readUseCases()
     if (m_status == Status::Missing || m_status == Status::Unreadable)
         return false;
 
+    // The radar sensor's use cases carry larger numbers in the mode keys.
+    const bool radar = sensorNameInFile().compare(QLatin1String(kRadarSensor), Qt::CaseInsensitive) == 0;
+    auto outside = [this](const Entry &e, double max) {
+        problem(e.line, entryText(e.key, e.value, QLatin1String("outside 0 to ") % QString::number(max)));
+    };
+
     // Use cases are numbered in the file; they are kept in ascending number
-    // order, so a gap in the numbering does not create an empty use case.
+    // order, so a gap in the numbering does not create an empty use case. A
+    // line that is not understood or out of range creates none either.
     std::map<int, CUseCase> byNumber;
-    std::map<int, int> defaultNumber;  // context -> use-case number
-    static const QRegularExpression keyPattern(QStringLiteral("^(\\d+)/(\\w+)$"));
+    struct Flag {
+        const Entry *entry;
+        int number;
+        int context;
+        bool set;
+    };
+    std::vector<Flag> flags;
     for (const Entry &e : qAsConst(m_entries)) {
-        if (e.section != QLatin1String(kUseCases))
+        if (e.section != UseCaseSection)
             continue;
-        const QRegularExpressionMatch m = keyPattern.match(e.key);
-        bool numberOk = false;
-        const int number = m.hasMatch() ? m.captured(1).toInt(&numberOk) : -1;
-        if (!numberOk || number < 0 || number > kMaxUseCaseNumber) {
-            problem(e.line, e.key + QLatin1String(" = ") + e.value);
+        int number = -1;
+        QStringView key;
+        if (!splitUseCaseKey(e.key, &number, &key)) {
+            problem(e.line, entryText(e.key, e.value));
             continue;
         }
-        const QString key = m.captured(2).toLower();
-        // Parse into a copy so a line that is not understood creates no use case.
-        CUseCase uc = byNumber.count(number) ? byNumber[number] : CUseCase();
-        bool understood = false;
-        if (key == QLatin1String("name")) {
-            uc.name = e.value;
-            understood = true;
+
+        if (isKey(key, "name")) {
+            byNumber[number].name = e.value;
+        } else if (const IntKey *k = findKey(kIntKeys, key)) {
+            const qint32 max = (radar && k->radarValue) ? kMaxRadarValue : k->max;
+            qint32 v = 0;
+            if (!parseInt(e.value, &v))
+                problem(e.line, entryText(e.key, e.value));
+            else if (v < 0 || v > max)
+                outside(e, max);
+            else
+                byNumber[number].*k->field = v;
+        } else if (const RealKey *k = findKey(kRealKeys, key)) {
+            double v = 0.0;
+            if (!parseReal(e.value, &v))
+                problem(e.line, entryText(e.key, e.value));
+            else if (!(v >= 0.0 && v <= k->max))
+                outside(e, k->max);
+            else
+                byNumber[number].*k->field = v;
+        } else if (const DefaultKey *k = findKey(kDefaultKeys, key)) {
+            qint32 v = 0;
+            if (!parseInt(e.value, &v))
+                problem(e.line, entryText(e.key, e.value));
+            else if (v < 0 || v > 1)
+                outside(e, 1);
+            else
+                flags.push_back({&e, number, k->context, v != 0});
+        } else {
+            problem(e.line, entryText(e.key, e.value));
         }
-        for (const IntKey &k : kIntKeys) {
-            if (key == QLatin1String(k.key))
-                understood = parseInt(e.value, &(uc.*k.field));
-        }
-        for (const RealKey &k : kRealKeys) {
-            if (key == QLatin1String(k.key))
-                understood = parseReal(e.value, &(uc.*k.field));
-        }
-        for (int c = 0; c < 3; ++c) {
-            if (key == QLatin1String(kDefaultKeys[c])) {
-                qint32 flag = 0;
-                understood = parseInt(e.value, &flag);
-                if (understood && flag != 0 && defaultNumber.find(c) == defaultNumber.end())
-                    defaultNumber[c] = number;
-            }
-        }
-        if (understood)
-            byNumber[number] = uc;
-        else
-            problem(e.line, e.key + QLatin1String(" = ") + e.value);
     }
 
     std::map<int, int> indexOf;
@@ -263,8 +392,17 @@ bool CRegisterDataIO::readUseCases()
             entry.second.name = QStringLiteral("Usecase_%1").arg(entry.first);
         m_useCases.append(entry.second);
     }
-    for (const auto &d : defaultNumber)
-        m_defaults[d.first] = indexOf[d.second];
+    // A flag marks a use case: a number with no accepted setting besides its
+    // flags is no use case, so the flag is a problem and the context keeps
+    // its fallback. The first flag of a context wins.
+    for (const Flag &f : flags) {
+        const auto it = indexOf.find(f.number);
+        if (it == indexOf.end())
+            problem(f.entry->line, entryText(f.entry->key, f.entry->value,
+                                             QStringLiteral("use case %1 has no other setting").arg(f.number)));
+        else if (f.set && m_defaults[f.context] < 0)
+            m_defaults[f.context] = it->second;
+    }
 
     useCases = m_useCases.isEmpty() ? nullptr : m_useCases.data();
     if (m_useCases.isEmpty()) {
@@ -274,7 +412,6 @@ bool CRegisterDataIO::readUseCases()
     }
     return true;
 }
-
 QStringList CRegisterDataIO::getUseCaseName() const
 {
     QStringList names;

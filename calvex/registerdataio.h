@@ -48,8 +48,8 @@ public:
     Status status() const { return m_status; }
     // A sentence describing the status, for messages to the user.
     QString errorString() const;
-    // Lines that were not understood, as "line N: text" in line order
-    // (comments excluded).
+    // Lines that were not understood or hold a value no sensor can take, as
+    // "line N: text" in line order (comments excluded).
     QStringList problems() const;
 
     // The [MinMax_Defaults] section: key (lower case) -> value text.
@@ -58,14 +58,16 @@ public:
     double minMaxValue(const QString &key, double fallback) const;
 
 private:
+    // A "key = value" line of one of the sections the reader uses.
     struct Entry {
         int line;
-        QString section;
+        int section;
         QString key;
         QString value;
     };
 
     void load();
+    QString sensorNameInFile() const;
     int contextDefault(int context) const;
     void problem(int line, const QString &text);
 

@@ -32,7 +32,7 @@ const QByteArray kEveryField = "0/name = Plain\n0/cols = 640\n0/rows = 480\n0/ma
                                "1/binsf = 4\n1/bin2skip2 = 5\n1/skipping = 6\n1/skipping_y = 7\n1/cropping = 8\n"
                                "1/centering = 9\n1/cif = 10\n1/hd720p = 11\n1/aspect_ratio = 12\n1/lowpower = 13\n"
                                "1/extra_mode = 14\n1/blank_type = 3\n1/highspeed = 15\n1/hdr_mode = 16\n"
-                               "1/exposures = 17\n1/max_fps = 29.97\n1/intg_time = 33.5\n1/GoPro_Mode = 2.5\n";
+                               "1/exposures = 16\n1/max_fps = 29.97\n1/intg_time = 33.5\n1/GoPro_Mode = 2.5\n";
 
 // LoadUseCase is a private slot: called through the meta-object, as a
 // connection would.

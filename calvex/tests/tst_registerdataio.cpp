@@ -25,9 +25,12 @@ private slots:
     void badInput_data();
     void badInput();
     void skipsGarbageAndOutOfRangeValues();
+    void refusesValuesNoSensorTakes_data();
+    void refusesValuesNoSensorTakes();
     void defaultsStayWithinTheList_data();
     void defaultsStayWithinTheList();
     void useCasesAreWritable();
+    void readsTheFileOnce();
     void minMaxDefaults();
 };
 
@@ -150,6 +153,14 @@ void TestRegisterDataIO::badInput_data()
     QTest::newRow("use cases only outside their section")
         << "outside.cfg" << QByteArray("[General_Info]\nsensor_name = Vek108m\n0/name = a\n") << true << 0
         << int(S::NoUseCases);
+    QTest::newRow("only a default flag")
+        << "flagonly.cfg" << QByteArray("[General_Info]\nsensor_name = Vek108m\n[UseCases]\n99/context_a_default = 1\n")
+        << true << 0 << int(S::NoUseCases);
+    const QByteArray small("[General_Info]\nsensor_name = Vek108m\n[UseCases]\n0/name = a\n;");
+    const QByteArray atLimit = small + QByteArray(16 * 1024 * 1024 - small.size(), 'x');
+    QTest::newRow("at the size limit") << "limit.cfg" << atLimit << true << 1 << int(S::Ok);
+    QTest::newRow("one byte over the size limit")
+        << "over.cfg" << atLimit + 'x' << false << 0 << int(S::Unreadable);
     QTest::newRow("binary garbage")
         << "garbage.cfg" << QByteArray("\x01\x02\xff\xfe=\x00\x00[\n\n===\n", 13) << false << 0
         << int(S::NoGeneralInfo);
@@ -209,6 +220,108 @@ void TestRegisterDataIO::skipsGarbageAndOutOfRangeValues()
     QVERIFY(io.problems().first().startsWith(QLatin1String("line 3:")));
 }
 
+namespace {
+
+// The use-case field a key fills, for the keys the range table uses.
+double fieldOf(const CUseCase &uc, const QString &key)
+{
+    const QHash<QString, double> fields{
+        {"rows", uc.rows},
+        {"cols", uc.cols},
+        {"fov_rows", uc.fovRows},
+        {"fov_cols", uc.fovCols},
+        {"mirror", uc.mirror},
+        {"skipping", uc.skipping},
+        {"blank_type", uc.blankType},
+        {"lowpower", uc.lowPower},
+        {"highspeed", uc.highSpeed},
+        {"exposures", uc.exposures},
+        {"max_fps", uc.maxFps},
+        {"intg_time", uc.intgTime},
+        {"gopro_mode", uc.goProMode},
+        {"extra_value", uc.extraValue},
+    };
+    return fields.value(key, -1.0);
+}
+
+} // namespace
+
+// A value no sensor can take is a problem and leaves the field as if the line
+// were absent; the radar sensor's mode keys carry larger numbers.
+void TestRegisterDataIO::refusesValuesNoSensorTakes_data()
+{
+    QTest::addColumn<QString>("sensor");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<double>("stored");  // -1: refused
+
+    const QString image = QStringLiteral("Vek108m");
+    const QString radar = QStringLiteral("Holv101");
+    const struct {
+        const char *tag;
+        const QString &sensor;
+        const char *key;
+        const char *value;
+        double stored;
+    } rows[] = {
+        {"largest size", image, "rows", "16384", 16384},
+        {"negative size", image, "cols", "-640", -1},
+        {"size too large", image, "fov_cols", "16385", -1},
+        {"huge size", image, "fov_rows", "2000000000", -1},
+        {"mirror is 0 or 1", image, "mirror", "2", -1},
+        {"largest mode", image, "skipping", "16", 16},
+        {"negative mode", image, "skipping", "-1", -1},
+        {"too many exposures", image, "exposures", "17", -1},
+        {"automatic blanking", image, "blank_type", "4", 4},
+        {"unknown blank type", image, "blank_type", "5", -1},
+        {"negative blank type", image, "blank_type", "-1", -1},
+        {"highest frame rate", image, "max_fps", "1000", 1000},
+        {"frame rate too high", image, "max_fps", "1000.5", -1},
+        {"negative frame rate", image, "max_fps", "-30", -1},
+        {"NaN frame rate", image, "max_fps", "nan", -1},
+        {"infinite frame rate", image, "max_fps", "inf", -1},
+        {"longest integration", image, "intg_time", "1e5", 100000},
+        {"negative integration", image, "intg_time", "-0.5", -1},
+        {"absurd integration", image, "intg_time", "1e9", -1},
+        {"negative mode value", image, "GoPro_Mode", "-1", -1},
+        {"radar frequency", radar, "extra_value", "79", 79},
+        {"radar word clock", radar, "blank_type", "60", 60},
+        {"radar samples", radar, "lowpower", "1024", 1024},
+        {"radar chirps", radar, "highspeed", "65535", 65535},
+        {"radar chirps too many", radar, "highspeed", "65536", -1},
+        {"radar negative value", radar, "blank_type", "-1", -1},
+        {"radar size stays bounded", radar, "cols", "16385", -1},
+    };
+    for (const auto &r : rows)
+        QTest::newRow(r.tag) << r.sensor << QString::fromLatin1(r.key) << QString::fromLatin1(r.value) << r.stored;
+    QTest::newRow("radar name in any case") << QStringLiteral("HOLV101") << QStringLiteral("blank_type")
+                                            << QStringLiteral("30") << 30.0;
+}
+
+void TestRegisterDataIO::refusesValuesNoSensorTakes()
+{
+    QFETCH(QString, sensor);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(double, stored);
+
+    const QString line = QStringLiteral("0/%1 = %2").arg(key, value);
+    CRegisterDataIO io(write(QStringLiteral("range.cfg"),
+                             "[General_Info]\nsensor_name = " + sensor.toUtf8() + "\n[UseCases]\n0/name = a\n" +
+                                 line.toUtf8() + "\n"));
+    QVERIFY(io.readUseCases());
+    QCOMPARE(io.getUseCaseNumber(), 1);
+    if (stored >= 0.0) {
+        QVERIFY2(io.problems().isEmpty(), qPrintable(io.problems().join(QLatin1Char('\n'))));
+        QCOMPARE(fieldOf(io.useCases[0], key.toLower()), stored);
+    } else {
+        QCOMPARE(io.problems().size(), 1);
+        QVERIFY2(io.problems().first().startsWith(QStringLiteral("line 5: ") + line),
+                 qPrintable(io.problems().first()));
+        QCOMPARE(fieldOf(io.useCases[0], key.toLower()), 0.0);
+    }
+}
+
 void TestRegisterDataIO::defaultsStayWithinTheList_data()
 {
     QTest::addColumn<QByteArray>("useCases");
@@ -216,22 +329,40 @@ void TestRegisterDataIO::defaultsStayWithinTheList_data()
     QTest::addColumn<int>("b");
     QTest::addColumn<int>("c");
     QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QList<int>>("problemLines");  // the use-case lines start at line 4
 
-    QTest::newRow("no flags, one use case") << QByteArray("0/name = a\n") << 0 << 0 << 0 << QStringList{"a"};
+    const QList<int> none;
+    QTest::newRow("no flags, one use case") << QByteArray("0/name = a\n") << 0 << 0 << 0 << QStringList{"a"} << none;
     QTest::newRow("no flags, two use cases")
-        << QByteArray("0/name = a\n1/name = b\n") << 0 << 1 << 1 << QStringList{"a", "b"};
+        << QByteArray("0/name = a\n1/name = b\n") << 0 << 1 << 1 << QStringList{"a", "b"} << none;
     QTest::newRow("gap in numbering is compacted")
         << QByteArray("0/name = a\n7/name = h\n7/context_b_default = 1\n3/name = d\n3/context_a_default = 1\n")
-        << 1 << 2 << 1 << QStringList{"a", "d", "h"};
+        << 1 << 2 << 1 << QStringList{"a", "d", "h"} << none;
     QTest::newRow("flag 0 is not a default")
         << QByteArray("0/name = a\n1/name = b\n1/context_a_default = 0\n2/name = c\n2/context_c_default = 1\n")
-        << 0 << 1 << 2 << QStringList{"a", "b", "c"};
+        << 0 << 1 << 2 << QStringList{"a", "b", "c"} << none;
     QTest::newRow("first flag wins")
         << QByteArray("0/name = a\n0/context_a_default = 1\n1/name = b\n1/context_a_default = 1\n") << 0 << 1 << 1
-        << QStringList{"a", "b"};
+        << QStringList{"a", "b"} << none;
     QTest::newRow("unnamed use case")
-        << QByteArray("0/cols = 10\n4/context_a_default = 1\n") << 1 << 1 << 1
-        << QStringList{"Usecase_0", "Usecase_4"};
+        << QByteArray("0/cols = 10\n4/cols = 20\n4/context_a_default = 1\n") << 1 << 1 << 1
+        << QStringList{"Usecase_0", "Usecase_4"} << none;
+    QTest::newRow("flag before the use case's settings")
+        << QByteArray("3/context_b_default = 1\n0/name = a\n3/cols = 640\n") << 0 << 1 << 1
+        << QStringList{"a", "Usecase_3"} << none;
+    QTest::newRow("lone flag makes no use case")
+        << QByteArray("0/name = a\n1/name = b\n99/context_a_default = 1\n") << 0 << 1 << 1 << QStringList{"a", "b"}
+        << QList<int>{6};
+    QTest::newRow("lone flag does not win over a later one")
+        << QByteArray("99/context_b_default = 1\n99/context_a_default = 0\n0/name = a\n1/name = b\n"
+                      "0/context_b_default = 1\n")
+        << 0 << 0 << 1 << QStringList{"a", "b"} << QList<int>{4, 5};
+    QTest::newRow("refused settings make no use case")
+        << QByteArray("0/name = a\n5/rows = -1\n5/context_a_default = 1\n") << 0 << 0 << 0 << QStringList{"a"}
+        << QList<int>{5, 6};
+    QTest::newRow("flag is 0 or 1")
+        << QByteArray("0/name = a\n1/name = b\n1/context_a_default = 2\n1/context_b_default = -1\n") << 0 << 1 << 1
+        << QStringList{"a", "b"} << QList<int>{6, 7};
 }
 
 void TestRegisterDataIO::defaultsStayWithinTheList()
@@ -241,6 +372,7 @@ void TestRegisterDataIO::defaultsStayWithinTheList()
     QFETCH(int, b);
     QFETCH(int, c);
     QFETCH(QStringList, names);
+    QFETCH(QList<int>, problemLines);
 
     CRegisterDataIO io(write(QStringLiteral("defaults.cfg"),
                              "[General_Info]\nsensor_name = Vek108m\n[UseCases]\n" + useCases));
@@ -250,6 +382,10 @@ void TestRegisterDataIO::defaultsStayWithinTheList()
     QCOMPARE(io.getContextADefault(), a);
     QCOMPARE(io.getContextBDefault(), b);
     QCOMPARE(io.getContextCDefault(), c);
+    QList<int> lines;
+    for (const QString &p : io.problems())
+        lines << p.section(QLatin1Char(':'), 0, 0).mid(5).toInt();
+    QCOMPARE(lines, problemLines);
 }
 
 void TestRegisterDataIO::useCasesAreWritable()
@@ -262,6 +398,24 @@ void TestRegisterDataIO::useCasesAreWritable()
     // Reading again starts from the file.
     QVERIFY(io.readUseCases());
     QCOMPARE(io.useCases[0].maxFps, 0.0);
+}
+
+// Everything the reader offers comes from one read at construction: a file
+// changed or removed afterwards changes nothing.
+void TestRegisterDataIO::readsTheFileOnce()
+{
+    const QString path = write(QStringLiteral("once.cfg"), "[General_Info]\nsensor_name = Vek108m\n[UseCases]\n"
+                                                           "0/name = a\n[MinMax_Defaults]\nvco_max = 900\n");
+    CRegisterDataIO io(path);
+    write(QStringLiteral("once.cfg"), "[General_Info]\nsensor_name = Sarn102\n[UseCases]\n0/name = b\n1/name = c\n");
+    QVERIFY(io.readGeneralInfo());
+    QVERIFY(QFile::remove(path));
+    QVERIFY(io.readUseCases());
+    QVERIFY(io.readGeneralInfo());
+    QCOMPARE(io.getSensorName(), QStringLiteral("Vek108m"));
+    QCOMPARE(io.getUseCaseName(), QStringList{QStringLiteral("a")});
+    QCOMPARE(io.minMaxValue(QStringLiteral("vco_max"), 0.0), 900.0);
+    QCOMPARE(io.status(), CRegisterDataIO::Status::Ok);
 }
 
 void TestRegisterDataIO::minMaxDefaults()
