@@ -100,7 +100,7 @@ void CFamilyCore::bindRegisters()
         b.familyRole = own > 0 ? own : 0;
         b.generic = resolveRole(r.name);
         b.fixed = own == kFixedRow || isFixedRow(m_table->id, r.name);
-        m_rowDefaults[size_t(i)] = fitToRow(qint64(r.value), r);
+        m_rowDefaults[size_t(i)] = tableValue(r);
         const RoleMatch &match = b.generic;
         const int c = match.context == 1 ? 1 : 0;
         perContext[c][int(match.role)] = true;

@@ -279,6 +279,15 @@ quint64 rowCapacity(const RegRow &row)
     return qMin(run, width) & ~((1ull << low) - 1);
 }
 
+quint32 tableValue(const RegRow &row)
+{
+    if (!row.bitfield || !row.mask)
+        return row.value;
+    const int low = lowBit(row.mask);
+    const quint32 field = row.mask >> low;
+    return row.value <= field ? row.value : (row.value & row.mask) >> low;
+}
+
 RoleCapacity roleCapacity(RegRole role, const RegRow &row)
 {
     RoleCapacity c;

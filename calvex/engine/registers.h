@@ -176,6 +176,11 @@ struct RoleCapacity {
 };
 RoleCapacity roleCapacity(RegRole role, const RegRow &row);
 
+// The table value of a row as the row carries it: a bit-field row whose
+// table value is a whole register value (larger than its field) carries the
+// field's bits of it, unshifted.
+quint32 tableValue(const RegRow &row);
+
 // A value limited to what the row can hold: the field width of a bit-field
 // row (values are unshifted), the register width otherwise.
 quint32 fitToRow(qint64 value, const RegRow &row);
