@@ -259,8 +259,7 @@ void CFamilyCore::engineInitDefaults(const QString &configPath)
     defaults.defaultVarAccessMode = 1;
     defaults.defaultAdvPll = 0;
     defaults.defaultAdvParam = 0;
-    // The image processors' receive-FIFO trigger mark, the value of their tables.
-    defaults.defaultFifo = 20;
+    defaults.defaultFifo = t.fifoDefault;
 
     // The configuration file may narrow the limits and change the defaults.
     if (!configPath.isEmpty() && QFileInfo(configPath).isFile()) {
@@ -483,16 +482,25 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
 
     // Image processors: the word-clock divider, the aux clock and P4/P5.
     if (t.has(FlagAuxClock)) {
+        const AuxClockSpec &a = t.aux;
         const double vco = m_solution.vco;
-        const int auxDiv = vco > 0.0 ? boundedInt(std::round(vco / 300.0), 1, 63) : 1;
+        const int auxDiv = vco > 0.0 ? boundedInt(std::round(vco / a.auxClockMax), 1, 63) : 1;
         pll.pllAuxDiv = auxDiv;
         pll.auxClock = vco / auxDiv;
         const bool p4Free = pll.pllP4 <= 0 || pll.pllP4 == m_writtenP4;
         const bool p5Free = pll.pllP5 <= 0 || pll.pllP5 == m_writtenP5;
+        auto smallest = [&](double clockMax) {
+            return vco > 0.0 ? boundedInt(std::ceil(vco / clockMax - 1e-9), 1, a.dividerMax) : 1;
+        };
         if (p4Free)
-            pll.pllP4 = vco > 0.0 ? boundedInt(std::ceil(vco / 96.0 - 1e-9), 1, 16) : 1;
+            pll.pllP4 = smallest(a.p4ClockMax);
         if (p5Free)
-            pll.pllP5 = vco > 0.0 ? boundedInt(std::ceil(vco / 400.0 - 1e-9), 1, 16) : 1;
+            pll.pllP5 = smallest(a.p5ClockMax);
+        // A request beyond the divider's field is cut to it.
+        if (pll.pllP4 > a.dividerMax || pll.pllP5 > a.dividerMax)
+            m_pllWarnings |= WarnTargetClock;
+        pll.pllP4 = qMin(pll.pllP4, a.dividerMax);
+        pll.pllP5 = qMin(pll.pllP5, a.dividerMax);
         m_writtenP4 = p4Free ? pll.pllP4 : -1;
         m_writtenP5 = p5Free ? pll.pllP5 : -1;
     }
@@ -586,7 +594,7 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
     if (t.has(FlagAuxClock)) {
         const bool wcdFree = !wcdRequested();
         if (wcdFree)
-            pll.pllWcd = qMax(1, m_link.bits / 2);
+            pll.pllWcd = qMax(1, m_link.bits / qMax(1, t.aux.wcdBitsPerStep));
         m_writtenWcd = wcdFree ? pll.pllWcd : -1;
     }
 

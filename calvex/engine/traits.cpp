@@ -132,6 +132,50 @@ void secondPll(FamilyTraits &t, double vcoMin, double vcoMax)
     t.extraBits |= 0x800000 | 0x1000000;
 }
 
+// The serial clock comes from a second PLL.
+void secondPllSerial(FamilyTraits &t)
+{
+    secondPll(t, 400.0, 1500.0);
+}
+
+// A second PLL, and output bits that come with the context: pllOpDivider is
+// the op pixel divider (3 to 6), not a bit depth.
+void secondPllPixelDivider(FamilyTraits &t)
+{
+    secondPll(t, 400.0, 1500.0);
+    t.flags &= ~quint32(FlagOpDividerRequest);
+    t.bitsMax = 12;
+}
+
+// A second PLL, and the first one driven by the second target (targetClock
+// is not written for it).
+void secondPllDrivenBySecondTarget(FamilyTraits &t)
+{
+    secondPll(t, 400.0, 1500.0);
+    t.flags |= FlagTargetFromOp;
+}
+
+// Driven by the second target, with the output-rate and second-VCO warnings.
+void drivenBySecondTarget(FamilyTraits &t)
+{
+    t.flags |= FlagTargetFromOp;
+    t.extraBits |= 0x80000 | 0x800000 | 0x1000000;
+}
+
+// Narrower PLL registers: N 5 bits, M 7 bits and the clock dividers 4 bits
+// each; a longer minimum horizontal blanking.
+void narrowPllRegisters(FamilyTraits &t)
+{
+    t.nMax = 31;
+    t.mMax = 127;
+    t.div[0].max = 15;
+    t.div[1].max = 15;
+    t.opSysMax = 15;
+    t.bitsMax = 14;
+    t.maxFrameLength = 65535;
+    t.minHBlank = 500;
+}
+
 std::vector<FamilyTraits> buildTable()
 {
     std::vector<FamilyTraits> v;
@@ -270,7 +314,8 @@ std::vector<FamilyTraits> buildTable()
     t.defaultInterface = 2;
     v.push_back(t);
 
-    // MIPI/HiSPi sensors whose output divider P and op divider are requests.
+    // MIPI/HiSPi sensors whose output divider P and op divider are requests;
+    // tune, where given, adds what the row's family has beyond them.
     struct SensorRow {
         int code;
         const char *family;
@@ -281,34 +326,35 @@ std::vector<FamilyTraits> buildTable()
         int defaultInterface;
         double fps;
         const char *rates;
+        void (*tune)(FamilyTraits &);
     };
     const SensorRow rows[] = {
         {37, "Vek_141", "D37", 25.0, 600.0, 1000.0, 96.0, 2592, 1944, 1, "MIPI-2|MIPI-3|MIPI-4|HISPI-4", 2, 15.0,
-         "15|10|7.5|5"},
-        {41, "Vek_145l", "D41", 25.0, 600.0, 1000.0, 48.0, 1000, 750, 1, "MIPI-2|MIPI-4", 1, 30.0, "30|25|15|10"},
+         "15|10|7.5|5", nullptr},
+        {41, "Vek_145l", "D41", 25.0, 600.0, 1000.0, 48.0, 1000, 750, 1, "MIPI-2|MIPI-4", 1, 30.0, "30|25|15|10", nullptr},
         {42, "Vek_147", "D42", 24.0, 700.0, 1200.0, 96.0, 2592, 1944, 1, "MIPI-2|MIPI-3|MIPI-4|HISPI-4", 2, 15.0,
-         "15|10|7.5|5"},
+         "15|10|7.5|5", nullptr},
         {44, "Vek_149", "D44", 24.0, 700.0, 1200.0, 96.0, 2592, 1944, 1, "MIPI-2|MIPI-3|MIPI-4|HISPI-4", 2, 15.0,
-         "15|10|7.5|5"},
+         "15|10|7.5|5", nullptr},
         {49, "Vek_152", "D46", 25.0, 700.0, 1200.0, 96.0, 4224, 3136, 2, "MIPI-2|MIPI-3|MIPI-4|HISPI", 2, 10.0,
-         "10|7.5|5"},
-        {51, "Vek_153", "D51", 25.0, 700.0, 1200.0, 96.0, 4224, 3136, 2, "MIPI-2|MIPI-3|MIPI-4", 2, 10.0, "10|7.5|5"},
-        {52, "Vek_154", "D52", 24.0, 700.0, 1200.0, 96.0, 4224, 3136, 2, "MIPI-2|MIPI-3|MIPI-4", 2, 10.0, "10|7.5|5"},
+         "10|7.5|5", secondPllSerial},
+        {51, "Vek_153", "D51", 25.0, 700.0, 1200.0, 96.0, 4224, 3136, 2, "MIPI-2|MIPI-3|MIPI-4", 2, 10.0, "10|7.5|5", secondPllSerial},
+        {52, "Vek_154", "D52", 24.0, 700.0, 1200.0, 96.0, 4224, 3136, 2, "MIPI-2|MIPI-3|MIPI-4", 2, 10.0, "10|7.5|5", secondPllSerial},
         {53, "Vek_155", "D53", 25.0, 600.0, 1000.0, 96.0, 2592, 1944, 1, "MIPI-2|MIPI-4|HISPI-4|HISPI-8", 2, 15.0,
-         "15|10|7.5|5"},
+         "15|10|7.5|5", nullptr},
         {67, "Vek_143", "D67", 25.0, 600.0, 1000.0, 80.0, 3280, 2048, 2, "MIPI-1|MIPI-2|MIPI-3|MIPI-4", 3, 15.0,
-         "15|10|7.5|5"},
+         "15|10|7.5|5", nullptr},
         {80, "Vek_157b", "D80", 25.0, 600.0, 1000.0, 170.0, 4096, 2048, 1,
-         "MIPI-2|MIPI-3|MIPI-4|MIPI-8|HISPI-4|HISPI-8|HISPI-12|HISPI-16", 7, 5.0, "5|4|3|2"},
+         "MIPI-2|MIPI-3|MIPI-4|MIPI-8|HISPI-4|HISPI-8|HISPI-12|HISPI-16", 7, 5.0, "5|4|3|2", narrowPllRegisters},
         {81, "Vek_157f", "D81", 25.0, 600.0, 1000.0, 170.0, 4096, 2048, 1, "HISPI-4|HISPI-8|HISPI-12|HISPI-16", 3, 5.0,
-         "5|4|3|2"},
-        {82, "Vek_137", "D82", 25.0, 600.0, 1000.0, 89.0, 3280, 2048, 2, "MIPI-1|MIPI-2", 1, 15.0, "15|10|7.5|5"},
+         "5|4|3|2", narrowPllRegisters},
+        {82, "Vek_137", "D82", 25.0, 600.0, 1000.0, 89.0, 3280, 2048, 2, "MIPI-1|MIPI-2", 1, 15.0, "15|10|7.5|5", nullptr},
         {90, "Vek_135", "D90", 27.0, 600.0, 1200.0, 89.0, 4224, 3136, 2, "MIPI-2|MIPI-4|HISPI-ST|HIPSI-PK", 1, 10.0,
-         "10|7.5|5"},
-        {95, "Vek_132", "D95", 24.0, 700.0, 1200.0, 96.0, 4224, 3136, 2, "MIPI-2|MIPI-3|MIPI-4", 2, 10.0, "10|7.5|5"},
-        {99, "Vek_138", "D99", 27.0, 600.0, 1200.0, 104.0, 4224, 3136, 2, "MIPI-4|HISPI-4", 0, 10.0, "10|7.5|5"},
-        {112, "Drav_101", "D112", 25.0, 400.0, 800.0, 48.0, 4224, 3136, 2, "MIPI-1", 0, 5.0, "5|4|3|2"},
-        {113, "Vek_120", "D113", 25.0, 400.0, 800.0, 85.0, 4224, 3136, 2, "MIPI-2|MIPI-4", 1, 10.0, "10|7.5|5"},
+         "10|7.5|5", secondPllDrivenBySecondTarget},
+        {95, "Vek_132", "D95", 24.0, 700.0, 1200.0, 96.0, 4224, 3136, 2, "MIPI-2|MIPI-3|MIPI-4", 2, 10.0, "10|7.5|5", secondPllPixelDivider},
+        {99, "Vek_138", "D99", 27.0, 600.0, 1200.0, 104.0, 4224, 3136, 2, "MIPI-4|HISPI-4", 0, 10.0, "10|7.5|5", drivenBySecondTarget},
+        {112, "Drav_101", "D112", 25.0, 400.0, 800.0, 48.0, 4224, 3136, 2, "MIPI-1", 0, 5.0, "5|4|3|2", secondPllSerial},
+        {113, "Vek_120", "D113", 25.0, 400.0, 800.0, 85.0, 4224, 3136, 2, "MIPI-2|MIPI-4", 1, 10.0, "10|7.5|5", secondPllSerial},
     };
     for (const SensorRow &r : rows) {
         t = sensor(r.code, r.family, r.table, r.fin, r.vcoMin, r.vcoMax, r.target, r.cols, r.rows, r.interfaces);
@@ -320,48 +366,9 @@ std::vector<FamilyTraits> buildTable()
         t.defaultFps = r.fps;
         t.frameRates = r.rates;
         t.laneRateMax = 1500.0;
+        if (r.tune)
+            r.tune(t);
         v.push_back(t);
-    }
-    for (FamilyTraits &e : v) {
-        switch (e.typeCode) {
-        case 49:
-        case 51:
-        case 52:
-        case 112:
-        case 113:
-            secondPll(e, 400.0, 1500.0);
-            break;
-        case 95:
-            // Its output bits come with the context; pllOpDivider is the op
-            // pixel divider (3 to 6), not a bit depth.
-            secondPll(e, 400.0, 1500.0);
-            e.flags &= ~quint32(FlagOpDividerRequest);
-            e.bitsMax = 12;
-            break;
-        case 90:
-            secondPll(e, 400.0, 1500.0);
-            e.flags |= FlagTargetFromOp;
-            break;
-        case 99:
-            e.flags |= FlagTargetFromOp;
-            e.extraBits |= 0x80000 | 0x800000 | 0x1000000;
-            break;
-        case 80:
-        case 81:
-            // Their PLL registers are narrower: N 5 bits, M 7 bits and the
-            // clock dividers 4 bits each.
-            e.nMax = 31;
-            e.mMax = 127;
-            e.div[0].max = 15;
-            e.div[1].max = 15;
-            e.opSysMax = 15;
-            e.bitsMax = 14;
-            e.maxFrameLength = 65535;
-            e.minHBlank = 500;
-            break;
-        default:
-            break;
-        }
     }
 
     for (int code : {54, 55, 56})
@@ -449,24 +456,28 @@ std::vector<FamilyTraits> buildTable()
         int iface, lanes, bits;
         bool two;
         double fps;
+        quint32 flags;     // beyond the common ones
+        quint32 extraBits; // warnings beyond the common ones
+        int ppc;           // pixels per line-length clock
+        int minHBlank;     // 0: the sensor default
     };
     const LinkRow links[] = {
-        {72, "Vek_116", "D72", 27.0, 384.0, 900.0, 96.0, 2592, 1944, "Parallel|HiSPi", 1, 4, 12, true, 15.0},
-        {75, "Vek_118", "D75", 27.0, 384.0, 1000.0, 74.25, 1288, 968, "Parallel|HiSPi|MIPI", 1, 4, 12, false, 45.0},
-        {102, "Vek_118", "D75", 27.0, 384.0, 1000.0, 74.25, 1288, 968, "Parallel|HiSPi|MIPI", 1, 4, 12, false, 45.0},
-        {77, "Vek_121", "D76", 27.0, 384.0, 900.0, 96.0, 2592, 1944, "Parallel|HiSPi", 1, 4, 12, true, 15.0},
-        {83, "Vek_117", "D83", 27.0, 384.0, 900.0, 96.0, 2592, 1944, "Parallel|HiSPi|MIPI", 1, 2, 14, false, 15.0},
-        {84, "Vek_107", "D84", 27.0, 384.0, 900.0, 74.25, 1288, 968, "Parallel|HiSPi|MIPI", 1, 4, 12, false, 45.0},
-        {85, "Vek_113", "D85", 27.0, 384.0, 900.0, 74.25, 1288, 968, "HiSPi|MIPI", 0, 2, 12, false, 45.0},
-        {87, "Vek_111", "D86", 27.0, 384.0, 900.0, 96.0, 2592, 1944, "Parallel|MIPI|HiSPi", 1, 4, 12, true, 15.0},
-        {89, "Vek_123", "D88", 27.0, 384.0, 900.0, 96.0, 2592, 1944, "Parallel|HiSPi|MIPI", 1, 4, 12, false, 15.0},
-        {92, "Vek_110", "D92", 27.0, 384.0, 900.0, 74.25, 1288, 968, "Parallel|HiSPi", 1, 4, 12, false, 45.0},
-        {93, "Vek_110", "D92", 27.0, 384.0, 900.0, 74.25, 1288, 968, "Parallel|HiSPi", 1, 4, 12, false, 45.0},
-        {94, "Vek_114", "D94", 27.0, 384.0, 900.0, 96.0, 2592, 1944, "Parallel|HiSPi|MIPI", 0, 4, 12, false, 15.0},
-        {103, "Vek_119", "D103", 27.0, 384.0, 900.0, 96.0, 2592, 1944, "Parallel|MIPI", 0, 1, 10, false, 15.0},
-        {110, "Vek_128", "D110", 27.0, 384.0, 1000.0, 74.25, 1288, 968, "Parallel|HiSPi|MIPI", 1, 4, 12, false, 45.0},
-        {111, "Drav_102", "D111", 27.0, 384.0, 1000.0, 74.25, 2688, 1520, "MIPI", 0, 2, 10, false, 30.0},
-        {115, "Vek_146", "D115", 27.0, 384.0, 1000.0, 74.25, 1288, 968, "MIPI|HiSPi", 0, 4, 12, false, 45.0},
+        {72, "Vek_116", "D72", 27.0, 384.0, 900.0, 96.0, 2592, 1944, "Parallel|HiSPi", 1, 4, 12, true, 15.0, 0, 0, 1, 0},
+        {75, "Vek_118", "D75", 27.0, 384.0, 1000.0, 74.25, 1288, 968, "Parallel|HiSPi|MIPI", 1, 4, 12, false, 45.0, FlagIndexBits | FlagWriteBackIntg, 0, 1, 0},
+        {102, "Vek_118", "D75", 27.0, 384.0, 1000.0, 74.25, 1288, 968, "Parallel|HiSPi|MIPI", 1, 4, 12, false, 45.0, FlagIndexBits | FlagWriteBackIntg, 0, 1, 0},
+        {77, "Vek_121", "D76", 27.0, 384.0, 900.0, 96.0, 2592, 1944, "Parallel|HiSPi", 1, 4, 12, true, 15.0, 0, 0, 1, 0},
+        {83, "Vek_117", "D83", 27.0, 384.0, 900.0, 96.0, 2592, 1944, "Parallel|HiSPi|MIPI", 1, 2, 14, false, 15.0, 0, 0, 1, 0},
+        {84, "Vek_107", "D84", 27.0, 384.0, 900.0, 74.25, 1288, 968, "Parallel|HiSPi|MIPI", 1, 4, 12, false, 45.0, 0, 0, 1, 0},
+        {85, "Vek_113", "D85", 27.0, 384.0, 900.0, 74.25, 1288, 968, "HiSPi|MIPI", 0, 2, 12, false, 45.0, FlagSerialAlways, 0, 1, 0},
+        {87, "Vek_111", "D86", 27.0, 384.0, 900.0, 96.0, 2592, 1944, "Parallel|MIPI|HiSPi", 1, 4, 12, true, 15.0, 0, 0, 1, 0},
+        {89, "Vek_123", "D88", 27.0, 384.0, 900.0, 96.0, 2592, 1944, "Parallel|HiSPi|MIPI", 1, 4, 12, false, 15.0, 0, 0x80000, 1, 0},
+        {92, "Vek_110", "D92", 27.0, 384.0, 900.0, 74.25, 1288, 968, "Parallel|HiSPi", 1, 4, 12, false, 45.0, 0, 0x80000 | 0x800000 | 0x1000000, 1, 0},
+        {93, "Vek_110", "D92", 27.0, 384.0, 900.0, 74.25, 1288, 968, "Parallel|HiSPi", 1, 4, 12, false, 45.0, 0, 0x80000 | 0x800000 | 0x1000000, 1, 0},
+        {94, "Vek_114", "D94", 27.0, 384.0, 900.0, 96.0, 2592, 1944, "Parallel|HiSPi|MIPI", 0, 4, 12, false, 15.0, FlagWriteBackIntg, 0, 1, 0},
+        {103, "Vek_119", "D103", 27.0, 384.0, 900.0, 96.0, 2592, 1944, "Parallel|MIPI", 0, 1, 10, false, 15.0, 0, 0, 1, 0},
+        {110, "Vek_128", "D110", 27.0, 384.0, 1000.0, 74.25, 1288, 968, "Parallel|HiSPi|MIPI", 1, 4, 12, false, 45.0, FlagIndexBits | FlagWriteBackIntg, 0, 1, 0},
+        {111, "Drav_102", "D111", 27.0, 384.0, 1000.0, 74.25, 2688, 1520, "MIPI", 0, 2, 10, false, 30.0, FlagIndexBits | FlagWriteBackIntg | FlagSerialAlways, 0x100 | 0x200, 2, 168},
+        {115, "Vek_146", "D115", 27.0, 384.0, 1000.0, 74.25, 1288, 968, "MIPI|HiSPi", 0, 4, 12, false, 45.0, FlagIndexBits | FlagWriteBackIntg | FlagSerialAlways, 0, 1, 0},
     };
     for (const LinkRow &r : links) {
         t = sensor(r.code, r.family, r.table, r.fin, r.vcoMin, r.vcoMax, r.target, r.cols, r.rows, r.interfaces);
@@ -478,38 +489,12 @@ std::vector<FamilyTraits> buildTable()
         t.frameRates = r.fps > 30.0 ? "45|30|25|15|10" : "15|12|10|7.5|5";
         if (r.two)
             twoContexts(t, 30.0);
+        t.flags |= r.flags;
+        t.extraBits |= r.extraBits;
+        t.pixelsPerClock = r.ppc;
+        if (r.minHBlank > 0)
+            t.minHBlank = r.minHBlank;
         v.push_back(t);
-    }
-    for (FamilyTraits &e : v) {
-        switch (e.typeCode) {
-        case 75:
-        case 102:
-        case 110:
-        case 111:
-        case 115:
-            e.flags |= FlagIndexBits | FlagWriteBackIntg;
-            break;
-        case 94:
-            e.flags |= FlagWriteBackIntg;
-            break;
-        case 89:
-        case 92:
-        case 93:
-            e.extraBits |= 0x80000;
-            break;
-        default:
-            break;
-        }
-        if (e.typeCode == 111) {
-            e.extraBits |= 0x100 | 0x200;
-            e.pixelsPerClock = 2;
-            e.minHBlank = 168;
-            e.flags |= FlagSerialAlways;
-        }
-        if (e.typeCode == 85 || e.typeCode == 115)
-            e.flags |= FlagSerialAlways;
-        if (e.typeCode == 92 || e.typeCode == 93)
-            e.extraBits |= 0x800000 | 0x1000000;
     }
 
     // Plain families.

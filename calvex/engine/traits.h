@@ -40,6 +40,16 @@ struct Pll2Spec {
     double vcoMin = 0.0, vcoMax = 0.0;
 };
 
+// The image processors' aux clock and their P4/P5 dividers (FlagAuxClock):
+// each divider is the smallest that keeps its clock at or below its limit.
+struct AuxClockSpec {
+    double auxClockMax = 300.0; // MHz, the aux clock nearest it is taken
+    double p4ClockMax = 96.0;   // MHz out of P4
+    double p5ClockMax = 400.0;  // MHz out of P5
+    int dividerMax = 16;        // P4 and P5 are nibbles holding P - 1
+    int wcdBitsPerStep = 2;     // the word-clock divider counts bit pairs
+};
+
 // Feature flags of a family.
 enum TraitFlag : quint32 {
     FlagNMinus1 = 0x1,           // pllN reports N - 1 (ISP and bridge register encoding)
@@ -71,6 +81,7 @@ struct FamilyTraits {
     double target2Default = 0.0;
     PixelRelation pixel = PixelRelation::Output;
     Pll2Spec pll2;
+    AuxClockSpec aux;
 
     // Link.
     const char *interfaces = "Parallel"; // the family's interface list, "|" separated
@@ -93,6 +104,9 @@ struct FamilyTraits {
     double defaultFpsB = 15.0;
     const char *frameRates = "30|25|20|15|10|5";
     double maxFpsAbs = 240.0;
+
+    // The receive-FIFO trigger mark the image processors start with.
+    int fifoDefault = 20;
 
     // Warning bits this family sets beyond the common ones.
     quint32 extraBits = 0;
