@@ -528,7 +528,7 @@ void Murn_103::familyTimingInput(int context, TimingInput &in) const
 {
     // The other line time reads each line twice as long for low-light rows.
     if (ctx[context].otherLineTime)
-        in.extraHBlank = ctx[context].cols;
+        in.extraHBlank = qBound(0, ctx[context].cols, traits().arrayCols);
     if (ctx[context].lowPower)
         in.extraHBlank += 64;
 }
@@ -543,6 +543,45 @@ void Murn_103::familyTiming(int context)
 void Murn_107::familyTimingInput(int context, TimingInput &in) const
 {
     in.extraHBlank = qBound(0, ctx[context].adcMode, 3) * 32 + (ctx[context].otherLineTime ? 64 : 0);
+}
+
+// The crop window's end is the column and row after it (the window covers the
+// whole image); the auto exposure takes the row time of context A in pixel
+// clocks over four, rounded.
+namespace murn107 {
+enum Row { CropEndXA = 1, CropEndYA, CropEndXB, CropEndYB, RowTime };
+const RowRule kRows[] = {
+    {"Crop_X1 (A)", CropEndXA}, {"Crop_Y1 (A)", CropEndYA},         {"Crop_X1 (B)", CropEndXB},
+    {"Crop_Y1 (B)", CropEndYB}, {"RowTime (msclk per)/4", RowTime},
+};
+} // namespace murn107
+
+int Murn_107::familyRowRole(const RegRow &r) const
+{
+    return rowRule(murn107::kRows, r);
+}
+
+bool Murn_107::familyRegister(int role, const RegRow &r, quint32 *value) const
+{
+    using namespace murn107;
+    qint64 v;
+    switch (role) {
+    case CropEndXA:
+    case CropEndXB:
+        v = m_cs[role == CropEndXB ? 1 : 0].t.outCols;
+        break;
+    case CropEndYA:
+    case CropEndYB:
+        v = m_cs[role == CropEndYB ? 1 : 0].t.outRows;
+        break;
+    case RowTime:
+        v = (qint64(m_cs[0].t.lineLength) + 2) / 4;
+        break;
+    default:
+        return false;
+    }
+    *value = fitToRow(v, r);
+    return true;
 }
 
 void Murn_108::familyDefaults()
@@ -629,12 +668,28 @@ void Brel_101::familyTimingInput(int, TimingInput &in) const
     in.extraRows = (embedData ? 2 : 0) + (embedStat ? 2 : 0) + darkExtraRows(*this);
 }
 
+// The embedded data and statistics rows and the dark rows and columns the
+// timing adds to the frame, in the registers of Brel_101 and Brel_102.
 namespace brel101 {
 enum Row { EmbeddedData = 1, DarkControl };
 const RowRule kRows[] = {
     {"EMBEDDED_DATA_CTRL", EmbeddedData},
     {"DARK_CONTROL", DarkControl},
 };
+
+bool extraRowsRegister(int role, const EmbedOptions &e, const DarkRowOptions &d, const RegRow &r, quint32 *value)
+{
+    switch (role) {
+    case EmbeddedData:
+        *value = (r.value & ~0x0180u) | (e.embedData ? 0x0100u : 0u) | (e.embedStat ? 0x0080u : 0u);
+        return true;
+    case DarkControl:
+        *value = (d.darkRows ? 0x0008u : 0u) | (d.darkCols ? 0x0004u : 0u);
+        return true;
+    default:
+        return false;
+    }
+}
 } // namespace brel101
 
 int Brel_101::familyRowRole(const RegRow &r) const
@@ -644,16 +699,7 @@ int Brel_101::familyRowRole(const RegRow &r) const
 
 bool Brel_101::familyRegister(int role, const RegRow &r, quint32 *value) const
 {
-    switch (role) {
-    case brel101::EmbeddedData:
-        *value = (r.value & ~0x0180u) | (embedData ? 0x0100u : 0u) | (embedStat ? 0x0080u : 0u);
-        return true;
-    case brel101::DarkControl:
-        *value = (darkRows ? 0x0008u : 0u) | (darkCols ? 0x0004u : 0u);
-        return true;
-    default:
-        return false;
-    }
+    return brel101::extraRowsRegister(role, *this, *this, r, value);
 }
 
 void Brel_101::familyInterfaceLists(int)
@@ -669,9 +715,19 @@ void Brel_102::familyTimingInput(int context, TimingInput &in) const
         in.fixedLineLength = lineLengthPreset;
     if (m_typeCode == 20) {
         const CContextParams &p = ctx[context];
-        in.xFactor = qMax(in.xFactor, p.colSubsampling + 1);
-        in.yFactor = qMax(in.yFactor, p.rowSubsampling + 1);
+        in.xFactor = qMax(in.xFactor, qBound(0, p.colSubsampling, 15) + 1);
+        in.yFactor = qMax(in.yFactor, qBound(0, p.rowSubsampling, 15) + 1);
     }
+}
+
+int Brel_102::familyRowRole(const RegRow &r) const
+{
+    return rowRule(brel101::kRows, r);
+}
+
+bool Brel_102::familyRegister(int role, const RegRow &r, quint32 *value) const
+{
+    return brel101::extraRowsRegister(role, *this, *this, r, value);
 }
 
 // Sub-sampling steps 0 to 7 are valid, and only as long as the output keeps
@@ -780,12 +836,24 @@ bool Brel_105::familyRegister(int role, const RegRow &r, quint32 *value) const
 }
 
 // PLL Config1 holds M in the high byte and N in the low byte.
+// The shutter width is 32 bits: "Integration Time" holds the low word,
+// "Shut. Wid. Upper" the high word. "Row Mode" and "Column Mode" hold the
+// skip (factor - 1) in bits 2:0 and the bin (factor - 1) in bits 5:4.
 namespace brel106 {
-enum Row { PllControl1 = 1, PllControl2, PllConfig1, PllConfig2, ShutterDelay };
+enum Row { PllControl1 = 1, PllControl2, PllConfig1, PllConfig2, ShutterDelay, ShutterLower, ShutterUpper, RowMode,
+           ColumnMode };
 const RowRule kRows[] = {
-    {"PLL Control1", PllControl1}, {"PLL Control2", PllControl2}, {"PLL Config1", PllConfig1},
-    {"PLL Config2", PllConfig2},   {"Shutter Delay", ShutterDelay},
+    {"PLL Control1", PllControl1},      {"PLL Control2", PllControl2},   {"PLL Config1", PllConfig1},
+    {"PLL Config2", PllConfig2},        {"Shutter Delay", ShutterDelay}, {"Integration Time", ShutterLower},
+    {"Shut. Wid. Upper", ShutterUpper}, {"Row Mode", RowMode},           {"Column Mode", ColumnMode},
 };
+// The address-mode word of a read-out factor, binned or skipped.
+quint32 addressMode(int factor, bool binned, quint32 tableValue)
+{
+    const quint32 skip = quint32(qBound(0, factor - 1, 7));
+    const quint32 bin = binned ? quint32(qBound(0, factor - 1, 3)) : 0u;
+    return (tableValue & ~0x37u) | (bin << 4) | skip;
+}
 } // namespace brel106
 
 int Brel_106::familyRowRole(const RegRow &r) const
@@ -801,8 +869,9 @@ void Brel_106::familyBound()
     m_fieldCap.d[1] = qMin(m_fieldCap.d[1], 32);
 }
 
-bool Brel_106::familyRegister(int role, const RegRow &, quint32 *value) const
+bool Brel_106::familyRegister(int role, const RegRow &r, quint32 *value) const
 {
+    const TimingResult &t = m_cs[0].t;
     switch (role) {
     case brel106::PllControl1:
         *value = pll.pllBypass ? 0x0050 : 0x0051;
@@ -818,6 +887,18 @@ bool Brel_106::familyRegister(int role, const RegRow &, quint32 *value) const
         return true;
     case brel106::ShutterDelay:
         *value = quint32(qBound(0, ctx[0].sMode, 0xFFFF));
+        return true;
+    case brel106::ShutterLower:
+        *value = fitToRow(qint64(t.expRows[0]) & 0xFFFF, r);
+        return true;
+    case brel106::ShutterUpper:
+        *value = fitToRow(qint64(t.expRows[0]) >> 16, r);
+        return true;
+    case brel106::RowMode:
+        *value = fitToRow(brel106::addressMode(t.yFactor, ctx[0].binning >= 1, r.value), r);
+        return true;
+    case brel106::ColumnMode:
+        *value = fitToRow(brel106::addressMode(t.xFactor, ctx[0].binning >= 1 || ctx[0].binXOnly >= 1, r.value), r);
         return true;
     default:
         return false;
@@ -2294,7 +2375,9 @@ const RowRule kKeepSyncRows[] = {
     {"TX_KS_LINE_LENGTH_PCK", KsLineLength},
     {"TX_KS_FRAME_LENGTH_LINES", KsFrameLength},
     {"TX_KS_LINE_VALID_START_ROW", KsStartRow},
+    {"TX_KS_FRAME_VALID_START_ROW", KsStartRow},
     {"TX_KS_LINE_VALID_START_COL", KsStartCol},
+    {"TX_KS_FRAME_VALID_START_COL", KsStartCol},
     {"TX_KS_LINE_VALID_STOP_ROW", KsStopRow},
     {"TX_KS_FRAME_VALID_LAST_ROW", KsStopRow},
     {"TX_KS_LINE_VALID_STOP_COL", KsStopCol},
@@ -3128,20 +3211,31 @@ void Holv_101::CalculateConfig(int context)
     m_cs[0].warnings = 0;
     m_cs[1] = m_cs[0];
     m_pllWarnings = 0;
+    CTimingGeometry &g = results.timingGeometry;
+    g.xFactor = g.yFactor = 1;
+    g.fovWidth = g.outputWidth = t.outCols;
+    g.fovHeight = g.outputHeight = t.outRows;
+    g.hBlank = t.hBlank;
+    g.vBlank = t.vBlank;
+    g.frameHeight = t.frameLength;
+    g.frameWidth = t.lineLength;
 }
 
 // The chirp counters run at 80 MHz from the start of the chirp (its reset
 // phase); the ADC start time counts from the start of the ramp. The
 // transmitters send during the ramp, the receivers sample in the ADC window.
 // A transmitter that TDM MIMO does not use is switched off (bit 0x40); its
-// attenuation bits stay as the table has them.
+// attenuation bits stay as the table has them. The feedback divider is an
+// integer: its fraction is zero.
 namespace holv {
-enum Row { RefDiv = 1, FbDiv, PostDiv, AdcDiv, MipiDiv, ChirpLength, ChirpsInFrame, DataStart, DataEnd, TxStart,
-           TxEnd, RxTxDescriptors, Decimation, DataType, LineByteCount, Tx0Enable, Tx1Enable, Tx2Enable, Tx3Enable,
-           HsZero, HsPrepare, HsTrail, HsExit, ClkZero, ClkPrepare, ClkTrail, ClkPre, ClkPost, Lpx };
+enum Row { RefDiv = 1, FbDiv, FbFraction, PostDiv, AdcDiv, MipiDiv, ChirpLength, ChirpsInFrame, DataStart, DataEnd,
+           TxStart, TxEnd, RxTxDescriptors, Decimation, DataType, LineByteCount, Tx0Enable, Tx1Enable, Tx2Enable,
+           Tx3Enable, HsZero, HsPrepare, HsTrail, HsExit, ClkZero, ClkPrepare, ClkTrail, ClkPre, ClkPost, Lpx };
 const RowRule kRows[] = {
     {"PLL_REF_DIV", RefDiv},
     {"PLL_FB_DIV", FbDiv},
+    {"PLL_FRAC_LSB", FbFraction},
+    {"PLL_FRAC2_MSB", FbFraction},
     {"PLL_POSTDIV", PostDiv},
     {"ADC_CLK_DIV", AdcDiv},
     {"ADC_DIV_MIPI_WORD", MipiDiv},
@@ -3197,6 +3291,9 @@ bool Holv_101::familyRegister(int role, const RegRow &r, quint32 *value) const
         break;
     case FbDiv:
         v = q.fbDiv;
+        break;
+    case FbFraction:
+        v = 0;
         break;
     case PostDiv:
         v = q.postDiv;

@@ -102,6 +102,8 @@ public:
 protected:
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
     void familyInterfaceLists(int interfaceIndex) override;
 };
 
@@ -395,6 +397,8 @@ public:
 
 protected:
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
 };
 
 class Murn_103 : public CFamilyBase {

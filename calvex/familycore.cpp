@@ -1,11 +1,13 @@
 #include "familycore.h"
 
 #include "engine/registers.h"
-#include "fixedrows.h"
 #include "engine/warnings.h"
+#include "fixedrows.h"
 #include "registerdataio.h"
 
 #include <QFileInfo>
+#include <QSet>
+#include <climits>
 #include <cmath>
 
 using namespace calvex;
@@ -13,10 +15,11 @@ using namespace calvex;
 namespace {
 
 // Pre-divider and multiplier requests in their actual values.
+// (A request beyond any field stays beyond it: the field capacity cuts it.)
 int decodeN(const FamilyTraits &t, int reported)
 {
     if (t.has(FlagNMinus1))
-        return reported >= 0 ? reported + 1 : -1;
+        return reported >= 0 ? int(qMin<qint64>(qint64(reported) + 1, INT_MAX)) : -1;
     return reported > 0 ? reported : -1;
 }
 
@@ -24,7 +27,7 @@ int decodeM(const FamilyTraits &t, int reported)
 {
     if (reported <= 0)
         return -1;
-    return t.has(FlagMHalf) ? reported * 2 : reported;
+    return t.has(FlagMHalf) ? int(qMin<qint64>(qint64(reported) * 2, INT_MAX - 1)) : reported;
 }
 
 int encodeN(const FamilyTraits &t, int n)
@@ -92,7 +95,7 @@ void CFamilyCore::bindRegisters()
     }
     m_lineLengthStep = 1;
     bool stepFound = false;
-    bool perContext[2][int(RegRole::AsilOpPer100Ext) + 1] = {};
+    QSet<int> perContext[2]; // the roles of each context's rows
     for (int i = 0; i < count; ++i) {
         const RegRow &r = m_table->rows[i];
         RowBinding &b = m_rows[size_t(i)];
@@ -103,7 +106,7 @@ void CFamilyCore::bindRegisters()
         m_rowDefaults[size_t(i)] = tableValue(r);
         const RoleMatch &match = b.generic;
         const int c = match.context == 1 ? 1 : 0;
-        perContext[c][int(match.role)] = true;
+        perContext[c].insert(int(match.role));
         if (match.role == RegRole::LineLength && !r.bitfield && r.mask && !stepFound) {
             m_lineLengthStep = int(r.mask & (~r.mask + 1u));
             stepFound = true;
@@ -177,10 +180,30 @@ void CFamilyCore::bindRegisters()
             break;
         }
     }
+    // A table with second-PLL rows for a family that does not run its
+    // second PLL keeps them at their table values and reports those (the
+    // form-based families run theirs through their own variables).
+    m_idleN2 = m_idleM2 = -1;
+    if (!m_traits->pll2.present && m_traits->layout != Layout::Form) {
+        for (int i = 0; i < count; ++i) {
+            RowBinding &b = m_rows[size_t(i)];
+            int *idle = b.generic.role == RegRole::PreDiv2 ? &m_idleN2
+                        : b.generic.role == RegRole::Mult2 ? &m_idleM2
+                                                           : nullptr;
+            if (!idle || b.familyRole > 0)
+                continue;
+            if (*idle < 0)
+                *idle = int(m_rowDefaults[size_t(i)]);
+            b.generic = RoleMatch();
+            b.fixed = true;
+        }
+    }
     // A two-context table that holds a register for context A only programs
     // one value for both contexts.
     if (m_traits->contexts() == 2) {
-        auto shared = [&](RegRole role) { return perContext[0][int(role)] && !perContext[1][int(role)]; };
+        auto shared = [&](RegRole role) {
+            return perContext[0].contains(int(role)) && !perContext[1].contains(int(role));
+        };
         m_shared.lineLength = shared(RegRole::LineLength);
         m_shared.readMode = shared(RegRole::ReadMode);
         m_shared.xOddInc = shared(RegRole::XOddInc);
@@ -201,6 +224,14 @@ QStringList CFamilyCore::unboundRows() const
     if (!m_bound && m_table && m_table->count > 0)
         rows << QStringLiteral("not bound");
     return rows;
+}
+
+void CFamilyCore::reportIdleSecondPll()
+{
+    if (m_idleN2 >= 0)
+        pll.pllN2 = m_idleN2;
+    if (m_idleM2 >= 0)
+        pll.pllM2 = m_idleM2;
 }
 
 int CFamilyCore::familyRowRole(const RegRow &) const
@@ -433,7 +464,8 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
         }
     };
     fitField(req.n, m_fieldCap.n, WarnInputClock);
-    fitField(req.m, m_fieldCap.m, WarnVco);
+    // (An even multiplier keeps to even values within its field.)
+    fitField(req.m, m_limits.mEven ? m_fieldCap.m & ~1 : m_fieldCap.m, WarnVco);
     for (int k = 0; k < 2; ++k)
         fitField(req.d[k], m_fieldCap.d[k], WarnTargetClock);
 
@@ -445,7 +477,7 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
         m_solution.m = req.m > 0 ? req.m : m_limits.mMin;
         m_solution.d[0] = req.d[0] > 0 ? req.d[0] : qMax(1, m_limits.d[0].min);
         m_solution.d[1] = req.d[1] > 0 ? req.d[1] : qMax(1, m_limits.d[1].min);
-        const bool usable = fin > 0.0 && fin < 1.0e6;
+        const bool usable = usableClock(fin);
         if (!usable || fin < m_limits.finMin || fin > m_limits.finMax)
             m_pllWarnings |= WarnInputClock;
         m_solution.locked = usable;
@@ -570,6 +602,7 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
         pll.serialClock = link.laneRate;
         pll.opPixClock = link.opPixClock;
     } else if (m_link.serial) {
+        reportIdleSecondPll();
         const LinkSolution link = solveLink(m_solution.vco, pixelRate, m_link.lanes, m_link.bits, m_link.laneRateMax,
                                             t.opSysMax, options.oddOpSysDiv, options.fastest);
         m_link.laneRate = link.laneRate;
@@ -580,6 +613,7 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
         if (!link.ok && !pll.pllBypass)
             m_pllWarnings |= (t.extraBits & WarnOutputRate) ? WarnOutputRate : WarnTargetClock;
     } else {
+        reportIdleSecondPll();
         m_link.laneRate = pixelRate;
         pll.serialClock = pll.pixelClock;
         pll.opPixClock = pll.pixelClock;

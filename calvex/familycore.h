@@ -271,6 +271,11 @@ protected:
     std::vector<quint32> m_rowDefaults;
     bool m_bound = false;
     SharedRows m_shared;
+    // Table values of the second-PLL rows of a family that does not run a
+    // second PLL (-1: no such row); reported as its N2 and M2.
+    int m_idleN2 = -1;
+    int m_idleM2 = -1;
+    void reportIdleSecondPll();
     calvex::FieldCapacity m_fieldCap;
     QString m_configPath;
 

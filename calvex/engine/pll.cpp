@@ -95,8 +95,11 @@ struct Search {
 
     double eps() const { return 1e-7 * qMax(1.0, target); }
 
+    // The fastest clock the chain may deliver (only forced settings go beyond).
+    double outLimit() const { return lim.outMax * (1.0 + 1e-12); }
+
     // The multipliers worth trying for a PFD and a divider product.
-    int multipliers(double pfd, int dProduct, int *out) const
+    int multipliers(double pfd, double dProduct, bool inVcoRange, int *out) const
     {
         if (mFixed()) {
             out[0] = req.m;
@@ -107,11 +110,20 @@ struct Search {
             return 1;
         }
         // The two legal multipliers around the target's; a target out of
-        // reach takes the nearest end of the range.
+        // reach takes the nearest end of the range, within the VCO's range
+        // where the multipliers reach into it.
         const double x = target * dProduct / pfd;
         const int step = lim.mEven ? 2 : 1;
-        const int first = lim.mMin + (lim.mEven ? lim.mMin % 2 : 0);
-        const int last = lim.mMax - (lim.mEven ? lim.mMax % 2 : 0);
+        int first = lim.mMin + (lim.mEven ? lim.mMin % 2 : 0);
+        int last = lim.mMax - (lim.mEven ? lim.mMax % 2 : 0);
+        if (inVcoRange) {
+            const int vcoFirst = boundedInt(std::ceil(lim.vcoMin / pfd / step - 1e-9), 0, 500000000) * step;
+            const int vcoLast = boundedInt(std::floor(lim.vcoMax / pfd / step + 1e-9), 0, 500000000) * step;
+            if (qMax(first, vcoFirst) <= qMin(last, vcoLast)) {
+                first = qMax(first, vcoFirst);
+                last = qMin(last, vcoLast);
+            }
+        }
         const int lo = boundedInt(std::floor(x / step), 0, 500000000) * step;
         out[0] = qBound(first, lo, last);
         out[1] = qBound(first, lo + step, last);
@@ -130,14 +142,16 @@ struct Search {
             for (int d0 : d0s) {
                 for (int d1 : d1s) {
                     int ms[2];
-                    const int count = multipliers(pfd, d0 * d1, ms);
+                    const int count = multipliers(pfd, double(d0) * d1, !allowVcoOut, ms);
                     for (int k = 0; k < count; ++k) {
                         if (!mLegal(ms[k]))
                             continue;
                         const double vco = pfd * ms[k];
                         if (!allowVcoOut && (vco < lim.vcoMin || vco > lim.vcoMax))
                             continue;
-                        const double out = vco / (d0 * d1);
+                        const double out = vco / (double(d0) * d1);
+                        if (!allowVcoOut && out > outLimit())
+                            continue;
                         const double ve = vcoError(vco);
                         const double e = outError(out);
                         bool better = !found || ve < bestVcoErr - vcoEps;
@@ -169,13 +183,15 @@ struct Search {
                     else if (vcoFixed)
                         m = nearestM(req.vco / pfd, lim.mEven);
                     else
-                        m = boundedInt(std::round(best.out * d0 * d1 / pfd), 0, 1000000000);
+                        m = boundedInt(std::round(best.out * d0 * double(d1) / pfd), 0, 1000000000);
                     if (m < 1 || !mLegal(m))
                         continue;
                     const double vco = pfd * m;
                     if (!allowVcoOut && (vco < lim.vcoMin || vco > lim.vcoMax))
                         continue;
-                    const double out = vco / (d0 * d1);
+                    const double out = vco / (double(d0) * d1);
+                    if (!allowVcoOut && out > outLimit())
+                        continue;
                     if (std::fabs(out - best.out) > eps() || std::fabs(vcoError(vco) - bestVcoErr) > vcoEps)
                         continue;
                     const Candidate c{n, m, d0, d1, pfd, vco, out};
@@ -206,7 +222,7 @@ PllSolution solvePll(const PllLimits &lim, const PllRequest &req)
     s.d[1] = d1s.front();
 
     const double fin = req.fin;
-    if (!(fin > 0.0) || !std::isfinite(fin)) {
+    if (!usableClock(fin)) {
         s.warnings |= WarnInputClock;
         return s;
     }
@@ -278,6 +294,8 @@ PllSolution solvePll(const PllLimits &lim, const PllRequest &req)
     s.out = chosen.out;
     if (s.vco < lim.vcoMin || s.vco > lim.vcoMax)
         s.warnings |= WarnVco;
+    if (s.out > search.outLimit())
+        s.warnings |= WarnTargetClock;
     const double tolerance = qMax(0.01, 1e-5 * target);
     if (!(std::fabs(s.out - req.target) <= tolerance))
         s.warnings |= WarnTargetClock;

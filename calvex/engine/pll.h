@@ -27,6 +27,15 @@ enum PllWarning : quint32 {
     WarnOutputRate = 0x80000,
 };
 
+// The clocks any sensor can take, MHz: an input clock outside them (or not a
+// number) is not used at all, only reported with the input-clock warning.
+constexpr double kUsableClockMin = 1.0e-3;
+constexpr double kUsableClockMax = 1.0e5;
+inline bool usableClock(double mhz)
+{
+    return mhz >= kUsableClockMin && mhz <= kUsableClockMax;
+}
+
 struct DividerRange {
     int min = 1;
     int max = 1;

@@ -163,6 +163,63 @@ const NameRole kNames[] = {
     {"asil_clk_op_count_lsb_expect", RegRole::AsilOpCountLsb},
     {"asil_clk_pix_count_100_ext_expect", RegRole::AsilPixPer100Ext},
     {"asil_clk_op_count_100_ext_expect", RegRole::AsilOpPer100Ext},
+    // Window, crop and output sizes in the spellings of the older tables.
+    {"row height", RegRole::FovHeight},
+    {"column width", RegRole::FovWidth},
+    {"fov width", RegRole::FovWidth},
+    {"fov height", RegRole::FovHeight},
+    {"crop width", RegRole::CropWidth},
+    {"crop height", RegRole::CropHeight},
+    {"x_output_control", RegRole::OutputWidth},
+    {"y_output_control", RegRole::OutputHeight},
+    {"cam_image_width", RegRole::OutputWidth},
+    {"cam_image_height", RegRole::OutputHeight},
+    {"fm_inwid", RegRole::OutputWidth},
+    {"fm_inhgt", RegRole::OutputHeight},
+    {"cam_crop_window_xoffset", RegRole::CropXOffset},
+    {"cam_crop_window_yoffset", RegRole::CropYOffset},
+    {"crop_x0", RegRole::CropXOffset},
+    {"crop_y0", RegRole::CropYOffset},
+    {"crop_x1", RegRole::CropXEnd},
+    {"crop_y1", RegRole::CropYEnd},
+    {"cpipe_last_row", RegRole::CpipeLastRow},
+    {"cpipe last row", RegRole::CpipeLastRow},
+    {"last_row", RegRole::CpipeLastRow},
+    {"cam_stat_ae_initial_window_xstart", RegRole::StatWindowXOffset},
+    {"cam_stat_ae_initial_window_ystart", RegRole::StatWindowYOffset},
+    {"cam_stat_ae_initial_window_xend", RegRole::AeInitialWindowXEnd},
+    {"cam_stat_ae_initial_window_yend", RegRole::AeInitialWindowYEnd},
+    {"pga_x_addr_start", RegRole::StatWindowXOffset},
+    {"pga_y_addr_start", RegRole::StatWindowYOffset},
+    {"pga_x_addr_end", RegRole::StatWindowXEnd},
+    {"pga_y_addr_end", RegRole::StatWindowYEnd},
+    // Frame lengths the firmware starts its frame-rate control from.
+    {"base frame lines", RegRole::FrameLength},
+    {"base_frame_length_lines", RegRole::FrameLength},
+    // Read-out factors.
+    {"x_odd_inc_", RegRole::XOddInc},
+    {"y_odd_inc_", RegRole::YOddInc},
+    {"x_odd_inc(digital_hskip)", RegRole::XOddInc},
+    {"x_even_inc_", RegRole::EvenInc},
+    {"y_even_inc_", RegRole::EvenInc},
+    {"y_even_inc", RegRole::EvenInc},
+    {"skip_x_core", RegRole::SkipX},
+    {"skip_y_core", RegRole::SkipY},
+    {"digital_binning", RegRole::DigitalBinning},
+    // Flicker detection: the flicker period in lines.
+    {"fd_period_50hz", RegRole::FlickerLines50Hz},
+    {"fd_period_60hz", RegRole::FlickerLines60Hz},
+    {"fd period 50hz", RegRole::FlickerLines50Hz},
+    {"fd period 60hz", RegRole::FlickerLines60Hz},
+    {"cam_fd_config_fdperiod_50hz", RegRole::FlickerLines50Hz},
+    {"cam_fd_config_fdperiod_60hz", RegRole::FlickerLines60Hz},
+    {"fd_expected50hz_flicker_period", RegRole::FlickerLines50Hz},
+    {"fd_expected60hz_flicker_period", RegRole::FlickerLines60Hz},
+    {"r9_step_50", RegRole::FlickerLines50Hz},
+    {"r9_step_60", RegRole::FlickerLines60Hz},
+    // The shutter step the auto exposure starts with: the 60 Hz period.
+    {"r9 step", RegRole::FlickerLines60Hz},
+    {"cam_sysctl_pll_enable", RegRole::PllEnable},
 };
 
 bool endsWith(const QByteArray &s, const char *suffix)
@@ -239,6 +296,11 @@ RoleMatch resolveRole(const char *rawName)
         name.chop(4);
     } else if (endsWith(name, " (a)")) {
         name.chop(4);
+    } else if (endsWith(name, "_in_context_b")) {
+        match.context = 1;
+        name.chop(13);
+    } else if (endsWith(name, "_in_context_a")) {
+        name.chop(13);
     }
     if (name.startsWith("cam_core_b_")) {
         match.context = 1;
@@ -529,6 +591,60 @@ bool roleValue(const RoleMatch &match, const RegRow &row, const RegisterSources 
         v = on ? qint64((row.mask >> lowBit(row.mask)) & 0x3) : 0;
         break;
     }
+    case RegRole::FovWidth:
+        v = t.fovCols;
+        break;
+    case RegRole::FovHeight:
+        v = t.fovRows;
+        break;
+    case RegRole::CpipeLastRow:
+        // The colour pipe drops a border of four rows at each end; the row
+        // index is that of its last kept row.
+        v = t.outRows - 5;
+        break;
+    case RegRole::CropXOffset:
+    case RegRole::CropYOffset:
+        v = 0;
+        break;
+    case RegRole::CropXEnd:
+        v = t.outCols - 1;
+        break;
+    case RegRole::CropYEnd:
+        v = t.outRows - 1;
+        break;
+    case RegRole::AeInitialWindowXEnd:
+        v = t.outCols / 5 - 1;
+        break;
+    case RegRole::AeInitialWindowYEnd:
+        v = t.outRows / 5 - 1;
+        break;
+    case RegRole::FlickerLines50Hz:
+    case RegRole::FlickerLines60Hz: {
+        // Mains light flickers at twice the mains frequency: a period of
+        // 10 ms at 50 Hz, 8.33 ms at 60 Hz.
+        if (!(t.rowTimeUs > 0.0) || !std::isfinite(t.rowTimeUs))
+            return false;
+        const double periodUs = match.role == RegRole::FlickerLines50Hz ? 1.0e6 / 100.0 : 1.0e6 / 120.0;
+        v = boundedInt<qint64>(std::round(periodUs / t.rowTimeUs), 0, 4000000000LL);
+        break;
+    }
+    case RegRole::SkipX:
+        v = t.xFactor - 1;
+        break;
+    case RegRole::SkipY:
+        v = t.yFactor - 1;
+        break;
+    case RegRole::EvenInc:
+        // The odd increment alone sets the skip factor.
+        v = 1;
+        break;
+    case RegRole::DigitalBinning:
+        // Columns in the low field, rows in the field at bit 4.
+        v = packedWord((c.binX ? 0x01 : 0) | (c.binY ? 0x10 : 0), row);
+        break;
+    case RegRole::PllEnable:
+        v = src.bypass ? 0 : 1;
+        break;
     case RegRole::MipiTiming0:
     case RegRole::MipiTiming1:
     case RegRole::MipiTiming2:

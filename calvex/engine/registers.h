@@ -71,6 +71,22 @@ enum class RegRole {
     ShowDarkRows,
     ShowAtrRows,
     ShowDtrRows,
+    FovWidth, // the window the array reads, in array columns and rows
+    FovHeight,
+    CpipeLastRow, // last row the colour pipe keeps of the rows the sensor sends
+    CropXOffset,  // crop window over the sensor image: the whole image
+    CropYOffset,
+    CropXEnd,
+    CropYEnd,
+    AeInitialWindowXEnd, // first auto-exposure window, on the statistics' grid of a fifth of the image
+    AeInitialWindowYEnd,
+    FlickerLines50Hz, // lines in one period of the light of 50 Hz and 60 Hz mains
+    FlickerLines60Hz,
+    SkipX, // pixels skipped after each pixel read (read-out factor - 1)
+    SkipY,
+    EvenInc,        // the even increment of a skipping read-out, always 1
+    DigitalBinning, // digital binning of pixel pairs, per direction
+    PllEnable,
     MipiTiming0, // sensor D-PHY timing words 0..4
     MipiTiming1,
     MipiTiming2,
@@ -82,7 +98,7 @@ enum class RegRole {
     PortTimingClkTrailZero,
     PortTimingLpx,
     PortTimingInit,
-    StatWindowXOffset, // statistics windows over the output image
+    StatWindowXOffset, // statistics and shading windows over the whole output image
     StatWindowYOffset,
     StatWindowWidth,
     StatWindowHeight,
@@ -100,7 +116,7 @@ enum class RegRole {
 
 struct RoleMatch {
     RegRole role = RegRole::None;
-    int context = 0; // 1 for the rows of context B ("_CB", "(B)", "cam_core_b_")
+    int context = 0; // 1 for the rows of context B ("_CB", "(B)", "_in_context_b", "cam_core_b_")
 };
 
 RoleMatch resolveRole(const char *name);

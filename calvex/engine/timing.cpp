@@ -91,14 +91,14 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
     case 2:
         if (in.userVBlank < minV || in.userVBlank > maxFLL - r.outRows - extra)
             r.warnings |= WarnUserBlank | WarnUserVBlank;
-        fll = qBound(fllMin, r.outRows + extra + qMax(0, in.userVBlank), maxFLL);
+        fll = int(qBound<qint64>(fllMin, qint64(r.outRows) + extra + qMax(0, in.userVBlank), maxFLL));
         fllBase = fll;
         ll = clocksFor(fll);
         break;
     case 3:
         if (in.userHBlank < minH || in.userHBlank > maxLL - r.activeClocks)
             r.warnings |= WarnUserBlank;
-        ll = onStep(qBound(llMin, r.activeClocks + qMax(0, in.userHBlank), maxLL));
+        ll = onStep(int(qBound<qint64>(llMin, qint64(r.activeClocks) + qMax(0, in.userHBlank), maxLL)));
         llBase = ll;
         fll = linesFor(ll);
         break;

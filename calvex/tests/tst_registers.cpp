@@ -4,6 +4,7 @@
 // the family's standard calls for each of its contexts.
 #include "engine/registers.h"
 #include "familyrunner.h"
+#include "fixedrows.h"
 
 #include <QtTest>
 
@@ -66,6 +67,10 @@ private slots:
     void configurationFileDefaultsReachTheFamily();
     void registersHoldTheirRanges_data();
     void registersHoldTheirRanges();
+    void everyRowIsBound_data();
+    void everyRowIsBound();
+    void rowsFollowTheTiming_data();
+    void rowsFollowTheTiming();
 };
 
 // The exact values the writers insert their lines at, in the stated modes.
@@ -437,6 +442,17 @@ const InputCase kInputCases[] = {
      [](CFamilyCore *f) { return double(f->linkBits() + f->pll.pllWcd); }},
     {31, "receive-FIFO trigger mark", [](CFamilyCore *f) { f->ctx[0].fifo = 40; },
      [](CFamilyCore *f) { return row(f, "cam_core_a_rx_fifo_trigger_mark"); }},
+    {14, "embedded statistics rows reach their control word",
+     [](CFamilyCore *f) { static_cast<Brel_102 *>(f)->embedStat = true; },
+     [](CFamilyCore *f) { return row(f, "EMBEDDED_DATA_CTRL"); }},
+    {20, "dark rows reach the dark control", [](CFamilyCore *f) { static_cast<Brel_102 *>(f)->darkRows = true; },
+     [](CFamilyCore *f) { return row(f, "DARK_CONTROL"); }},
+    {12, "binning reaches the digital binning", [](CFamilyCore *f) { f->ctx[0].binning = 1; },
+     [](CFamilyCore *f) { return row(f, "DIGITAL_BINNING"); }},
+    {32, "skipping reaches the row address mode", [](CFamilyCore *f) { f->ctx[0].skipping = 2; },
+     [](CFamilyCore *f) { return row(f, "Row Mode"); }},
+    {32, "column binning reaches the column address mode", [](CFamilyCore *f) { f->ctx[0].binXOnly = 1; },
+     [](CFamilyCore *f) { return row(f, "Column Mode"); }},
 };
 
 } // namespace
@@ -625,6 +641,135 @@ void TestRegisters::registersHoldTheirRanges()
             }
         }
     }
+}
+
+void TestRegisters::everyRowIsBound_data()
+{
+    QTest::addColumn<int>("typeCode");
+    for (int code : allTypeCodes())
+        QTest::addRow("%d %s", code, familyTraits(code).family) << code;
+}
+
+// Every row of a family's table is computed or listed as keeping its table
+// value: none keeps its default because nothing knows its name, and none the
+// engine computes is also listed as fixed.
+void TestRegisters::everyRowIsBound()
+{
+    QFETCH(int, typeCode);
+    CCalvex calvex(typeCode);
+    QVERIFY(calvex.family());
+    const RegTable *table = calvex.family()->regTable();
+    QVERIFY(table);
+    const QStringList unbound = calvex.family()->unboundRows();
+    QVERIFY2(unbound.isEmpty(), qPrintable(QStringLiteral("%1 (table %2) leaves %3 rows unbound: %4")
+                                               .arg(QLatin1String(familyTraits(typeCode).family))
+                                               .arg(QLatin1String(table->id))
+                                               .arg(unbound.size())
+                                               .arg(unbound.join(QStringLiteral(", ")))));
+    for (int i = 0; i < table->count; ++i) {
+        const char *name = table->rows[i].name;
+        QVERIFY2(!isFixedRow(table->id, name) || resolveRole(name).role == RegRole::None, name);
+    }
+}
+
+namespace {
+
+// A timing quantity a row holds.
+enum class Quantity {
+    FrameLength,
+    FovCols,
+    FovRows,
+    OutCols,
+    OutRows,
+    LastCol,
+    LastRow,
+    Flicker50Hz,
+    Flicker60Hz,
+    PipeLastRow
+};
+
+qint64 quantityOf(Quantity q, const TimingResult &t)
+{
+    switch (q) {
+    case Quantity::FrameLength:
+        return t.frameLength;
+    case Quantity::FovCols:
+        return t.fovCols;
+    case Quantity::FovRows:
+        return t.fovRows;
+    case Quantity::OutCols:
+        return t.outCols;
+    case Quantity::OutRows:
+        return t.outRows;
+    case Quantity::LastCol:
+        return t.outCols - 1;
+    case Quantity::LastRow:
+        return t.outRows - 1;
+    case Quantity::Flicker50Hz:
+        return std::llround(10000.0 / t.rowTimeUs);
+    case Quantity::Flicker60Hz:
+        return std::llround(1.0e6 / 120.0 / t.rowTimeUs);
+    case Quantity::PipeLastRow:
+        return t.outRows - 5;
+    }
+    return -1;
+}
+
+struct TimingRowCase {
+    int typeCode;
+    const char *row;
+    int context;
+    Quantity quantity;
+};
+
+// Rows in the spellings of the older tables, each of its own context.
+const TimingRowCase kTimingRows[] = {
+    {69, "Base Frame Lines (A)", 0, Quantity::FrameLength},
+    {69, "Base Frame Lines (B)", 1, Quantity::FrameLength},
+    {69, "FOV Width (A)", 0, Quantity::FovCols},
+    {69, "FOV Height (B)", 1, Quantity::FovRows},
+    {69, "fd_period_50Hz (A)", 0, Quantity::Flicker50Hz},
+    {69, "fd_period_60Hz (B)", 1, Quantity::Flicker60Hz},
+    {59, "Row Height (A)", 0, Quantity::FovRows},
+    {59, "Column Width (B)", 1, Quantity::FovCols},
+    {59, "Crop_X1 (B)", 1, Quantity::OutCols}, // the column after the window
+    {59, "R9 Step", 0, Quantity::Flicker60Hz},
+    {60, "Crop_Y1 (B)", 1, Quantity::LastRow}, // the window's last row
+    {60, "R9_Step_50 (B)", 1, Quantity::Flicker50Hz},
+    {31, "cam_core_b_base_frame_length_lines", 1, Quantity::FrameLength},
+    {31, "fd_expected60hz_flicker_period_in_context_b", 1, Quantity::Flicker60Hz},
+    {27, "cam_sensor_cfg_cpipe_last_row", 0, Quantity::PipeLastRow},
+    {26, "pga_x_addr_end", 0, Quantity::LastCol},
+    {83, "X_OUTPUT_CONTROL", 0, Quantity::OutCols},
+};
+
+} // namespace
+
+void TestRegisters::rowsFollowTheTiming_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < int(sizeof kTimingRows / sizeof kTimingRows[0]); ++i)
+        QTest::addRow("%d %s", kTimingRows[i].typeCode, kTimingRows[i].row) << i;
+}
+
+// Each context at a size of its own, so that a row that follows the other
+// context or keeps its default shows.
+void TestRegisters::rowsFollowTheTiming()
+{
+    QFETCH(int, index);
+    const TimingRowCase &c = kTimingRows[index];
+    Setup s(c.typeCode);
+    const int contexts = s.f->traits().contexts();
+    for (int k = 0; k < contexts; ++k) {
+        s.f->ctx[k].cols = k == 0 ? 640 : 320;
+        s.f->ctx[k].rows = k == 0 ? 480 : 240;
+        s.f->ctx[k].maxFps = k == 0 ? 15.0 : 10.0;
+    }
+    for (int k = contexts - 1; k >= 0; --k)
+        s.run(k);
+    const TimingResult &t = s.f->timing(c.context);
+    QVERIFY(t.rowTimeUs > 0.0);
+    QCOMPARE(rowValue(s.f, c.row), quantityOf(c.quantity, t));
 }
 
 QTEST_GUILESS_MAIN(TestRegisters)
