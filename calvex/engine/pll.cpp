@@ -2,6 +2,7 @@
 
 #include "engine/numeric.h"
 
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 #include <vector>
@@ -33,6 +34,43 @@ std::vector<int> dividerValues(const DividerRange &range, int fixed, bool *outOf
     if (values.empty())
         values.push_back(qMax(1, range.min));
     return values;
+}
+
+// A product of the two output dividers with its first pair in tie order.
+struct Product {
+    double product;
+    int d0, d1;
+};
+
+// The distinct divider products, each with its smallest d0 (then d1).
+std::vector<Product> dividerProducts(const std::vector<int> &d0s, const std::vector<int> &d1s)
+{
+    // Pairs come in tie order, so the first pair seen of a product is its
+    // representative. Products of the divider ranges are small integers and
+    // are marked in a table; larger ones (fixed requests) are looked up.
+    const double largest = double(d0s.back()) * d1s.back();
+    std::vector<Product> products;
+    if (largest <= 65536.0) {
+        std::vector<bool> seen(size_t(largest) + 1, false);
+        for (int d0 : d0s) {
+            for (int d1 : d1s) {
+                const size_t p = size_t(d0) * size_t(d1);
+                if (p < seen.size() && !seen[p]) {
+                    seen[p] = true;
+                    products.push_back({double(p), d0, d1});
+                }
+            }
+        }
+        return products;
+    }
+    for (int d0 : d0s) {
+        for (int d1 : d1s) {
+            const double p = double(d0) * d1;
+            if (std::none_of(products.begin(), products.end(), [p](const Product &q) { return q.product == p; }))
+                products.push_back({p, d0, d1});
+        }
+    }
+    return products;
 }
 
 struct Candidate {
@@ -70,6 +108,7 @@ struct Search {
     const std::vector<int> &ns;
     const std::vector<int> &d0s;
     const std::vector<int> &d1s;
+    const std::vector<Product> &products;
     double fin;
     double target;
     bool vcoFixed;
@@ -99,7 +138,24 @@ struct Search {
     double outLimit() const { return lim.outMax * (1.0 + 1e-12); }
 
     // The multipliers worth trying for a PFD and a divider product.
-    int multipliers(double pfd, double dProduct, bool inVcoRange, int *out) const
+    // The legal multipliers of a PFD, within the VCO's range where they
+    // reach into it.
+    void multiplierRange(double pfd, bool inVcoRange, int *first, int *last) const
+    {
+        const int step = lim.mEven ? 2 : 1;
+        *first = lim.mMin + (lim.mEven ? lim.mMin % 2 : 0);
+        *last = lim.mMax - (lim.mEven ? lim.mMax % 2 : 0);
+        if (inVcoRange) {
+            const int vcoFirst = boundedInt(std::ceil(lim.vcoMin / pfd / step - 1e-9), 0, 500000000) * step;
+            const int vcoLast = boundedInt(std::floor(lim.vcoMax / pfd / step + 1e-9), 0, 500000000) * step;
+            if (qMax(*first, vcoFirst) <= qMin(*last, vcoLast)) {
+                *first = qMax(*first, vcoFirst);
+                *last = qMin(*last, vcoLast);
+            }
+        }
+    }
+
+    int multipliers(double pfd, double dProduct, int first, int last, int *out) const
     {
         if (mFixed()) {
             out[0] = req.m;
@@ -110,20 +166,9 @@ struct Search {
             return 1;
         }
         // The two legal multipliers around the target's; a target out of
-        // reach takes the nearest end of the range, within the VCO's range
-        // where the multipliers reach into it.
+        // reach takes the nearest end of the range.
         const double x = target * dProduct / pfd;
         const int step = lim.mEven ? 2 : 1;
-        int first = lim.mMin + (lim.mEven ? lim.mMin % 2 : 0);
-        int last = lim.mMax - (lim.mEven ? lim.mMax % 2 : 0);
-        if (inVcoRange) {
-            const int vcoFirst = boundedInt(std::ceil(lim.vcoMin / pfd / step - 1e-9), 0, 500000000) * step;
-            const int vcoLast = boundedInt(std::floor(lim.vcoMax / pfd / step + 1e-9), 0, 500000000) * step;
-            if (qMax(first, vcoFirst) <= qMin(last, vcoLast)) {
-                first = qMax(first, vcoFirst);
-                last = qMin(last, vcoLast);
-            }
-        }
         const int lo = boundedInt(std::floor(x / step), 0, 500000000) * step;
         out[0] = qBound(first, lo, last);
         out[1] = qBound(first, lo + step, last);
@@ -132,37 +177,55 @@ struct Search {
 
     bool run(bool allowVcoOut, Candidate *chosen) const
     {
-        // Stage 1: the best VCO (when requested), then the best clock.
+        // Stage 1: the best VCO (when requested), then the best clock. The
+        // clock depends on the dividers only through their product, so each
+        // product is tried once, and a product whose clocks all lie further
+        // from the target than the best so far is not tried at all.
         bool found = false;
         Candidate best{};
         double bestVcoErr = 0.0, bestErr = 0.0;
         const double vcoEps = 1e-7 * qMax(1.0, req.vco);
+        const bool free = !mFixed() && !vcoFixed;
+        // An exact clock (at the requested VCO) cannot be bettered: every
+        // other setting that gives it is stage 2's to find.
+        auto exact = [&] { return found && bestVcoErr <= vcoEps && bestErr <= eps(); };
         for (int n : ns) {
+            if (exact())
+                break;
             const double pfd = fin / n;
-            for (int d0 : d0s) {
-                for (int d1 : d1s) {
-                    int ms[2];
-                    const int count = multipliers(pfd, double(d0) * d1, !allowVcoOut, ms);
-                    for (int k = 0; k < count; ++k) {
-                        if (!mLegal(ms[k]))
-                            continue;
-                        const double vco = pfd * ms[k];
-                        if (!allowVcoOut && (vco < lim.vcoMin || vco > lim.vcoMax))
-                            continue;
-                        const double out = vco / (double(d0) * d1);
-                        if (!allowVcoOut && out > outLimit())
-                            continue;
-                        const double ve = vcoError(vco);
-                        const double e = outError(out);
-                        bool better = !found || ve < bestVcoErr - vcoEps;
-                        if (!better && std::fabs(ve - bestVcoErr) <= vcoEps)
-                            better = e < bestErr - eps() || (std::fabs(e - bestErr) <= eps() && out < best.out - eps());
-                        if (better) {
-                            best = {n, ms[k], d0, d1, pfd, vco, out};
-                            bestVcoErr = ve;
-                            bestErr = e;
-                            found = true;
-                        }
+            int first = 0, last = 0;
+            multiplierRange(pfd, !allowVcoOut, &first, &last);
+            for (const Product &pr : products) {
+                if (exact())
+                    break;
+                const double p = pr.product;
+                if (free && found) {
+                    const double lo = first * pfd / p, hi = last * pfd / p;
+                    const double distance = target < lo ? lo - target : (target > hi ? target - hi : 0.0);
+                    if (distance > bestErr + eps())
+                        continue;
+                }
+                int ms[2];
+                const int count = multipliers(pfd, p, first, last, ms);
+                for (int k = 0; k < count; ++k) {
+                    if (!mLegal(ms[k]))
+                        continue;
+                    const double vco = pfd * ms[k];
+                    if (!allowVcoOut && (vco < lim.vcoMin || vco > lim.vcoMax))
+                        continue;
+                    const double out = vco / p;
+                    if (!allowVcoOut && out > outLimit())
+                        continue;
+                    const double ve = vcoError(vco);
+                    const double e = outError(out);
+                    bool better = !found || ve < bestVcoErr - vcoEps;
+                    if (!better && std::fabs(ve - bestVcoErr) <= vcoEps)
+                        better = e < bestErr - eps() || (std::fabs(e - bestErr) <= eps() && out < best.out - eps());
+                    if (better) {
+                        best = {n, ms[k], pr.d0, pr.d1, pfd, vco, out};
+                        bestVcoErr = ve;
+                        bestErr = e;
+                        found = true;
                     }
                 }
             }
@@ -171,30 +234,43 @@ struct Search {
             return false;
 
         // Stage 2: the first setting in tie order that gives exactly that
-        // clock (and that VCO error).
+        // clock (and that VCO error), product by product, then every divider
+        // pair of a product that gives it.
         *chosen = best;
+        const double vcoTolerance = 1e-9 * qMax(1.0, lim.vcoMax);
         for (int n : ns) {
             const double pfd = fin / n;
-            for (int d0 : d0s) {
-                for (int d1 : d1s) {
-                    int m;
-                    if (mFixed())
-                        m = req.m;
-                    else if (vcoFixed)
-                        m = nearestM(req.vco / pfd, lim.mEven);
-                    else
-                        m = boundedInt(std::round(best.out * d0 * double(d1) / pfd), 0, 1000000000);
-                    if (m < 1 || !mLegal(m))
+            for (const Product &pr : products) {
+                const double p = pr.product;
+                int m;
+                if (mFixed()) {
+                    m = req.m;
+                } else if (vcoFixed) {
+                    m = nearestM(req.vco / pfd, lim.mEven);
+                } else {
+                    // The VCO this clock needs; outside its range no
+                    // multiplier can give it.
+                    const double vco = best.out * p;
+                    if (!allowVcoOut && (vco < lim.vcoMin - vcoTolerance || vco > lim.vcoMax + vcoTolerance))
                         continue;
-                    const double vco = pfd * m;
-                    if (!allowVcoOut && (vco < lim.vcoMin || vco > lim.vcoMax))
+                    m = boundedInt(vco / pfd + 0.5, 0, 1000000000);
+                }
+                if (m < 1 || !mLegal(m))
+                    continue;
+                const double vco = pfd * m;
+                if (!allowVcoOut && (vco < lim.vcoMin || vco > lim.vcoMax))
+                    continue;
+                const double out = vco / p;
+                if (!allowVcoOut && out > outLimit())
+                    continue;
+                if (std::fabs(out - best.out) > eps() || std::fabs(vcoError(vco) - bestVcoErr) > vcoEps)
+                    continue;
+                for (int d0 : d0s) {
+                    const double d1 = p / d0;
+                    if (d1 > d1s.back() || d1 != std::floor(d1) ||
+                        !std::binary_search(d1s.begin(), d1s.end(), int(d1)))
                         continue;
-                    const double out = vco / (double(d0) * d1);
-                    if (!allowVcoOut && out > outLimit())
-                        continue;
-                    if (std::fabs(out - best.out) > eps() || std::fabs(vcoError(vco) - bestVcoErr) > vcoEps)
-                        continue;
-                    const Candidate c{n, m, d0, d1, pfd, vco, out};
+                    const Candidate c{n, m, d0, int(d1), pfd, vco, out};
                     if (before(c, *chosen, req.minFreq))
                         *chosen = c;
                 }
@@ -272,7 +348,8 @@ PllSolution solvePll(const PllLimits &lim, const PllRequest &req)
     // VCO request asks for it, or when nothing else is possible. A VCO
     // request no legal multiplier can meet is dropped, and says so.
     Candidate chosen{};
-    Search search{lim, req, ns, d0s, d1s, fin, target, vcoRequested};
+    const std::vector<Product> products = dividerProducts(d0s, d1s);
+    Search search{lim, req, ns, d0s, d1s, products, fin, target, vcoRequested};
     bool found = search.run(mFixed || vcoRequested, &chosen);
     if (!found && vcoRequested) {
         s.warnings |= WarnVco;
