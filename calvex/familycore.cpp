@@ -581,43 +581,38 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
         pll.vcoClock2 = m_solution2.vco;
         pll.serialClock = m_solution2.vco;
         pll.opPixClock = m_solution2.vco / m_link.bits;
-    } else if (t.pll2.present) {
-        // Bypassed, the second PLL passes the input clock on; its dividers
-        // keep their requests (or 1), as its rows are written.
-        int n2 = pll.pllN2 > 0 ? pll.pllN2 : 1;
-        int m2 = pll.pllM2 > 0 ? pll.pllM2 : 1;
-        fitField(n2, m_fieldCap.n2, WarnVco2);
-        fitField(m2, m_fieldCap.m2, WarnVco2);
-        m_solution2 = PllSolution();
-        m_solution2.n = n2;
-        m_solution2.m = m2;
-        m_solution2.vco = m_solution.vco;
-        pll.pllN2 = n2;
-        pll.pllM2 = m2;
-        pll.vcoClock2 = m_solution.vco;
-        const LinkSolution link = solveLink(m_solution.vco, pixelRate, m_link.lanes, m_link.bits, m_link.laneRateMax,
-                                            t.opSysMax, options.oddOpSysDiv, options.fastest);
-        m_link.laneRate = link.laneRate;
-        m_link.opSysDiv = link.opSysDiv;
-        pll.serialClock = link.laneRate;
-        pll.opPixClock = link.opPixClock;
-    } else if (m_link.serial) {
-        reportIdleSecondPll();
-        const LinkSolution link = solveLink(m_solution.vco, pixelRate, m_link.lanes, m_link.bits, m_link.laneRateMax,
-                                            t.opSysMax, options.oddOpSysDiv, options.fastest);
-        m_link.laneRate = link.laneRate;
-        m_link.opSysDiv = link.opSysDiv;
-        pll.serialClock = link.laneRate;
-        pll.opPixClock = link.opPixClock;
-        pll.vcoClock2 = 0.0;
-        if (!link.ok && !pll.pllBypass)
-            m_pllWarnings |= (t.extraBits & WarnOutputRate) ? WarnOutputRate : WarnTargetClock;
     } else {
-        reportIdleSecondPll();
-        m_link.laneRate = pixelRate;
-        pll.serialClock = pll.pixelClock;
-        pll.opPixClock = pll.pixelClock;
-        pll.vcoClock2 = 0.0;
+        if (t.pll2.present) {
+            // Bypassed, the second PLL passes the input clock on; its
+            // dividers keep their requests (or 1), as its rows are written.
+            int n2 = pll.pllN2 > 0 ? pll.pllN2 : 1;
+            int m2 = pll.pllM2 > 0 ? pll.pllM2 : 1;
+            fitField(n2, m_fieldCap.n2, WarnVco2);
+            fitField(m2, m_fieldCap.m2, WarnVco2);
+            m_solution2 = PllSolution();
+            m_solution2.n = n2;
+            m_solution2.m = m2;
+            m_solution2.vco = m_solution.vco;
+            pll.pllN2 = n2;
+            pll.pllM2 = m2;
+        } else {
+            reportIdleSecondPll();
+        }
+        pll.vcoClock2 = t.pll2.present ? m_solution.vco : 0.0;
+        if (m_link.serial) {
+            const LinkSolution link = solveLink(m_solution.vco, pixelRate, m_link.lanes, m_link.bits,
+                                                m_link.laneRateMax, t.opSysMax, options.oddOpSysDiv, options.fastest);
+            m_link.laneRate = link.laneRate;
+            m_link.opSysDiv = link.opSysDiv;
+            pll.serialClock = link.laneRate;
+            pll.opPixClock = link.opPixClock;
+            if (!link.ok && !pll.pllBypass)
+                m_pllWarnings |= (t.extraBits & WarnOutputRate) ? WarnOutputRate : WarnTargetClock;
+        } else {
+            m_link.laneRate = pixelRate;
+            pll.serialClock = pll.pixelClock;
+            pll.opPixClock = pll.pixelClock;
+        }
     }
     pll.lanes = m_link.lanes;
     pll.laneCount = m_link.lanes;
