@@ -3,25 +3,42 @@
 #pragma once
 
 #include "calvex.h"
+#include "engine/traits.h"
 
+#include <QList>
 #include <QString>
 
 namespace testing {
 
-inline void initDefaults(CFamilyCore *family, int typeCode)
+// The family's set-up, from a configuration file when a path is given. Vek_108
+// also takes the catalogue index of the sensor (any of its type codes will do
+// without a file).
+inline void initDefaults(CFamilyCore *family, int catalogueIndex, const QString &path = QString())
 {
     if (auto *f = dynamic_cast<Vek_108 *>(family))
-        f->InitDefaults(QString(), typeCode);
+        f->InitDefaults(path, catalogueIndex);
     else if (auto *f = dynamic_cast<CFamilyBase *>(family))
-        f->InitDefaults(QString());
+        f->InitDefaults(path);
     else if (auto *f = dynamic_cast<CPlainFamily *>(family))
-        f->InitDefaults(QString());
+        f->InitDefaults(path);
     else if (auto *f = dynamic_cast<Vek_125 *>(family))
-        f->InitDefaults(QString());
+        f->InitDefaults(path);
     else if (auto *f = dynamic_cast<Murn_102 *>(family))
-        f->InitDefaults(QString());
+        f->InitDefaults(path);
     else if (auto *f = dynamic_cast<Murn_104 *>(family))
-        f->InitDefaults(QString());
+        f->InitDefaults(path);
+}
+
+// The classic families: the ones with PllUpdate.
+inline QList<int> classicCodes()
+{
+    QList<int> codes;
+    for (int code : calvex::allTypeCodes()) {
+        const calvex::Layout l = calvex::familyTraits(code).layout;
+        if (l == calvex::Layout::Sensor || l == calvex::Layout::Isp || l == calvex::Layout::Bridge)
+            codes << code;
+    }
+    return codes;
 }
 
 // One calculation of a context: PLL, timing, results, registers.

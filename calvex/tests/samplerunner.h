@@ -67,22 +67,6 @@ inline int catalogueIndex(const QString &name)
     return 0;
 }
 
-inline void initDefaults(CFamilyCore *family, const QString &path, int index)
-{
-    if (auto *f = dynamic_cast<Vek_108 *>(family))
-        f->InitDefaults(path, index);
-    else if (auto *f = dynamic_cast<CFamilyBase *>(family))
-        f->InitDefaults(path);
-    else if (auto *f = dynamic_cast<CPlainFamily *>(family))
-        f->InitDefaults(path);
-    else if (auto *f = dynamic_cast<Vek_125 *>(family))
-        f->InitDefaults(path);
-    else if (auto *f = dynamic_cast<Murn_102 *>(family))
-        f->InitDefaults(path);
-    else if (auto *f = dynamic_cast<Murn_104 *>(family))
-        f->InitDefaults(path);
-}
-
 template <std::size_t N> void setAttachedKind(CBridgeFamily *bridge, const QString &raw, const Attached (&list)[N])
 {
     for (const Attached &a : list) {

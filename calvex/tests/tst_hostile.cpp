@@ -182,18 +182,7 @@ void TestHostile::hostileConfigurationFile()
     file.close();
     CCalvex calvex(typeCode);
     CFamilyCore *f = calvex.family();
-    if (auto *v = dynamic_cast<Vek_108 *>(f))
-        v->InitDefaults(path, typeCode);
-    else if (auto *b = dynamic_cast<CFamilyBase *>(f))
-        b->InitDefaults(path);
-    else if (auto *p = dynamic_cast<CPlainFamily *>(f))
-        p->InitDefaults(path);
-    else if (auto *v = dynamic_cast<Vek_125 *>(f))
-        v->InitDefaults(path);
-    else if (auto *m = dynamic_cast<Murn_102 *>(f))
-        m->InitDefaults(path);
-    else if (auto *m = dynamic_cast<Murn_104 *>(f))
-        m->InitDefaults(path);
+    testing::initDefaults(f, typeCode, path);
     const int contexts = f->traits().contexts();
     checkFinite(f, contexts, "after the set-up");
     for (int c = 0; c < contexts; ++c)

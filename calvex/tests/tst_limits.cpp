@@ -147,17 +147,6 @@ const Limits *documented(int code)
     return nullptr;
 }
 
-// The classic families: the ones with PllUpdate.
-QList<int> classicCodes()
-{
-    QList<int> codes;
-    for (int code : allTypeCodes()) {
-        const Layout l = familyTraits(code).layout;
-        if (l == Layout::Sensor || l == Layout::Isp || l == Layout::Bridge)
-            codes << code;
-    }
-    return codes;
-}
 
 // Relative slack for values computed in floating point (PFD, VCO).
 bool within(double v, const RangeD &r)
@@ -276,7 +265,7 @@ private slots:
 
 void TestLimits::everyClassicFamilyIsDocumented()
 {
-    const QList<int> codes = classicCodes();
+    const QList<int> codes = testing::classicCodes();
     for (int code : codes)
         QVERIFY2(documented(code), qPrintable(QStringLiteral("type code %1").arg(code)));
     for (const Limits &l : kLimits)

@@ -16,17 +16,6 @@ using namespace calvex;
 
 namespace {
 
-// The classic families: the ones with PllUpdate.
-QList<int> classicCodes()
-{
-    QList<int> codes;
-    for (int code : allTypeCodes()) {
-        const Layout l = familyTraits(code).layout;
-        if (l == Layout::Sensor || l == Layout::Isp || l == Layout::Bridge)
-            codes << code;
-    }
-    return codes;
-}
 
 int actualN(const FamilyTraits &t, const CPllParams &p)
 {
@@ -86,7 +75,7 @@ private slots:
 void TestPll::invariantsOverEveryFamily_data()
 {
     QTest::addColumn<int>("typeCode");
-    for (int code : classicCodes())
+    for (int code : testing::classicCodes())
         QTest::addRow("%d %s", code, familyTraits(code).family) << code;
 }
 
@@ -268,7 +257,7 @@ void TestPll::vcoRequestMet_data()
     QTest::addColumn<int>("typeCode");
     QTest::addColumn<double>("fin");
     QTest::addColumn<double>("share");
-    for (int code : classicCodes()) {
+    for (int code : testing::classicCodes()) {
         const FamilyTraits &t = familyTraits(code);
         for (double share : {0.1, 0.5, 0.9})
             QTest::addRow("%d %s %.1f", code, t.family, share) << code << t.finDefault << share;

@@ -806,7 +806,7 @@ void TestRegisterInvariants::sampleUseCases()
             CCalvex calvex(typeCode);
             CFamilyCore *f = calvex.family();
             QVERIFY(f);
-            samples::initDefaults(f, path, index);
+            testing::initDefaults(f, index, path);
             samples::attachSensor(f, io.getRawSensor());
             samples::loadUseCase(f, io.useCases[u], c);
             const QString into = f->traits().contexts() == 2

@@ -58,7 +58,7 @@ void TestSampleCalc::useCaseAtDefaults()
     CCalvex calvex(kSensors[index - 1].typeCode);
     CFamilyCore *family = calvex.family();
     QVERIFY(family);
-    initDefaults(family, path, index);
+    testing::initDefaults(family, index, path);
     attachSensor(family, io.getRawSensor());
     loadUseCase(family, io.useCases[useCase]);
     family->ctx[0].warnings = 0;
