@@ -840,8 +840,17 @@ bool Brel_105::familyRegister(int role, const RegRow &r, quint32 *value) const
 // "Shut. Wid. Upper" the high word. "Row Mode" and "Column Mode" hold the
 // skip (factor - 1) in bits 2:0 and the bin (factor - 1) in bits 5:4.
 namespace brel106 {
-enum Row { PllControl1 = 1, PllControl2, PllConfig1, PllConfig2, ShutterDelay, ShutterLower, ShutterUpper, RowMode,
-           ColumnMode };
+enum Row {
+    PllControl1 = 1,
+    PllControl2,
+    PllConfig1,
+    PllConfig2,
+    ShutterDelay,
+    ShutterLower,
+    ShutterUpper,
+    RowMode,
+    ColumnMode
+};
 const RowRule kRows[] = {
     {"PLL Control1", PllControl1},      {"PLL Control2", PllControl2},   {"PLL Config1", PllConfig1},
     {"PLL Config2", PllConfig2},        {"Shutter Delay", ShutterDelay}, {"Integration Time", ShutterLower},
@@ -1016,12 +1025,21 @@ void Vek_145l::familyTiming(int context)
 namespace vek145l {
 // The focal-plane states in the order of their rows: down, reduced, active;
 // each has a serial write index and a sensor control word.
-enum Row { IndexDown = 1, IndexReduced, IndexActive, ControlDown, ControlReduced, ControlActive, OutputWidth, Embedded };
+enum Row {
+    IndexDown = 1,
+    IndexReduced,
+    IndexActive,
+    ControlDown,
+    ControlReduced,
+    ControlActive,
+    OutputWidth,
+    Embedded
+};
 const RowRule kRows[] = {
-    {"SERIAL_WRITE_INDEX_D", IndexDown},    {"SERIAL_WRITE_INDEX_S", IndexReduced},
-    {"SERIAL_WRITE_INDEX_A", IndexActive},  {"SENSOR_CONTROL_D", ControlDown},
-    {"SENSOR_CONTROL_S", ControlReduced},   {"SENSOR_CONTROL_A", ControlActive},
-    {"X_OUTPUT_SIZE", OutputWidth},         {"SMIA_TEST", Embedded},
+    {"SERIAL_WRITE_INDEX_D", IndexDown},   {"SERIAL_WRITE_INDEX_S", IndexReduced},
+    {"SERIAL_WRITE_INDEX_A", IndexActive}, {"SENSOR_CONTROL_D", ControlDown},
+    {"SENSOR_CONTROL_S", ControlReduced},  {"SENSOR_CONTROL_A", ControlActive},
+    {"X_OUTPUT_SIZE", OutputWidth},        {"SMIA_TEST", Embedded},
     {"EMBEDDED_DATA_CTRL", Embedded},
 };
 // Per state (active, reduced, down): the sensor control code.
@@ -2135,10 +2153,21 @@ void Drav_102::familyTiming(int context)
 // The frame-buffer rows take the regions and their timing.
 namespace drav102 {
 // The two regions of interest of the frame buffer, each with the same fields.
-enum Field { XStart, XEnd, YStart, YEnd, XOutputSize, YOutputSize, ScaleM, ScaleN, LineLength, FrameLength, FieldCount };
-const char *const kFieldNames[FieldCount] = {"X_START",       "X_END",         "Y_START", "Y_END",
-                                             "X_OUTPUT_SIZE", "Y_OUTPUT_SIZE", "SCALE_M", "SCALE_N",
-                                             "LLPCK",         "FLL"};
+enum Field {
+    XStart,
+    XEnd,
+    YStart,
+    YEnd,
+    XOutputSize,
+    YOutputSize,
+    ScaleM,
+    ScaleN,
+    LineLength,
+    FrameLength,
+    FieldCount
+};
+const char *const kFieldNames[FieldCount] = {"X_START",       "X_END",   "Y_START", "Y_END", "X_OUTPUT_SIZE",
+                                             "Y_OUTPUT_SIZE", "SCALE_M", "SCALE_N", "LLPCK", "FLL"};
 // Roles: 1 + roi x FieldCount + field; the control word after them.
 const int kControl = 1 + 2 * FieldCount;
 } // namespace drav102
@@ -2252,9 +2281,9 @@ namespace {
 
 struct AttachedSensor {
     int cols, rows;
-    double pixelMax;     // MHz
-    int minHBlank;       // pixel clocks
-    int minVBlank;       // lines
+    double pixelMax; // MHz
+    int minHBlank;   // pixel clocks
+    int minVBlank;   // lines
 };
 
 // By kind 0..3. The wide sensors need less blanking than the 1280-column
@@ -2361,8 +2390,19 @@ void CBridgeFamily::familyPllRequest(PllRequest &r)
 // then DFS1 and DFS2, each in frames per second x 256. The parallel port
 // puts LSB-aligned data words out with bit 3 of its control.
 namespace bridge {
-enum Row { ParallelControl = 1, FrameRate0, FrameRate1, FrameRate2, KeepSyncControl, KsLineLength, KsFrameLength,
-           KsStartRow, KsStartCol, KsStopRow, KsStopCol };
+enum Row {
+    ParallelControl = 1,
+    FrameRate0,
+    FrameRate1,
+    FrameRate2,
+    KeepSyncControl,
+    KsLineLength,
+    KsFrameLength,
+    KsStartRow,
+    KsStartCol,
+    KsStopRow,
+    KsStopCol
+};
 const RowRule kRows[] = {
     {"cam_port_parallel_control", ParallelControl},
     {"cam_aet_frame_rate_0", FrameRate0},
@@ -2371,16 +2411,11 @@ const RowRule kRows[] = {
 };
 // The keep-sync output timing of Yorm_106.
 const RowRule kKeepSyncRows[] = {
-    {"cam_port_keepsync_control", KeepSyncControl},
-    {"TX_KS_LINE_LENGTH_PCK", KsLineLength},
-    {"TX_KS_FRAME_LENGTH_LINES", KsFrameLength},
-    {"TX_KS_LINE_VALID_START_ROW", KsStartRow},
-    {"TX_KS_FRAME_VALID_START_ROW", KsStartRow},
-    {"TX_KS_LINE_VALID_START_COL", KsStartCol},
-    {"TX_KS_FRAME_VALID_START_COL", KsStartCol},
-    {"TX_KS_LINE_VALID_STOP_ROW", KsStopRow},
-    {"TX_KS_FRAME_VALID_LAST_ROW", KsStopRow},
-    {"TX_KS_LINE_VALID_STOP_COL", KsStopCol},
+    {"cam_port_keepsync_control", KeepSyncControl}, {"TX_KS_LINE_LENGTH_PCK", KsLineLength},
+    {"TX_KS_FRAME_LENGTH_LINES", KsFrameLength},    {"TX_KS_LINE_VALID_START_ROW", KsStartRow},
+    {"TX_KS_FRAME_VALID_START_ROW", KsStartRow},    {"TX_KS_LINE_VALID_START_COL", KsStartCol},
+    {"TX_KS_FRAME_VALID_START_COL", KsStartCol},    {"TX_KS_LINE_VALID_STOP_ROW", KsStopRow},
+    {"TX_KS_FRAME_VALID_LAST_ROW", KsStopRow},      {"TX_KS_LINE_VALID_STOP_COL", KsStopCol},
     {"TX_KS_FRAME_VALID_STOP_COL", KsStopCol},
 };
 } // namespace bridge
@@ -2988,8 +3023,20 @@ void Zelt::CalculateTiming(int context, bool keepFrame, bool extendForIntegratio
 }
 
 namespace zelt {
-enum Row { PllComponent0 = 1, PllComponent1, Integration, FrameLength, LineTime, Subsampling, IntegrationOffset,
-           MLines, FLines, Companding, HispiControl, GeneralConfig };
+enum Row {
+    PllComponent0 = 1,
+    PllComponent1,
+    Integration,
+    FrameLength,
+    LineTime,
+    Subsampling,
+    IntegrationOffset,
+    MLines,
+    FLines,
+    Companding,
+    HispiControl,
+    GeneralConfig
+};
 const RowRule kRows[] = {
     {"PLL_COMPONENT0_REG", PllComponent0},
     {"PLL_COMPONENT1_REG", PllComponent1},
@@ -3085,10 +3132,9 @@ namespace {
 } // namespace
 
 Holv_101::Holv_101(int typeCode)
-    : CPlainFamily(typeCode), configBlock{pll.opBits,      pll.interfaceIndex, pll.pllP4,   pll.pllP5,
-                                                  pll.pllTargetOp, pll.mpDiv,          pll.pllVco2, pll.pllN2,
-                                                  pll.phyCd,       pll.outPort,        pll.pllWcd,  pll.twoPixBits,
-                                                  pll.custRev}
+    : CPlainFamily(typeCode), configBlock{pll.opBits, pll.interfaceIndex, pll.pllP4,  pll.pllP5, pll.pllTargetOp,
+                                          pll.mpDiv,  pll.pllVco2,        pll.pllN2,  pll.phyCd, pll.outPort,
+                                          pll.pllWcd, pll.twoPixBits,     pll.custRev}
 {
     resetConfig();
 }
@@ -3228,9 +3274,38 @@ void Holv_101::CalculateConfig(int context)
 // attenuation bits stay as the table has them. The feedback divider is an
 // integer: its fraction is zero.
 namespace holv {
-enum Row { RefDiv = 1, FbDiv, FbFraction, PostDiv, AdcDiv, MipiDiv, ChirpLength, ChirpsInFrame, DataStart, DataEnd,
-           TxStart, TxEnd, RxTxDescriptors, Decimation, DataType, LineByteCount, Tx0Enable, Tx1Enable, Tx2Enable,
-           Tx3Enable, HsZero, HsPrepare, HsTrail, HsExit, ClkZero, ClkPrepare, ClkTrail, ClkPre, ClkPost, Lpx };
+enum Row {
+    RefDiv = 1,
+    FbDiv,
+    FbFraction,
+    PostDiv,
+    AdcDiv,
+    MipiDiv,
+    ChirpLength,
+    ChirpsInFrame,
+    DataStart,
+    DataEnd,
+    TxStart,
+    TxEnd,
+    RxTxDescriptors,
+    Decimation,
+    DataType,
+    LineByteCount,
+    Tx0Enable,
+    Tx1Enable,
+    Tx2Enable,
+    Tx3Enable,
+    HsZero,
+    HsPrepare,
+    HsTrail,
+    HsExit,
+    ClkZero,
+    ClkPrepare,
+    ClkTrail,
+    ClkPre,
+    ClkPost,
+    Lpx
+};
 const RowRule kRows[] = {
     {"PLL_REF_DIV", RefDiv},
     {"PLL_FB_DIV", FbDiv},
@@ -3344,8 +3419,8 @@ bool Holv_101::familyRegister(int role, const RegRow &r, quint32 *value) const
         if (role < HsZero || role > Lpx)
             return false;
         const DphyTiming d = dphyTiming(q.linkRateMbps / 4.0);
-        const int timings[] = {d.hsZero,   d.hsPrepare,  d.hsTrail,  d.hsExit,  d.clkZero,
-                               d.clkPrepare, d.clkTrail, d.clkPre, d.clkPost, d.lpx};
+        const int timings[] = {d.hsZero,     d.hsPrepare, d.hsTrail, d.hsExit,  d.clkZero,
+                               d.clkPrepare, d.clkTrail,  d.clkPre,  d.clkPost, d.lpx};
         v = qMin<qint64>(timings[role - HsZero], r.mask ? r.mask : 0xFF);
         break;
     }

@@ -224,7 +224,7 @@ protected:
         int lanes = 1;
         int bits = 10;
         double laneRate = 0.0;
-        double laneLoad = 0.0;  // Mbps per lane the stream needs
+        double laneLoad = 0.0; // Mbps per lane the stream needs
         double laneRateMax = 1000.0;
         int opSysDiv = 1;
     };

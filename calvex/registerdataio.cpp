@@ -220,9 +220,9 @@ void CRegisterDataIO::load()
     QFile file(m_path);
     if (!info.isFile() || info.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly)) {
         m_status = Status::Unreadable;
-        m_systemError = info.isFile() ? (info.size() > kMaxFileSize ? QStringLiteral("File too large")
-                                                                    : file.errorString())
-                                      : QStringLiteral("Not a file");
+        m_systemError = info.isFile()
+                            ? (info.size() > kMaxFileSize ? QStringLiteral("File too large") : file.errorString())
+                            : QStringLiteral("Not a file");
         return;
     }
     // One byte more than the limit tells a file that grew since it was looked at.

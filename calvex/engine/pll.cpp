@@ -267,8 +267,7 @@ struct Search {
                     continue;
                 for (int d0 : d0s) {
                     const double d1 = p / d0;
-                    if (d1 > d1s.back() || d1 != std::floor(d1) ||
-                        !std::binary_search(d1s.begin(), d1s.end(), int(d1)))
+                    if (d1 > d1s.back() || d1 != std::floor(d1) || !std::binary_search(d1s.begin(), d1s.end(), int(d1)))
                         continue;
                     const Candidate c{n, m, d0, int(d1), pfd, vco, out};
                     if (before(c, *chosen, req.minFreq))

@@ -142,10 +142,9 @@ QString buildContextText(const TimingResult &t, const ContextTextInfo &i)
     if (!i.contextName.isEmpty())
         l.line() << i.contextName;
     l.line() << "Output size: " << t.outCols << " x " << t.outRows;
-    l.line() << "Field of view: " << t.fovCols << " x " << t.fovRows << " at (" << t.xStart << ", " << t.yStart
-             << ")";
-    l.line() << "Read mode: " << (i.readMode.isEmpty() ? QStringLiteral("Normal") : i.readMode) << " (x "
-             << t.xFactor << ", y " << t.yFactor << ")";
+    l.line() << "Field of view: " << t.fovCols << " x " << t.fovRows << " at (" << t.xStart << ", " << t.yStart << ")";
+    l.line() << "Read mode: " << (i.readMode.isEmpty() ? QStringLiteral("Normal") : i.readMode) << " (x " << t.xFactor
+             << ", y " << t.yFactor << ")";
     if (t.sizeClamped)
         l.line() << "Size limited to the pixel array";
     l.line() << "Line length: " << t.lineLength << " pck";

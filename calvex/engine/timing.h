@@ -29,7 +29,7 @@ struct TimingLimits {
     int maxFrameLength = 65535;
     int integrationMargin = 2;
     double maxFpsAbs = 240.0;
-    int lineLengthStep = 1; // the line-length register holds multiples of this
+    int lineLengthStep = 1;  // the line-length register holds multiples of this
     int maxHBlank = 1 << 30; // pixel clocks the blanking registers hold
     int maxVBlank = 1 << 30; // lines
 };

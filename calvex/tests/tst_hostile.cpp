@@ -22,17 +22,15 @@ const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 struct Hostile {
     const char *name;
-    double clock;   // input, target and VCO requests, MHz
-    double rate;    // frame rate and integration time
-    int request;    // every divider and multiplier request
-    int size;       // sizes and user blanking
+    double clock; // input, target and VCO requests, MHz
+    double rate;  // frame rate and integration time
+    int request;  // every divider and multiplier request
+    int size;     // sizes and user blanking
 };
 
 const Hostile kCases[] = {
-    {"huge", 1.0e308, 1.0e308, INT_MAX, INT_MAX},
-    {"tiny", 1.0e-308, 1.0e-308, 1, 1},
-    {"not a number", kNaN, kNaN, INT_MIN, INT_MIN},
-    {"huge requests at sane clocks", 24.0, 30.0, INT_MAX, INT_MAX},
+    {"huge", 1.0e308, 1.0e308, INT_MAX, INT_MAX},   {"tiny", 1.0e-308, 1.0e-308, 1, 1},
+    {"not a number", kNaN, kNaN, INT_MIN, INT_MIN}, {"huge requests at sane clocks", 24.0, 30.0, INT_MAX, INT_MAX},
     {"negative", -1.0e308, -1.0e308, -2, -1},
 };
 
@@ -41,14 +39,21 @@ QList<QPair<const char *, double>> reportedDoubles(const CFamilyCore *f, int con
 {
     const CPllParams &p = f->pll;
     const TimingResult &t = f->timing(context);
-    return {{"outputClock", p.outputClock},   {"vcoClock", p.vcoClock},
-            {"vcoClock2", p.vcoClock2},       {"pixelClock", p.pixelClock},
-            {"serialClock", p.serialClock},   {"systemClock", p.systemClock},
-            {"opPixClock", p.opPixClock},     {"auxClock", p.auxClock},
+    return {{"outputClock", p.outputClock},
+            {"vcoClock", p.vcoClock},
+            {"vcoClock2", p.vcoClock2},
+            {"pixelClock", p.pixelClock},
+            {"serialClock", p.serialClock},
+            {"systemClock", p.systemClock},
+            {"opPixClock", p.opPixClock},
+            {"auxClock", p.auxClock},
             {"dividedInputClock", p.dividedInputClock},
-            {"link load", f->linkLoad()},     {"fps", t.fps},
-            {"minFps", t.minFps},             {"frameTimeMs", t.frameTimeMs},
-            {"rowTimeUs", t.rowTimeUs},       {"intgTimeMs", t.intgTimeMs},
+            {"link load", f->linkLoad()},
+            {"fps", t.fps},
+            {"minFps", t.minFps},
+            {"frameTimeMs", t.frameTimeMs},
+            {"rowTimeUs", t.rowTimeUs},
+            {"intgTimeMs", t.intgTimeMs},
             {"maxIntgTimeMs", t.maxIntgTimeMs}};
 }
 
@@ -72,10 +77,12 @@ void setHostile(CFamilyCore *f, const Hostile &h, bool bypass)
                           &x.socCols, &x.socRows, &x.t1ExpRows, &x.borderPixels, &x.scaler, &x.scaleM, &x.ccRows,
                           &x.cfpnRows, &x.colSubsampling, &x.rowSubsampling})
             *v = h.size;
-        for (qint32 *v : {&x.binning, &x.binXOnly, &x.bin2Skip2, &x.skipping, &x.skippingY, &x.lowPower, &x.hdrMode,
-                          &x.ccRow, &x.combi, &x.interleave, &x.lineInterleave, &x.lineComboMode, &x.sMode,
-                          &x.imageType, &x.outFormat, &x.binSF, &x.fifo, &x.cropping, &x.aspectRatio, &x.otherLineTime,
-                          &x.readMode, &x.maxExposures, &x.numExposures, &x.outputBits, &x.lfmMode, &x.centering})
+        for (qint32 *v :
+             {&x.binning,     &x.binXOnly,      &x.bin2Skip2, &x.skipping,     &x.skippingY,      &x.lowPower,
+              &x.hdrMode,     &x.ccRow,         &x.combi,     &x.interleave,   &x.lineInterleave, &x.lineComboMode,
+              &x.sMode,       &x.imageType,     &x.outFormat, &x.binSF,        &x.fifo,           &x.cropping,
+              &x.aspectRatio, &x.otherLineTime, &x.readMode,  &x.maxExposures, &x.numExposures,   &x.outputBits,
+              &x.lfmMode,     &x.centering})
             *v = h.request;
         for (qint32 &v : x.fpOptions)
             v = h.request;

@@ -147,7 +147,6 @@ const Limits *documented(int code)
     return nullptr;
 }
 
-
 // Relative slack for values computed in floating point (PFD, VCO).
 bool within(double v, const RangeD &r)
 {

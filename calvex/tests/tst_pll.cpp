@@ -16,7 +16,6 @@ using namespace calvex;
 
 namespace {
 
-
 int actualN(const FamilyTraits &t, const CPllParams &p)
 {
     return t.has(FlagNMinus1) ? p.pllN + 1 : p.pllN;

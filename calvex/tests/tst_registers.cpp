@@ -598,21 +598,45 @@ void TestRegisters::registersHoldTheirRanges()
         const RoleMatch m = resolveRole(row.name);
         qint64 need = -1;
         switch (m.role) {
-        case RegRole::PreDiv: need = r.nMax; break;
-        case RegRole::Mult: need = r.mMax; break;
-        case RegRole::VtSysDiv: need = r.d0Max; break;
-        case RegRole::VtPixDiv: need = r.d1Max; break;
-        case RegRole::PreDiv2: need = t.pll2.present || typeCode == 62 ? r.n2Max : -1; break;
-        case RegRole::Mult2: need = t.pll2.present || typeCode == 62 ? r.m2Max : -1; break;
-        case RegRole::OpSysDiv: need = r.opSysMax; break;
-        case RegRole::OpPixDiv: need = r.bitsMax; break;
-        case RegRole::IspDividerP: need = r.d0Max - 1; break;
-        case RegRole::XEnd: need = m.context == 0 ? t.arrayCols - 1 : -1; break;
-        case RegRole::YEnd: need = m.context == 0 ? t.arrayRows - 1 : -1; break;
-        default: break;
+        case RegRole::PreDiv:
+            need = r.nMax;
+            break;
+        case RegRole::Mult:
+            need = r.mMax;
+            break;
+        case RegRole::VtSysDiv:
+            need = r.d0Max;
+            break;
+        case RegRole::VtPixDiv:
+            need = r.d1Max;
+            break;
+        case RegRole::PreDiv2:
+            need = t.pll2.present || typeCode == 62 ? r.n2Max : -1;
+            break;
+        case RegRole::Mult2:
+            need = t.pll2.present || typeCode == 62 ? r.m2Max : -1;
+            break;
+        case RegRole::OpSysDiv:
+            need = r.opSysMax;
+            break;
+        case RegRole::OpPixDiv:
+            need = r.bitsMax;
+            break;
+        case RegRole::IspDividerP:
+            need = r.d0Max - 1;
+            break;
+        case RegRole::XEnd:
+            need = m.context == 0 ? t.arrayCols - 1 : -1;
+            break;
+        case RegRole::YEnd:
+            need = m.context == 0 ? t.arrayRows - 1 : -1;
+            break;
+        default:
+            break;
         }
         const quint64 capacity = m.role == RegRole::IspDividerP ? 15 : rowCapacity(row);
-        const QString what = QStringLiteral("%1 needs %2, holds %3").arg(QLatin1String(row.name)).arg(need).arg(capacity);
+        const QString what =
+            QStringLiteral("%1 needs %2, holds %3").arg(QLatin1String(row.name)).arg(need).arg(capacity);
         if (need >= 0)
             QVERIFY2(quint64(need) <= capacity, qPrintable(what));
     }
