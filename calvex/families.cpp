@@ -1182,6 +1182,7 @@ void Vek_135::familyTimingInput(int context, TimingInput &in) const
 // The scaler shrinks the stream the link carries by 16 / scaleM.
 void Vek_135::CalculateScaledPLL()
 {
+    Call call(this, "CalculateScaledPLL");
     const int scale = qBound(16, ctx[0].scaleM, 128);
     m_linkScale = 16.0 / scale;
     enginePll(PllMode::ByInterface, currentInterfaceIndex());
@@ -1779,6 +1780,7 @@ void Vek_114::familyInterfaceLists(int)
 
 void Vek_114::CalculatePLL(int interfaceIndex)
 {
+    Call call(this, "CalculatePLL", {interfaceIndex});
     enginePll(interfaceIndex <= 0 ? PllMode::Parallel : PllMode::Serial, interfaceIndex);
 }
 
@@ -1906,6 +1908,7 @@ void Vek_123::familyInterfaceLists(int i)
 
 void Vek_123::PLL_Caluate()
 {
+    Call call(this, "PLL_Caluate");
     const int i = ctx[0].interfaceIndex;
     enginePll(i <= 0 ? PllMode::Parallel : PllMode::Serial, i);
 }
@@ -2023,6 +2026,7 @@ void Vek_138::familyLink(LinkOptions &link) const
 
 void Vek_138::CalculatePLLMode(int mode)
 {
+    Call call(this, "CalculatePLLMode", {mode});
     pll.outPort = mode;
     m_setLanes = qBound(1, pll.lanes, 16);
     m_setBits = qBound(10, outputBits, 24);
@@ -2035,12 +2039,14 @@ void Vek_138::CalculatePLLMode(int mode)
 
 void Vek_108::InitDefaults(QString configPath, int catalogueIndex)
 {
+    Call call(this, "InitDefaults", {catalogueIndex});
     m_catalogueIndex = catalogueIndex;
     CFamilyBase::InitDefaults(configPath);
 }
 
 void Vek_108::RegisterUpdate(int context, int catalogueIndex)
 {
+    Call call(this, "RegisterUpdate", {context, catalogueIndex});
     m_catalogueIndex = catalogueIndex;
     CFamilyBase::RegisterUpdate(context);
 }
@@ -2476,11 +2482,13 @@ void CBridgeFamily::attachedSensorClocks(int kind, int lanes, int bits)
 
 void CBridgeFamily::CalculatePLLExt(int kind)
 {
+    Call call(this, "CalculatePLLExt", {kind});
     attachedSensorClocks(kind, 4, pll.interfaceIndex == 2 ? 14 : 12);
 }
 
 void Yorm_102::CalculatePLLExt_(int kind)
 {
+    Call call(this, "CalculatePLLExt_", {kind});
     attachedSensorClocks(kind, qMax(1, pll.lanes), pll.opBits > 0 ? pll.opBits : 12);
 }
 
@@ -2488,6 +2496,7 @@ void Yorm_102::CalculatePLLExt_(int kind)
 // multiple that puts it into the attached sensor's pixel-rate window.
 void Yorm_106::CalculatePLLNet_ks(int kind, bool applyToPll)
 {
+    Call call(this, "CalculatePLLNet_ks", {kind, applyToPll});
     sensorKind = qBound(0, kind, 3);
     const double maxRate = attached(sensorKind).pixelMax;
     const double ext = finiteOr(keepSyncClock, 0.0);
@@ -2535,6 +2544,7 @@ void Yorm_106::CalculatePLLNet_ks(int kind, bool applyToPll)
 // True when the sensor pixel clock divides the keep-sync output clock.
 bool Yorm_106::fineAdjustPll0P2toExt_ks(int kind)
 {
+    Call call(this, "fineAdjustPll0P2toExt_ks", {kind});
     const double pixel = qMin(keepSyncOutputClock, attached(kind).pixelMax);
     if (!(pixel > 0.0))
         return false;
@@ -2609,6 +2619,7 @@ Vek_125::Vek_125(int typeCode) : CFormFamily(typeCode) {}
 
 void Vek_125::InitDefaults(QString configPath)
 {
+    Call call(this, "InitDefaults");
     applyVarDefaults(*this, kVek125Vars);
     intgTime = IntgTime.value;
     CFormFamily::InitDefaults(configPath);
@@ -2627,6 +2638,7 @@ void Vek_125::engineCalculateAll()
 // chosen, and every variable is written back as used.
 void Vek_125::PllUpdate()
 {
+    Call call(this, "PllUpdate");
     m_pllWarnings = 0;
     if (releasedVar)
         releasedVar->checked = false;
@@ -2725,6 +2737,7 @@ void Vek_125::PllUpdate()
 
 void Vek_125::ResultsUpdate(int context)
 {
+    Call call(this, "ResultsUpdate", {context});
     if (!validContext(context))
         return;
     CContextParams &p = ctx[context];
@@ -2754,6 +2767,7 @@ void Vek_125::ResultsUpdate(int context)
 
 void Vek_125::RegisterUpdate(int context)
 {
+    Call call(this, "RegisterUpdate", {context});
     if (!validContext(context))
         return;
     engineRegisters();
@@ -2776,6 +2790,7 @@ Murn_102::Murn_102(int typeCode) : CFormFamily(typeCode)
 
 void Murn_102::InitDefaults(QString configPath)
 {
+    Call call(this, "InitDefaults");
     applyVarDefaults(*this, kMurn102Vars);
     CFormFamily::InitDefaults(configPath);
     defaults.defaultStdTemplate = 1;
@@ -2805,6 +2820,7 @@ void Murn_102::familyTiming(int context)
 // The sensor runs from the input clock without a PLL.
 void Murn_102::Calculate()
 {
+    Call call(this, "Calculate");
     CContextParams &p = ctx[0];
     p.cols = spinCols.intValue;
     p.rows = spinRows.intValue;
@@ -2828,6 +2844,7 @@ Murn_104::Murn_104(int typeCode) : CFormFamily(typeCode) {}
 
 void Murn_104::InitDefaults(QString configPath)
 {
+    Call call(this, "InitDefaults");
     applyVarDefaults(*this, kMurn104Vars);
     CFormFamily::InitDefaults(configPath);
 }
@@ -2856,6 +2873,7 @@ void Murn_104::familyTiming(int context)
 // are the checked variables.
 void Murn_104::Calculate()
 {
+    Call call(this, "Calculate");
     CContextParams &p = ctx[0];
     p.cols = spinCols.intValue;
     p.rows = spinRows.intValue;
@@ -2958,6 +2976,7 @@ void Zelt::engineCalculateAll()
 // all lanes of all PHYs carry at the pixel size.
 void Zelt::CalculatePLL(int catalogueIndex)
 {
+    Call call(this, "CalculatePLL", {catalogueIndex});
     m_variant = catalogueIndex;
     const ZeltVariant &v = zeltVariant(catalogueIndex);
     m_phys = v.phys;
@@ -3018,6 +3037,7 @@ void Zelt::familyTiming(int context)
 
 void Zelt::CalculateTiming(int context, bool keepFrame, bool extendForIntegration)
 {
+    Call call(this, "CalculateTiming", {context, keepFrame, extendForIntegration});
     engineTiming(context, keepFrame, extendForIntegration, false);
     m_pllWarnings &= WarnInputClock;
 }
@@ -3176,6 +3196,7 @@ void Holv_101::engineCalculateAll()
 // must leave over the MIPI link (4 lanes of 8-bit words) within the period.
 void Holv_101::CalculateConfig(int context)
 {
+    Call call(this, "CalculateConfig", {context});
     Q_UNUSED(context)
     Radar r;
     const double reset = qBound(0, configBlock.chirpResetTime, 100000);

@@ -234,6 +234,50 @@ void CFamilyCore::reportIdleSecondPll()
         pll.pllM2 = m_idleM2;
 }
 
+namespace {
+// Entries the call journal keeps.
+const size_t kJournalSize = 4096;
+} // namespace
+
+CFamilyCore::Call::Call(CFamilyCore *family, const char *operation, std::initializer_list<CallArg> args)
+    : m_family(family)
+{
+    if (m_family->m_callDepth++ > 0)
+        return;
+    QString text = QLatin1String(operation) + QLatin1Char('(');
+    bool first = true;
+    for (const CallArg &a : args) {
+        if (!first)
+            text += QLatin1String(", ");
+        first = false;
+        text += a.flag ? QLatin1String(a.value ? "true" : "false") : QString::number(a.value);
+    }
+    text += QLatin1Char(')');
+    std::deque<QString> &j = m_family->m_journal;
+    j.push_back(text);
+    if (j.size() > kJournalSize)
+        j.pop_front();
+}
+
+CFamilyCore::Call::~Call()
+{
+    --m_family->m_callDepth;
+}
+
+QStringList CFamilyCore::callJournal() const
+{
+    QStringList list;
+    list.reserve(int(m_journal.size()));
+    for (const QString &e : m_journal)
+        list << e;
+    return list;
+}
+
+void CFamilyCore::clearCallJournal()
+{
+    m_journal.clear();
+}
+
 int CFamilyCore::familyRowRole(const RegRow &) const
 {
     return 0;
@@ -1021,26 +1065,31 @@ CFamilyBase::~CFamilyBase() = default;
 
 void CFamilyBase::InitDefaults(QString configPath)
 {
+    Call call(this, "InitDefaults");
     engineInitDefaults(configPath);
 }
 
 void CFamilyBase::PllUpdate()
 {
+    Call call(this, "PllUpdate");
     enginePll(PllMode::ByInterface, currentInterfaceIndex());
 }
 
 void CFamilyBase::TimingUpdate(int context, bool keepFrame, bool extendForIntegration)
 {
+    Call call(this, "TimingUpdate", {context, keepFrame, extendForIntegration});
     engineTiming(context, keepFrame, extendForIntegration, false);
 }
 
 void CFamilyBase::ResultsUpdate(int context)
 {
+    Call call(this, "ResultsUpdate", {context});
     engineResults(context);
 }
 
 void CFamilyBase::RegisterUpdate(int context)
 {
+    Call call(this, "RegisterUpdate", {context});
     if (!validContext(context))
         return;
     engineRegisters();
@@ -1048,37 +1097,44 @@ void CFamilyBase::RegisterUpdate(int context)
 
 void CFamilyBase::InterfaceUpdate(int interfaceIndex)
 {
+    Call call(this, "InterfaceUpdate", {interfaceIndex});
     engineInterfaceUpdate(interfaceIndex);
 }
 
 void CFamilyBase::SetInterface(int lanes, int bits)
 {
+    Call call(this, "SetInterface", {lanes, bits});
     engineSetInterface(lanes, bits);
 }
 
 void CFamilyBase::SetSerialPLL(int interfaceIndex)
 {
+    Call call(this, "SetSerialPLL", {interfaceIndex});
     enginePll(PllMode::Serial, interfaceIndex);
 }
 
 void CFamilyBase::SetParallelPLL()
 {
+    Call call(this, "SetParallelPLL");
     enginePll(PllMode::Parallel, 0);
 }
 
 void CFamilyBase::SetModePLL(int interfaceIndex)
 {
+    Call call(this, "SetModePLL", {interfaceIndex});
     const bool parallel = !m_traits->has(FlagSerialAlways) && interfaceIndex <= 0;
     enginePll(parallel ? PllMode::Parallel : PllMode::Serial, interfaceIndex);
 }
 
 void CFamilyBase::UseCaseTiming(int context, bool keepFrame, bool extendForIntegration)
 {
+    Call call(this, "UseCaseTiming", {context, keepFrame, extendForIntegration});
     engineTiming(context, keepFrame, extendForIntegration, true);
 }
 
 void CFamilyBase::SetRevDefaults(int revision)
 {
+    Call call(this, "SetRevDefaults", {revision});
     familyRevision(revision);
 }
 
@@ -1090,6 +1146,7 @@ CFormFamily::~CFormFamily() = default;
 
 void CFormFamily::InitDefaults(QString configPath)
 {
+    Call call(this, "InitDefaults");
     engineInitDefaults(configPath);
 }
 
@@ -1118,11 +1175,13 @@ CPlainFamily::~CPlainFamily() = default;
 
 void CPlainFamily::InitDefaults(QString configPath)
 {
+    Call call(this, "InitDefaults");
     engineInitDefaults(configPath);
 }
 
 void CPlainFamily::RegisterUpdate(int context)
 {
+    Call call(this, "RegisterUpdate", {context});
     if (!validContext(context))
         return;
     engineRegisters();
@@ -1130,5 +1189,6 @@ void CPlainFamily::RegisterUpdate(int context)
 
 void CPlainFamily::SetResults(int context)
 {
+    Call call(this, "SetResults", {context});
     engineResults(context);
 }

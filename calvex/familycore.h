@@ -21,6 +21,8 @@
 #include <QString>
 #include <QStringList>
 #include <cstring>
+#include <deque>
+#include <initializer_list>
 #include <vector>
 
 // Option sets several families share. The families that offer one derive
@@ -118,6 +120,13 @@ public:
     // The rows of the table that nothing computes and no list names as fixed
     // ("row: name"); empty for every catalogued family.
     QStringList unboundRows() const;
+
+    // The operations called on this object, oldest first, each with its
+    // arguments ("PllUpdate()", "TimingUpdate(0, false, true)"). Only calls
+    // from outside the library are recorded, not one operation's calls of
+    // another; the oldest entries go beyond a few thousand.
+    QStringList callJournal() const;
+    void clearCallJournal();
     // The descriptor table whose rows registerValues follows (may be null).
     const RegTable *regTable() const { return m_table; }
     int registerCount() const { return int(m_regStore.size()); }
@@ -135,6 +144,27 @@ public:
 
 protected:
     explicit CFamilyCore(int typeCode);
+
+    // An argument of a recorded call: an integer, or a flag shown as
+    // "true"/"false".
+    struct CallArg {
+        CallArg(int v) : value(v) {}
+        CallArg(bool v) : value(v ? 1 : 0), flag(true) {}
+        int value;
+        bool flag = false;
+    };
+    // Records an operation for the call journal while it runs; an operation
+    // it calls in turn is not recorded.
+    class Call {
+    public:
+        Call(CFamilyCore *family, const char *operation, std::initializer_list<CallArg> args = {});
+        ~Call();
+        Call(const Call &) = delete;
+        Call &operator=(const Call &) = delete;
+
+    private:
+        CFamilyCore *m_family;
+    };
 
     // Points registerValues at the store and fills it with the table defaults.
     void resetRegisters();
@@ -271,6 +301,8 @@ protected:
     std::vector<quint32> m_rowDefaults;
     bool m_bound = false;
     SharedRows m_shared;
+    std::deque<QString> m_journal;
+    int m_callDepth = 0;
     // Table values of the second-PLL rows of a family that does not run a
     // second PLL (-1: no such row); reported as its N2 and M2.
     int m_idleN2 = -1;

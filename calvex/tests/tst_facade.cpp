@@ -143,6 +143,7 @@ private slots:
     void formVariablesStartInRange();
     void dravRegionAndSkipAccessors();
     void holvConfigBlockIsPllStorage();
+    void callJournalRecordsOutsideCalls();
 };
 
 void TestFacade::acceptedTypeCode_data() {
@@ -299,6 +300,27 @@ void TestFacade::holvConfigBlockIsPllStorage() {
     // The clocks the radar timing divides by start non-zero.
     QVERIFY(holv.configBlock.adcClock > 0);
     QVERIFY(holv.configBlock.mipiWordClock > 0);
+}
+
+// The journal lists the calls made from outside in order, with their
+// arguments, but not the calls one operation makes of another.
+void TestFacade::callJournalRecordsOutsideCalls() {
+    CCalvex calvex(22);
+    calvex.vek_108->InitDefaults(QString(), 23);
+    calvex.vek_108->TimingUpdate(1, false, true);
+    calvex.vek_108->RegisterUpdate(1, 23);
+    calvex.vek_108->SetInterface(2, 12);
+    QCOMPARE(calvex.vek_108->callJournal(),
+             (QStringList{"InitDefaults(23)", "TimingUpdate(1, false, true)", "RegisterUpdate(1, 23)",
+                          "SetInterface(2, 12)"}));
+    calvex.vek_108->clearCallJournal();
+    calvex.vek_108->PllUpdate();
+    QCOMPARE(calvex.vek_108->callJournal(), QStringList{"PllUpdate()"});
+    // A long session keeps only the latest calls.
+    for (int i = 0; i < 5000; ++i)
+        calvex.vek_108->ResultsUpdate(0);
+    QVERIFY(calvex.vek_108->callJournal().size() < 5000);
+    QCOMPARE(calvex.vek_108->callJournal().last(), QStringLiteral("ResultsUpdate(0)"));
 }
 
 QTEST_GUILESS_MAIN(TestFacade)
