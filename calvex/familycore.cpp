@@ -658,7 +658,8 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
             pll.opPixClock = pll.pixelClock;
         }
     }
-    pll.lanes = m_link.lanes;
+    // The lanes used are reported apart from the lanes requested, so that a
+    // parallel calculation (one lane) does not become the next request.
     pll.laneCount = m_link.lanes;
     if (!m_bitDepthIsCapability)
         pll.bitDepth = m_link.bits;
@@ -957,6 +958,10 @@ void CFamilyCore::engineResults(int context)
         ci.contextName = context == 0 ? QStringLiteral("Context A") : QStringLiteral("Context B");
     int xf = 1, yf = 1;
     readoutFactors(context, &xf, &yf, &ci.readMode);
+    // Context B reads its columns (or rows) as A does where it shares A's register.
+    const TimingResult &shown = m_cs[context].t;
+    if (context == 1 && ((m_shared.xOddInc && shown.xFactor != xf) || (m_shared.yOddInc && shown.yFactor != yf)))
+        ci.readMode += QStringLiteral(" (read-out of context A)");
     ci.requestedFps = ctx[context].maxFps;
     familyTexts(context, pi, ci);
 

@@ -127,14 +127,21 @@ void CGuiVars::bindCheckBox(int idx, QCheckBox *box)
     checked(idx);
 }
 
-GUIVAR_ITEM_T *CGuiVars::iVar(const char *name)
+GUIVAR_ITEM_T *CGuiVars::find(const char *name)
 {
     for (GUIVAR_ITEM_T &item : items) {
         if (sameName(item.name, name))
             return &item;
     }
-    tellUser(QStringLiteral("GuiVars::iVar(%1) failed").arg(QLatin1String(name)));
     return nullptr;
+}
+
+GUIVAR_ITEM_T *CGuiVars::iVar(const char *name)
+{
+    GUIVAR_ITEM_T *item = find(name);
+    if (!item)
+        tellUser(QStringLiteral("GuiVars::iVar(%1) failed").arg(QLatin1String(name)));
+    return item;
 }
 
 void CGuiVars::setChecked(const char *name, bool checked)

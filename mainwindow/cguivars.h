@@ -45,6 +45,8 @@ public:
 
     // The item of that name (case-sensitive), or null after telling the user.
     GUIVAR_ITEM_T *iVar(const char *name);
+    // The item of that name, or null (nobody is told).
+    GUIVAR_ITEM_T *find(const char *name);
     void setChecked(const char *name, bool checked);
     void setValue(const char *name, double value);
 

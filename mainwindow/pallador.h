@@ -66,12 +66,8 @@ public:
     void initContext(int context);
     void recalc(bool pllChanged);
     void gatherPllResults();
+    void showPllResults();
     void showWarnings();
-
-    // Calculations that ran (not those that returned at once because busy
-    // was set) and the flag the last of them was called with.
-    int calcCount = 0;
-    bool lastCalcPllChanged = false;
 
     // Register view and panes.
     void initRegisterTable();
@@ -459,6 +455,14 @@ public:
     QSpinBox *pCKSpinBox = nullptr;
     QSpinBox *fLSpinBox = nullptr;
     QSpinBox *spinOTPRev = nullptr;
+
+public slots:
+    // The advanced PLL panel and the advanced option panels of contexts A
+    // and B open and close with their boxes; the context set-up ticks a box
+    // and calls its slot itself.
+    void on_checkPLL_ADV_clicked();
+    void on_checkAdvParam_A_clicked();
+    void on_checkAdvParam_B_clicked();
 
 private slots:
     // View toggles and window state.

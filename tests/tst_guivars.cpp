@@ -273,6 +273,7 @@ void TestGuiVars::windowReceivers()
     GUIVAR_T system = variable(1, 400, 192);
     GUIVAR_T pixel = variable(0.5, 200, 96, true);
     GUIVAR_T clock = variable(6, 64, 24);
+    GUIVAR_T dockClock = variable(6, 64, 24);
 
     // A window set up for the sensor, whose binder is replaced by one over this form.
     const auto window = [&](const char *sensor) {
@@ -282,7 +283,7 @@ void TestGuiVars::windowReceivers()
         auto *w = new Pallador(path);
         delete w->guiVars;
         w->guiVars = new CGuiVars("SystemFreq", &system, "PixelFreq", &pixel, "InputFreq", &clock, "dSpinPLL_Input",
-                                  &clock, nullptr);
+                                  &dockClock, nullptr);
         w->guiVars->initFields(&form);
         connect(w->guiVars, SIGNAL(valueChanged(QString, float)), w, SLOT(valueChangedGuiVars(QString, float)));
         connect(w->guiVars, SIGNAL(check(QString, bool)), w, SLOT(checkGuiVars(QString, bool)));

@@ -1,0 +1,267 @@
+// The recalculation pipeline: the one full calculation every input change
+// ends in. The frame writes the form-based families' context record and
+// bound variables, dispatches to the loaded family's case, and finishes with
+// the tail that brings the PLL results, texts, registers, colours and timing
+// diagram up to date. The named pieces here are what every family case is
+// made of.
+#include "adapter.h"
+
+#include "cguivars.h"
+
+#include <QCheckBox>
+#include <QTextEdit>
+
+namespace adapter {
+
+void writeContext(const Pallador &w, CContextParams &r, int cc, std::initializer_list<Field> fields)
+{
+    const int c = qBound(0, cc, 2);
+    for (Field f : fields) {
+        switch (f) {
+        case Field::MaxFps:
+            r.maxFps = w.maxFps[c];
+            break;
+        case Field::Cols:
+            r.cols = w.cols[c];
+            break;
+        case Field::Rows:
+            r.rows = w.rows[c];
+            break;
+        case Field::UserHBlank:
+            r.userHBlank = w.userHBlank[c];
+            break;
+        case Field::UserVBlank:
+            r.userVBlank = w.userVBlank[c];
+            break;
+        case Field::BlankType:
+            r.blankType = w.blankType[c];
+            break;
+        case Field::Binning:
+            r.binning = w.binning[c];
+            break;
+        case Field::BinXOnly:
+            r.binXOnly = w.binXOnly[c];
+            break;
+        case Field::Bin2Skip2:
+            r.bin2Skip2 = w.bin2Skip2[c];
+            break;
+        case Field::Cif:
+            r.cif = w.cif[c];
+            break;
+        case Field::Hd720p:
+            r.hd720p = w.hd720p[c];
+            break;
+        case Field::Skipping:
+            r.skipping = w.skipping[c];
+            break;
+        case Field::SkippingY:
+            r.skippingY = w.skippingY[c];
+            break;
+        case Field::GoProMode:
+            r.goProMode = w.goProMode[c];
+            break;
+        case Field::Mirror:
+            r.mirror = w.mirror[c];
+            break;
+        case Field::Flip:
+            r.flip = w.flip[c];
+            break;
+        case Field::VariableFps:
+            r.variableFps = w.variableFps[c];
+            break;
+        case Field::MinFps:
+            r.minFps = w.minFps[c];
+            break;
+        case Field::LowPower:
+            r.lowPower = w.lowPower[c];
+            break;
+        case Field::IntgTime:
+            r.intgTime = w.intgTime[c];
+            break;
+        case Field::HdrMode:
+            r.hdrMode = w.hdrMode[c];
+            break;
+        case Field::InterfaceIndex:
+            r.interfaceIndex = w.interfaceIndex;
+            break;
+        }
+    }
+}
+
+void clearWarnings(CContextParams &record, quint32 mask)
+{
+    record.warnings &= mask;
+}
+
+bool ticked(const QCheckBox *box)
+{
+    return box && box->isChecked();
+}
+
+void commonPllInputs(const Pallador &w, CPllParams &pll)
+{
+    pll.inputClock = w.pllInput;
+    pll.targetClock = w.pllTarget;
+    pll.pllN = -1;
+    pll.pllM = -1;
+    pll.vcoRequest = -1.0;
+    if (w.ui.checkPLL_N->isChecked())
+        pll.pllN = w.pllN;
+    if (w.ui.checkPLL_M->isChecked())
+        pll.pllM = w.pllM;
+    if (w.ui.checkPLL_VCO->isChecked())
+        pll.vcoRequest = w.pllVco;
+}
+
+void sensorPllOptions(const Pallador &w, CPllParams &pll)
+{
+    pll.targetClock2 = w.pllTargetOp;
+    pll.pllBypass = w.pllBypass;
+    pll.pllUseMinFreq = w.pllMinFreq;
+}
+
+void standardCalls(CFamilyBase &family, int cc)
+{
+    family.PllUpdate();
+    family.TimingUpdate(cc, false, true);
+    family.ResultsUpdate(cc);
+    family.RegisterUpdate(cc);
+}
+
+void standardTexts(Pallador &w, const CFamilyCore &family, int cc)
+{
+    const int c = qBound(0, cc, 2);
+    w.ctxPresetText[c] = family.results.contextPresetText[c];
+    w.ctxDisplayText[c] = family.results.contextDisplayText[c];
+    w.pllDisplayText = family.results.pllDisplayText;
+}
+
+void contextAPaneRefresh(Pallador &w)
+{
+    w.showResultText(w.ui.textResult_A);
+}
+
+void otherContextPass(Pallador &w, bool pllChanged)
+{
+    if (!pllChanged)
+        return;
+    w.showWarnings();
+    if (w.currentContext == 0)
+        w.currentContext = 1;
+    else if (w.currentContext == 1)
+        w.currentContext = 0;
+    else
+        return;
+    w.recalc(false);
+}
+
+void twoPaneRefresh(Pallador &w)
+{
+    w.showResultText(w.ui.textResult_A);
+    w.showResultText(w.ui.textResult_B);
+}
+
+void paneRefresh(Pallador &w, bool pllChanged)
+{
+    if (w.contextCount == 2) {
+        otherContextPass(w, pllChanged);
+        twoPaneRefresh(w);
+    } else {
+        contextAPaneRefresh(w);
+    }
+}
+
+} // namespace adapter
+
+namespace {
+
+// The form-based families read the current context's settings from their
+// own record, whose warning word starts clear.
+void formBasedPreamble(Pallador &w)
+{
+    const int cc = w.currentContext;
+    if (cc != 0 && cc != 1)
+        return;
+    CContextParams &r = w.varCtxParams[cc];
+    using adapter::Field;
+    adapter::writeContext(w, r, cc,
+                          {Field::Mirror, Field::Flip, Field::MaxFps, Field::BlankType, Field::VariableFps,
+                           Field::UserHBlank, Field::UserVBlank, Field::Binning, Field::Skipping, Field::SkippingY,
+                           Field::GoProMode, Field::Cif, Field::Hd720p, Field::Cols, Field::Rows, Field::MinFps});
+    r.warnings = 0;
+}
+
+// The end of every calculation: results into their widgets (with the busy
+// flag held, so the slots those changes run calculate nothing), texts, the
+// register table, colours and the timing diagram.
+void tail(Pallador &w)
+{
+    w.busy = true;
+    if (w.guiVars) {
+        w.guiVars->updateFields();
+    } else {
+        w.gatherPllResults();
+        if (w.ui.checkPLL_ADV->isChecked())
+            w.showPllResults();
+    }
+    w.busy = false;
+
+    if (const CCalcResults *r = w.varResults) {
+        w.pllDisplayText = r->pllDisplayText;
+        w.pllPresetText = r->pllPresetText;
+        QTextEdit *const panes[] = {w.ui.textResult_A, w.ui.textResult_B, w.ui.textResult_C};
+        for (int i = 0; i < qBound(0, w.contextCount, 3); ++i) {
+            w.ctxPresetText[i] = r->contextPresetText[i];
+            w.ctxDisplayText[i] = r->contextDisplayText[i];
+            w.showResultText(panes[i]);
+        }
+        w.timingGeometry = r->timingGeometry;
+    }
+    w.showResultText(w.ui.textResult_PLL);
+    w.updateRegisterTable();
+    w.showWarnings();
+    w.updateTimingDiagram();
+}
+
+} // namespace
+
+void Pallador::recalc(bool pllChanged)
+{
+    if (busy)
+        return;
+    if (varCtxParams)
+        formBasedPreamble(*this);
+    if (guiVars)
+        guiVars->updateVars();
+
+    // Every case calculates the loaded family's object; without one (no
+    // sensor, or one outside the catalogue) only the tail runs.
+    if (calvex && calvex->family()) {
+        switch (sensorIndex) {
+        case 1:
+        case 2:
+        case 3:
+        case 4:
+        case 5:
+        case 6:
+        case 7:
+        case 8:
+        case 9:
+        case 10:
+        case 11:
+            adapter::recalcTolm104(*this);
+            break;
+        case 12:
+            adapter::recalcBrel101(*this, pllChanged);
+            break;
+        case 13:
+            adapter::recalcMurn105(*this);
+            break;
+        default:
+            if (sensorIndex >= 14 && sensorIndex <= 115)
+                adapter::recalcGeneric(*this, pllChanged);
+            break;
+        }
+    }
+    tail(*this);
+}
