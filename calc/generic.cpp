@@ -48,6 +48,18 @@ void recalcGeneric(Pallador &w, bool pllChanged)
         return;
     }
 
+    // The radar's configuration block shares its storage with PLL fields
+    // (the decimation is the interface index); the use case and the radar
+    // panel set it, the window's PLL settings do not.
+    if (auto *h = w.calvex->holv_101) {
+        h->CalculateConfig(0);
+        h->SetResults(0);
+        h->RegisterUpdate(0);
+        standardTexts(w, *family, cc);
+        contextAPaneRefresh(w);
+        return;
+    }
+
     CContextParams &r = family->ctx[cc];
     writeContext(w, r, cc,
                  {Field::MaxFps, Field::Cols, Field::Rows, Field::UserHBlank, Field::UserVBlank, Field::BlankType,
@@ -64,10 +76,6 @@ void recalcGeneric(Pallador &w, bool pllChanged)
         z->CalculateTiming(0, false, true);
         z->SetResults(0);
         z->RegisterUpdate(0);
-    } else if (auto *h = w.calvex->holv_101) {
-        h->CalculateConfig(0);
-        h->SetResults(0);
-        h->RegisterUpdate(0);
     } else if (auto *v = w.calvex->vek_108) {
         v->PllUpdate();
         v->TimingUpdate(cc, false, true);

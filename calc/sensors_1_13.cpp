@@ -84,8 +84,10 @@ void recalcMurn105(Pallador &w)
     f->pll.pllBypass = w.pllBypass;
     commonPllInputs(w, f->pll);
     f->pll.interfaceIndex = w.interfaceIndex;
-    // The prescaler and a WCD override go in only while the panel is open,
-    // and keep the value last given when it closes or the box is unticked.
+    // The prescaler goes in only while the panel is open and keeps the value
+    // last given when it closes. The WCD divider, like every divider, is the
+    // library's choice unless its override box is ticked.
+    f->pll.pllWcd = -1;
     if (advancedPll(w)) {
         f->pll.pllPreScale = w.pllPreScale;
         if (ticked(w.checkPLL_WCD))

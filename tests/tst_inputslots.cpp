@@ -1,8 +1,9 @@
 // Context and PLL input slots: one table over the slots (the value lands in
 // the right member and context, the current context follows, and the
-// calculation runs with the right flag, or not at all), then the PLL slots
-// whose rules depend on the sensor. Widgets of option forms are made here and
-// connected in string form, as the option panels connect them.
+// calculation covers the slot's own context, or after a PLL input every
+// context, or does not run), then the PLL slots whose rules depend on the
+// sensor. Widgets of option forms are made here and connected in string
+// form, as the option panels connect them.
 #include "calvex.h"
 #include "pallador.h"
 #include "testsupport.h"
@@ -21,17 +22,15 @@
 namespace {
 
 enum { Unchanged = -1 };
-// The context that is current before each row's action.
-const int kStartContext = 2;
 
 struct SlotCase {
     QString sensor; // sample loaded first
     std::function<bool(Pallador &)> act;
     std::function<QVariant(const Pallador &)> read; // null: nothing to read
     QVariant expected;
-    int context = Unchanged; // currentContext afterwards
-    int calcs = 1;           // calculations that ran
-    bool pllChanged = false; // the last calculation's flag
+    int context = Unchanged; // the context the slot makes current
+    int calcs = 1;           // calculations the slot started
+    bool pllChanged = false; // their flag: the PLL changed, every context is due
 };
 
 // Panel widgets, made below the PLL placeholder, stored in the window's
@@ -108,6 +107,14 @@ QVariant values(const QVariantList &list)
     return QVariant(list);
 }
 
+// Ticks a dock override box without its slot and enables its value box, as
+// the ticked box leaves it.
+void overriding(QCheckBox *box, QWidget *value)
+{
+    box->setChecked(true);
+    value->setEnabled(true);
+}
+
 template <class W> W *disabled(W *widget)
 {
     if (widget)
@@ -142,10 +149,11 @@ private slots:
 void TestInputSlots::slotTable_data()
 {
     QTest::addColumn<SlotCase>("slot");
+    // A two-context sensor, where the contexts a calculation covers tell
+    // a context input from a PLL input.
     const QString two = QStringLiteral("Vek108m");
-    const QString one = QStringLiteral("Tolm104m");
 
-    // Context inputs: own context current, recalc(false).
+    // Context inputs: their own context current and calculated alone.
     QTest::newRow("mirror A") << SlotCase{two,
                                           [](Pallador &w) {
                                               w.ui.checkHorzMirror_A->click();
@@ -308,30 +316,67 @@ void TestInputSlots::slotTable_data()
                                                     false,
                                                     Unchanged,
                                                     0};
+    // The set-up ticks the box for a sensor with a standard template.
     QTest::newRow("INI template") << SlotCase{two,
                                               [](Pallador &w) {
                                                   w.ui.checkUseSTD->click();
                                                   return true;
                                               },
-                                              READ(w.useStdTemplate),
-                                              true,
+                                              READ(values({w.useStdTemplate, w.ui.checkUseSTD->isChecked()})),
+                                              values({false, false}),
                                               Unchanged,
                                               0};
 
-    // PLL dock: the context stays, recalc(true).
+    // PLL dock: the current context calculated, then the other one, which
+    // ends current.
     QTest::newRow("input clock") << SlotCase{
-        one, [](Pallador &w) { return setValue(w.ui.dSpinPLL_Input, 27.0); }, READ(w.pllInput), 27.0, Unchanged, 1,
+        two, [](Pallador &w) { return setValue(w.ui.dSpinPLL_Input, 25.0); }, READ(w.pllInput), 25.0, Unchanged, 1,
         true};
     QTest::newRow("target clock") << SlotCase{
-        one, [](Pallador &w) { return setValue(w.ui.dSpinPLL_Target, 74.25); }, READ(w.pllTarget), 74.25, Unchanged, 1,
+        two, [](Pallador &w) { return setValue(w.ui.dSpinPLL_Target, 74.25); }, READ(w.pllTarget), 74.25, Unchanged, 1,
         true};
-    QTest::newRow("VCO value") << SlotCase{
-        one, [](Pallador &w) { return setValue(w.ui.dSpinPLL_VCO, 600.5); }, READ(w.pllVco), 600.5, Unchanged, 1, true};
-    QTest::newRow("N value") << SlotCase{
-        one, [](Pallador &w) { return setValue(w.ui.spinPLL_N, 5); }, READ(w.pllN), 5, Unchanged, 1, true};
-    QTest::newRow("M value") << SlotCase{
-        one, [](Pallador &w) { return setValue(w.ui.spinPLL_M, 40); }, READ(w.pllM), 40, Unchanged, 1, true};
-    QTest::newRow("VCO override") << SlotCase{one,
+    // The override values are typed with their box ticked; unticked, the
+    // box shows the library's choice after each calculation (its slot
+    // stores that and calculates nothing more).
+    QTest::newRow("VCO value") << SlotCase{two,
+                                           [](Pallador &w) {
+                                               overriding(w.ui.checkPLL_VCO, w.ui.dSpinPLL_VCO);
+                                               return setValue(w.ui.dSpinPLL_VCO, 600.5);
+                                           },
+                                           READ(values({w.pllVco, w.ui.dSpinPLL_VCO->value()})),
+                                           values({600.5, 600.5}),
+                                           Unchanged,
+                                           1,
+                                           true};
+    QTest::newRow("N value") << SlotCase{two,
+                                         [](Pallador &w) {
+                                             overriding(w.ui.checkPLL_N, w.ui.spinPLL_N);
+                                             return setValue(w.ui.spinPLL_N, 5);
+                                         },
+                                         READ(values({w.pllN, w.ui.spinPLL_N->value()})),
+                                         values({5, 5}),
+                                         Unchanged,
+                                         1,
+                                         true};
+    QTest::newRow("M value") << SlotCase{two,
+                                         [](Pallador &w) {
+                                             overriding(w.ui.checkPLL_M, w.ui.spinPLL_M);
+                                             return setValue(w.ui.spinPLL_M, 40);
+                                         },
+                                         READ(values({w.pllM, w.ui.spinPLL_M->value()})),
+                                         values({40, 40}),
+                                         Unchanged,
+                                         1,
+                                         true};
+    QTest::newRow("N value unticked: the library's choice")
+        << SlotCase{two,
+                    [](Pallador &w) { return setValue(w.ui.spinPLL_N, 5); },
+                    READ(values({w.ui.spinPLL_N->value() != 5, w.pllN == w.ui.spinPLL_N->value()})),
+                    values({true, true}),
+                    Unchanged,
+                    1,
+                    true};
+    QTest::newRow("VCO override") << SlotCase{two,
                                               [](Pallador &w) {
                                                   w.ui.checkPLL_VCO->click();
                                                   return true;
@@ -342,7 +387,7 @@ void TestInputSlots::slotTable_data()
                                               1,
                                               true};
     QTest::newRow("N override ticked takes the box's value")
-        << SlotCase{one,
+        << SlotCase{two,
                     [](Pallador &w) {
                         {
                             const QSignalBlocker block(w.ui.spinPLL_N);
@@ -357,7 +402,7 @@ void TestInputSlots::slotTable_data()
                     1,
                     true};
     QTest::newRow("N override unticked keeps the value")
-        << SlotCase{one,
+        << SlotCase{two,
                     [](Pallador &w) {
                         w.ui.checkPLL_N->setChecked(true);
                         w.ui.spinPLL_N->setEnabled(true);
@@ -371,7 +416,7 @@ void TestInputSlots::slotTable_data()
                     1,
                     true};
     QTest::newRow("M override ticked takes the box's value")
-        << SlotCase{one,
+        << SlotCase{two,
                     [](Pallador &w) {
                         {
                             const QSignalBlocker block(w.ui.spinPLL_M);
@@ -385,7 +430,7 @@ void TestInputSlots::slotTable_data()
                     Unchanged,
                     1,
                     true};
-    QTest::newRow("interface") << SlotCase{one,
+    QTest::newRow("interface") << SlotCase{two,
                                            [](Pallador &w) {
                                                {
                                                    const QSignalBlocker block(w.ui.comboPLL_Interface);
@@ -403,7 +448,7 @@ void TestInputSlots::slotTable_data()
 
     // Advanced PLL panel, plain stores.
     QTest::newRow("auto adjust") << SlotCase{
-        one,
+        two,
         [](Pallador &w) { return click(panelBox(w, w.checkUseDataRate, SLOT(checkPLL_AutoAdjust_clicked()))); },
         READ(w.pllAutoAdjust),
         true,
@@ -411,7 +456,7 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("companding") << SlotCase{
-        one,
+        two,
         [](Pallador &w) { return click(panelBox(w, w.checkCompand, SLOT(checkPLL_Companding_clicked()))); },
         READ(w.companding),
         true,
@@ -419,7 +464,7 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("dark columns") << SlotCase{
-        one,
+        two,
         [](Pallador &w) { return click(panelBox(w, w.checkPLL_DarkCols, SLOT(checkPLL_DarkCols_clicked()))); },
         READ(w.darkCols),
         true,
@@ -427,7 +472,7 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("dark rows") << SlotCase{
-        one,
+        two,
         [](Pallador &w) { return click(panelBox(w, w.checkPLL_DarkRows, SLOT(checkPLL_DarkRows_clicked()))); },
         READ(w.darkRows),
         true,
@@ -435,7 +480,7 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("embedded data off") << SlotCase{
-        one,
+        two,
         [](Pallador &w) { return click(panelBox(w, w.checkPLL_EmbedData, SLOT(checkPLL_EmbedData_clicked()), true)); },
         READ(w.embedData),
         false,
@@ -443,7 +488,7 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("embedded statistics off") << SlotCase{
-        one,
+        two,
         [](Pallador &w) { return click(panelBox(w, w.checkPLL_EmbedStat, SLOT(checkPLL_EmbedStat_clicked()), true)); },
         READ(w.embedStat),
         false,
@@ -451,7 +496,7 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("MIPI continuous clock") << SlotCase{
-        one,
+        two,
         [](Pallador &w) { return click(panelBox(w, w.checkPLL_MIPICont, SLOT(checkPLL_MIPICont_clicked()))); },
         READ(w.mipiCont),
         true,
@@ -459,7 +504,7 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("MIPI header") << SlotCase{
-        one,
+        two,
         [](Pallador &w) { return click(panelBox(w, w.checkPLL_MIPIHeader, SLOT(checkPLL_MIPIHeader_clicked()))); },
         READ(w.mipiHeader),
         true,
@@ -467,7 +512,7 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("prescaler") << SlotCase{
-        one,
+        two,
         [](Pallador &w) { return click(panelBox(w, w.checkPLL_PreScale, SLOT(checkPLL_PreScale_clicked()))); },
         READ(w.pllPreScale),
         true,
@@ -475,7 +520,7 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("2-pixel bits") << SlotCase{
-        one,
+        two,
         [](Pallador &w) {
             return choose(panelCombo(w, w.combo2pixBits, SLOT(comboPLL_2PixBits_currentIndexChanged(int)), kFourItems),
                           2);
@@ -486,7 +531,7 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("bit depth") << SlotCase{
-        one,
+        two,
         [](Pallador &w) {
             return choose(panelCombo(w, w.comboPLL_Bits, SLOT(comboPLL_OpBits_currentIndexChanged(int)), kFourItems),
                           1);
@@ -497,7 +542,7 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("output port") << SlotCase{
-        one,
+        two,
         [](Pallador &w) {
             return choose(panelCombo(w, w.comboOutPort, SLOT(comboPLL_OutPort_currentIndexChanged(int)), kFourItems),
                           1);
@@ -508,7 +553,7 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("PHY clock divider") << SlotCase{
-        one,
+        two,
         [](Pallador &w) {
             return choose(panelCombo(w, w.comboPLL_PhyType, SLOT(comboPLL_PhyCD_currentIndexChanged(int)), kFourItems),
                           2);
@@ -519,7 +564,7 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("P1 from its item") << SlotCase{
-        one,
+        two,
         [](Pallador &w) {
             return choose(panelCombo(w, w.comboPLL_P1, SLOT(comboPLL_P1_currentIndexChanged(int)), kFourItems), 2);
         },
@@ -529,7 +574,7 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("P1 item not a number") << SlotCase{
-        one,
+        two,
         [](Pallador &w) {
             return choose(panelCombo(w, w.comboPLL_P1, SLOT(comboPLL_P1_currentIndexChanged(int)), kFourItems), 3);
         },
@@ -559,7 +604,7 @@ void TestInputSlots::slotTable_data()
     int value = 3;
     for (const SpinStore &s : spinStores) {
         const int v = value++;
-        QTest::newRow(s.name) << SlotCase{one,
+        QTest::newRow(s.name) << SlotCase{two,
                                           [s, v](Pallador &w) { return setValue(panelSpin(w, w.*s.ref, s.slot), v); },
                                           [s](const Pallador &w) { return QVariant(w.*s.member); },
                                           v,
@@ -568,7 +613,7 @@ void TestInputSlots::slotTable_data()
                                           true};
     }
     QTest::newRow("second target clock") << SlotCase{
-        one,
+        two,
         [](Pallador &w) {
             return setValue(panelDSpin(w, w.dSpinPLL_OutRate, SLOT(dSpinPLL_TgtOp_valueChanged(double))), 99.5);
         },
@@ -578,7 +623,7 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("second VCO") << SlotCase{
-        one,
+        two,
         [](Pallador &w) {
             return setValue(panelDSpin(w, w.dSpinPLL_VCO2, SLOT(dspinPLL_VCO2_valueChanged(double))), 800.5);
         },
@@ -588,7 +633,7 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("second VCO, integer box") << SlotCase{
-        one,
+        two,
         [](Pallador &w) { return setValue(panelSpin(w, w.spinPLL_VCO2, SLOT(spinPLL_VCO2_valueChanged(int))), 900); },
         READ(w.pllVco2),
         900.0,
@@ -596,16 +641,16 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("keep-sync line length") << SlotCase{
-        one,       [](Pallador &w) { return setValue(panelSpin(w, w.pCKSpinBox, SLOT(onKeepSyncPck())), 1600); },
+        two,       [](Pallador &w) { return setValue(panelSpin(w, w.pCKSpinBox, SLOT(onKeepSyncPck())), 1600); },
         nullptr,   QVariant(),
         Unchanged, 1,
         true};
     QTest::newRow("keep-sync frame length") << SlotCase{
-        one,       [](Pallador &w) { return setValue(panelSpin(w, w.fLSpinBox, SLOT(onKeepSyncFl())), 900); },
+        two,       [](Pallador &w) { return setValue(panelSpin(w, w.fLSpinBox, SLOT(onKeepSyncFl())), 900); },
         nullptr,   QVariant(),
         Unchanged, 1,
         true};
-    QTest::newRow("keep-sync clock") << SlotCase{one,
+    QTest::newRow("keep-sync clock") << SlotCase{two,
                                                  [](Pallador &w) {
                         return setValue(panelDSpin(w, w.dbspbxKeepSyncClock, SLOT(onKeepSyncClock())), 27.0); },
                                                  nullptr,
@@ -616,7 +661,7 @@ void TestInputSlots::slotTable_data()
 
     // Advanced PLL panel, override boxes.
     QTest::newRow("P1 override ticked: no calculation") << SlotCase{
-        one,
+        two,
         [](Pallador &w) {
             return disabled(panelCombo(w, w.comboPLL_P1, SLOT(comboPLL_P1_currentIndexChanged(int)), kFourItems)) &&
                    click(panelBox(w, w.checkPLL_P1, SLOT(checkPLL_P1_clicked())));
@@ -626,7 +671,7 @@ void TestInputSlots::slotTable_data()
         Unchanged,
         0};
     QTest::newRow("P1 override unticked: the library chooses")
-        << SlotCase{one,
+        << SlotCase{two,
                     [](Pallador &w) {
                         w.pllP1 = 4;
                         return panelCombo(w, w.comboPLL_P1, SLOT(comboPLL_P1_currentIndexChanged(int)), kFourItems) &&
@@ -638,7 +683,7 @@ void TestInputSlots::slotTable_data()
                     1,
                     true};
     QTest::newRow("P4 override ticked shows the kept value")
-        << SlotCase{one,
+        << SlotCase{two,
                     [](Pallador &w) {
                         QSpinBox *spin = panelSpin(w, w.spinPLL_P4, SLOT(spinPLL_P4_valueChanged(int)));
                         if (!spin)
@@ -657,7 +702,7 @@ void TestInputSlots::slotTable_data()
                     1,
                     true};
     QTest::newRow("P4 override ticked, -1 clamped to the shown minimum")
-        << SlotCase{one,
+        << SlotCase{two,
                     [](Pallador &w) {
                         QSpinBox *spin = panelSpin(w, w.spinPLL_P4, SLOT(spinPLL_P4_valueChanged(int)));
                         if (!spin)
@@ -673,7 +718,7 @@ void TestInputSlots::slotTable_data()
                     Unchanged,
                     0};
     QTest::newRow("P4 override unticked")
-        << SlotCase{one,
+        << SlotCase{two,
                     [](Pallador &w) {
                         w.pllP4 = 3;
                         return panelSpin(w, w.spinPLL_P4, SLOT(spinPLL_P4_valueChanged(int))) &&
@@ -685,7 +730,7 @@ void TestInputSlots::slotTable_data()
                     1,
                     true};
     QTest::newRow("P5 override ticked: no calculation")
-        << SlotCase{one,
+        << SlotCase{two,
                     [](Pallador &w) {
                         return disabled(panelSpin(w, w.spinPLL_P5, SLOT(spinPLL_P5_valueChanged(int)))) &&
                                click(panelBox(w, w.checkPLL_P5, SLOT(checkPLL_P5_clicked())));
@@ -695,7 +740,7 @@ void TestInputSlots::slotTable_data()
                     Unchanged,
                     0};
     QTest::newRow("P5 override unticked")
-        << SlotCase{one,
+        << SlotCase{two,
                     [](Pallador &w) {
                         w.pllP5 = 2;
                         return panelSpin(w, w.spinPLL_P5, SLOT(spinPLL_P5_valueChanged(int))) &&
@@ -707,7 +752,7 @@ void TestInputSlots::slotTable_data()
                     1,
                     true};
     QTest::newRow("N2 override ticked") << SlotCase{
-        one,
+        two,
         [](Pallador &w) {
             return disabled(panelSpin(w, w.spinPLL_N2, SLOT(spinPLL_N2_valueChanged(int)))) &&
                    click(panelBox(w, w.checkPLL_N2, SLOT(checkPLL_N2_clicked())));
@@ -718,7 +763,7 @@ void TestInputSlots::slotTable_data()
         1,
         true};
     QTest::newRow("M2 override unticked")
-        << SlotCase{one,
+        << SlotCase{two,
                     [](Pallador &w) {
                         return panelSpin(w, w.spinPLL_M2, SLOT(spinPLL_M2_valueChanged(int))) &&
                                click(panelBox(w, w.checkPLL_M2, SLOT(checkPLL_M2_clicked()), true));
@@ -729,7 +774,7 @@ void TestInputSlots::slotTable_data()
                     1,
                     true};
     QTest::newRow("VCO2 override, form with the double box only")
-        << SlotCase{one,
+        << SlotCase{two,
                     [](Pallador &w) {
                         return disabled(panelDSpin(w, w.dSpinPLL_VCO2, SLOT(dspinPLL_VCO2_valueChanged(double)))) &&
                                click(panelBox(w, w.checkPLL_VCO2, SLOT(checkPLL_VCO2_clicked())));
@@ -740,7 +785,7 @@ void TestInputSlots::slotTable_data()
                     1,
                     true};
     QTest::newRow("WCD override: no calculation")
-        << SlotCase{one,
+        << SlotCase{two,
                     [](Pallador &w) {
                         return disabled(panelSpin(w, w.spinPLL_WCD, SLOT(spinPLL_WCD_valueChanged(int)))) &&
                                click(panelBox(w, w.checkPLL_WCD, SLOT(checkPLL_WCD_clicked())));
@@ -750,7 +795,7 @@ void TestInputSlots::slotTable_data()
                     Unchanged,
                     0};
     QTest::newRow("I2C box: no calculation")
-        << SlotCase{one,
+        << SlotCase{two,
                     [](Pallador &w) {
                         return panelSpin(w, w.spinPLL_I2C, SLOT(spinPLL_I2C_valueChanged(int))) &&
                                click(panelBox(w, w.checkPLL_I2C, SLOT(checkPLL_I2C_clicked()), true));
@@ -768,18 +813,31 @@ void TestInputSlots::slotTable()
     Pallador w(QString{});
     w.loadConfigFile(install.addSample(slot.sensor + QStringLiteral(".cfg")));
     QCOMPARE(w.sensorIndex > 0, true);
-    w.currentContext = kStartContext;
-    const int calcs = w.calcCount;
-    w.lastCalcPllChanged = !slot.pllChanged;
+    const bool twoContexts = w.contextCount == 2;
+    // Start from a context other than the one the slot selects.
+    const int start = twoContexts && slot.context == 0 ? 1 : 0;
+    w.currentContext = start;
+    resetJournal(w);
 
     QVERIFY2(slot.act(w), "the slot could not be connected");
 
     if (slot.read)
         QCOMPARE(slot.read(w), slot.expected);
-    QCOMPARE(w.currentContext, slot.context == Unchanged ? kStartContext : slot.context);
-    QCOMPARE(w.calcCount - calcs, slot.calcs);
-    if (slot.calcs > 0)
-        QCOMPARE(w.lastCalcPllChanged, slot.pllChanged);
+    // Each calculation calculates the selected context; with the PLL changed
+    // a two-context sensor calculates the other context too, which is
+    // current afterwards.
+    int current = slot.context == Unchanged ? start : slot.context;
+    QList<int> contexts;
+    for (int i = 0; i < slot.calcs; ++i) {
+        contexts << current;
+        if (slot.pllChanged && twoContexts) {
+            current = 1 - current;
+            contexts << current;
+        }
+    }
+    QCOMPARE(calculatedContexts(w), contexts);
+    QCOMPARE(calculations(w), int(contexts.size()));
+    QCOMPARE(w.currentContext, current);
 }
 
 // Typing into the target frame rate stores every intermediate number, each
@@ -799,11 +857,13 @@ void TestInputSlots::typedFrameRate()
         contexts << w.currentContext;
     });
     w.currentContext = 0;
-    const int calcs = w.calcCount;
+    resetJournal(w);
     QTest::keyClicks(w.ui.comboMaxFRate_B->lineEdit(), QStringLiteral("60"));
     QCOMPARE(stored, (QVector<double>{6.0, 60.0}));
     QCOMPARE(contexts, (QVector<int>{1, 1}));
-    QCOMPARE(w.calcCount - calcs, 2);
+    // Context B alone, once per keystroke.
+    QCOMPARE(calculatedContexts(w), (QList<int>{1, 1}));
+    QCOMPARE(calculations(w), 2);
 }
 
 // Yorm_102 bridges: the DFS boxes serve the discrete variable rate, and a
@@ -844,10 +904,10 @@ void TestInputSlots::bridgeFrameRateType()
         // Without the controls the slot still stores and calculates.
         w.dSpinDfs[0] = w.dSpinDfs[1] = nullptr;
         w.comboOperMode = nullptr;
-        const int calcs = w.calcCount;
+        resetJournal(w);
         type->setCurrentIndex(2);
         QVERIFY(w.discreteFps[0]);
-        QCOMPARE(w.calcCount - calcs, 1);
+        QCOMPARE(calculations(w), 1);
     }
 }
 
@@ -882,7 +942,8 @@ void TestInputSlots::bypass()
         QSpinBox *p5 = panelSpin(w, w.spinPLL_P5, SLOT(spinPLL_P5_valueChanged(int)));
         QSpinBox *wcd = panelSpin(w, w.spinPLL_WCD, SLOT(spinPLL_WCD_valueChanged(int)));
         QSpinBox *mpDiv = panelSpin(w, w.spinPLL_MPDiv, SLOT(spinPLL_MPDiv_valueChanged(int)));
-        const int calcs = w.calcCount;
+        w.currentContext = 0;
+        resetJournal(w);
 
         bypassBox->click();
         QVERIFY2(w.pllBypass, name);
@@ -898,8 +959,10 @@ void TestInputSlots::bypass()
         QVERIFY2(w.ui.dSpinPLL_Target->isEnabled() && w.ui.spinPLL_N->isEnabled(), name);
         QVERIFY2(!w.ui.spinPLL_M->isEnabled() && !w.ui.dSpinPLL_VCO->isEnabled(), name);
         QVERIFY2(p4->isEnabled() && p5->isEnabled() && mpDiv->isEnabled(), name);
-        QCOMPARE(w.calcCount - calcs, 2);
-        QVERIFY(w.lastCalcPllChanged);
+        // Each click calculates every context of the sensor.
+        const QList<int> contexts = w.contextCount == 2 ? QList<int>{0, 1, 1, 0} : QList<int>{0, 0};
+        QCOMPARE(calculatedContexts(w), contexts);
+        QCOMPARE(calculations(w), int(contexts.size()));
     }
     {
         // A form without the sensor's boxes.
@@ -927,13 +990,18 @@ void TestInputSlots::minimumFrequency()
         QVERIFY(w.pllMinFreq);
         QCOMPARE(w.pllTarget, 50.0);
 
+        w.currentContext = 0;
+        resetJournal(w);
         box->click();
         QVERIFY(!w.pllMinFreq);
         const double expected = bridge ? w.calvex->family()->defaults.defaultTargetClock : 50.0;
         QVERIFY(!bridge || expected != 50.0);
         QCOMPARE(w.pllTarget, expected);
         QCOMPARE(w.ui.dSpinPLL_Target->value(), expected);
-        QVERIFY(w.lastCalcPllChanged);
+        // A bridge's target box calculates, then the slot; either calculation
+        // covers every context.
+        const QList<int> once = w.contextCount == 2 ? QList<int>{0, 1} : QList<int>{0};
+        QCOMPARE(calculatedContexts(w), bridge ? once + once : once);
     }
 }
 
@@ -953,22 +1021,25 @@ void TestInputSlots::fastClock()
         QCheckBox *box = panelBox(w, w.checkSDRMode, SLOT(checkFastClock_clicked()));
         const double target = c.target < 0 ? 50.0 : c.target;
 
+        w.currentContext = 0;
+        resetJournal(w);
         box->click();
         QVERIFY(w.fastClock);
         QCOMPARE(w.pllTargetOp, c.targetOp < 0 ? 1.0 : c.targetOp);
         QCOMPARE(w.pllTarget, target);
-        QVERIFY(!w.lastCalcPllChanged);
+        // The slot calculates the current context only.
+        if (c.target < 0)
+            QCOMPARE(calculatedContexts(w), QList<int>{0});
 
         w.pllTargetOp = 1.0;
         w.ui.dSpinPLL_Target->setValue(50.0);
-        const int calcs = w.calcCount;
+        resetJournal(w);
         box->click();
         QVERIFY(!w.fastClock);
         QCOMPARE(w.pllTargetOp, 1.0);
         QCOMPARE(w.pllTarget, target);
         // The target box's own calculation, then the slot's.
-        QCOMPARE(w.calcCount - calcs, c.target < 0 ? 1 : 2);
-        QVERIFY(!w.lastCalcPllChanged);
+        QCOMPARE(calculations(w), c.target < 0 ? 1 : 2);
     }
 }
 
@@ -1000,10 +1071,11 @@ void TestInputSlots::twoClocksPerPixel()
         box->click();
         QVERIFY(dataRate->isEnabled());
         QCOMPARE(bits->isEditable(), editable);
+        resetJournal(w);
         box->click();
         QVERIFY(!dataRate->isEnabled());
         QVERIFY(!bits->isEditable());
-        QVERIFY(w.lastCalcPllChanged);
+        QCOMPARE(calculations(w), 1);
 
         // A form without those widgets.
         w.checkUseDataRate = nullptr;
@@ -1024,9 +1096,10 @@ void TestInputSlots::customerRevision()
             panelCombo(w, w.comboCust_Rev, SLOT(comboCust_REV_currentIndexChanged(int)), {"A", "B", "C", "D"});
         const int expected[] = {1170, 145, 0, 3};
         for (int index : {1, 2, 3, 0}) {
+            resetJournal(w);
             list->setCurrentIndex(index);
             QCOMPARE(w.custRev, coded ? expected[index] : index);
-            QVERIFY(w.lastCalcPllChanged);
+            QCOMPARE(calculations(w), 1);
         }
     }
 }
@@ -1057,7 +1130,7 @@ void TestInputSlots::focalPlaneRevision()
         const QSignalBlocker block(revision);
         revision->setCurrentIndex(1);
     }
-    int calcs = w.calcCount;
+    resetJournal(w);
 
     revision->setCurrentIndex(0);
     QCOMPARE(w.revIndex, 0);
@@ -1068,11 +1141,10 @@ void TestInputSlots::focalPlaneRevision()
         QCOMPARE(w.spinFP[i]->value(), expected);
         QCOMPARE(w.spinFP[i]->maximum(), 1);
     }
-    QCOMPARE(w.calcCount - calcs, 1);
-    QVERIFY(!w.lastCalcPllChanged);
+    QCOMPARE(calculations(w), 1);
     QVERIFY(!w.busy);
 
-    calcs = w.calcCount;
+    resetJournal(w);
     revision->setCurrentIndex(1);
     QCOMPARE(label->text(), QStringLiteral("0: Active\n1: Reduced Power\n2: Power Down"));
     for (int i = 0; i < 16; ++i) {
@@ -1081,7 +1153,7 @@ void TestInputSlots::focalPlaneRevision()
         QCOMPARE(w.spinFP[i]->value(), expected);
         QCOMPARE(w.spinFP[i]->maximum(), 2);
     }
-    QCOMPARE(w.calcCount - calcs, 1);
+    QCOMPARE(calculations(w), 1);
 
     // A box already at 2 stays there on another non-zero revision; a missing
     // box or label is skipped.
@@ -1111,9 +1183,9 @@ void TestInputSlots::keepSync()
     FixtureInstall install;
     Pallador w(QString{});
     w.loadConfigFile(install.addSample(QStringLiteral("Yorm106m.cfg")));
-    int calcs = w.calcCount;
+    resetJournal(w);
     QVERIFY(QMetaObject::invokeMethod(&w, "onKeepSyncOnOff"));
-    QCOMPARE(w.calcCount, calcs);
+    QCOMPARE(calculations(w), 0);
 
     QCheckBox *box = panelBox(w, w.keepSyncCheckBox, SLOT(onKeepSyncOnOff()));
     QWidget *parent = w.ui.widgetADV_PLL;
@@ -1127,15 +1199,14 @@ void TestInputSlots::keepSync()
     for (QWidget *widget : group)
         widget->setEnabled(false);
 
-    calcs = w.calcCount;
+    resetJournal(w);
     box->click();
     for (QWidget *widget : group)
         QVERIFY(widget->isEnabled());
     box->click();
     for (QWidget *widget : group)
         QVERIFY(!widget->isEnabled());
-    QCOMPARE(w.calcCount - calcs, 2);
-    QVERIFY(w.lastCalcPllChanged);
+    QCOMPARE(calculations(w), 2);
 }
 
 // Vek124 takes its target clock again when the interface changes.
@@ -1149,10 +1220,10 @@ void TestInputSlots::interfaceOfVek124()
         w.ui.dSpinPLL_Target->setValue(50.0);
     }
     w.pllTarget = 1.0;
-    const int calcs = w.calcCount;
+    resetJournal(w);
     w.ui.comboPLL_Interface->setCurrentIndex(w.ui.comboPLL_Interface->currentIndex() == 1 ? 0 : 1);
     QCOMPARE(w.pllTarget, 50.0);
-    QCOMPARE(w.calcCount - calcs, 2);
+    QCOMPARE(calculations(w), 2);
 }
 
 QTEST_MAIN(TestInputSlots)

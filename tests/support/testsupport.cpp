@@ -1,5 +1,8 @@
 #include "testsupport.h"
 
+#include "calvex.h"
+#include "pallador.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -9,8 +12,11 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTextEdit>
+
+#include <algorithm>
 
 FixtureInstall::FixtureInstall()
 {
@@ -144,4 +150,66 @@ void DialogResponder::poll()
     m_seen << dialog->windowTitle() + QLatin1Char('|') + dialogText(dialog);
     Handler handler = m_handlers.isEmpty() ? accept() : m_handlers.takeFirst();
     handler(dialog);
+}
+
+namespace {
+
+CFamilyCore *loadedFamily(const Pallador &w)
+{
+    return w.calvex ? w.calvex->family() : nullptr;
+}
+
+bool isPllStep(const QString &entry)
+{
+    for (const char *step : {"PllUpdate(", "Calculate(", "CalculatePLL(", "CalculateConfig("}) {
+        if (entry.startsWith(QLatin1String(step)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QStringList journal(const Pallador &w)
+{
+    const CFamilyCore *family = loadedFamily(w);
+    return family ? family->callJournal() : QStringList();
+}
+
+int calculations(const Pallador &w)
+{
+    const QStringList entries = journal(w);
+    return int(std::count_if(entries.cbegin(), entries.cend(), isPllStep));
+}
+
+QList<int> calculatedContexts(const Pallador &w)
+{
+    static const QRegularExpression results(QStringLiteral("^(?:ResultsUpdate|SetResults)\\((\\d+)\\)$"));
+    QList<int> contexts;
+    for (const QString &entry : journal(w)) {
+        const QRegularExpressionMatch m = results.match(entry);
+        if (m.hasMatch())
+            contexts << m.captured(1).toInt();
+    }
+    return contexts;
+}
+
+bool allContextsEachTime(const Pallador &w)
+{
+    if (w.contextCount != 2)
+        return true;
+    const QList<int> contexts = calculatedContexts(w);
+    if (contexts.size() % 2 != 0)
+        return false;
+    for (int i = 0; i < contexts.size(); i += 2) {
+        if (contexts[i] == contexts[i + 1])
+            return false;
+    }
+    return true;
+}
+
+void resetJournal(Pallador &w)
+{
+    if (CFamilyCore *family = loadedFamily(w))
+        family->clearCallJournal();
 }

@@ -1,9 +1,10 @@
 // Helpers for the headless window tests: a temporary installation (QI_HOME),
-// settings kept in a temporary folder, and a responder that answers modal
-// dialogs as a user would.
+// settings kept in a temporary folder, a responder that answers modal
+// dialogs as a user would, and a view of the calculations the window ran.
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -12,6 +13,8 @@
 #include <QTimer>
 
 #include <functional>
+
+class Pallador;
 
 // A temporary installation directory with the sample layout. QI_HOME points
 // at it (with a trailing "/") while the object lives; settings stores are
@@ -69,3 +72,26 @@ private:
     QStringList m_seen;
     QPointer<QWidget> m_handled;
 };
+
+// The calculations the window ran, read from the call journal of the loaded
+// family object. Every calculation starts with the family's PLL step
+// ("PllUpdate()", "Calculate()", "CalculatePLL(n)" or "CalculateConfig(0)"),
+// so counting those counts calculations; a calculation of a context records
+// that context in its results step ("ResultsUpdate(c)" or "SetResults(c)").
+// Without a loaded family object there is no journal: the functions report
+// nothing and resetJournal does nothing.
+
+// The loaded family object's journal, oldest entry first.
+QStringList journal(const Pallador &w);
+// The calculations recorded since the journal was last reset.
+int calculations(const Pallador &w);
+// The contexts the recorded calculations produced results for, in order (a
+// two-context sensor calculated with the PLL changed shows {c, other}).
+QList<int> calculatedContexts(const Pallador &w);
+// Whether every recorded calculation was one for a changed PLL: on a
+// two-context sensor each went on to the other context, so the contexts come
+// in pairs {c, other}. Always true on a single-context sensor, where the two
+// kinds of calculation look alike.
+bool allContextsEachTime(const Pallador &w);
+// Forgets what was recorded so far: call before the action under test.
+void resetJournal(Pallador &w);
