@@ -55,11 +55,22 @@ const Styles kBinderCheck = {"QCheckBox {border-width:1px; border-style: solid; 
 const Styles kPictureLabel = {"QLabel {border-width:1px; border-style: solid; border-color: red;}",
                               "QLabel {border-width:1px; border-style: solid; border-color: transparent;}"};
 
+// A style sheet for a widget. Restyling a widget is costly, and the colours
+// rarely change from one calculation to the next: a sheet the widget already
+// has is not set again.
+void setSheet(QWidget *widget, const char *sheet)
+{
+    if (!widget)
+        return;
+    const QLatin1String text(sheet);
+    if (widget->styleSheet() != text)
+        widget->setStyleSheet(text);
+}
+
 // One test: the widget is flagged when any of the bits is set in the word.
 void colour(QWidget *widget, quint32 word, quint32 bits, const Styles &styles)
 {
-    if (widget)
-        widget->setStyleSheet(QLatin1String((word & bits) ? styles.flagged : styles.clear));
+    setSheet(widget, (word & bits) ? styles.flagged : styles.clear);
 }
 
 // The PLL-level map of a family.
@@ -166,7 +177,7 @@ void colourTarget(Pallador &w, quint32 word, bool tolerance, const CPllParams &p
         return;
     }
     const double d = std::fabs(p.outputClock - p.targetClock);
-    box->setStyleSheet(QLatin1String(d > 1.0 ? kDoubleSpin.flagged : kDoubleSpinNearMiss));
+    setSheet(box, d > 1.0 ? kDoubleSpin.flagged : kDoubleSpinNearMiss);
 }
 
 void standardPll(Pallador &w, quint32 word, bool tolerance, const CPllParams &p)
@@ -209,10 +220,7 @@ void furtherAfterMap(Pallador &w, Further further, int x, quint32 word)
 void frameRateOrder(Pallador &w, const CContextParams &r, int cc)
 {
     const double fps = w.maxFps[cc], min = w.minFps[cc], dfs1 = w.dfs1[cc], dfs2 = w.dfs2[cc];
-    auto set = [](QDoubleSpinBox *box, bool flagged) {
-        if (box)
-            box->setStyleSheet(QLatin1String(flagged ? kDoubleSpin.flagged : kDoubleSpin.clear));
-    };
+    auto set = [](QDoubleSpinBox *box, bool flagged) { setSheet(box, flagged ? kDoubleSpin.flagged : kDoubleSpin.clear); };
     if (r.discreteFps) {
         set(w.dSpinDfs[0], dfs1 < min || dfs1 < dfs2 || dfs1 > fps);
         set(w.dSpinDfs[1], dfs2 < min);

@@ -17,17 +17,19 @@ void Pallador::updateRegisterTable()
 
 void Pallador::showResultText(QTextEdit *pane)
 {
-    pane->clear();
-    if (pane == ui.textResult_A) {
-        pane->append(ctxDisplayText[0]);
-    } else if (pane == ui.textResult_B) {
-        pane->append(ctxDisplayText[1]);
-    } else if (pane == ui.textResult_C) {
-        pane->append(ctxDisplayText[2]);
-    } else {
-        pane->append(pllDisplayText);
-        pane->append(QStringLiteral("\nHW Rev: %1").arg(dataIO ? dataIO->getRevNumber() : 0));
-    }
+    QString text;
+    if (pane == ui.textResult_A)
+        text = ctxDisplayText[0];
+    else if (pane == ui.textResult_B)
+        text = ctxDisplayText[1];
+    else if (pane == ui.textResult_C)
+        text = ctxDisplayText[2];
+    else
+        text = pllDisplayText + QStringLiteral("\n\nHW Rev: %1").arg(dataIO ? dataIO->getRevNumber() : 0);
+    // Laying a text out again is the costliest part of a calculation's
+    // refresh: a pane that already shows the text is left as it is.
+    if (pane->toPlainText() != text)
+        pane->setPlainText(text);
 }
 
 void Pallador::updateTimingDiagram()
