@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake make g++
+    cmake ninja-build make g++
     qtbase5-dev qttools5-dev qttools5-dev-tools
     dbus
 )

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Pallador and runs every test, in parallel, headless.
+# Builds everything, the program and the tests, and runs every test, in
+# parallel, headless.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/build.sh"
