@@ -62,10 +62,11 @@ void recalcGeneric(Pallador &w, bool pllChanged)
 
     CContextParams &r = family->ctx[cc];
     writeContext(w, r, cc,
-                 {Field::MaxFps, Field::Cols, Field::Rows, Field::UserHBlank, Field::UserVBlank, Field::BlankType,
-                  Field::Binning, Field::BinXOnly, Field::Bin2Skip2, Field::Cif, Field::Hd720p, Field::Skipping,
-                  Field::SkippingY, Field::GoProMode, Field::Mirror, Field::Flip, Field::VariableFps, Field::MinFps,
-                  Field::LowPower, Field::IntgTime, Field::HdrMode, Field::InterfaceIndex});
+                 {Field::MaxFps,    Field::Cols,          Field::Rows,      Field::UserHBlank, Field::UserVBlank,
+                  Field::BlankType, Field::Binning,       Field::BinXOnly,  Field::Bin2Skip2,  Field::Cif,
+                  Field::Hd720p,    Field::Skipping,      Field::SkippingY, Field::GoProMode,  Field::Mirror,
+                  Field::Flip,      Field::VariableFps,   Field::MinFps,    Field::LowPower,   Field::IntgTime,
+                  Field::HdrMode,   Field::InterfaceIndex});
     clearWarnings(r, kStandardMask);
     commonPllInputs(w, family->pll);
     sensorPllOptions(w, family->pll);

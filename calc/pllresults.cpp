@@ -16,44 +16,44 @@ namespace {
 // How a family's PLL results reach the result members.
 enum class Gather {
     Nothing,
-    Standard,          // input, output, VCO (also as serial clock), N, M, P
-    StandardTarget,    // the standard gather; the achieved target becomes the request
-    OutputOnly,        // output, VCO, N, M; the achieved target becomes the request
-    SecondPll,         // the standard gather with the second VCO as serial clock; the panel's second PLL
-    SecondPllTarget,   // as SecondPll, and the achieved target becomes the request
-    CoreClock,         // pixel clock 3 x output (image processors with a core clock)
-    VcoOver8,          // pixel clock VCO / 8
-    Brel101,           // P4 and P5 as the video dividers
-    Brel102,           // P1 and P5 as the video dividers
-    Vek124,            // serial clock and pixel clock of the family, aux divider
-    Murn109,           // aux clock and divider, P4 and P5
-    Murn111,           // as Murn109, and WCD
-    Murn110,           // as Murn111, the pixel clock the output clock
-    PixelClock,        // the family's pixel clock
-    PixelClockWcd,     // as PixelClock, and WCD
-    Yorm102,           // the bridge's serial divider and pixel clock
-    Yorm105,           // the bridge's system, serial and pixel clocks
-    Zelt,              // output, VCO, serial and pixel clock, N, M
+    Standard,        // input, output, VCO (also as serial clock), N, M, P
+    StandardTarget,  // the standard gather; the achieved target becomes the request
+    OutputOnly,      // output, VCO, N, M; the achieved target becomes the request
+    SecondPll,       // the standard gather with the second VCO as serial clock; the panel's second PLL
+    SecondPllTarget, // as SecondPll, and the achieved target becomes the request
+    CoreClock,       // pixel clock 3 x output (image processors with a core clock)
+    VcoOver8,        // pixel clock VCO / 8
+    Brel101,         // P4 and P5 as the video dividers
+    Brel102,         // P1 and P5 as the video dividers
+    Vek124,          // serial clock and pixel clock of the family, aux divider
+    Murn109,         // aux clock and divider, P4 and P5
+    Murn111,         // as Murn109, and WCD
+    Murn110,         // as Murn111, the pixel clock the output clock
+    PixelClock,      // the family's pixel clock
+    PixelClockWcd,   // as PixelClock, and WCD
+    Yorm102,         // the bridge's serial divider and pixel clock
+    Yorm105,         // the bridge's system, serial and pixel clocks
+    Zelt,            // output, VCO, serial and pixel clock, N, M
 };
 
 // How the advanced PLL panel shows them (or, for two families, is read back).
 enum class Show {
     Nothing,
-    LabelsOutClock,    // the standard labels and the output clock
-    Brel101,           // P4 and P5 boxes unchanged, the bypass box by interface
-    Brel102,           // the P1 combo, the P5 box, the bypass box
-    IspAux,            // labels with P - 1 and "N/A" serial clock on parallel; P4, P5 less one
-    LabelsDividers,    // the standard labels; P4, P5 less one and WCD
-    LabelsPLessOne,    // the standard labels with P - 1; P4, P5 less one and WCD
-    WcdOnly,           // the WCD box
-    InterMode,         // the interface mode combo
-    InterModeOutRate,  // the interface mode combo and the output rate or the target
-    HighSpeedBits,     // the bits combo by high speed, and the high-speed box
-    BitsByHighSpeed,   // the bits combo by high speed
-    Yorm102,           // bridge labels, M and N as the registers hold them
-    Yorm105,           // bridge labels
-    ZeltReadBack,      // the panel read back into the window
-    HolvReadBack,      // the radar panel read back into the window
+    LabelsOutClock,   // the standard labels and the output clock
+    Brel101,          // P4 and P5 boxes unchanged, the bypass box by interface
+    Brel102,          // the P1 combo, the P5 box, the bypass box
+    IspAux,           // labels with P - 1 and "N/A" serial clock on parallel; P4, P5 less one
+    LabelsDividers,   // the standard labels; P4, P5 less one and WCD
+    LabelsPLessOne,   // the standard labels with P - 1; P4, P5 less one and WCD
+    WcdOnly,          // the WCD box
+    InterMode,        // the interface mode combo
+    InterModeOutRate, // the interface mode combo and the output rate or the target
+    HighSpeedBits,    // the bits combo by high speed, and the high-speed box
+    BitsByHighSpeed,  // the bits combo by high speed
+    Yorm102,          // bridge labels, M and N as the registers hold them
+    Yorm105,          // bridge labels
+    ZeltReadBack,     // the panel read back into the window
+    HolvReadBack,     // the radar panel read back into the window
 };
 
 struct ResultRow {

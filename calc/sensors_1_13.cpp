@@ -155,9 +155,9 @@ void recalcBrel101(Pallador &w, bool pllChanged)
         return;
     CContextParams &r = f->ctx[cc];
     writeContext(w, r, cc,
-                 {Field::MaxFps, Field::Binning, Field::Cols, Field::Rows, Field::Mirror, Field::Flip,
-                  Field::BlankType, Field::VariableFps, Field::IntgTime, Field::UserHBlank, Field::UserVBlank,
-                  Field::HdrMode, Field::InterfaceIndex});
+                 {Field::MaxFps, Field::Binning, Field::Cols, Field::Rows, Field::Mirror, Field::Flip, Field::BlankType,
+                  Field::VariableFps, Field::IntgTime, Field::UserHBlank, Field::UserVBlank, Field::HdrMode,
+                  Field::InterfaceIndex});
     clearWarnings(r, kStandardMask);
     sensorPllOptions(w, f->pll);
     commonPllInputs(w, f->pll);

@@ -42,8 +42,7 @@ struct Styles {
     const char *flagged;
     const char *clear;
 };
-const Styles kDoubleSpin = {"QDoubleSpinBox { background-color: red; }",
-                            "QDoubleSpinBox { background-color: white; }"};
+const Styles kDoubleSpin = {"QDoubleSpinBox { background-color: red; }", "QDoubleSpinBox { background-color: white; }"};
 const char *const kDoubleSpinNearMiss = "QDoubleSpinBox { background-color: yellow; }";
 const Styles kSpin = {"QSpinBox { background-color: red; }", "QSpinBox { background-color: white; }"};
 const Styles kCombo = {"QComboBox { background-color: red; }", "QComboBox { background-color: white; }"};
@@ -88,22 +87,22 @@ enum class PllMap {
 
 // Where the context-level map goes.
 enum class Placement {
-    AAlways,           // the A widgets, whatever the current context
-    AForContext0,      // the A widgets while context A is current
-    AOrBByCurrent,     // the current context's widgets
-    AOrBBlankBit2,     // as AOrBByCurrent, the blanking box by bit 0x2 alone
-    Both,              // the A widgets from A's word, the B widgets from B's
-    FrameRateOnlyA,    // the A frame-rate combo alone
+    AAlways,        // the A widgets, whatever the current context
+    AForContext0,   // the A widgets while context A is current
+    AOrBByCurrent,  // the current context's widgets
+    AOrBBlankBit2,  // as AOrBByCurrent, the blanking box by bit 0x2 alone
+    Both,           // the A widgets from A's word, the B widgets from B's
+    FrameRateOnlyA, // the A frame-rate combo alone
 };
 
 // Tests some families add to the context-level map.
 enum class Further {
     None,
-    SubSampling,       // the panels' sub-sampling boxes
-    OtherLineTime,     // the panels' other-line-time box
-    FrameRateOrder,    // the bridges' discrete and minimum frame rates
-    BinderSkipping,    // the bound skipping box
-    ColsRows,          // the panel's size boxes, before the A map
+    SubSampling,    // the panels' sub-sampling boxes
+    OtherLineTime,  // the panels' other-line-time box
+    FrameRateOrder, // the bridges' discrete and minimum frame rates
+    BinderSkipping, // the bound skipping box
+    ColsRows,       // the panel's size boxes, before the A map
 };
 
 struct WarningRow {
@@ -220,7 +219,9 @@ void furtherAfterMap(Pallador &w, Further further, int x, quint32 word)
 void frameRateOrder(Pallador &w, const CContextParams &r, int cc)
 {
     const double fps = w.maxFps[cc], min = w.minFps[cc], dfs1 = w.dfs1[cc], dfs2 = w.dfs2[cc];
-    auto set = [](QDoubleSpinBox *box, bool flagged) { setSheet(box, flagged ? kDoubleSpin.flagged : kDoubleSpin.clear); };
+    auto set = [](QDoubleSpinBox *box, bool flagged) {
+        setSheet(box, flagged ? kDoubleSpin.flagged : kDoubleSpin.clear);
+    };
     if (r.discreteFps) {
         set(w.dSpinDfs[0], dfs1 < min || dfs1 < dfs2 || dfs1 > fps);
         set(w.dSpinDfs[1], dfs2 < min);

@@ -11,9 +11,7 @@ void Pallador::initRegisterTable()
     recalc(true);
 }
 
-void Pallador::updateRegisterTable()
-{
-}
+void Pallador::updateRegisterTable() {}
 
 void Pallador::showResultText(QTextEdit *pane)
 {
@@ -32,6 +30,4 @@ void Pallador::showResultText(QTextEdit *pane)
         pane->setPlainText(text);
 }
 
-void Pallador::updateTimingDiagram()
-{
-}
+void Pallador::updateTimingDiagram() {}

@@ -9,7 +9,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QSpinBox>
 #include <QTextEdit>
 #include <QtTest>
@@ -98,6 +100,8 @@ private slots:
     void brel101SerialLink_data();
     void brel101SerialLink();
     void murn105PanelInputs();
+    void everySampleCalculates_data();
+    void everySampleCalculates();
 };
 
 // ---------------------------------------------------------------------------
@@ -667,6 +671,38 @@ void TestAdapter::murn105PanelInputs()
     f.pll.pllWcd = 7;
     w.recalc(true);
     QVERIFY(f.pll.pllWcd != 7);
+    QCOMPARE(s.responder.seen(), QStringList());
+}
+
+// Every bundled sample, whether its family has its own case yet or not,
+// loads and calculates both ways: a calculation of the family object each
+// time, both panes and the PLL pane filled, no dialog, and the window left
+// in a calculable state.
+void TestAdapter::everySampleCalculates_data()
+{
+    QTest::addColumn<QString>("sample");
+    const QDir folder(FixtureInstall::samplesRoot() + QStringLiteral("bin/cfg_pallador"));
+    for (const QString &file : folder.entryList({QStringLiteral("*.cfg")}, QDir::Files, QDir::Name))
+        QTest::newRow(qPrintable(file)) << QFileInfo(file).completeBaseName();
+}
+
+void TestAdapter::everySampleCalculates()
+{
+    QFETCH(QString, sample);
+    Session s(sample);
+    Pallador &w = s.w();
+    QVERIFY(w.calvex && w.calvex->family());
+    for (bool pllChanged : {true, false}) {
+        resetJournal(w);
+        w.recalc(pllChanged);
+        QVERIFY(calculations(w) >= 1);
+        QVERIFY(!w.busy);
+        QVERIFY(w.currentContext == 0 || w.currentContext == 1);
+        QVERIFY(!w.ui.textResult_A->toPlainText().isEmpty());
+        QVERIFY(w.ui.textResult_PLL->toPlainText().contains(QLatin1String("HW Rev:")));
+        if (w.contextCount == 2)
+            QVERIFY(!w.ui.textResult_B->toPlainText().isEmpty());
+    }
     QCOMPARE(s.responder.seen(), QStringList());
 }
 
