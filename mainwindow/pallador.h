@@ -69,6 +69,11 @@ public:
     void showPllResults();
     void showWarnings();
 
+    // Register values as the table and the files show them: "0x" and at
+    // least four upper-case hexadecimal digits, and unsigned decimal.
+    static QString hexText(quint32 value);
+    static QString decText(quint32 value);
+
     // Register view and panes.
     void initRegisterTable();
     void updateRegisterTable();

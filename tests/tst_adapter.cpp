@@ -57,6 +57,16 @@ QStringList contextCalls(int c)
             QStringLiteral("ResultsUpdate(%1)").arg(c), QStringLiteral("RegisterUpdate(%1)").arg(c)};
 }
 
+// What the register refresh at the end of each calculation asks: the
+// register values of every context the sensor has.
+QStringList refreshCalls(bool twoContexts)
+{
+    QStringList calls{QStringLiteral("RegisterUpdate(0)")};
+    if (twoContexts)
+        calls << QStringLiteral("RegisterUpdate(1)");
+    return calls;
+}
+
 QStringList contextCalls(std::initializer_list<int> contexts, const QString &before = QString())
 {
     QStringList calls;
@@ -245,9 +255,13 @@ void TestAdapter::contextPasses()
 
     w.recalc(pllChanged);
 
+    // Each calculation ends with its register refresh; the other context's
+    // (nested) calculation ends before the first one's.
     QStringList expected;
     for (int c : contexts)
         expected << contextCalls(c);
+    for (int i = 0; i < contexts.size(); ++i)
+        expected << refreshCalls(twoContexts);
     QCOMPARE(journal(w), expected);
     QCOMPARE(w.currentContext, current);
     for (int c : {0, 1})
@@ -629,7 +643,7 @@ void TestAdapter::brel101SerialLink()
 
     w.ui.dSpinPLL_Input->setValue(25.0);
 
-    QCOMPARE(journal(w), contextCalls({0, 1}, linkCall));
+    QCOMPARE(journal(w), contextCalls({0, 1}, linkCall) + refreshCalls(true) + refreshCalls(true));
     QCOMPARE(w.opBits, opBits);
     QCOMPARE(f.ctx[0].interfaceIndex, interfaceIndex);
     QCOMPARE(f.ctx[1].interfaceIndex, interfaceIndex);
