@@ -9,6 +9,9 @@ namespace adapter {
 void initGeneric(Pallador &w, int context)
 {
     const CFamilyCore &f = *w.calvex->family();
+    // The form-based families' rows are installed with their context.
+    if (w.varResults && f.regTable())
+        w.regCount = RegTables::install(*f.regTable(), w.regs, Pallador::RegRowCapacity);
     const CFamilyDefaults &d = f.defaults;
     familyClockDefaults(w, d, true);
     templateFlag(w, d);
