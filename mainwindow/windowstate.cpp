@@ -1,32 +1,150 @@
 // Window state per sensor model, the View menu's toggles and the tool tips.
 #include "pallador.h"
 
-#include "registerdataio.h"
+#include "catalogue.h"
 
+#include <QCryptographicHash>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 
 namespace {
 
-// The store of one sensor model's window state.
-QString stateStoreName(const CRegisterDataIO *dataIO)
+// A sensor model's store holds the window's geometry and its dock and tool
+// bar state as Qt saves them, each with its checksum (the lower-case
+// hexadecimal SHA-256 of the stored bytes), and the store's format. Qt's own
+// readers trust their input and can crash on damaged bytes, so nothing
+// reaches them unless the format and both checksums match; a store written
+// before the checksums existed is ignored.
+const QString kGeometry = QStringLiteral("geometry");
+const QString kGeometryCheck = QStringLiteral("geometryCheck");
+const QString kState = QStringLiteral("windowState");
+const QString kStateCheck = QStringLiteral("windowStateCheck");
+const QString kFormat = QStringLiteral("stateFormat");
+const int kStoreFormat = 1;
+// The version handed to saveState and restoreState.
+const int kStateVersion = 0;
+
+// No window system takes a window larger or further out than this.
+const int kMaxExtent = 32767;
+
+// The store of the loaded sensor model, named as the catalogue spells it:
+// files spelling a model differently share it, and a name never comes from
+// a file. Empty unless a catalogued sensor is loaded.
+QString stateStoreName(int sensorIndex)
 {
-    return dataIO ? dataIO->getSensorName() : QString();
+    return sensorIndex >= 1 && sensorIndex < SensorCatalogueSize ? catalogueName(sensorIndex) : QString();
+}
+
+QString checksum(const QByteArray &bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
+
+// The stored bytes of key, empty unless its checksum matches.
+QByteArray checkedValue(const QSettings &store, const QString &key, const QString &checkKey)
+{
+    const QVariant stored = store.value(key);
+    if (stored.type() != QVariant::ByteArray)
+        return QByteArray();
+    const QByteArray bytes = stored.toByteArray();
+    return !bytes.isEmpty() && store.value(checkKey).toString() == checksum(bytes) ? bytes : QByteArray();
+}
+
+// A window's geometry when neither maximized nor full screen.
+QRect normalGeometryOf(const QWidget &window)
+{
+    return window.isMaximized() || window.isFullScreen() ? window.normalGeometry() : window.geometry();
+}
+
+bool withinExtent(const QRect &r)
+{
+    return r.isValid() && r.width() <= kMaxExtent && r.height() <= kMaxExtent && qAbs(r.left()) <= kMaxExtent &&
+           qAbs(r.top()) <= kMaxExtent;
+}
+
+// Whether Qt takes geometry and makes a window of a size and place some
+// window system could show. Tried on a window that is never shown, so that
+// nothing of a refused geometry reaches the screen.
+bool acceptableGeometry(const QByteArray &geometry)
+{
+    QWidget probe(nullptr, Qt::Window);
+    return probe.restoreGeometry(geometry) && withinExtent(probe.geometry()) &&
+           withinExtent(normalGeometryOf(probe));
+}
+
+// Brings a window that is larger than its screen's available area, or lies
+// partly or wholly outside it, back onto that area.
+void keepOnScreen(QWidget &window)
+{
+    if (window.isMaximized() || window.isFullScreen())
+        return;
+    const QRect frame = window.frameGeometry();
+    QScreen *screen = QGuiApplication::screenAt(frame.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    if (available.contains(frame))
+        return;
+
+    const QSize margins = frame.size() - window.geometry().size();
+    QRect target(frame.topLeft(), frame.size().boundedTo(available.size()));
+    if (target.right() > available.right())
+        target.moveRight(available.right());
+    if (target.bottom() > available.bottom())
+        target.moveBottom(available.bottom());
+    if (target.left() < available.left())
+        target.moveLeft(available.left());
+    if (target.top() < available.top())
+        target.moveTop(available.top());
+    window.resize(target.size() - margins);
+    window.move(target.topLeft());
 }
 
 } // namespace
 
 void Pallador::restoreWindowState()
 {
-    QSettings store(QStringLiteral("Pallador"), stateStoreName(dataIO));
-    restoreGeometry(store.value(QStringLiteral("geometry")).toByteArray());
-    restoreState(store.value(QStringLiteral("windowState")).toByteArray(), 0);
+    const QString name = stateStoreName(sensorIndex);
+    if (name.isEmpty())
+        return;
+    const QSettings store(QStringLiteral("Pallador"), name);
+    bool formatRead = false;
+    if (store.value(kFormat).toInt(&formatRead) != kStoreFormat || !formatRead)
+        return;
+    const QByteArray geometry = checkedValue(store, kGeometry, kGeometryCheck);
+    const QByteArray state = checkedValue(store, kState, kStateCheck);
+    if (geometry.isEmpty() || state.isEmpty() || !acceptableGeometry(geometry))
+        return;
+
+    // The store is taken whole or not at all. Qt leaves the window as it was
+    // when it refuses a state, so the state goes first; the docks it shows
+    // or hides also set the minimum size the restored geometry must meet.
+    // The geometry cannot be refused any more (the probe took it), and the
+    // state is laid out again in the restored size, the size its docks were
+    // saved in.
+    if (!restoreState(state, kStateVersion))
+        return;
+    restoreGeometry(geometry);
+    restoreState(state, kStateVersion);
+    keepOnScreen(*this);
 }
 
 void Pallador::on_actionSave_State_triggered()
 {
-    QSettings store(QStringLiteral("Pallador"), stateStoreName(dataIO));
-    store.setValue(QStringLiteral("geometry"), saveGeometry());
-    store.setValue(QStringLiteral("windowState"), saveState(0));
+    const QString name = stateStoreName(sensorIndex);
+    if (name.isEmpty())
+        return;
+    const QByteArray geometry = saveGeometry();
+    const QByteArray state = saveState(kStateVersion);
+    QSettings store(QStringLiteral("Pallador"), name);
+    store.setValue(kGeometry, geometry);
+    store.setValue(kGeometryCheck, checksum(geometry));
+    store.setValue(kState, state);
+    store.setValue(kStateCheck, checksum(state));
+    store.setValue(kFormat, kStoreFormat);
 }
 
 void Pallador::on_actionToolBar_triggered()

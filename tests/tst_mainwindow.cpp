@@ -250,10 +250,11 @@ void TestMainWindow::windowStatePerSensor()
         Pallador w(QString{});
         w.dataIO = new CRegisterDataIO(vek);
         w.dataIO->readGeneralInfo();
+        w.sensorIndex = w.findSensorIndex(w.dataIO->getSensorName());
         w.show();
         w.ui.dockPLL->show();
         w.ui.dockImageA->hide();
-        w.resize(900, 700);
+        w.resize(760, 560);
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.ui.actionSave_State->setEnabled(true);
         w.ui.actionSave_State->trigger();
@@ -267,6 +268,7 @@ void TestMainWindow::windowStatePerSensor()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.dataIO = new CRegisterDataIO(tolm);
     w.dataIO->readGeneralInfo();
+    w.sensorIndex = w.findSensorIndex(w.dataIO->getSensorName());
     w.restoreWindowState();
     QVERIFY(w.ui.dockImageA->isVisible());
 
@@ -275,10 +277,11 @@ void TestMainWindow::windowStatePerSensor()
     delete w.dataIO;
     w.dataIO = new CRegisterDataIO(vek);
     w.dataIO->readGeneralInfo();
+    w.sensorIndex = w.findSensorIndex(w.dataIO->getSensorName());
     w.restoreWindowState();
     QTRY_VERIFY(!w.ui.dockImageA->isVisible());
     QVERIFY(w.ui.dockPLL->isVisible());
-    QTRY_COMPARE(w.size(), QSize(900, 700));
+    QTRY_COMPARE(w.size(), QSize(760, 560));
     QVERIFY(w.ui.actionImage_A->isChecked());
 }
 
