@@ -6,8 +6,15 @@
 #include "installdir.h"
 #include "registerdataio.h"
 
+#include <QDockWidget>
+#include <QEvent>
 #include <QFile>
 #include <QGridLayout>
+#include <QHeaderView>
+#include <QLayout>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTextEdit>
 #include <QUiLoader>
 
 namespace {
@@ -16,6 +23,38 @@ namespace {
 // this release.
 const char *const kVersion = "6, 0, 34, 55910";
 const char *const kBuildDate = "Nov 23 2020";
+
+// The characters of a result line a result pane shows at the least.
+const int kResultPaneChars = 20;
+
+// Keeps a dock's scroll area as wide as its page next to a vertical scroll
+// bar, as the page changes with the loaded sensor (its use-case names, the
+// fields it hides): nothing of the page hides behind the bar or scrolls
+// sideways. The page scrolls up and down only.
+class DockPageFit : public QObject {
+public:
+    explicit DockPageFit(QScrollArea *area) : QObject(area), m_area(area)
+    {
+        area->widget()->installEventFilter(this);
+        fit();
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show)
+            fit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void fit()
+    {
+        m_area->setMinimumWidth(m_area->widget()->minimumSizeHint().width() +
+                                m_area->verticalScrollBar()->sizeHint().width() + 2 * m_area->frameWidth());
+    }
+
+    QScrollArea *m_area;
+};
 
 } // namespace
 
@@ -44,6 +83,28 @@ Pallador::Pallador(QString configFile, QWidget *parent, Qt::WindowFlags flags) :
     ui.actionImage_C->setVisible(false);
     ui.actionPLL->setVisible(false);
     ui.actionTiming->setVisible(false);
+
+    // The use-case and blanking lists are as wide as their longest entry (the
+    // form sizes them to their contents); the result panes keep room for a
+    // short line of results beside them, and the dock pages get what their
+    // fields need (see DockPageFit). The docks are styled first: their fields
+    // measure differently before.
+    for (QTextEdit *pane : {ui.textResult_A, ui.textResult_B, ui.textResult_C, ui.textResult_PLL})
+        pane->setMinimumWidth(kResultPaneChars * pane->fontMetrics().averageCharWidth() + 2 * pane->frameWidth());
+    for (QDockWidget *dock : {ui.dockImageA, ui.dockImageB, ui.dockImageC, ui.dockPLL})
+        dock->ensurePolished();
+    for (QScrollArea *area : {ui.scrollAreaIMG_A, ui.scrollAreaIMG_B, ui.scrollAreaIMG_C, ui.scrollAreaPLL})
+        new DockPageFit(area);
+
+    // The register table's value columns stretch to share the table's width;
+    // none of them narrows below the widest of their header texts, and every
+    // column starts as wide as its header text.
+    QHeaderView *columns = ui.tableRegister->horizontalHeader();
+    int widestValueHeader = columns->minimumSectionSize();
+    for (int column = 1; column < columns->count(); ++column)
+        widestValueHeader = qMax(widestValueHeader, columns->sectionSizeHint(column));
+    columns->setMinimumSectionSize(widestValueHeader);
+    columns->resizeSections(QHeaderView::ResizeToContents);
 
     installDir = getInstallDir();
     calvex = new CCalvex(12);

@@ -77,6 +77,7 @@ public:
     // Register view and panes.
     void initRegisterTable();
     void updateRegisterTable();
+    void fitRegisterTable();
     void showResultText(QTextEdit *pane);
     void updateTimingDiagram();
 

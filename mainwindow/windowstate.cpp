@@ -180,6 +180,7 @@ void Pallador::on_actionTiming_triggered()
 void Pallador::on_checkRegList_clicked()
 {
     ui.tableRegister->setVisible(ui.checkRegList->isChecked());
+    fitRegisterTable();
 }
 
 void Pallador::setToolTips()

@@ -10,6 +10,8 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 
@@ -224,7 +226,30 @@ void Pallador::initRegisterTable()
     header->resizeSections(QHeaderView::ResizeToContents);
     for (int column = 1; column <= 4; ++column)
         header->setSectionResizeMode(column, QHeaderView::Stretch);
+    fitRegisterTable();
     recalc(true);
+}
+
+void Pallador::fitRegisterTable()
+{
+    // A shown table asks for the width of all its columns, each at least as
+    // wide as its header text, so the window widens (as far as the screen
+    // allows) rather than cutting the values off behind a scroll bar.
+    QTableWidget *table = ui.tableRegister;
+    if (!table->isVisibleTo(this)) {
+        table->setMinimumWidth(0);
+        return;
+    }
+    const QHeaderView *header = table->horizontalHeader();
+    int needed = table->verticalHeader()->sizeHint().width() + 2 * table->frameWidth() +
+                 table->verticalScrollBar()->sizeHint().width() + header->sectionSize(0);
+    for (int column = 1; column < header->count(); ++column)
+        needed += qMax(header->minimumSectionSize(), header->sectionSizeHint(column));
+    if (QScreen *screen = this->screen()) {
+        const int besides = width() - table->width();
+        needed = qMin(needed, qMax(0, screen->availableGeometry().width() - besides));
+    }
+    table->setMinimumWidth(needed);
 }
 
 void Pallador::updateRegisterTable()

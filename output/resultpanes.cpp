@@ -10,7 +10,11 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QPixmap>
+#include <QScreen>
 #include <QTextEdit>
+#include <QVariant>
+
+#include <climits>
 
 namespace {
 
@@ -69,6 +73,51 @@ void resizeBy(QLabel *label, qint64 width, qint64 height, qint64 divisor, int ca
     label->resize(int(qMin<qint64>(width / divisor, cap)), int(qMin<qint64>(height / divisor, cap)));
 }
 
+// The widest and tallest the frame rectangle is drawn, in pixels.
+const qint64 kFrameCap = 300;
+
+// Keeps the size texts and pictures clear of the frame drawing and of each
+// other, and the whole drawing inside the dock: each text and picture of the
+// column stays where the form puts it unless the drawing reaches into the
+// column (then the column moves right as a whole) or the item above it
+// reaches down to it (then it moves below that item); the drawing area grows
+// to hold every label, and a floating dock grows with it as far as the
+// screen allows.
+void fitTimingFrame(Ui_PalladorClass &ui)
+{
+    QLabel *const column[] = {ui.labelFOVSize, ui.labelFovPix, ui.labelOUTSize, ui.labelOutPix};
+    int left = INT_MAX;
+    for (QLabel *label : column) {
+        if (!label->property("formPos").isValid())
+            label->setProperty("formPos", label->pos());
+        left = qMin(left, label->property("formPos").toPoint().x());
+    }
+    const int drawingRight = qMax(ui.labelHVBlank->geometry().right(), ui.labelCorePix->geometry().right());
+    const int shift = qMax(0, drawingRight + 10 - left);
+    int below = 0;
+    for (QLabel *label : column) {
+        const QPoint form = label->property("formPos").toPoint();
+        label->move(form.x() + shift, qMax(form.y(), below));
+        below = label->geometry().bottom() + 4;
+    }
+
+    QRect used;
+    for (QWidget *child : ui.frame->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        used |= child->geometry();
+    const QSize needed(qMax(500, used.right() + 8), qMax(370, used.bottom() + 8));
+    if (ui.frame->minimumSize() == needed)
+        return;
+    ui.frame->setMinimumSize(needed);
+    // The scroll area asks for the room of its whole page (within the
+    // screen), so a floating dock grows to show the drawing unscrolled.
+    QWidget *page = ui.scrollAreaTiming->widget();
+    page->layout()->activate();
+    QSize size = page->minimumSizeHint() + QSize(2, 2) * ui.scrollAreaTiming->frameWidth();
+    if (QScreen *screen = ui.dockTiming->screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 4 / 5);
+    ui.scrollAreaTiming->setMinimumSize(size);
+}
+
 } // namespace
 
 void Pallador::showResultText(QTextEdit *pane)
@@ -111,9 +160,20 @@ void Pallador::updateTimingDiagram()
     ui.labelCorePix->raise();
     ui.labelHVBlank->lower();
 
-    resizeBy(ui.labelHVBlank, g.frameWidth, g.frameHeight, s, 300);
-    if (g.xFactor > 0 && g.yFactor > 0 && s > 0)
-        ui.labelCorePix->resize(g.fovWidth / (g.xFactor * s), g.fovHeight / (g.yFactor * s));
+    resizeBy(ui.labelHVBlank, g.frameWidth, g.frameHeight, s, int(kFrameCap));
+    if (g.xFactor > 0 && g.yFactor > 0 && s > 0) {
+        // The active part is drawn inside the frame: where the frame was cut
+        // to the cap, the active part shrinks in the same proportion, so the
+        // blanking stays visible and the blue never outgrows the black.
+        const qint64 frameW = g.frameWidth / s, frameH = g.frameHeight / s;
+        qint64 coreW = qint64(g.fovWidth) / (qint64(g.xFactor) * s);
+        qint64 coreH = qint64(g.fovHeight) / (qint64(g.yFactor) * s);
+        if (frameW > kFrameCap)
+            coreW = coreW * kFrameCap / frameW;
+        if (frameH > kFrameCap)
+            coreH = coreH * kFrameCap / frameH;
+        ui.labelCorePix->resize(int(qBound<qint64>(0, coreW, 1 << 20)), int(qBound<qint64>(0, coreH, 1 << 20)));
+    }
     resizeBy(ui.labelFovPix, g.fovWidth, g.fovHeight, s);
     resizeBy(ui.labelOutPix, g.outputWidth, g.outputHeight, s);
 
@@ -131,4 +191,5 @@ void Pallador::updateTimingDiagram()
     ui.labelHBlank->move(ui.labelActiveX->x() + 40, ui.labelHorzClk->y());
     ui.labelActiveY->move(ui.labelVertClk->x() + ui.labelVertClk->width() + 10, ui.labelVertClk->y());
     ui.labelVBlank->move(ui.labelActiveY->x() + 40, ui.labelVertClk->y());
+    fitTimingFrame(ui);
 }

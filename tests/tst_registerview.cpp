@@ -63,6 +63,7 @@ private slots:
     void diagramPictureFollowsMirrorAndFlip();
     void diagramTitlesAndSensorsWithout();
     void diagramSurvivesZeroFactors();
+    void diagramKeepsItsPartsApart();
 };
 
 void TestRegisterView::valueFormats_data()
@@ -343,6 +344,47 @@ void TestRegisterView::diagramSurvivesZeroFactors()
     w.updateTimingDiagram();
     QCOMPARE(w.ui.labelCorePix->size(), core);
     QCOMPARE(w.ui.labelFOVSize->text(), QStringLiteral("Image FOV size   : %1x%2").arg(g.fovWidth).arg(g.fovHeight));
+}
+
+// A frame wider than the drawing's cap (Sarn102's full frame at scale 8):
+// the active part shrinks with the frame and stays inside it, the size texts
+// and pictures move clear of the drawing and of each other, and the drawing
+// area holds every label.
+void TestRegisterView::diagramKeepsItsPartsApart()
+{
+    Session s(QStringLiteral("Sarn102"));
+    Pallador &w = s.w();
+    const CTimingGeometry &g = w.timingGeometry;
+    QVERIFY(g.frameWidth / 8 > 300);
+    const QRect frame = w.ui.labelHVBlank->geometry();
+    const QRect core = w.ui.labelCorePix->geometry();
+    QCOMPARE(frame.width(), 300);
+    QVERIFY(frame.contains(core));
+    QVERIFY(core.width() < frame.width());
+    QCOMPARE(core.width(), int(qint64(g.fovWidth) / 8 * 300 / (g.frameWidth / 8)));
+
+    const QList<QLabel *> column = {w.ui.labelFOVSize, w.ui.labelFovPix, w.ui.labelOUTSize, w.ui.labelOutPix};
+    QRect above;
+    for (QLabel *label : column) {
+        QVERIFY2(!label->geometry().intersects(frame) && !label->geometry().intersects(core),
+                 qPrintable(label->objectName()));
+        QVERIFY2(!label->geometry().intersects(above), qPrintable(label->objectName()));
+        above = label->geometry();
+    }
+    QRect used;
+    for (QWidget *child : w.ui.frame->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        used |= child->geometry();
+    QVERIFY(QRect(QPoint(0, 0), w.ui.frame->minimumSize()).contains(used));
+
+    // A small frame puts the column back where the form has it.
+    CTimingGeometry &lib = w.calvex->family()->results.timingGeometry;
+    lib.fovWidth = lib.outputWidth = 640;
+    lib.fovHeight = lib.outputHeight = 480;
+    lib.frameWidth = 800;
+    lib.frameHeight = 500;
+    w.updateTimingDiagram();
+    QCOMPARE(w.ui.labelFOVSize->pos(), w.ui.labelFOVSize->property("formPos").toPoint());
+    QCOMPARE(w.ui.labelOutPix->pos(), w.ui.labelOutPix->property("formPos").toPoint());
 }
 
 QTEST_MAIN(TestRegisterView)
