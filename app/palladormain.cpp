@@ -1,9 +1,14 @@
 #include "app/palladormain.h"
 
+#include "app/automation.h"
+
 #include "pallador.h"
 #include "startup.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QStringList>
 #include <QTextStream>
 
@@ -27,32 +32,113 @@ QString automationSwitch(const QString &argument)
     return QString();
 }
 
-// Takes the automation switches (and the arguments "dumpidl" consumes) out of
-// the argument list and returns the switches found, in order.
-QStringList takeAutomationSwitches(QStringList &arguments)
+// An automation switch of the command line and, for "dumpidl", the file
+// and version that follow it.
+struct AutomationRequest {
+    QString name; // empty: the program runs for a user
+    QString file;
+    QString version;
+};
+
+bool isVersionSwitch(const QString &argument)
 {
-    QStringList found;
+    return argument.compare(QLatin1String("-version"), Qt::CaseInsensitive) == 0 ||
+           argument.compare(QLatin1String("/version"), Qt::CaseInsensitive) == 0;
+}
+
+// Takes the automation switches (and the arguments "dumpidl" consumes) out of
+// the argument list; the first switch found decides.
+AutomationRequest takeAutomationSwitches(QStringList &arguments)
+{
+    AutomationRequest request;
     for (int i = 1; i < arguments.size();) {
         const QString name = automationSwitch(arguments.at(i));
         if (name.isEmpty()) {
             ++i;
             continue;
         }
-        found << name;
         arguments.removeAt(i);
+        QString file, version;
         if (name == QLatin1String("dumpidl")) {
             // An interface file name, then optionally "-version <x.y.z>".
-            if (i < arguments.size() && automationSwitch(arguments.at(i)).isEmpty())
-                arguments.removeAt(i);
-            if (i < arguments.size() && (arguments.at(i).compare(QLatin1String("-version"), Qt::CaseInsensitive) == 0 ||
-                                         arguments.at(i).compare(QLatin1String("/version"), Qt::CaseInsensitive) == 0)) {
+            if (i < arguments.size() && automationSwitch(arguments.at(i)).isEmpty() && !isVersionSwitch(arguments.at(i)))
+                file = arguments.takeAt(i);
+            if (i < arguments.size() && isVersionSwitch(arguments.at(i))) {
                 arguments.removeAt(i);
                 if (i < arguments.size())
-                    arguments.removeAt(i);
+                    version = arguments.takeAt(i);
             }
         }
+        if (request.name.isEmpty())
+            request = {name, file, version};
     }
-    return found;
+    return request;
+}
+
+// The library version of the interface definition: "x.y" of "x.y[.z]"
+// (1.0 when none is given), or an empty string for a malformed version.
+QString libraryVersion(const QString &given)
+{
+    if (given.isEmpty())
+        return QStringLiteral("1.0");
+    const QStringList parts = given.split(QLatin1Char('.'));
+    if (parts.size() < 2 || parts.size() > 3)
+        return QString();
+    for (const QString &part : parts) {
+        bool ok = false;
+        if (part.toUInt(&ok) > 65535 || !ok)
+            return QString();
+    }
+    return parts.at(0) + QLatin1Char('.') + parts.at(1);
+}
+
+// Writes the text to path whole or not at all.
+bool writeWhole(const QString &path, const QString &text, QString &error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+// The switches that end the program at once: registration and the interface
+// definition. Returns the exit code.
+int runAdministrativeSwitch(const AutomationRequest &request, const QString &programPath)
+{
+    QTextStream err(stderr);
+    QString error;
+    if (request.name == QLatin1String("dumpidl")) {
+        if (request.file.isEmpty()) {
+            err << "Wrong commandline syntax: <app> -dumpidl <idl file> [-version <x.y.z>]\n";
+            return 1;
+        }
+        const QString version = libraryVersion(request.version);
+        if (version.isEmpty()) {
+            err << "Pallador: \"" << request.version << "\" is not a version of the form x.y.z\n";
+            return 1;
+        }
+        if (!writeWhole(request.file, automation::interfaceDefinition(Pallador::staticMetaObject, version), error)) {
+            err << "Pallador: cannot write " << request.file << ": " << error << "\n";
+            return 1;
+        }
+        return 0;
+    }
+    const QString path = automation::activationFilePath();
+    if (request.name == QLatin1String("regserver")) {
+        if (!QDir().mkpath(QFileInfo(path).absolutePath()) ||
+            !writeWhole(path, automation::activationFileText(programPath), error)) {
+            err << "Pallador: cannot write " << path << ": " << error << "\n";
+            return 1;
+        }
+        return 0;
+    }
+    if (QFile::exists(path) && !QFile::remove(path)) {
+        err << "Pallador: cannot remove " << path << "\n";
+        return 1;
+    }
+    return 0;
 }
 
 // The base name of a chooser entry path "<...>cfg_pallador/<base>+<variant>",
@@ -75,7 +161,21 @@ int palladorMain(int argc, char *argv[], void (*afterAppCreated)())
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const QStringList switches = takeAutomationSwitches(arguments);
+    const AutomationRequest automationRequest = takeAutomationSwitches(arguments);
+    const bool server = automationRequest.name == QLatin1String("activex") ||
+                        automationRequest.name == QLatin1String("embedding");
+    if (!automationRequest.name.isEmpty() && !server) {
+        QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+        if (program.isEmpty())
+            program = QFileInfo(arguments.value(0)).absoluteFilePath();
+        return runAdministrativeSwitch(automationRequest, program);
+    }
+    // A server started without an installation would fail every client: it
+    // says so where its starter can read it and ends at once.
+    if (server && !qEnvironmentVariableIsSet("QI_HOME")) {
+        QTextStream(stderr) << "Pallador: Can't find Quorsen Image Directory (QI_HOME is not set)\n";
+        return 1;
+    }
 
     QCoreApplication::addLibraryPath(QStringLiteral("."));
     QApplication app(argc, argv);
@@ -85,11 +185,8 @@ int palladorMain(int argc, char *argv[], void (*afterAppCreated)())
     if (afterAppCreated)
         afterAppCreated();
 
-    if (!switches.isEmpty()) {
-        QTextStream(stderr) << "Pallador: the automation switch -" << switches.first()
-                            << " is not available in this version.\n";
-        return 1;
-    }
+    if (server)
+        return automation::serve();
 
     QApplication::setStyle(QStringLiteral("windows"));
     const QString first = arguments.size() > 1 ? arguments.at(1) : QString();

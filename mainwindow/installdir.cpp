@@ -2,11 +2,14 @@
 
 #include <QErrorMessage>
 
+#include <cstdio>
 #include <cstdlib>
 
 QString requireInstallDir()
 {
     if (!qEnvironmentVariableIsSet("QI_HOME")) {
+        // Also for whoever started the program from a terminal or a script.
+        std::fputs("Pallador: Can't find Quorsen Image Directory (QI_HOME is not set)\n", stderr);
         QErrorMessage message;
         message.setWindowTitle(QStringLiteral("Pallador"));
         message.setModal(true);

@@ -132,6 +132,22 @@ QString Pallador::installPath(const QString &relative) const
     return joinInstallPath(installDir, relative);
 }
 
+void Pallador::tellUser(QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    if (!automationClient) {
+        QMessageBox box(icon, title, text, QMessageBox::NoButton, this);
+        box.exec();
+        return;
+    }
+    // The caller gets the text as its answer; the box stays until someone
+    // closes it, without holding up the bus.
+    automationMessages << text;
+    auto *box = new QMessageBox(icon, title, text, QMessageBox::NoButton, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
 QString Pallador::getVersionString()
 {
     return QStringLiteral("Version: ") + QString::fromLatin1(kVersion).replace(QLatin1Char(','), QLatin1Char('.')) +

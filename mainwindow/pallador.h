@@ -13,8 +13,11 @@
 #include "ui_Pallador.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 class CCalvex;
 class CGuiVars;
@@ -35,9 +38,35 @@ class QTextEdit;
 // Value types of two informational properties; they declare no values.
 enum PLL_PARAMS : int {};
 enum IMG_PARAMS : int {};
+Q_DECLARE_METATYPE(PLL_PARAMS)
+Q_DECLARE_METATYPE(IMG_PARAMS)
+
+// One register as the automation interface hands it out: the bus address
+// (firmware variables folded into 0x8000 + page << 10 + offset) and the value.
+struct REGS_DATA_T {
+    quint32 address = 0;
+    quint32 value = 0;
+};
+Q_DECLARE_METATYPE(REGS_DATA_T)
 
 class Pallador : public QMainWindow {
     Q_OBJECT
+    // The automation interface (the first 13); the last two are informational.
+    Q_PROPERTY(QString ConfigFile READ getConfigFile WRITE setConfigFile)
+    Q_PROPERTY(int Context READ getContext WRITE setContext)
+    Q_PROPERTY(QVariantList PllParameters READ getPllParameters WRITE setPllParameters)
+    Q_PROPERTY(QVariantList ImgParameters READ getImgParameters WRITE setImgParameters)
+    Q_PROPERTY(int TestCase READ getTestCase WRITE setTestCase)
+    Q_PROPERTY(double MaxFPS READ getMaxFps)
+    Q_PROPERTY(QVariantList Registers READ getRegisters)
+    Q_PROPERTY(QVariantList RegNames READ getRegNames)
+    Q_PROPERTY(QVariantList RegValues READ getRegValues)
+    Q_PROPERTY(int TotalCaseNum READ getTotalCaseNum)
+    Q_PROPERTY(int RegArraySize READ getRegArraySize)
+    Q_PROPERTY(int CntxNumber READ getCntxNumber)
+    Q_PROPERTY(int WarningValue READ getWarningValue)
+    Q_PROPERTY(PLL_PARAMS PLL_ENUM READ getPllEnum)
+    Q_PROPERTY(IMG_PARAMS IMG_ENUM READ getImgEnum)
 
 public:
     enum { RegRowCapacity = 200 };
@@ -58,6 +87,33 @@ public:
 
     void restoreWindowState();
     void setToolTips();
+
+    // A message to the user. In a window made for an automation client it
+    // does not wait for an answer (nobody may be there to give one) and its
+    // text is kept in automationMessages for the caller.
+    void tellUser(QMessageBox::Icon icon, const QString &title, const QString &text);
+
+    // Automation properties.
+    QString getConfigFile() const;
+    void setConfigFile(const QString &path);
+    int getContext() const;
+    void setContext(int context);
+    QVariantList getPllParameters();
+    void setPllParameters(const QVariantList &items);
+    QVariantList getImgParameters() const;
+    void setImgParameters(const QVariantList &items);
+    int getTestCase() const;
+    void setTestCase(int index);
+    double getMaxFps() const;
+    QVariantList getRegisters() const;
+    QVariantList getRegNames() const;
+    QVariantList getRegValues() const;
+    int getTotalCaseNum() const;
+    int getRegArraySize() const;
+    int getCntxNumber() const;
+    int getWarningValue() const;
+    PLL_PARAMS getPllEnum() const;
+    IMG_PARAMS getImgEnum() const;
 
     // Sensor set-up.
     void loadConfigFile(QString path);
@@ -102,6 +158,11 @@ public:
     QString cfgPath;
     QString configPath;
     QString installDir;
+
+    // Set for a window made for an automation client; the messages it
+    // showed since the caller last cleared the list.
+    bool automationClient = false;
+    QStringList automationMessages;
 
     // Sensor bookkeeping.
     int sensorIndex = -1;

@@ -34,8 +34,7 @@ void loadBridgeUseCase(Pallador &w, int c, const CBridgeFamily *bridge, bool min
         frameRates->clear();
         if (bridge)
             frameRates->addItems(bridge->aspectFrameRateChoices);
-        QMessageBox::warning(&w, QStringLiteral("Pallador"), QStringLiteral("Kiltboard Cannot support this mode"),
-                             QMessageBox::Ok);
+        w.tellUser(QMessageBox::Warning, QStringLiteral("Pallador"), QStringLiteral("Kiltboard Cannot support this mode"));
     } else {
         // Cut as a double: a rate beyond the int range stays defined.
         const double wholeFrames = std::trunc(w.maxFps[c]);

@@ -410,7 +410,7 @@ void Pallador::loadConfigFile(QString path)
     if (reader->status() == CRegisterDataIO::Status::NoUseCases) {
         const QString message = reader->errorString();
         delete reader;
-        QMessageBox::warning(this, QStringLiteral("Pallador"), message);
+        tellUser(QMessageBox::Warning, QStringLiteral("Pallador"), message);
         return;
     }
 
@@ -430,8 +430,7 @@ void Pallador::loadConfigFile(QString path)
     ui.comboUseCase_B->clear();
 
     if (sensorIndex < 0) {
-        QMessageBox message(QMessageBox::Critical, QString(), path + QStringLiteral(" sensor is not supported!"));
-        message.exec();
+        tellUser(QMessageBox::Critical, QString(), path + QStringLiteral(" sensor is not supported!"));
         offerSensorList(*this);
         return;
     }

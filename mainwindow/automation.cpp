@@ -1,0 +1,251 @@
+// The automation properties of the main window: what another program reads
+// and writes to load a sensor, choose a context and a use case, set image and
+// PLL parameters and read the computed registers. Writes run the same set-up
+// and calculation as the user's inputs; image parameters and warnings concern
+// the current context.
+#include "pallador.h"
+
+#include "registerdataio.h"
+
+#include <QCheckBox>
+
+#include <cmath>
+
+namespace {
+
+// Items of a PllParameters write and read, and of an ImgParameters write.
+const int kPllItems = 16;
+const int kImgWriteItems = 23;
+
+// The rows of the loaded register list (never more than are installed).
+int rowCount(const Pallador &w)
+{
+    return qBound(0, w.regCount, int(Pallador::RegRowCapacity));
+}
+
+// A number truncated toward zero and kept inside the int range (NaN gives 0).
+int truncated(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    return int(std::trunc(qBound(-2147483648.0, value, 2147483647.0)));
+}
+
+// Use case index of the loaded configuration, or null when there is none.
+const CUseCase *useCaseAt(const Pallador &w, int index)
+{
+    if (!w.dataIO || !w.dataIO->useCases || index < 0 || index >= w.dataIO->getUseCaseNumber())
+        return nullptr;
+    return &w.dataIO->useCases[index];
+}
+
+void tick(QCheckBox *box)
+{
+    if (box)
+        box->setChecked(true);
+}
+
+} // namespace
+
+QString Pallador::getConfigFile() const
+{
+    return configPath;
+}
+
+void Pallador::setConfigFile(const QString &path)
+{
+    loadConfigFile(path);
+}
+
+int Pallador::getContext() const
+{
+    return currentContext;
+}
+
+void Pallador::setContext(int context)
+{
+    // Only the three contexts exist: any other value would index past them.
+    if (context >= 0 && context <= 2)
+        currentContext = context;
+}
+
+QVariantList Pallador::getPllParameters()
+{
+    gatherPllResults();
+    return {pllBypass, pllMinFreq, useStdTemplate, resInputClock, resOutClock, resPixClock, resSerialClock,
+            interfaceIndex, resN, resM, resP, resP4, resP5, resAuxDiv, resWcd, resAuxClock};
+}
+
+void Pallador::setPllParameters(const QVariantList &items)
+{
+    // A short list would leave the settings half written: it is ignored whole.
+    if (items.size() < kPllItems)
+        return;
+    pllBypass = items.at(0).toBool();
+    pllMinFreq = items.at(1).toBool();
+    useStdTemplate = items.at(2).toBool();
+    pllInput = items.at(3).toDouble();
+    pllTarget = items.at(4).toDouble();
+    pllTargetOp = items.at(5).toDouble();
+    pllVco = items.at(6).toDouble();
+    interfaceIndex = truncated(items.at(7).toDouble());
+    pllN = items.at(8).toInt();
+    pllM = items.at(9).toInt();
+    pllP4 = items.at(11).toInt();
+    pllP5 = items.at(12).toInt();
+    pllWcd = items.at(14).toInt();
+    pllI2C = items.at(15).toInt();
+
+    // A given override ticks its box, so the calculation uses it; the boxes
+    // of the advanced PLL form exist only once that form is loaded.
+    const struct {
+        bool given;
+        QCheckBox *box;
+    } overrides[] = {
+        {pllN != -1, ui.checkPLL_N},     {pllM != -1, ui.checkPLL_M},     {pllVco != -1.0, ui.checkPLL_VCO},
+        {pllP4 != -1, checkPLL_P4},      {pllP5 != -1, checkPLL_P5},      {pllWcd != -1, checkPLL_WCD},
+        {pllI2C != -1, checkPLL_I2C},
+    };
+    for (const auto &o : overrides) {
+        if (o.given)
+            tick(o.box);
+    }
+    ui.checkPLL_ADV->setChecked(true);
+    recalc(true);
+}
+
+QVariantList Pallador::getImgParameters() const
+{
+    const int c = currentContext;
+    return {rows[c],          cols[c],     binning[c],   binXOnly[c],  bin2Skip2[c], binSF[c],       skipping[c],
+            cropping[c],      centering[c], lowPower[c], variableFps[c], blankType[c], highSpeed[c], outFormat[c],
+            fifo[c],          userVBlank[c], userHBlank[c], maxFps[c],  minFps[c],     intgTime[c]};
+}
+
+void Pallador::setImgParameters(const QVariantList &items)
+{
+    // A short list would leave the context half written: it is ignored whole.
+    if (items.size() < kImgWriteItems)
+        return;
+    const int c = currentContext;
+    int *const ints[] = {&rows[c],     &cols[c],    &binning[c],  &binXOnly[c], &bin2Skip2[c],
+                         &binSF[c],    &skipping[c], &cropping[c], &aspectRatio[c], &centering[c],
+                         &cif[c],      &hd720p[c],  &lowPower[c]};
+    int item = 0;
+    for (int *member : ints)
+        *member = items.at(item++).toInt();
+    variableFps[c] = items.at(13).toInt() != 0;
+    blankType[c] = items.at(14).toInt();
+    highSpeed[c] = items.at(15).toInt() != 0;
+    outFormat[c] = items.at(16).toInt();
+    fifo[c] = items.at(17).toInt();
+    userVBlank[c] = items.at(18).toInt();
+    userHBlank[c] = items.at(19).toInt();
+    maxFps[c] = items.at(20).toDouble();
+    minFps[c] = items.at(21).toDouble();
+    intgTime[c] = items.at(22).toDouble();
+    recalc(false);
+}
+
+int Pallador::getTestCase() const
+{
+    return testCaseIndex;
+}
+
+void Pallador::setTestCase(int index)
+{
+    // Without a configuration, or past its use cases, there is nothing to apply.
+    const CUseCase *u = useCaseAt(*this, index);
+    if (!u)
+        return;
+    testCaseIndex = index;
+    const int c = currentContext;
+    binning[c] = u->binning;
+    binXOnly[c] = u->binXOnly;
+    bin2Skip2[c] = u->bin2Skip2;
+    binSF[c] = u->binSF;
+    skipping[c] = u->skipping;
+    lowPower[c] = u->lowPower;
+    cropping[c] = u->cropping;
+    centering[c] = u->centering;
+    cif[c] = u->cif;
+    hd720p[c] = u->hd720p;
+    cols[c] = u->cols;
+    rows[c] = u->rows;
+    fovCols[c] = u->fovCols;
+    fovRows[c] = u->fovRows;
+    hdrMode[c] = u->hdrMode;
+    aspectRatio[c] = u->aspectRatio;
+    highSpeed[c] = u->highSpeed != 0;
+    intgTime[c] = u->intgTime;
+    maxFps[c] = u->maxFps == 0.0 ? 10.0 : u->maxFps;
+    blankType[c] = u->blankType;
+    recalc(false);
+}
+
+double Pallador::getMaxFps() const
+{
+    const CUseCase *u = useCaseAt(*this, testCaseIndex);
+    return u ? u->maxFps : 0.0;
+}
+
+QVariantList Pallador::getRegisters() const
+{
+    QVariantList list;
+    const int count = rowCount(*this);
+    list.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const REGS_DESC_T &r = regs[i];
+        REGS_DATA_T item;
+        item.value = r.value;
+        item.address = r.id == 0 ? r.address : ((quint32(r.id) << 10) | (r.address & 0x3FF)) + 0x8000;
+        list << QVariant::fromValue(item);
+    }
+    return list;
+}
+
+QVariantList Pallador::getRegNames() const
+{
+    QVariantList list;
+    for (int i = 0; i < rowCount(*this); ++i)
+        list << regs[i].name;
+    return list;
+}
+
+QVariantList Pallador::getRegValues() const
+{
+    QVariantList list;
+    for (int i = 0; i < rowCount(*this); ++i)
+        list << uint(regs[i].value);
+    return list;
+}
+
+int Pallador::getTotalCaseNum() const
+{
+    return dataIO ? dataIO->getUseCaseNumber() : 0;
+}
+
+int Pallador::getRegArraySize() const
+{
+    return regCount;
+}
+
+int Pallador::getCntxNumber() const
+{
+    return contextCount;
+}
+
+int Pallador::getWarningValue() const
+{
+    return int(warnings[currentContext]);
+}
+
+PLL_PARAMS Pallador::getPllEnum() const
+{
+    return pllEnum;
+}
+
+IMG_PARAMS Pallador::getImgEnum() const
+{
+    return imgEnum;
+}
