@@ -137,6 +137,11 @@ public:
     void showResultText(QTextEdit *pane);
     void updateTimingDiagram();
 
+    // INI preset.
+    void saveIniFile(QString path);
+    void writeIniFile(QString path);
+    void setCurrentIniFile(QString path);
+
     // Objects and references.
     StartUp *startUp = nullptr;
     Ui_PalladorClass ui;
@@ -151,9 +156,11 @@ public:
     bool busy = false;
     CContextParams *varCtxParams = nullptr;
     CCalcResults *varResults = nullptr;
-    QString *presetHeader = nullptr;
-    QString *presetPllSection = nullptr;
-    QString *presetTimingSection = nullptr;
+    // The preset writer's header, PLL-section and timing-section texts of the
+    // last file written.
+    QString fileHeaderText;
+    QString pllSectionText;
+    QString timingSectionText;
     QString iniPath;
     QString cfgPath;
     QString configPath;
@@ -541,6 +548,10 @@ private slots:
     void on_actionTiming_triggered();
     void on_checkRegList_clicked();
     void on_actionSave_State_triggered();
+
+    // Preset save commands.
+    void on_actionSave_triggered();
+    void on_actionSave_As_triggered();
 
     // Receivers of the named-variable binder.
     void checkGuiVars(QString field, bool checked);

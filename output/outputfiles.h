@@ -1,0 +1,24 @@
+// Helpers shared by the writers of the preset, configuration and
+// bug-information files.
+#pragma once
+
+#include <QString>
+
+class Pallador;
+
+namespace output {
+
+// Writes text as the program writes its text files: every line feed as CR LF
+// (a carriage return already in the text stays), in the locale's 8-bit
+// codec, replacing the file whole or not at all. On failure returns false
+// with the file system's reason in error and leaves the file as it was.
+bool writeTextFile(const QString &path, const QString &text, QString *error);
+
+// The path of the loaded sensor's standard INI template below the
+// installation directory, or an empty string without a loaded configuration.
+QString standardTemplatePath(const Pallador &w);
+
+// Whether two paths name the same file (also when it does not exist yet).
+bool sameFile(const QString &a, const QString &b);
+
+} // namespace output
