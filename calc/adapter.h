@@ -7,6 +7,7 @@
 #include "calvex.h"
 #include "pallador.h"
 
+#include <functional>
 #include <initializer_list>
 
 class CFamilyBase;
@@ -40,6 +41,17 @@ enum class Field {
     IntgTime,
     HdrMode,
     InterfaceIndex, // the window's one interface index
+    OtherLineTime,
+    AdcMode,
+    BinSF,
+    OutFormat,
+    Fifo,
+    Cropping,
+    Centering,
+    FovCols,
+    FovRows,
+    FovX,
+    FovY,
 };
 
 // Writes the fields of context cc (0 or 1) from the window.
@@ -87,6 +99,8 @@ void useCaseZeroFrameRate(Pallador &w, const CFamilyDefaults &d, bool contextB);
 void defaultUseCaseFrameRate(Pallador &w, const CFamilyDefaults &d, bool contextB);
 void useCaseZeroBlanking(Pallador &w);
 void defaultUseCaseBlanking(Pallador &w);
+// The default use case's blanking type into the context, without the combo.
+void defaultUseCaseBlankType(Pallador &w);
 void blankingComboRefresh(Pallador &w);
 void useCaseZeroMirrorFlip(Pallador &w);
 // The family's frame rates into the context's list (context 0 A, 1 B).
@@ -97,6 +111,7 @@ void minFrameRateHidden(Pallador &w, int context);
 void pllSpinRefresh(Pallador &w);
 void pllOverridePresets(Pallador &w, int m, int n, double vco);
 void interfaceList(Pallador &w, std::initializer_list<const char *> names, int position, bool removeDuplicates = true);
+void interfaceList(Pallador &w, const QStringList &names, int position, bool removeDuplicates = true);
 void interfaceWidgetsHidden(Pallador &w);
 // The panels the family asks for; followUp runs only when the PLL panel opens.
 void automaticPllPanel(Pallador &w, const CFamilyDefaults &d, void (*followUp)(Pallador &w) = nullptr);
@@ -120,6 +135,121 @@ void initBrel101(Pallador &w, int context);
 void recalcBrel101(Pallador &w, bool pllChanged);
 // The serial interface set-up of Brel_101 and Brel_102.
 void serialInterfaceSetUp(Pallador &w, CFamilyBase &family);
+
+// Catalogue 14-24: Brel_102 (14-20), Vek_101 (21) and Vek_108 (22-24), all
+// with contexts A and B.
+void initBrel102(Pallador &w, int context);
+void recalcBrel102(Pallador &w, bool pllChanged);
+void initVek101(Pallador &w, int context);
+void recalcVek101(Pallador &w, bool pllChanged);
+void initVek108(Pallador &w, int context);
+void recalcVek108(Pallador &w, bool pllChanged);
+
+// Catalogue 25 and 32-36: Brel_103 (25), Brel_106 (32-33) and Brel_107
+// (34-36), one context each. Brel_103 and Brel_107 share their calculation.
+void initBrel103(Pallador &w);
+void initBrel107(Pallador &w);
+void recalcOpDividerFamily(Pallador &w, CFamilyBase *family);
+void initBrel106(Pallador &w);
+void recalcBrel106(Pallador &w);
+
+// Catalogue 26, 27 and 31: the image processors Vek_124 (26) and Murn_109
+// (27) with one context, Murn_111 (31) with contexts A and B.
+void initVek124(Pallador &w);
+void recalcVek124(Pallador &w);
+void initMurn109(Pallador &w);
+void recalcMurn109(Pallador &w);
+void initMurn111(Pallador &w, int context);
+void recalcMurn111(Pallador &w, bool pllChanged);
+
+// Catalogue 28-30: Brel_104 (28-29) and Brel_105 (30), contexts A and B.
+void initBrel104(Pallador &w, int context);
+void recalcBrel104(Pallador &w, bool pllChanged);
+void initBrel105(Pallador &w, int context);
+void recalcBrel105(Pallador &w, bool pllChanged);
+
+// Catalogue 59-61 and 69-71: the image processors Murn_107 (59), Murn_103
+// (60-61), Murn_110 (69) and Murn_108 (70) with contexts A and B, and
+// Murn_106 (71) with one context.
+void initMurn107(Pallador &w, int context);
+void recalcMurn107(Pallador &w, bool pllChanged);
+void initMurn103(Pallador &w, int context);
+void recalcMurn103(Pallador &w, bool pllChanged);
+void initMurn110(Pallador &w, int context);
+void recalcMurn110(Pallador &w, bool pllChanged);
+void initMurn108(Pallador &w, int context);
+void recalcMurn108(Pallador &w, bool pllChanged);
+void initMurn106(Pallador &w);
+void recalcMurn106(Pallador &w, bool pllChanged);
+
+// Catalogue 37-45 and 53: Vek_141 (37-40), Vek_145l (41), Vek_147 (42-43),
+// Vek_149 (44-45) and Vek_155 (53), one context each.
+void initVek141(Pallador &w);
+void recalcVek141(Pallador &w);
+void initVek145l(Pallador &w);
+void recalcVek145l(Pallador &w);
+void initVek147(Pallador &w);
+void recalcVek147(Pallador &w);
+void initVek149(Pallador &w);
+void recalcVek149(Pallador &w);
+void initVek155(Pallador &w);
+void recalcVek155(Pallador &w);
+
+// Catalogue 80-82: Vek_157b (80), Vek_157f (81) and Vek_137 (82), one
+// context each.
+void initVek157b(Pallador &w);
+void recalcVek157b(Pallador &w);
+void initVek157f(Pallador &w);
+void recalcVek157f(Pallador &w);
+void initVek137(Pallador &w);
+void recalcVek137(Pallador &w);
+
+// Catalogue 46-52: the second-PLL sensors Vek_152 (46-50), Vek_153 (51) and
+// Vek_154 (52), one context each, with their use-case presets.
+void initVek152(Pallador &w);
+void recalcVek152(Pallador &w);
+void initVek153(Pallador &w);
+void recalcVek153(Pallador &w);
+void initVek154(Pallador &w);
+void recalcVek154(Pallador &w);
+
+// Catalogue 67-68: Vek_143, one context, with its use-case presets.
+void initVek143(Pallador &w);
+void recalcVek143(Pallador &w);
+
+// Catalogue 112-113: Drav_101 (112) and Vek_120 (113), one context each,
+// with use-case presets of line and frame length; one set-up for both.
+void initDrav101Vek120(Pallador &w);
+void recalcDrav101(Pallador &w);
+void recalcVek120(Pallador &w);
+
+// Catalogue 62-66: the form-based families Vek_125 (62-64), Murn_102 (65)
+// and Murn_104 (66), one context each, with their variables bound to widgets.
+void initVek125(Pallador &w);
+void recalcVek125(Pallador &w);
+void initMurn102(Pallador &w);
+void recalcMurn102(Pallador &w);
+void initMurn104(Pallador &w);
+void recalcMurn104(Pallador &w);
+
+// Catalogue 105-109 (Zelt) and 114 (Holv_101): the plain families, one
+// context each.
+void initZelt(Pallador &w);
+void recalcZelt(Pallador &w);
+void initHolv101(Pallador &w);
+void recalcHolv101(Pallador &w);
+
+// Catalogue 54-58: the bridge families Yorm_102 (54-56), Yorm_105 (57) and
+// Yorm_106 (58), one context each.
+void initYorm102(Pallador &w);
+void recalcYorm102(Pallador &w);
+void initYorm105(Pallador &w);
+void recalcYorm105(Pallador &w);
+void recalcYorm106(Pallador &w);
+// The bridges' maximum-integration-time question: the button the user chose.
+// Replaceable, so that a test answers it; an empty asker restores the box.
+using MaxIntgTimeAsker = std::function<QMessageBox::StandardButton(Pallador &w)>;
+void setMaxIntgTimeAsker(MaxIntgTimeAsker asker);
 
 // Sensors whose family has no case of its own yet: a plain set-up and
 // calculation from the family's defaults and the window's common settings.

@@ -100,10 +100,15 @@ void useCaseZeroBlanking(Pallador &w)
     blankingComboRefresh(w);
 }
 
-void defaultUseCaseBlanking(Pallador &w)
+void defaultUseCaseBlankType(Pallador &w)
 {
     if (const CUseCase *u = useCase(w, true))
         w.blankType[contextSlot(w)] = u->blankType;
+}
+
+void defaultUseCaseBlanking(Pallador &w)
+{
+    defaultUseCaseBlankType(w);
     blankingComboRefresh(w);
 }
 
@@ -164,9 +169,16 @@ void pllOverridePresets(Pallador &w, int m, int n, double vco)
 
 void interfaceList(Pallador &w, std::initializer_list<const char *> names, int position, bool removeDuplicates)
 {
-    w.ui.comboPLL_Interface->clear();
+    QStringList list;
     for (const char *name : names)
-        w.interfaceList << QLatin1String(name);
+        list << QLatin1String(name);
+    interfaceList(w, list, position, removeDuplicates);
+}
+
+void interfaceList(Pallador &w, const QStringList &names, int position, bool removeDuplicates)
+{
+    w.ui.comboPLL_Interface->clear();
+    w.interfaceList << names;
     if (removeDuplicates)
         w.interfaceList.removeDuplicates();
     w.ui.comboPLL_Interface->addItems(w.interfaceList);
@@ -225,6 +237,147 @@ void Pallador::initContext(int context)
         break;
     case 13:
         adapter::initMurn105(*this);
+        break;
+    case 14:
+    case 15:
+    case 16:
+    case 17:
+    case 18:
+    case 19:
+    case 20:
+        adapter::initBrel102(*this, context);
+        break;
+    case 21:
+        adapter::initVek101(*this, context);
+        break;
+    case 22:
+    case 23:
+    case 24:
+        adapter::initVek108(*this, context);
+        break;
+    case 25:
+        adapter::initBrel103(*this);
+        break;
+    case 26:
+        adapter::initVek124(*this);
+        break;
+    case 27:
+        adapter::initMurn109(*this);
+        break;
+    case 28:
+    case 29:
+        adapter::initBrel104(*this, context);
+        break;
+    case 30:
+        adapter::initBrel105(*this, context);
+        break;
+    case 31:
+        adapter::initMurn111(*this, context);
+        break;
+    case 32:
+    case 33:
+        adapter::initBrel106(*this);
+        break;
+    case 34:
+    case 35:
+    case 36:
+        adapter::initBrel107(*this);
+        break;
+    case 37:
+    case 38:
+    case 39:
+    case 40:
+        adapter::initVek141(*this);
+        break;
+    case 41:
+        adapter::initVek145l(*this);
+        break;
+    case 42:
+    case 43:
+        adapter::initVek147(*this);
+        break;
+    case 44:
+    case 45:
+        adapter::initVek149(*this);
+        break;
+    case 46:
+    case 47:
+    case 48:
+    case 49:
+    case 50:
+        adapter::initVek152(*this);
+        break;
+    case 51:
+        adapter::initVek153(*this);
+        break;
+    case 52:
+        adapter::initVek154(*this);
+        break;
+    case 53:
+        adapter::initVek155(*this);
+        break;
+    case 54:
+    case 55:
+    case 56:
+        adapter::initYorm102(*this);
+        break;
+    case 57:
+    case 58:
+        adapter::initYorm105(*this);
+        break;
+    case 59:
+        adapter::initMurn107(*this, context);
+        break;
+    case 60:
+    case 61:
+        adapter::initMurn103(*this, context);
+        break;
+    case 62:
+    case 63:
+    case 64:
+        adapter::initVek125(*this);
+        break;
+    case 65:
+        adapter::initMurn102(*this);
+        break;
+    case 66:
+        adapter::initMurn104(*this);
+        break;
+    case 67:
+    case 68:
+        adapter::initVek143(*this);
+        break;
+    case 69:
+        adapter::initMurn110(*this, context);
+        break;
+    case 70:
+        adapter::initMurn108(*this, context);
+        break;
+    case 71:
+        adapter::initMurn106(*this);
+        break;
+    case 80:
+        adapter::initVek157b(*this);
+        break;
+    case 81:
+        adapter::initVek157f(*this);
+        break;
+    case 82:
+        adapter::initVek137(*this);
+        break;
+    case 105:
+    case 106:
+    case 107:
+    case 108:
+    case 109:
+        adapter::initZelt(*this);
+        break;
+    case 112:
+    case 113:
+        adapter::initDrav101Vek120(*this);
+        break;
+    case 114:
+        adapter::initHolv101(*this);
         break;
     default:
         if (sensorIndex >= 14 && sensorIndex <= 115)

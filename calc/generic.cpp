@@ -9,9 +9,6 @@ namespace adapter {
 void initGeneric(Pallador &w, int context)
 {
     const CFamilyCore &f = *w.calvex->family();
-    // The form-based families' rows are installed with their context.
-    if (w.varResults && f.regTable())
-        w.regCount = RegTables::install(*f.regTable(), w.regs, Pallador::RegRowCapacity);
     const CFamilyDefaults &d = f.defaults;
     familyClockDefaults(w, d, true);
     templateFlag(w, d);
@@ -34,35 +31,6 @@ void recalcGeneric(Pallador &w, bool pllChanged)
     if (cc != 0 && cc != 1)
         return;
 
-    // The form-based families have their inputs from the window's record
-    // (written before the case) and their texts are copied in the tail.
-    if (auto *v = w.calvex->vek_125) {
-        v->PllUpdate();
-        v->ResultsUpdate(0);
-        v->RegisterUpdate(0);
-        return;
-    }
-    if (auto *m = w.calvex->murn_102) {
-        m->Calculate();
-        return;
-    }
-    if (auto *m = w.calvex->murn_104) {
-        m->Calculate();
-        return;
-    }
-
-    // The radar's configuration block shares its storage with PLL fields
-    // (the decimation is the interface index); the use case and the radar
-    // panel set it, the window's PLL settings do not.
-    if (auto *h = w.calvex->holv_101) {
-        h->CalculateConfig(0);
-        h->SetResults(0);
-        h->RegisterUpdate(0);
-        standardTexts(w, *family, cc);
-        contextAPaneRefresh(w);
-        return;
-    }
-
     CContextParams &r = family->ctx[cc];
     writeContext(w, r, cc,
                  {Field::MaxFps,    Field::Cols,          Field::Rows,      Field::UserHBlank, Field::UserVBlank,
@@ -75,19 +43,8 @@ void recalcGeneric(Pallador &w, bool pllChanged)
     sensorPllOptions(w, family->pll);
     family->pll.interfaceIndex = w.interfaceIndex;
 
-    if (auto *z = w.calvex->zelt) {
-        z->CalculatePLL(w.sensorIndex);
-        z->CalculateTiming(0, false, true);
-        z->SetResults(0);
-        z->RegisterUpdate(0);
-    } else if (auto *v = w.calvex->vek_108) {
-        v->PllUpdate();
-        v->TimingUpdate(cc, false, true);
-        v->ResultsUpdate(cc);
-        v->RegisterUpdate(cc, w.sensorIndex);
-    } else if (auto *b = dynamic_cast<CFamilyBase *>(family)) {
+    if (auto *b = dynamic_cast<CFamilyBase *>(family))
         standardCalls(*b, cc);
-    }
     standardTexts(w, *family, cc);
     paneRefresh(w, pllChanged);
 }

@@ -84,6 +84,39 @@ void writeContext(const Pallador &w, CContextParams &r, int cc, std::initializer
         case Field::InterfaceIndex:
             r.interfaceIndex = w.interfaceIndex;
             break;
+        case Field::OtherLineTime:
+            r.otherLineTime = w.otherLineTime[c];
+            break;
+        case Field::AdcMode:
+            r.adcMode = w.adcMode[c];
+            break;
+        case Field::BinSF:
+            r.binSF = w.binSF[c];
+            break;
+        case Field::OutFormat:
+            r.outFormat = w.outFormat[c];
+            break;
+        case Field::Fifo:
+            r.fifo = w.fifo[c];
+            break;
+        case Field::Cropping:
+            r.cropping = w.cropping[c];
+            break;
+        case Field::Centering:
+            r.centering = w.centering[c];
+            break;
+        case Field::FovCols:
+            r.fovCols = w.fovCols[c];
+            break;
+        case Field::FovRows:
+            r.fovRows = w.fovRows[c];
+            break;
+        case Field::FovX:
+            r.fovX = w.fovX[c];
+            break;
+        case Field::FovY:
+            r.fovY = w.fovY[c];
+            break;
         }
     }
 }
@@ -256,6 +289,151 @@ void Pallador::recalc(bool pllChanged)
             break;
         case 13:
             adapter::recalcMurn105(*this);
+            break;
+        case 14:
+        case 15:
+        case 16:
+        case 17:
+        case 18:
+        case 19:
+        case 20:
+            adapter::recalcBrel102(*this, pllChanged);
+            break;
+        case 21:
+            adapter::recalcVek101(*this, pllChanged);
+            break;
+        case 22:
+        case 23:
+        case 24:
+            adapter::recalcVek108(*this, pllChanged);
+            break;
+        case 25:
+            adapter::recalcOpDividerFamily(*this, calvex->brel_103);
+            break;
+        case 26:
+            adapter::recalcVek124(*this);
+            break;
+        case 27:
+            adapter::recalcMurn109(*this);
+            break;
+        case 28:
+        case 29:
+            adapter::recalcBrel104(*this, pllChanged);
+            break;
+        case 30:
+            adapter::recalcBrel105(*this, pllChanged);
+            break;
+        case 31:
+            adapter::recalcMurn111(*this, pllChanged);
+            break;
+        case 32:
+        case 33:
+            adapter::recalcBrel106(*this);
+            break;
+        case 34:
+        case 35:
+        case 36:
+            adapter::recalcOpDividerFamily(*this, calvex->brel_107);
+            break;
+        case 37:
+        case 38:
+        case 39:
+        case 40:
+            adapter::recalcVek141(*this);
+            break;
+        case 41:
+            adapter::recalcVek145l(*this);
+            break;
+        case 42:
+        case 43:
+            adapter::recalcVek147(*this);
+            break;
+        case 44:
+        case 45:
+            adapter::recalcVek149(*this);
+            break;
+        case 46:
+        case 47:
+        case 48:
+        case 49:
+        case 50:
+            adapter::recalcVek152(*this);
+            break;
+        case 51:
+            adapter::recalcVek153(*this);
+            break;
+        case 52:
+            adapter::recalcVek154(*this);
+            break;
+        case 53:
+            adapter::recalcVek155(*this);
+            break;
+        case 54:
+        case 55:
+        case 56:
+            adapter::recalcYorm102(*this);
+            break;
+        case 57:
+            adapter::recalcYorm105(*this);
+            break;
+        case 58:
+            adapter::recalcYorm106(*this);
+            break;
+        case 59:
+            adapter::recalcMurn107(*this, pllChanged);
+            break;
+        case 60:
+        case 61:
+            adapter::recalcMurn103(*this, pllChanged);
+            break;
+        case 62:
+        case 63:
+        case 64:
+            adapter::recalcVek125(*this);
+            break;
+        case 65:
+            adapter::recalcMurn102(*this);
+            break;
+        case 66:
+            adapter::recalcMurn104(*this);
+            break;
+        case 67:
+        case 68:
+            adapter::recalcVek143(*this);
+            break;
+        case 69:
+            adapter::recalcMurn110(*this, pllChanged);
+            break;
+        case 70:
+            adapter::recalcMurn108(*this, pllChanged);
+            break;
+        case 71:
+            adapter::recalcMurn106(*this, pllChanged);
+            break;
+        case 80:
+            adapter::recalcVek157b(*this);
+            break;
+        case 81:
+            adapter::recalcVek157f(*this);
+            break;
+        case 82:
+            adapter::recalcVek137(*this);
+            break;
+        case 105:
+        case 106:
+        case 107:
+        case 108:
+        case 109:
+            adapter::recalcZelt(*this);
+            break;
+        case 112:
+            adapter::recalcDrav101(*this);
+            break;
+        case 113:
+            adapter::recalcVek120(*this);
+            break;
+        case 114:
+            adapter::recalcHolv101(*this);
             break;
         default:
             if (sensorIndex >= 14 && sensorIndex <= 115)

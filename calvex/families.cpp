@@ -110,14 +110,15 @@ Brel_105::Brel_105(int typeCode) : CFamilyBase(typeCode) {}
 Murn_111::Murn_111(int typeCode) : CFamilyBase(typeCode) {}
 Brel_106::Brel_106(int typeCode) : CFamilyBase(typeCode) {}
 Brel_107::Brel_107(int typeCode) : CFamilyBase(typeCode) {}
-Vek_141::Vek_141(int typeCode) : CFamilyBase(typeCode) {}
+CColumnCorrectionSensor::CColumnCorrectionSensor(int typeCode) : CFamilyBase(typeCode) {}
+Vek_141::Vek_141(int typeCode) : CColumnCorrectionSensor(typeCode) {}
 Vek_145l::Vek_145l(int typeCode) : CFamilyBase(typeCode) {}
 Vek_147::Vek_147(int typeCode) : CFamilyBase(typeCode) {}
 Vek_149::Vek_149(int typeCode) : CFamilyBase(typeCode) {}
 Vek_152::Vek_152(int typeCode) : CFamilyBase(typeCode) {}
 Vek_153::Vek_153(int typeCode) : CFamilyBase(typeCode) {}
 Vek_154::Vek_154(int typeCode) : CFamilyBase(typeCode) {}
-Vek_155::Vek_155(int typeCode) : CFamilyBase(typeCode) {}
+Vek_155::Vek_155(int typeCode) : CColumnCorrectionSensor(typeCode) {}
 CBridgeFamily::CBridgeFamily(int typeCode) : CFamilyBase(typeCode) {}
 // Sensor 54 has one row more than 55 and 56.
 Yorm_102::Yorm_102(int typeCode) : CBridgeFamily(typeCode) {}
@@ -132,8 +133,9 @@ Murn_106::Murn_106(int typeCode) : CFamilyBase(typeCode) {}
 Vek_116::Vek_116(int typeCode) : CFamilyBase(typeCode) {}
 Vek_118::Vek_118(int typeCode) : CFamilyBase(typeCode) {}
 Vek_121::Vek_121(int typeCode) : CFamilyBase(typeCode) {}
-Vek_157b::Vek_157b(int typeCode) : CFamilyBase(typeCode) {}
-Vek_157f::Vek_157f(int typeCode) : CFamilyBase(typeCode) {}
+CVek157Family::CVek157Family(int typeCode, int minRatio) : CFamilyBase(typeCode), m_minRatio(minRatio) {}
+Vek_157b::Vek_157b(int typeCode) : CVek157Family(typeCode, 2) {}
+Vek_157f::Vek_157f(int typeCode) : CVek157Family(typeCode, 1) {}
 Vek_137::Vek_137(int typeCode) : CFamilyBase(typeCode) {}
 Vek_117::Vek_117(int typeCode) : CFamilyBase(typeCode) {}
 Vek_107::Vek_107(int typeCode) : CFamilyBase(typeCode) {}
@@ -200,13 +202,15 @@ void darkOptionInput(const DarkRowOptions &d, TimingInput &in)
     in.extraHBlank += darkExtraCols(d);
 }
 
-// Line and frame length preset by use case (0: none).
+// Line and frame length preset by use case (0: none): the maker's tested
+// setting, programmed as given even below the minimum blanking.
 void lengthPresetInput(const LengthPresets &l, TimingInput &in)
 {
     if (l.lineLengthPreset > 0)
         in.fixedLineLength = l.lineLengthPreset;
     if (l.frameLengthPreset > 0)
         in.fixedFrameLength = l.frameLengthPreset;
+    in.presetLengths = l.lineLengthPreset > 0 || l.frameLengthPreset > 0;
 }
 
 // The second read-out mode of a context divides the rows it reads.
@@ -223,11 +227,15 @@ void highSpeedLimits(const CPllParams &pll, TimingLimits &limits)
         limits.minHBlank /= 2;
 }
 
-// The column-correction rows of a context; the high-speed read-out corrects
-// over 16 rows only.
+// The column-correction rows of a context: 16, 32, 64 or 128, the count
+// asked for brought to the nearest of them below (16 at least); the
+// high-speed read-out corrects over 16 rows only.
+constexpr int kCcRowsLargestExponent = 3;
 int ccRowsOf(const CPllParams &pll, const CContextParams &p)
 {
-    return pll.highSpeed ? 16 : p.ccRows;
+    if (pll.highSpeed)
+        return 16;
+    return 16 << qBound(0, log2Of(p.ccRows / 16), kCcRowsLargestExponent);
 }
 
 // SDR lanes carry one bit per clock cycle instead of two, so at the same
@@ -517,11 +525,28 @@ bool Murn_111::familyRegister(int role, const RegRow &r, quint32 *value) const
     return true;
 }
 
+// A minimum frame rate that is not a positive number leaves the variable
+// rate free down to the slowest rate the longest frame allows; the record
+// then reports that rate as the family's own minimum.
+void Murn_111::familyTiming(int context)
+{
+    double &minFps = ctx[context].minFps;
+    if (!(minFps > 0.0) || !std::isfinite(minFps))
+        minFps = m_cs[context].t.minFps;
+}
+
 // MIPI port timing values from the lane rate (the VCO while no lane rate is known).
 void Murn_111::familyPll()
 {
     const double rate = finiteOr(m_link.laneRate, 0.0) > 0.0 ? m_link.laneRate : pll.vcoClock;
     mipiPortTimings(rate, m_link.lanes, pll.mipiCont, mipiTimings);
+}
+
+// Firmware variables are reached through an address and a data register.
+void Murn_103::familyDefaults()
+{
+    defaults.defaultVarAddrReg = 0x00C6;
+    defaults.defaultVarDataReg = 0x00C8;
 }
 
 void Murn_103::familyTimingInput(int context, TimingInput &in) const
@@ -642,22 +667,58 @@ void Murn_106::familyDefaults()
     ctx[0].fovRows = traits().arrayRows;
 }
 
-// Fixed output sizes of the use cases, the field of view otherwise.
+// The field of view, or the CIF or 720p output mode; a fixed output size of
+// the use case's scaler goes before both.
 void Murn_106::familyTimingInput(int context, TimingInput &in) const
 {
     const CContextParams &p = ctx[context];
     in.useFov = p.fovCols > 0 && p.fovRows > 0;
     in.fovCols = p.fovCols;
     in.fovRows = p.fovRows;
-    if (outputWidth > 0 && outputHeight > 0) {
-        in.cols = outputWidth;
-        in.rows = outputHeight;
+    auto output = [&in](int cols, int rows) {
+        in.cols = cols;
+        in.rows = rows;
         in.useFov = false;
-    }
+    };
     if (p.cif)
-        in.cols = 352, in.rows = 288, in.useFov = false;
+        output(352, 288);
     if (p.hd720p)
-        in.cols = 1280, in.rows = 720, in.useFov = false;
+        output(1280, 720);
+    const bool fixedSize =
+        outputWidth > 0 && outputHeight > 0 && (outputWidth != fovWidth || outputHeight != fovHeight);
+    if (fixedSize)
+        output(outputWidth, outputHeight);
+}
+
+// The auto exposure's lowest frame rate: with a variable frame rate the
+// user's minimum, else the family's own, within what the frame allows.
+namespace murn106 {
+enum Row { AeMinFrameRate = 1 };
+const RowRule kRows[] = {
+    {"cam_aet_min_frame_rate", AeMinFrameRate},
+};
+} // namespace murn106
+
+int Murn_106::familyRowRole(const RegRow &r) const
+{
+    return rowRule(murn106::kRows, r);
+}
+
+bool Murn_106::familyRegister(int role, const RegRow &r, quint32 *value) const
+{
+    if (role != murn106::AeMinFrameRate)
+        return false;
+    const CContextParams &p = ctx[0];
+    const TimingResult &t = m_cs[0].t;
+    double rate = t.fps;
+    if (p.variableFps) {
+        const bool requested = requestedMinFps > 0.0 && std::isfinite(requestedMinFps);
+        const double wanted = requested ? requestedMinFps : p.minFps;
+        if (wanted > 0.0 && std::isfinite(wanted))
+            rate = qMin(wanted, t.fps);
+    }
+    *value = fitToRow(boundedInt<qint64>(std::round(qMax(rate, t.minFps) * 256.0), 0, 255 * 256), r);
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -707,17 +768,24 @@ void Brel_101::familyInterfaceLists(int)
     brelLinkLists(*this);
 }
 
+// The start column and row of the image on the array (colSubsampling,
+// rowSubsampling) are only given for the sensors that place their image; the
+// others leave them negative and read a centred image.
+void Brel_102::familyDefaults()
+{
+    for (CContextParams &p : ctx)
+        p.colSubsampling = p.rowSubsampling = -1;
+}
+
 void Brel_102::familyTimingInput(int context, TimingInput &in) const
 {
     in.extraRows = (embedData ? 2 : 0) + (embedStat ? 2 : 0) + darkExtraRows(*this);
     in.extraHBlank = darkExtraCols(*this);
     if (lineLengthPreset > 0)
         in.fixedLineLength = lineLengthPreset;
-    if (m_typeCode == 20) {
-        const CContextParams &p = ctx[context];
-        in.xFactor = qMax(in.xFactor, qBound(0, p.colSubsampling, 15) + 1);
-        in.yFactor = qMax(in.yFactor, qBound(0, p.rowSubsampling, 15) + 1);
-    }
+    const CContextParams &p = ctx[context];
+    in.startCol = p.colSubsampling;
+    in.startRow = p.rowSubsampling;
 }
 
 int Brel_102::familyRowRole(const RegRow &r) const
@@ -730,15 +798,13 @@ bool Brel_102::familyRegister(int role, const RegRow &r, quint32 *value) const
     return brel101::extraRowsRegister(role, *this, *this, r, value);
 }
 
-// Sub-sampling steps 0 to 7 are valid, and only as long as the output keeps
-// at least 64 columns / rows.
+// A start that puts the image beyond the array is flagged.
 void Brel_102::familyTiming(int context)
 {
-    const CContextParams &p = ctx[context];
     const TimingResult &t = m_cs[context].t;
-    if (p.colSubsampling < 0 || p.colSubsampling > 7 || t.outCols < 64)
+    if (t.colStartMoved)
         addContextWarnings(context, 0x1000);
-    if (p.rowSubsampling < 0 || p.rowSubsampling > 7 || t.outRows < 64)
+    if (t.rowStartMoved)
         addContextWarnings(context, 0x2000);
 }
 
@@ -747,10 +813,13 @@ void Brel_102::familyInterfaceLists(int)
     brelLinkLists(*this);
 }
 
-// Each sample beyond the first adds 64 clocks to the shortest line.
-void Vek_108::familyTimingInput(int, TimingInput &in) const
+// Each sample beyond the first adds 64 clocks to the shortest line; the
+// image sits off the array's centre by the context's offsets.
+void Vek_108::familyTimingInput(int context, TimingInput &in) const
 {
     in.extraHBlank = 64 * (qBound(1, pll.pllP5, 8) - 1);
+    in.offsetCols = ctx[context].fovX;
+    in.offsetRows = ctx[context].fovY;
 }
 
 namespace vek108 {
@@ -808,6 +877,13 @@ void Brel_104::familyTimingInput(int context, TimingInput &in) const
 void Brel_105::familyTimingInput(int context, TimingInput &in) const
 {
     const CContextParams &p = ctx[context];
+    // With the field of view in use, the size given is the field of view on
+    // the array; the output size follows from the read-out factors.
+    if (p.useFov) {
+        in.useFov = true;
+        in.fovCols = p.cols;
+        in.fovRows = p.rows;
+    }
     in.extraVBlank = qMax(0, minLines - traits().minVBlank);
     if (shortSeq)
         in.extraHBlank = 0;
@@ -921,14 +997,38 @@ void Brel_106::familyTimingInput(int, TimingInput &in) const
 }
 
 // The CC rows (16 x 2^k) set the HDR ratio of Vek_141 and Vek_155.
-void Vek_141::familyTimingInput(int context, TimingInput &in) const
+void CColumnCorrectionSensor::familyTimingInput(int context, TimingInput &in) const
 {
     sensorOptionInput(ctx[context], *this, log2Of(ccRowsOf(pll, ctx[context]) / 4), in);
 }
 
-void Vek_141::familyTimingLimits(TimingLimits &limits) const
+void CColumnCorrectionSensor::familyTimingLimits(TimingLimits &limits) const
 {
     highSpeedLimits(pll, limits);
+}
+
+// The register's field holds k of the 16 x 2^k rows corrected over.
+namespace columncorrection {
+enum Row { Rows = 1 };
+const RowRule kRows[] = {{"COLUMN_CORRECTION", Rows}};
+} // namespace columncorrection
+
+int CColumnCorrectionSensor::familyRowRole(const RegRow &r) const
+{
+    return rowRule(columncorrection::kRows, r);
+}
+
+bool CColumnCorrectionSensor::familyRegister(int role, const RegRow &r, quint32 *value) const
+{
+    if (role != columncorrection::Rows)
+        return false;
+    *value = fitToRow(log2Of(ccRowsOf(pll, ctx[0]) / 16), r);
+    return true;
+}
+
+void CColumnCorrectionSensor::familyTexts(int context, PllTextInfo &, ContextTextInfo &c) const
+{
+    c.extra << QStringLiteral("Column correction: %1 rows").arg(ccRowsOf(pll, ctx[safeContext(context)]));
 }
 
 void Vek_147::familyTimingLimits(TimingLimits &limits) const
@@ -937,11 +1037,6 @@ void Vek_147::familyTimingLimits(TimingLimits &limits) const
 }
 
 void Vek_149::familyTimingLimits(TimingLimits &limits) const
-{
-    highSpeedLimits(pll, limits);
-}
-
-void Vek_155::familyTimingLimits(TimingLimits &limits) const
 {
     highSpeedLimits(pll, limits);
 }
@@ -956,12 +1051,7 @@ void Vek_143::familyTimingLimits(TimingLimits &limits) const
     highSpeedLimits(pll, limits);
 }
 
-void Vek_157b::familyTimingLimits(TimingLimits &limits) const
-{
-    highSpeedLimits(pll, limits);
-}
-
-void Vek_157f::familyTimingLimits(TimingLimits &limits) const
+void CVek157Family::familyTimingLimits(TimingLimits &limits) const
 {
     highSpeedLimits(pll, limits);
 }
@@ -976,14 +1066,17 @@ void Vek_149::familyTimingInput(int context, TimingInput &in) const
     sensorOptionInput(ctx[context], *this, 4, in);
 }
 
-void Vek_155::familyTimingInput(int context, TimingInput &in) const
-{
-    sensorOptionInput(ctx[context], *this, log2Of(ccRowsOf(pll, ctx[context]) / 4), in);
-}
-
 void Vek_143::familyTimingInput(int, TimingInput &in) const
 {
     darkOptionInput(*this, in);
+}
+
+// The sensor sends a line from its line buffer over the whole line time, so
+// one or two lanes carry a scaled or slower image as well: the line is made
+// long enough for them.
+void Vek_143::familyLink(LinkOptions &link) const
+{
+    link.lineBuffer = true;
 }
 
 // ---------------------------------------------------------------------------
@@ -1116,6 +1209,20 @@ void Vek_153::familyTimingInput(int, TimingInput &in) const
     lengthPresetInput(*this, in);
 }
 
+// The op pixel divider (3 to 6) counts the serial clocks of one pixel on a
+// double-data-rate lane: a request of d gives 2d output bits.
+void Vek_154::familyLink(LinkOptions &link) const
+{
+    if (pll.pllOpDivider >= 3 && pll.pllOpDivider <= 6)
+        link.bits = 2 * pll.pllOpDivider;
+}
+
+// The divider used: half the output bits.
+void Vek_154::familyPll()
+{
+    pll.pllOpDivider = qBound(3, m_link.bits / 2, 6);
+}
+
 void Vek_154::familyTimingInput(int, TimingInput &in) const
 {
     darkOptionInput(*this, in);
@@ -1157,16 +1264,66 @@ void Vek_132::familyPll()
         pll.pllOpDivider = qBound(3, m_link.bits / 2, 6);
 }
 
+namespace {
+
+// The presets of Drav_101 and Vek_120: a preset frame is the shortest frame
+// of its use case (use cases that differ only in their rate share one).
+void shortestFramePresetInput(const LengthPresets &l, TimingInput &in)
+{
+    lengthPresetInput(l, in);
+    in.presetFrameIsShortest = true;
+}
+
+void presetTexts(const LengthPresets &l, ContextTextInfo &c)
+{
+    if (l.lineLengthPreset > 0 || l.frameLengthPreset > 0)
+        c.extra << QStringLiteral("Use-case preset: line length %1 pck, frame length %2 lines")
+                       .arg(l.lineLengthPreset)
+                       .arg(l.frameLengthPreset);
+}
+
+} // namespace
+
 void Drav_101::familyTimingInput(int, TimingInput &in) const
 {
-    lengthPresetInput(*this, in);
+    shortestFramePresetInput(*this, in);
     rowReadModeInput(ctx[0], in);
+}
+
+void Drav_101::familyTexts(int, PllTextInfo &, ContextTextInfo &c) const
+{
+    presetTexts(*this, c);
+}
+
+// Revision 0 is the one whose use-case presets the window applies; the
+// default interface's lanes are the starting lane count.
+void Vek_120::familyDefaults()
+{
+    pll.revision = 0;
+    pll.lanes = interfaceInfo(traits(), traits().defaultInterface, 1).lanes;
+}
+
+// The window writes no interface for this family, only the lane count its
+// presets give: the interface is the family's item with that many lanes.
+int Vek_120::familyInterfaceIndex(int interfaceIndex) const
+{
+    const int items = int(interfaceItems(traits()).size());
+    for (int i = 0; i < items; ++i) {
+        if (interfaceInfo(traits(), i, 1).lanes == pll.lanes)
+            return i;
+    }
+    return interfaceIndex;
 }
 
 void Vek_120::familyTimingInput(int, TimingInput &in) const
 {
-    lengthPresetInput(*this, in);
+    shortestFramePresetInput(*this, in);
     rowReadModeInput(ctx[0], in);
+}
+
+void Vek_120::familyTexts(int, PllTextInfo &, ContextTextInfo &c) const
+{
+    presetTexts(*this, c);
 }
 
 void Vek_135::familyTimingInput(int context, TimingInput &in) const
@@ -1231,23 +1388,116 @@ void goProInput(const CContextParams &p, TimingInput &in)
 
 } // namespace
 
-// The exposure ratio arrives as its value (2 to 16 for Vek_157b, 1 to 16 for Vek_157f).
-void Vek_157b::familyTimingInput(int context, TimingInput &in) const
+namespace {
+
+// The scale_m of a context: the scaler outputs 16 / scale_m of the read-out
+// (it shrinks only; the register holds up to 255).
+int scaleOf(const CContextParams &p)
 {
-    const CContextParams &p = ctx[context];
-    if (p.hdrMode > 0)
-        setExposures(in, 2, log2Of(qMax(2, p.ccRow)), 0, 0);
-    rowReadModeInput(p, in);
-    goProInput(p, in);
+    return qBound(16, p.scaleM, 255);
 }
 
-void Vek_157f::familyTimingInput(int context, TimingInput &in) const
+namespace vek157 {
+enum Row { ScaleM = 1 };
+const RowRule kRows[] = {
+    {"SCALE_M", ScaleM},
+};
+} // namespace vek157
+
+// The read-out a scaled output needs: scale_m / 16 of its size, rounded up
+// to an even size (0, the whole array, stays 0).
+int scaledReadSize(int output, int scale)
+{
+    return output > 0 ? int((qint64(output) * scale + 31) / 32 * 2) : 0;
+}
+
+// What the scaler makes of a read-out size: 16 / scale_m of it, no more than
+// the size asked for (0: no size asked for), on an even size.
+int scaledOutputSize(int read, int asked, int scale)
+{
+    const int scaled = int(qint64(read) * 16 / scale);
+    const int out = asked > 0 ? qMin(asked, scaled) : scaled;
+    return qMax(2, out - out % 2);
+}
+
+} // namespace
+
+// The timing runs on the read-out, which the scaler shrinks to the output
+// asked for afterwards (familyTiming).
+void CVek157Family::familyTimingInput(int context, TimingInput &in) const
 {
     const CContextParams &p = ctx[context];
     if (p.hdrMode > 0)
-        setExposures(in, 2, log2Of(qMax(1, p.ccRow)), 0, 0);
+        setExposures(in, 2, log2Of(qMax(m_minRatio, p.ccRow)), 0, 0);
     rowReadModeInput(p, in);
     goProInput(p, in);
+    const int scale = scaleOf(p);
+    if (scale > 16) {
+        in.cols = scaledReadSize(p.cols, scale);
+        in.rows = scaledReadSize(p.rows, scale);
+    }
+}
+
+// The link carries the scaled lines.
+void CVek157Family::familyPllRequest(PllRequest &)
+{
+    m_linkScale = 16.0 / scaleOf(ctx[0]);
+}
+
+void CVek157Family::familyTiming(int context)
+{
+    const CContextParams &p = ctx[context];
+    const int scale = scaleOf(p);
+    if (scale == 16)
+        return;
+    TimingResult &t = m_cs[context].t;
+    t.outCols = scaledOutputSize(t.outCols, p.cols, scale);
+    t.outRows = scaledOutputSize(t.outRows, p.rows, scale);
+    mode[context].outputCols = t.outCols;
+    mode[context].outputRows = t.outRows;
+    results.timingGeometry.outputWidth = t.outCols;
+    results.timingGeometry.outputHeight = t.outRows;
+}
+
+int CVek157Family::familyRowRole(const RegRow &r) const
+{
+    return rowRule(vek157::kRows, r);
+}
+
+// SCALE_M programs the scale the timing used.
+bool CVek157Family::familyRegister(int role, const RegRow &, quint32 *value) const
+{
+    if (role != vek157::ScaleM)
+        return false;
+    *value = quint32(scaleOf(ctx[0]));
+    return true;
+}
+
+void CVek157Family::familyTexts(int context, PllTextInfo &, ContextTextInfo &c) const
+{
+    const int scale = scaleOf(ctx[safeContext(context)]);
+    if (scale > 16)
+        c.extra << QStringLiteral("Scaler: scale_m %1 (16/%1 of the read-out)").arg(scale);
+}
+
+// The read-out mode counts from 0: skipping k reads every (k + 1)th pixel
+// (the mode the panel shows is skipping + 1).
+void Vek_137::readoutFactors(int context, int *xFactor, int *yFactor, QString *name) const
+{
+    const CContextParams &p = ctx[safeContext(context)];
+    const int skip = qBound(0, p.skipping, 15) + 1;
+    const int bin = p.binning >= 1 ? 2 : 1;
+    const int binX = p.binXOnly >= 1 ? 2 : 1;
+    *xFactor = qMax(skip, qMax(bin, binX));
+    *yFactor = qMax(skip, bin);
+    QStringList parts;
+    if (bin > 1)
+        parts << QStringLiteral("Bin 2x2");
+    else if (binX > 1)
+        parts << QStringLiteral("Column bin 2");
+    if (skip > 1)
+        parts << QStringLiteral("Skip %1x%1").arg(skip);
+    *name = parts.isEmpty() ? QStringLiteral("Normal") : parts.join(QStringLiteral(", "));
 }
 
 void Vek_137::familyDefaults()
@@ -2326,9 +2576,26 @@ void CBridgeFamily::familyTimingLimits(TimingLimits &limits) const
     limits.minVBlank = s.minVBlank;
 }
 
-// The SOC crop replaces the field of view when the advanced options are on;
-// integration stretches the frame only when the longest time is allowed, and
-// with the discrete frame-rate type only to the rate steps DFS1 and DFS2.
+namespace {
+
+// The long exposure an HDR mode needs: one half-period of 60 Hz mains light,
+// the shortest exposure that sees no flicker under it.
+constexpr double kHdrExposureMs = 1000.0 / 120.0;
+
+// Half the frame at the requested rate (ms), or 0 without a usable rate.
+double halfFrameMs(double fps)
+{
+    return fps > 0.0 && std::isfinite(fps) ? 500.0 / fps : 0.0;
+}
+
+} // namespace
+
+// The SOC crop replaces the field of view when the advanced options are on.
+// In SDR integration stretches the frame only when the longest time is
+// allowed, and with the discrete frame-rate type only to the rate steps DFS1
+// and DFS2. An HDR mode keeps the rate and takes its long exposure (with a
+// short one of a sixteenth) within half the frame, or within the whole frame
+// when the maximum integration time is allowed.
 void CBridgeFamily::familyTimingInput(int context, TimingInput &in) const
 {
     const CContextParams &p = ctx[context];
@@ -2358,8 +2625,12 @@ void CBridgeFamily::familyTimingInput(int context, TimingInput &in) const
         in.fpsSteps[0] = p.dfs1;
         in.fpsSteps[1] = p.dfs2;
     }
-    if (p.hdrMode > 0)
+    if (p.hdrMode > 0) {
         setExposures(in, 2, 4, 0, 0);
+        in.extendForIntegration = false;
+        const double half = halfFrameMs(p.maxFps);
+        in.intgTime = p.useMaxIntgTime || half <= 0.0 ? kHdrExposureMs : qMin(kHdrExposureMs, half);
+    }
 }
 
 void CBridgeFamily::familyTiming(int context)
@@ -2367,29 +2638,65 @@ void CBridgeFamily::familyTiming(int context)
     const TimingResult &t = m_cs[context].t;
     const AttachedSensor &s = attached(sensorKind);
     CModeState &m = mode[context];
+    CContextParams &p = ctx[context];
     m.coreCols = s.cols;
     m.coreRows = s.rows;
-    m.cropCols = ctx[context].socCols > 0 ? qMin(ctx[context].socCols, s.cols) : t.fovCols;
-    m.cropRows = ctx[context].socRows > 0 ? qMin(ctx[context].socRows, s.rows) : t.fovRows;
+    m.cropCols = p.socCols > 0 ? qMin(p.socCols, s.cols) : t.fovCols;
+    m.cropRows = p.socRows > 0 ? qMin(p.socRows, s.rows) : t.fovRows;
     m.fovXMax = qMax(0, s.cols - t.fovCols);
     m.fovYMax = qMax(0, s.rows - t.fovRows);
-    ctx[context].fovX = qBound(0, ctx[context].fovX, m.fovXMax);
-    ctx[context].fovY = qBound(0, ctx[context].fovY, m.fovYMax);
+    p.fovX = qBound(0, p.fovX, m.fovXMax);
+    p.fovY = qBound(0, p.fovY, m.fovYMax);
     pll.arrayCols = s.cols;
     pll.arrayRows = s.rows;
     pll.attachedSensorKind = sensorKind;
-    needsMaxIntgTime[context] = t.integrationLimited && !ctx[context].useMaxIntgTime;
+    // Longer than half the frame by more than the rounding to whole rows.
+    const double half = halfFrameMs(p.maxFps);
+    needsMaxIntgTime[context] = p.hdrMode > 0 && half > 0.0 && t.intgTimeMs > half + t.rowTimeUs * 0.5e-3 + 1e-9;
     highSpeedEnable = pixelClockResult > 48.0 ? 1 : 0;
 }
 
 // Auto adjust for two clocks per pixel: the system clock is asked for at
-// twice the target, so the pixel clock stays at the target.
+// twice the target, so the pixel clock stays at the target. The external PLL
+// aims at most at the clock the attached sensor takes, and a target above it
+// is not met.
 void CBridgeFamily::familyPllRequest(PllRequest &r)
 {
     if (pll.twoClkPerPix && pll.pllAutoAdjust) {
         r.target *= 2.0;
         r.fallbackTarget *= 2.0;
     }
+    if (m_capToSensor) {
+        const double limit = attached(sensorKind).pixelMax * (pll.twoClkPerPix ? 2.0 : 1.0);
+        if (r.target > limit) {
+            r.target = limit;
+            addPllWarnings(WarnTargetClock);
+        }
+        r.fallbackTarget = qMin(r.fallbackTarget, limit);
+    }
+}
+
+void CBridgeFamily::familyPll()
+{
+    int lanes = 1, bits = 12;
+    attachedLink(&lanes, &bits);
+    attachedSensorClocks(sensorKind, lanes, bits);
+}
+
+void CBridgeFamily::attachedLink(int *lanes, int *bits) const
+{
+    *lanes = 4;
+    *bits = pll.interfaceIndex == 2 ? 14 : 12;
+}
+
+void Yorm_102::attachedLink(int *lanes, int *bits) const
+{
+    if (typeCode() != 54) {
+        CBridgeFamily::attachedLink(lanes, bits);
+        return;
+    }
+    *lanes = qMax(1, pll.lanes);
+    *bits = pll.opBits > 0 ? pll.opBits : 12;
 }
 
 // The auto-exposure frame-rate steps of the discrete type: the rate reached,
@@ -2402,6 +2709,7 @@ enum Row {
     FrameRate1,
     FrameRate2,
     KeepSyncControl,
+    SensorPll,
     KsLineLength,
     KsFrameLength,
     KsStartRow,
@@ -2415,14 +2723,14 @@ const RowRule kRows[] = {
     {"cam_aet_frame_rate_1", FrameRate1},
     {"cam_aet_frame_rate_2", FrameRate2},
 };
-// The keep-sync output timing of Yorm_106.
+// The keep-sync output timing of Yorm_106, and the attached sensor's PLL.
 const RowRule kKeepSyncRows[] = {
-    {"cam_port_keepsync_control", KeepSyncControl}, {"TX_KS_LINE_LENGTH_PCK", KsLineLength},
-    {"TX_KS_FRAME_LENGTH_LINES", KsFrameLength},    {"TX_KS_LINE_VALID_START_ROW", KsStartRow},
-    {"TX_KS_FRAME_VALID_START_ROW", KsStartRow},    {"TX_KS_LINE_VALID_START_COL", KsStartCol},
-    {"TX_KS_FRAME_VALID_START_COL", KsStartCol},    {"TX_KS_LINE_VALID_STOP_ROW", KsStopRow},
-    {"TX_KS_FRAME_VALID_LAST_ROW", KsStopRow},      {"TX_KS_LINE_VALID_STOP_COL", KsStopCol},
-    {"TX_KS_FRAME_VALID_STOP_COL", KsStopCol},
+    {"cam_port_keepsync_control", KeepSyncControl},   {"cam_sensor_control_external_pll", SensorPll},
+    {"TX_KS_LINE_LENGTH_PCK", KsLineLength},          {"TX_KS_FRAME_LENGTH_LINES", KsFrameLength},
+    {"TX_KS_LINE_VALID_START_ROW", KsStartRow},       {"TX_KS_FRAME_VALID_START_ROW", KsStartRow},
+    {"TX_KS_LINE_VALID_START_COL", KsStartCol},       {"TX_KS_FRAME_VALID_START_COL", KsStartCol},
+    {"TX_KS_LINE_VALID_STOP_ROW", KsStopRow},         {"TX_KS_FRAME_VALID_LAST_ROW", KsStopRow},
+    {"TX_KS_LINE_VALID_STOP_COL", KsStopCol},         {"TX_KS_FRAME_VALID_STOP_COL", KsStopCol},
 };
 } // namespace bridge
 
@@ -2453,22 +2761,29 @@ void CBridgeFamily::familyTexts(int, PllTextInfo &p, ContextTextInfo &c) const
     p.extra << QStringLiteral("Attached sensor kind: %1").arg(sensorKind)
             << QStringLiteral("Serial divider: %1").arg(serialDivider)
             << QStringLiteral("Serial clock: %1 MHz").arg(num(serialClock));
+    if (ctx[0].useMaxIntgTime)
+        c.extra << QStringLiteral("Maximum integration time: on");
     if (needsMaxIntgTime[0])
         c.extra << QStringLiteral("The frame rate needs the longest integration time");
 }
 
 // Sensor pixel clock: the system clock (halved with two clocks per pixel),
-// at most the attached sensor's rate; the serial divider keeps the serial
-// clock at or above what the lanes need.
+// at most the attached sensor's rate.
 void CBridgeFamily::attachedSensorClocks(int kind, int lanes, int bits)
 {
     sensorKind = qBound(0, kind, 3);
+    sensorClocks(finiteOr(pll.outputClock, 0.0) / (pll.twoClkPerPix ? 2.0 : 1.0), lanes, bits);
+}
+
+// The serial divider keeps the serial clock at or above what the lanes need.
+// A pixel clock below 30 MHz or above the sensor's rate misses the target.
+void CBridgeFamily::sensorClocks(double pixelClock, int lanes, int bits)
+{
     const AttachedSensor &s = attached(sensorKind);
-    const double system = pll.outputClock;
-    const double pixel = qMin(system / (pll.twoClkPerPix ? 2.0 : 1.0), s.pixelMax);
-    pixelClockResult = qMax(0.0, pixel);
+    const double wanted = finiteOr(pixelClock, 0.0);
+    pixelClockResult = qMax(0.0, qMin(wanted, s.pixelMax));
     pll.pixelClock = pixelClockResult;
-    pll.systemClock = system;
+    pll.systemClock = pll.outputClock;
     const double required = pixelClockResult * qMax(1, bits) / qMax(1, lanes);
     int div = 0;
     if (required > 0.0 && pll.vcoClock > 0.0)
@@ -2476,84 +2791,124 @@ void CBridgeFamily::attachedSensorClocks(int kind, int lanes, int bits)
     serialDivider = div;
     serialClock = pll.vcoClock / (serialDivider + 1);
     pll.serialClock = serialClock;
-    if (pixelClockResult < 30.0 || system / (pll.twoClkPerPix ? 2.0 : 1.0) > s.pixelMax + 1e-6)
+    if (pixelClockResult < 30.0 || wanted > s.pixelMax + 1e-6)
         addPllWarnings(WarnTargetClock);
+}
+
+void CBridgeFamily::externalPll(int kind)
+{
+    sensorKind = qBound(0, kind, 3);
+    m_capToSensor = true;
+    enginePll(PllMode::ByInterface, currentInterfaceIndex());
+    m_capToSensor = false;
 }
 
 void CBridgeFamily::CalculatePLLExt(int kind)
 {
     Call call(this, "CalculatePLLExt", {kind});
-    attachedSensorClocks(kind, 4, pll.interfaceIndex == 2 ? 14 : 12);
+    externalPll(kind);
 }
 
 void Yorm_102::CalculatePLLExt_(int kind)
 {
     Call call(this, "CalculatePLLExt_", {kind});
-    attachedSensorClocks(kind, qMax(1, pll.lanes), pll.opBits > 0 ? pll.opBits : 12);
+    externalPll(kind);
 }
 
-// Keep-sync: the output clock is the external clock times the integer
-// multiple that puts it into the attached sensor's pixel-rate window.
+// ---- Yorm_106: keep-sync ---------------------------------------------------
+
+namespace {
+
+bool sameClock(double a, double b)
+{
+    return a == b || (a != a && b != b);
+}
+
+} // namespace
+
+// The first pass: the attached sensor's PLL for the pixel clock; the second:
+// the bridge's PLL for the output clock, with the sensor on the first pass's
+// pixel clock and the keep-sync lengths in force.
 void Yorm_106::CalculatePLLNet_ks(int kind, bool applyToPll)
 {
     Call call(this, "CalculatePLLNet_ks", {kind, applyToPll});
     sensorKind = qBound(0, kind, 3);
-    const double maxRate = attached(sensorKind).pixelMax;
-    const double ext = finiteOr(keepSyncClock, 0.0);
-    int multiple = 1;
-    if (ext > 0.0) {
-        multiple = boundedInt(std::floor(maxRate / ext), 1, 64);
-        while (multiple > 1 && ext * multiple < 30.0)
-            ++multiple;
-    }
-    keepSyncExtDivider = multiple;
-    keepSyncTargetClock = ext * multiple;
-    PllRequest r;
-    r.fin = pll.inputClock;
-    r.target = keepSyncTargetClock;
-    r.fallbackTarget = traits().targetDefault;
-    const PllSolution s = solvePll(m_limits, r);
-    keepSyncVcoClock = s.vco;
-    keepSyncOutputClock = s.out;
-    keepSyncDividers[0] = s.d[0];
-    keepSyncDividers[1] = s.n;
-    keepSyncDividers[2] = s.m;
-    keepSyncDividers[3] = s.d[1];
-    keepSyncActive = keepSyncOn ? 1 : 0;
-    if (applyToPll) {
-        m_solution = s;
-        addPllWarnings(s.warnings);
-        extDivider = multiple;
-        for (int i = 0; i < 4; ++i)
-            pllDividersA[i] = pllDividersB[i] = keepSyncDividers[i];
-        pll.vcoClock = s.vco;
-        pll.outputClock = s.out;
-        pll.systemClock = s.out;
-        pll.dividedInputClock = s.n > 0 ? finiteOr(pll.inputClock, 0.0) / s.n : 0.0;
-        pll.targetClock = keepSyncTargetClock;
-        pll.pllN = s.n - 1;
-        pll.pllM = qMax(1, s.m / 2);
-        pll.pllP = s.d[0];
-        CalculatePLLExt(sensorKind);
-        keepSyncDirty = false;
-    } else {
+    if (!applyToPll) {
+        PllRequest r;
+        r.fin = pll.inputClock;
+        r.target = keepSyncTargetClock;
+        r.fallbackTarget = attached(sensorKind).pixelMax;
+        m_ksSensor = solvePll(m_limits, r);
+        keepSyncVcoClock = m_ksSensor.vco;
+        keepSyncOutputClock = m_ksSensor.out;
+        keepSyncDividers[0] = m_ksSensor.d[0];
+        keepSyncDividers[1] = m_ksSensor.n;
+        keepSyncDividers[2] = m_ksSensor.m;
+        keepSyncDividers[3] = m_ksSensor.d[1];
+        const double ext = finiteOr(keepSyncClock, 0.0);
+        keepSyncExtDivider = ext > 0.0 ? boundedInt(std::round(keepSyncOutputClock / ext), 1, 64) : 1;
         keepSyncDirty = true;
+        return;
     }
+    m_ksRequests.valid = true;
+    m_ksRequests.inputClock = pll.inputClock;
+    m_ksRequests.n = pll.pllN;
+    m_ksRequests.m = pll.pllM;
+    m_ksRequests.vco = pll.vcoRequest;
+    m_ksRequests.bypass = pll.pllBypass;
+    m_ksRequests.twoClkPerPix = pll.twoClkPerPix;
+    m_ksRequests.kind = sensorKind;
+    pll.targetClock = keepSyncTargetClock;
+    m_ksSecondPass = true;
+    enginePll(PllMode::ByInterface, currentInterfaceIndex());
+    m_ksSecondPass = false;
 }
 
-// True when the sensor pixel clock divides the keep-sync output clock.
 bool Yorm_106::fineAdjustPll0P2toExt_ks(int kind)
 {
     Call call(this, "fineAdjustPll0P2toExt_ks", {kind});
-    const double pixel = qMin(keepSyncOutputClock, attached(kind).pixelMax);
-    if (!(pixel > 0.0))
+    const double ext = finiteOr(keepSyncClock, 0.0);
+    if (!(ext > 0.0) || !(keepSyncOutputClock > 0.0))
         return false;
-    const double ratio = keepSyncOutputClock / pixel;
-    return std::fabs(ratio - std::round(ratio)) < 1e-6;
+    const double ratio = keepSyncOutputClock / ext;
+    return ratio >= 1.0 - 1e-9 && std::fabs(ratio - std::round(ratio)) < 1e-6;
+}
+
+bool Yorm_106::keepSyncRequestsChanged() const
+{
+    const KeepSyncRequests &r = m_ksRequests;
+    return !r.valid || !sameClock(r.inputClock, pll.inputClock) || r.n != pll.pllN || r.m != pll.pllM ||
+           !sameClock(r.vco, pll.vcoRequest) || r.bypass != pll.pllBypass || r.twoClkPerPix != pll.twoClkPerPix ||
+           r.kind != sensorKind;
+}
+
+// The second pass aims at the output clock as given.
+void Yorm_106::familyPllRequest(PllRequest &r)
+{
+    if (!m_ksSecondPass)
+        CBridgeFamily::familyPllRequest(r);
+}
+
+void Yorm_106::familyPll()
+{
+    if (!m_ksSecondPass) {
+        CBridgeFamily::familyPll();
+        keepSyncDirty = true;
+        m_keepSyncTiming = false;
+        return;
+    }
+    int lanes = 1, bits = 12;
+    attachedLink(&lanes, &bits);
+    sensorClocks(keepSyncOutputClock, lanes, bits);
+    addPllWarnings(m_ksSensor.warnings & (WarnInputClock | WarnTargetClock | WarnVco));
+    keepSyncDirty = false;
+    m_keepSyncTiming = true;
 }
 
 // Keep-sync output timing: the external line and frame, and the output
-// image's valid window inside it (from the table's start row and column).
+// image's valid window inside it (from the table's start row and column);
+// the attached sensor's PLL as the bridge writes it: M in bits 0-7, N in
+// bits 8-15, P1 in bits 16-23 and P2 in bits 24-31.
 int Yorm_106::familyRowRole(const RegRow &r) const
 {
     const int role = rowRule(bridge::kKeepSyncRows, r);
@@ -2565,6 +2920,15 @@ bool Yorm_106::familyRegister(int role, const RegRow &r, quint32 *value) const
     using namespace bridge;
     if (role == KeepSyncControl) {
         *value = keepSyncOn ? 1 : 0;
+        return true;
+    }
+    if (role == SensorPll) {
+        if (!m_keepSyncTiming)
+            return false;
+        const PllSolution &s = m_ksSensor;
+        *value = fitToRow(qint64(qBound(0, s.m, 255)) | qint64(qBound(0, s.n, 255)) << 8 |
+                              qint64(qBound(0, s.d[0], 255)) << 16 | qint64(qBound(0, s.d[1], 255)) << 24,
+                          r);
         return true;
     }
     if (role < KsLineLength)
@@ -2596,11 +2960,26 @@ bool Yorm_106::familyRegister(int role, const RegRow &r, quint32 *value) const
 void Yorm_106::familyTimingInput(int context, TimingInput &in) const
 {
     CBridgeFamily::familyTimingInput(context, in);
-    if (useFixedLineLength[context] && lineLengthPck[context] > 0) {
+    if (m_keepSyncTiming && useFixedLineLength[context] && lineLengthPck[context] > 0) {
         in.fixedLineLength = lineLengthPck[context];
         if (frameLengthLines[context] > 0)
             in.fixedFrameLength = frameLengthLines[context];
     }
+}
+
+void Yorm_106::familyTexts(int context, PllTextInfo &p, ContextTextInfo &c) const
+{
+    CBridgeFamily::familyTexts(context, p, c);
+    if (!m_keepSyncTiming)
+        return;
+    p.extra << QStringLiteral("Keep-sync clock: %1 MHz").arg(num(keepSyncClock))
+            << QStringLiteral("Sensor PLL: N %1, M %2, P1 %3, P2 %4, pixel clock %5 MHz")
+                   .arg(m_ksSensor.n)
+                   .arg(m_ksSensor.m)
+                   .arg(m_ksSensor.d[0])
+                   .arg(m_ksSensor.d[1])
+                   .arg(num(keepSyncOutputClock));
+    c.extra << QStringLiteral("Keep-sync frame: %1 clocks x %2 lines").arg(keepSyncLinePck).arg(keepSyncFrameLength);
 }
 
 // ---------------------------------------------------------------------------
@@ -2620,6 +2999,8 @@ Vek_125::Vek_125(int typeCode) : CFormFamily(typeCode) {}
 void Vek_125::InitDefaults(QString configPath)
 {
     Call call(this, "InitDefaults");
+    // A variable released before keeps its default state.
+    releasedVar = nullptr;
     applyVarDefaults(*this, kVek125Vars);
     intgTime = IntgTime.value;
     CFormFamily::InitDefaults(configPath);
@@ -2732,7 +3113,6 @@ void Vek_125::PllUpdate()
     m_link.laneRate = m_solution2.out;
     m_link.opSysDiv = m_solution2.d[0];
     pll.mipiCont = MIPICont.value != 0.0;
-    releasedVar = nullptr;
 }
 
 void Vek_125::ResultsUpdate(int context)
@@ -3021,17 +3401,21 @@ void Zelt::familyTimingInput(int context, TimingInput &in) const
     in.blankType = 0;
     in.extraRows = qBound(0, p.cols, 64);
     in.extraHBlank = (p.lowPower ? 64 : 16) + (pll.useReg ? 8 : 0);
-    in.intgTime = qMax(0, p.scaler) / 1000.0;
+    // The sensor counts the integration from the offset: the coarse rows
+    // cover the integration time asked for plus the offset.
+    in.intgTime = (double(qMax(0, p.scaler)) + qMax(0, p.scaleM)) / 1000.0;
 }
 
-// The integration range in microseconds: one row at least, the frame less
-// the offset at most.
+// The integration range in microseconds, counted from the offset like the
+// integration time: one row at least, the frame at most, each less the
+// offset. An offset longer than a row (or the frame) takes the minimum (or
+// both ends) below 0.
 void Zelt::familyTiming(int context)
 {
     const TimingResult &t = m_cs[context].t;
-    const int offset = qMax(0, ctx[context].scaleM);
-    minIntgTime = boundedInt(std::ceil(t.rowTimeUs), 0);
-    maxIntgTime = qMax(0, boundedInt(std::floor(t.maxIntgTimeMs * 1000.0), 0) - offset);
+    const double offset = qMax(0, ctx[context].scaleM);
+    minIntgTime = boundedInt(std::ceil(t.rowTimeUs - offset));
+    maxIntgTime = boundedInt(std::floor(t.maxIntgTimeMs * 1000.0 - offset));
     m_cs[context].warnings &= WarnFrameRate;
 }
 

@@ -100,6 +100,7 @@ public:
     explicit Brel_102(int typeCode);
 
 protected:
+    void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
     int familyRowRole(const RegRow &row) const override;
@@ -198,6 +199,7 @@ protected:
     int familyRowRole(const RegRow &row) const override;
     bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
     void familyPll() override;
+    void familyTiming(int context) override;
 };
 
 class Brel_106 : public CFamilyBase {
@@ -216,13 +218,22 @@ public:
     explicit Brel_107(int typeCode);
 };
 
-class Vek_141 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
-public:
-    explicit Vek_141(int typeCode);
-
+// Vek_141 and Vek_155: the column-correction row count (16 x 2^k rows, 16
+// in the high-speed read-out) sets the HDR ratio and the sensor's
+// column-correction register, and the context text names it.
+class CColumnCorrectionSensor : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
 protected:
+    explicit CColumnCorrectionSensor(int typeCode);
     void familyTimingLimits(calvex::TimingLimits &limits) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
+};
+
+class Vek_141 : public CColumnCorrectionSensor {
+public:
+    explicit Vek_141(int typeCode);
 };
 
 // The sensor with sixteen focal planes; the system uses context A only.
@@ -295,26 +306,33 @@ public:
     explicit Vek_154(int typeCode);
 
 protected:
+    void familyLink(calvex::LinkOptions &link) const override;
+    void familyPll() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
-class Vek_155 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
+class Vek_155 : public CColumnCorrectionSensor {
 public:
     explicit Vek_155(int typeCode);
-
-protected:
-    void familyTimingLimits(calvex::TimingLimits &limits) const override;
-    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 // Bridge chips that drive an attached raw sensor (Yorm_102, Yorm_105,
 // Yorm_106): the fields they share under the same names.
+//
+// The picture geometry the window draws is the mode state of the context:
+// coreCols/coreRows (the attached sensor's core), cropCols/cropRows (the
+// processed area), outputCols/outputRows, fovCols/fovRows and the limits of
+// the field-of-view start, with the drawing area in CPllParams::arrayCols and
+// arrayRows.
 class CBridgeFamily : public CFamilyBase {
 public:
     qint32 sensorKind = 0;     // kind of the attached sensor, 0 to 3
     qint32 sensorRevision = 0; // last digit of the raw sensor's name, 0 when none
     qint32 dividerRequests[4] = {-1, -1, -1, -1};
-    bool needsMaxIntgTime[2] = {false, false}; // per context: the rate needs the longest integration
+    // Per context: in an HDR mode, the long exposure in use is longer than
+    // half the frame at the requested rate, which only the maximum
+    // integration time (CContextParams::useMaxIntgTime) allows.
+    bool needsMaxIntgTime[2] = {false, false};
     bool maxIntgAsked = false;
     qint32 serialDivider = 0; // serial clock = vcoClock / (serialDivider + 1)
     double serialClock = 0.0; // MHz
@@ -322,27 +340,47 @@ public:
     qint32 highSpeedEnable = 0; // > 0: high-speed output can be enabled
     QStringList aspectFrameRateChoices;
 
+    // The external PLL: the PLL solved for the clock the attached sensor
+    // takes (the target, at most the sensor's pixel-rate limit, twice that
+    // with two clocks per pixel), and the sensor's clocks from it.
     void CalculatePLLExt(int kind);
 
 protected:
     void familyPllRequest(calvex::PllRequest &request) override;
     explicit CBridgeFamily(int typeCode);
     void familyDefaults() override;
+    // Every PLL step gives the attached sensor its clocks.
+    void familyPll() override;
     void familyTimingLimits(calvex::TimingLimits &limits) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
     int familyRowRole(const RegRow &row) const override;
     bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
     void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
+    // The lanes and bits per pixel of the link the serial clock carries.
+    virtual void attachedLink(int *lanes, int *bits) const;
+    // The PLL step of CalculatePLLExt.
+    void externalPll(int kind);
     // The attached sensor's clocks from the bridge's system clock.
     void attachedSensorClocks(int kind, int lanes, int bits);
+    // The attached sensor at a pixel clock (MHz; at most its limit), and the
+    // serial clock that carries it.
+    void sensorClocks(double pixelClock, int lanes, int bits);
+
+private:
+    bool m_capToSensor = false; // the PLL step aims at most at the sensor's clock
 };
 
 class Yorm_102 : public CBridgeFamily {
 public:
     explicit Yorm_102(int typeCode);
 
+    // The external PLL of sensor 54, whose link takes its lanes and bits
+    // from CPllParams::lanes and opBits.
     void CalculatePLLExt_(int kind);
+
+protected:
+    void attachedLink(int *lanes, int *bits) const override;
 };
 
 class Yorm_105 : public CBridgeFamily {
@@ -350,7 +388,11 @@ public:
     explicit Yorm_105(int typeCode);
 };
 
-// The bridge with the keep-sync PLL step.
+// The bridge with the keep-sync PLL step: its output follows an external
+// timing (a clock, a line length in clocks and a frame length in lines). The
+// attached sensor then runs on a pixel clock of its own PLL, which the bridge
+// writes into cam_sensor_control_external_pll, with a fixed line and frame
+// length; the bridge's PLL runs at the keep-sync output clock.
 class Yorm_106 : public CBridgeFamily {
 public:
     // Keep-sync inputs.
@@ -358,37 +400,68 @@ public:
     double keepSyncClock = 36.0;      // MHz
     qint32 keepSyncLinePck = 1500;    // pixel clocks per external line
     qint32 keepSyncFrameLength = 800; // lines per external frame
+    // Set by every PLL step but the keep-sync one and by the first keep-sync
+    // pass, cleared by the second: the PLL block does not hold a finished
+    // keep-sync calculation.
     bool keepSyncDirty = false;
     qint32 keepSyncActive = 0;
-    double keepSyncTargetClock = 0.0; // MHz
+    double keepSyncTargetClock = 0.0; // MHz: the first pass's pixel clock, the second's output clock
 
-    // Keep-sync PLL results.
+    // Keep-sync PLL results of the first pass (the attached sensor's PLL).
     double keepSyncVcoClock = 0.0;
-    double keepSyncOutputClock = 0.0;
-    qint32 keepSyncDividers[4] = {1, 1, 1, 1}; // [1] divides the input clock
-    qint32 keepSyncExtDivider = 1;
+    double keepSyncOutputClock = 0.0;          // the sensor's pixel clock
+    qint32 keepSyncDividers[4] = {1, 1, 1, 1}; // P1, N (divides the input clock), M, P2
+    qint32 keepSyncExtDivider = 1;             // the sensor clock over the keep-sync clock, rounded
 
     // Divider sets written from the keep-sync results.
     qint32 extDivider = 1;
     qint32 pllDividersA[4] = {1, 1, 1, 1};
     qint32 pllDividersB[4] = {1, 1, 1, 1};
 
-    // Fixed timing the keep-sync search chose, per context.
+    // Fixed timing the keep-sync search chose, per context; in force while
+    // the last PLL step was the keep-sync one.
     bool useFixedLineLength[2] = {false, false};
     qint32 lineLengthPck[2] = {0, 0};
     qint32 frameLengthLines[2] = {0, 0};
 
     explicit Yorm_106(int typeCode);
 
-    // applyToPll false: results into the keep-sync fields; true: into the PLL block.
+    // applyToPll false: the attached sensor's PLL for the pixel clock
+    // keepSyncTargetClock, into the keep-sync fields. true: the bridge's PLL
+    // for the output clock keepSyncTargetClock, into the PLL block, with the
+    // attached sensor on the first pass's clock.
     void CalculatePLLNet_ks(int kind, bool applyToPll);
-    // Whether the second divider could be matched to the external clock.
+    // Whether the first pass's pixel clock is a whole multiple of the
+    // keep-sync clock.
     bool fineAdjustPll0P2toExt_ks(int kind);
+    // Whether the PLL requests now in the PLL block (input clock, N, M and
+    // VCO requests, bypass, two clocks per pixel) or the attached sensor
+    // differ from those the last keep-sync PLL step served.
+    bool keepSyncRequestsChanged() const;
 
 protected:
+    void familyPllRequest(calvex::PllRequest &request) override;
+    void familyPll() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     int familyRowRole(const RegRow &row) const override;
     bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
+
+private:
+    struct KeepSyncRequests {
+        bool valid = false;
+        double inputClock = 0.0;
+        qint32 n = -1;
+        qint32 m = -1;
+        double vco = -1.0;
+        bool bypass = false;
+        bool twoClkPerPix = false;
+        qint32 kind = 0;
+    };
+    KeepSyncRequests m_ksRequests;
+    calvex::PllSolution m_ksSensor; // the first pass's solution
+    bool m_ksSecondPass = false;    // the PLL step running is the second pass
+    bool m_keepSyncTiming = false;  // the keep-sync sensor PLL and lengths are in force
 };
 
 class Murn_107 : public CFamilyBase {
@@ -406,6 +479,7 @@ public:
     explicit Murn_103(int typeCode);
 
 protected:
+    void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
 };
@@ -415,6 +489,7 @@ public:
     explicit Vek_143(int typeCode);
 
 protected:
+    void familyLink(calvex::LinkOptions &link) const override;
     void familyTimingLimits(calvex::TimingLimits &limits) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
@@ -450,8 +525,12 @@ protected:
 
 class Murn_106 : public CFamilyBase, public AdvParamOption {
 public:
+    // The user's lowest rate of a variable frame rate (0: none asked for);
+    // the context's minFps is the family's own, used without one.
     double requestedMinFps = 0.0;
     qint32 useCaseIndex = 0;
+    // The field of view and the output size of the use case; an output size
+    // other than the field of view is a fixed size of the scaler.
     qint32 fovWidth = 0;
     qint32 fovHeight = 0;
     qint32 outputWidth = 0;
@@ -462,6 +541,8 @@ public:
 protected:
     void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
 };
 
 class Vek_116 : public CFamilyBase {
@@ -499,22 +580,35 @@ protected:
     void familyInterfaceLists(int interfaceIndex) override;
 };
 
-class Vek_157b : public CFamilyBase, public AdvParamOption {
-public:
-    explicit Vek_157b(int typeCode);
-
+// The scaling sensors Vek_157b and Vek_157f: the scaler outputs 16 / scaleM
+// of the read-out (scale_m 16 to 255), the iHDR mode takes two exposures
+// whose ratio arrives as its value (ccRow), and a GoPro mode value of 1 reads
+// the array 3x3.
+class CVek157Family : public CFamilyBase, public AdvParamOption {
 protected:
+    // minRatio: the smallest exposure ratio the family takes; a smaller one counts as it.
+    CVek157Family(int typeCode, int minRatio);
+
     void familyTimingLimits(calvex::TimingLimits &limits) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyPllRequest(calvex::PllRequest &request) override;
+    void familyTiming(int context) override;
+    int familyRowRole(const RegRow &row) const override;
+    bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
+
+private:
+    int m_minRatio;
 };
 
-class Vek_157f : public CFamilyBase, public AdvParamOption {
+class Vek_157b : public CVek157Family {
+public:
+    explicit Vek_157b(int typeCode);
+};
+
+class Vek_157f : public CVek157Family {
 public:
     explicit Vek_157f(int typeCode);
-
-protected:
-    void familyTimingLimits(calvex::TimingLimits &limits) const override;
-    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Vek_137 : public CFamilyBase, public AdvParamOption, public DarkRowOptions {
@@ -525,6 +619,7 @@ public:
     explicit Vek_137(int typeCode);
 
 protected:
+    void readoutFactors(int context, int *xFactor, int *yFactor, QString *name) const override;
     void familyLink(calvex::LinkOptions &link) const override;
     void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
@@ -823,14 +918,19 @@ private:
     bool m_yScale = false;
 };
 
+// The second-PLL sensors whose line and frame length come from use-case
+// presets: a preset frame is the shortest frame of its use case.
 class Drav_101 : public CFamilyBase, public AdvParamOption, public LengthPresets {
 public:
     explicit Drav_101(int typeCode);
 
 protected:
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
 };
 
+// Vek_120 starts at revision 0, the revision whose presets the window
+// applies; its lanes (CPllParams::lanes, 2 or 4) choose its interface.
 class Vek_120 : public CFamilyBase, public AdvParamOption, public LengthPresets {
 public:
     qint32 useCaseIndex = -1; // the use case the preset was taken for, -1 before the first
@@ -838,7 +938,10 @@ public:
     explicit Vek_120(int typeCode);
 
 protected:
+    void familyDefaults() override;
+    int familyInterfaceIndex(int interfaceIndex) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const override;
 };
 
 class Vek_146 : public CFamilyBase, public ExposureRatios, public DarkRowOptions {
@@ -939,7 +1042,9 @@ protected:
 
 class Zelt : public CPlainFamily {
 public:
-    qint32 maxIntgTime = 0; // integration-time range of the current settings, us
+    // Integration-time range of the current settings, us, counted from the
+    // integration offset (below 0 when the offset is the longer).
+    qint32 maxIntgTime = 0;
     qint32 minIntgTime = 0;
 
     explicit Zelt(int typeCode);

@@ -310,7 +310,7 @@ quint32 CFamilyCore::ownedBits() const
 
 int CFamilyCore::currentInterfaceIndex() const
 {
-    return m_traits->layout == Layout::Sensor ? ctx[0].interfaceIndex : pll.interfaceIndex;
+    return familyInterfaceIndex(m_traits->layout == Layout::Sensor ? ctx[0].interfaceIndex : pll.interfaceIndex);
 }
 
 // ---------------------------------------------------------------------------
@@ -482,6 +482,7 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
     m_link.lanes = m_link.serial ? qBound(1, options.lanes, 16) : 1;
     m_link.bits = qBound(6, options.bits, qMax(6, t.bitsMax));
     m_link.laneRateMax = qMax(0.0, finiteOr(options.laneRateMax, t.laneRateMax));
+    m_link.lineBuffer = m_link.serial && options.lineBuffer && !t.pll2.present;
     const double load = qBound(1.0, finiteOr(options.load, 1.0), 4.0);
     if (t.has(FlagOpDividerRequest))
         pll.pllOpDivider = m_link.bits;
@@ -584,7 +585,8 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
     // The lane rate the stream needs, and the clock that carries it.
     const double pixelRate =
         finiteOr(pll.pixelClock, 0.0) * qMax(1, t.pixelsPerClock) * qBound(0.0, m_linkScale, 1.0) * load;
-    m_link.laneLoad = m_link.serial ? qMax(0.0, pixelRate) * m_link.bits / m_link.lanes : 0.0;
+    // (A line-buffered link's load follows from the line length: the timing step sets it.)
+    m_link.laneLoad = m_link.serial && !m_link.lineBuffer ? qMax(0.0, pixelRate) * m_link.bits / m_link.lanes : 0.0;
     if (t.pll2.present && !pll.pllBypass) {
         // The serial clock from the second PLL.
         PllLimits l2 = m_limits;
@@ -600,8 +602,13 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
         PllRequest r2;
         r2.fin = pll.inputClock;
         const double required = qMax(0.0, pixelRate) * m_link.bits / m_link.lanes;
+        const double bitsPerClock = qMax(1.0, t.pll2.laneBitsPerClock);
         const bool requested = pll.pllVco2 > 0.0 && std::isfinite(pll.pllVco2);
-        r2.target = requested ? pll.pllVco2 : qMax(required, t.pll2.vcoMin);
+        r2.target = requested ? pll.pllVco2 : qMax(required / bitsPerClock, t.pll2.vcoMin);
+        // A requested second VCO is met, like the first, by the nearest legal
+        // multiplier.
+        if (requested)
+            r2.vco = pll.pllVco2;
         r2.fallbackTarget = t.pll2.vcoMin;
         r2.atLeast = !requested;
         r2.n = pll.pllN2 > 0 ? pll.pllN2 : -1;
@@ -613,18 +620,19 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
         quint32 w2 = 0;
         if (!m_solution2.locked)
             w2 |= WarnPll2Lock;
-        // A free second VCO only has to carry the stream; a requested one must be met.
-        if ((m_solution2.warnings & WarnVco) || (requested && (m_solution2.warnings & WarnTargetClock)))
+        // A free second VCO only has to carry the stream; a requested one must
+        // be in range and met.
+        if (m_solution2.warnings & WarnVco)
             w2 |= WarnVco2;
-        m_link.laneRate = m_solution2.vco;
+        m_link.laneRate = m_solution2.vco * bitsPerClock;
         if (m_link.laneRate < required - 1e-6 || m_link.laneRate > m_link.laneRateMax + 1e-6)
             w2 |= WarnVco2;
         m_pllWarnings |= w2 | (m_solution2.warnings & WarnInputClock);
         pll.pllN2 = m_solution2.n;
         pll.pllM2 = m_solution2.m;
         pll.vcoClock2 = m_solution2.vco;
-        pll.serialClock = m_solution2.vco;
-        pll.opPixClock = m_solution2.vco / m_link.bits;
+        pll.serialClock = m_link.laneRate;
+        pll.opPixClock = m_link.laneRate / m_link.bits;
     } else {
         if (t.pll2.present) {
             // Bypassed, the second PLL passes the input clock on; its
@@ -644,8 +652,9 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
         }
         pll.vcoClock2 = t.pll2.present ? m_solution.vco : 0.0;
         if (m_link.serial) {
-            const LinkSolution link = solveLink(m_solution.vco, pixelRate, m_link.lanes, m_link.bits,
-                                                m_link.laneRateMax, t.opSysMax, options.oddOpSysDiv, options.fastest);
+            const LinkSolution link =
+                solveLink(m_solution.vco, m_link.lineBuffer ? 0.0 : pixelRate, m_link.lanes, m_link.bits,
+                          m_link.laneRateMax, t.opSysMax, options.oddOpSysDiv, options.fastest || m_link.lineBuffer);
             m_link.laneRate = link.laneRate;
             m_link.opSysDiv = link.opSysDiv;
             pll.serialClock = link.laneRate;
@@ -760,6 +769,10 @@ TimingInput CFamilyCore::timingInput(int context, bool keepFrame, bool extendFor
     in.intgTime = p.intgTime;
     in.extendForIntegration = extendForIntegration && !fromUseCase;
     in.exposures = 1;
+    if (m_link.lineBuffer && m_link.laneRate > 0.0 && pll.pixelClock > 0.0) {
+        in.linkBitsPerClock = m_link.laneRate * m_link.lanes / pll.pixelClock;
+        in.linkPixelBits = m_link.bits;
+    }
     if (keepFrame && m_cs[c].valid)
         in.fixedFrameLength = m_cs[c].t.frameLength;
     familyTimingInput(c, in);
@@ -800,6 +813,14 @@ void CFamilyCore::engineTiming(int context, bool keepFrame, bool extendForIntegr
     if (blankingOverridden)
         cs.t.warnings |= WarnUserBlank;
     cs.warnings = cs.t.warnings;
+    if (m_link.lineBuffer) {
+        // What the lanes carry of a line over the line time; a line the
+        // longest one cannot carry is the target clock's fault.
+        const double lineUs = pll.pixelClock > 0.0 ? cs.t.lineLength / pll.pixelClock : 0.0;
+        m_link.laneLoad = lineUs > 0.0 ? double(cs.t.outCols) * m_link.bits / lineUs / m_link.lanes : 0.0;
+        if (cs.t.linkOverrun)
+            cs.warnings |= WarnTargetClock;
+    }
     cs.valid = true;
 
     CModeState &m = mode[context];

@@ -63,6 +63,11 @@ struct LinkOptions {
     double load = 1.0;           // bits sent per pixel bit (packet headers make it > 1)
     bool oddOpSysDiv = true;     // the op_sys divider may be odd
     bool fastest = false;        // run the link at the fastest rate the lanes allow
+    // The sensor holds a line and sends it over the whole line time (serial
+    // links without a second PLL): the link runs at the fastest rate the
+    // lanes take, and the timing lengthens the line until the link carries
+    // the line's output.
+    bool lineBuffer = false;
 };
 
 // A family's own rule for a row of its register table, found by the row's
@@ -193,7 +198,7 @@ protected:
     // PLL, timing, results of both contexts and registers, as the set-up needs.
     virtual void engineCalculateAll();
     // The interface index the PLL step reads (context A for the sensor
-    // layout, the PLL block for the others).
+    // layout, the PLL block for the others), as the family takes it.
     int currentInterfaceIndex() const;
 
     // ---- Hooks ------------------------------------------------------------
@@ -201,6 +206,9 @@ protected:
     virtual void familyDefaults() {}
     // Lists of an interface after the generic ones.
     virtual void familyInterfaceLists(int interfaceIndex);
+    // The interface the PLL step uses, given the one the application wrote
+    // (a family may derive it from other inputs).
+    virtual int familyInterfaceIndex(int interfaceIndex) const { return interfaceIndex; }
     // The PLL request before the search (prescalers, family presets).
     virtual void familyPllRequest(calvex::PllRequest &request);
     // After the generic PLL step (second clocks, presets of the family).
@@ -257,6 +265,7 @@ protected:
         double laneLoad = 0.0; // Mbps per lane the stream needs
         double laneRateMax = 1000.0;
         int opSysDiv = 1;
+        bool lineBuffer = false; // see LinkOptions::lineBuffer
     };
     // The bits this family owns in a context word.
     quint32 ownedBits() const;
@@ -370,7 +379,9 @@ class CFormFamily : public CFamilyCore {
 public:
     CContextParams *varCtxParams = ctx;
     CCalcResults *varResults = &results;
-    GUIVAR_T *releasedVar = nullptr; // the variable whose box was just unchecked
+    // The variable whose box was just unchecked: the PLL step takes it as
+    // free; it stays until the application hands over the next one (or null).
+    GUIVAR_T *releasedVar = nullptr;
     QString blankTypeText;
     double intgTime = 0.0;
 

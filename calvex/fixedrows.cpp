@@ -201,12 +201,12 @@ const char *const kD34[] = {"MODE_SELECT",           "RESET_REGISTER",  "SMIA_TE
                             "FRAME_PREAMBLE",        "LINE_PREAMBLE",   "CCP_DATA_FORMAT", "GROUPED_PARAMETER_HOLD",
                             "FINE_INTEGRATION_TIME", "FINE_CORRECTION", "SCALING_MODE",    nullptr};
 
-// Vek_141: mode, row speed, test, column-correction and serial-link controls, read style, scaler settings.
-const char *const kD37[] = {
-    "MODE_SELECT",   "ROW_SPEED",      "SMIA_TEST",        "COLUMN_CORRECTION", "DATA_PATH_SELECT",
-    "SERIAL_FORMAT", "FRAME_PREAMBLE", "LINE_PREAMBLE",    "CCP_DATA_FORMAT",   "GROUPED_PARAMETER_HOLD",
-    "READ_STYLE",    "SCALING_MODE",   "SPATIAL_SAMPLING", "SECOND_RESIDUAL",   "SECOND_CROP",
-    nullptr};
+// Vek_141: mode, row speed, test, data-path and serial-link controls, read style, scaler settings.
+const char *const kD37[] = {"MODE_SELECT",      "ROW_SPEED",       "SMIA_TEST",
+                            "DATA_PATH_SELECT", "SERIAL_FORMAT",   "FRAME_PREAMBLE",
+                            "LINE_PREAMBLE",    "CCP_DATA_FORMAT", "GROUPED_PARAMETER_HOLD",
+                            "READ_STYLE",       "SCALING_MODE",    "SPATIAL_SAMPLING",
+                            "SECOND_RESIDUAL",  "SECOND_CROP",     nullptr};
 
 // Vek_145l: serial-link and compression controls, fine timing, analog and array settings.
 const char *const kD41[] = {"SERIAL_DATA_FORMAT",    "COMPRESSION_CONTROL",    "ROW_SPEED",
@@ -252,24 +252,12 @@ const char *const kD51[] = {"ROW_SPEED",
                             "PDAF_ODP_LLENGTH",
                             nullptr};
 
-// Vek_155: mode, row speed, test, data-path, column-correction and serial-link controls, scaler settings.
-const char *const kD53[] = {"MODE_SELECT",
-                            "ROW_SPEED",
-                            "SMIA_TEST",
-                            "DATA_PATH_SELECT",
-                            "COLUMN_CORRECTION",
-                            "COLCORRGRP",
-                            "SERIAL_FORMAT",
-                            "FRAME_PREAMBLE",
-                            "LINE_PREAMBLE",
-                            "CCP_DATA_FORMAT",
-                            "GROUPED_PARAMETER_HOLD",
-                            "READ_STYLE",
-                            "SCALING_MODE",
-                            "SPATIAL_SAMPLING",
-                            "SECOND_RESIDUAL",
-                            "SECOND_CROP",
-                            nullptr};
+// Vek_155: mode, row speed, test, data-path, column-correction group and serial-link controls, scaler settings.
+const char *const kD53[] = {
+    "MODE_SELECT",   "ROW_SPEED",      "SMIA_TEST",        "DATA_PATH_SELECT", "COLCORRGRP",
+    "SERIAL_FORMAT", "FRAME_PREAMBLE", "LINE_PREAMBLE",    "CCP_DATA_FORMAT",  "GROUPED_PARAMETER_HOLD",
+    "READ_STYLE",    "SCALING_MODE",   "SPATIAL_SAMPLING", "SECOND_RESIDUAL",  "SECOND_CROP",
+    nullptr};
 
 // Yorm_102: PLL control, the attached sensor's PLL word, fine-timing constants, modes and offsets.
 const char *const kD54a[] = {"cam_sysctl_pll_control",
@@ -324,7 +312,8 @@ const char *const kD57[] = {"cam_sysctl_pll_control",
                             "net_cfg_net_clock_freq",
                             nullptr};
 
-// Yorm_106: as Yorm_105, with the fine-timing constants and the clock control.
+// Yorm_106: as Yorm_105, with the fine-timing constants and the clock control;
+// the attached sensor's PLL is its keep-sync rule's.
 const char *const kD58[] = {"cam_sysctl_pll_control",
                             "cam_sysctl_pll_divider_m_n_2_clk",
                             "cam_sysctl_pll_divider_m_n_net",
@@ -333,7 +322,6 @@ const char *const kD58[] = {"cam_sysctl_pll_control",
                             "cam_sysctl_pll_fraction_1_clk",
                             "cam_sysctl_pll_fraction_2_clk",
                             "cam_sysctl_pll_fraction_net",
-                            "cam_sensor_control_external_pll",
                             "cam_sensor_control_external_output_clk_div",
                             "cam_sensor_control_operation_mode",
                             "cam_sensor_cfg_fine_integ_time_min",

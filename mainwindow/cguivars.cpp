@@ -90,14 +90,17 @@ int CGuiVars::bindBelow(QObject *parent)
             QWidget *widget = parent->findChild<QWidget *>(objectName);
             if (!widget)
                 continue;
-            // The widget's class, not the prefix that found it, decides the binding.
+            // The widget's class, not the prefix that found it, decides the
+            // binding. A widget found again (below a second parent that
+            // holds the first) keeps one connection, so that each change of
+            // it is reported once.
             if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
                 item.spin = spin;
                 spin->setMinimum(truncated(item.var->min));
                 spin->setMaximum(truncated(item.var->max));
                 spin->setValue(truncated(item.var->value));
                 valueMapper->setMapping(spin, idx);
-                connect(spin, SIGNAL(valueChanged(int)), valueMapper, SLOT(map()));
+                connect(spin, SIGNAL(valueChanged(int)), valueMapper, SLOT(map()), Qt::UniqueConnection);
                 ++count;
             } else if (auto *dspin = qobject_cast<QDoubleSpinBox *>(widget)) {
                 item.dspin = dspin;
@@ -105,7 +108,7 @@ int CGuiVars::bindBelow(QObject *parent)
                 dspin->setMaximum(item.var->max);
                 dspin->setValue(item.var->value);
                 valueMapper->setMapping(dspin, idx);
-                connect(dspin, SIGNAL(valueChanged(double)), valueMapper, SLOT(map()));
+                connect(dspin, SIGNAL(valueChanged(double)), valueMapper, SLOT(map()), Qt::UniqueConnection);
                 ++count;
             } else if (auto *box = qobject_cast<QCheckBox *>(widget)) {
                 bindCheckBox(idx, box);
@@ -122,7 +125,7 @@ void CGuiVars::bindCheckBox(int idx, QCheckBox *box)
     item.check = box;
     box->setChecked(item.var->checked);
     checkMapper->setMapping(box, idx);
-    connect(box, SIGNAL(stateChanged(int)), checkMapper, SLOT(map()));
+    connect(box, SIGNAL(stateChanged(int)), checkMapper, SLOT(map()), Qt::UniqueConnection);
     // The box's state governs the spin boxes bound so far, as a change would.
     checked(idx);
 }

@@ -28,12 +28,14 @@ class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QGridLayout;
+class QIODevice;
 class QLabel;
 class QPixmap;
 class QRadioButton;
 class QScrollArea;
 class QSpinBox;
 class QTextEdit;
+class QTextStream;
 
 // Value types of two informational properties; they declare no values.
 enum PLL_PARAMS : int {};
@@ -141,6 +143,16 @@ public:
     void saveIniFile(QString path);
     void writeIniFile(QString path);
     void setCurrentIniFile(QString path);
+    // The standard INI template: whether it can take the generated sections,
+    // and the template written with them in place.
+    bool checkIniTemplate(QIODevice *tmpl);
+    void writeIniTemplate(QIODevice *tmpl, QTextStream *out);
+
+    // Configuration file and bug information.
+    void writeConfigFile(QString path);
+    void writeBugInfo(QString path);
+    // Whether the last writeBugInfo wrote its file.
+    bool bugInfoWritten = false;
 
     // Objects and references.
     StartUp *startUp = nullptr;
@@ -549,9 +561,11 @@ private slots:
     void on_checkRegList_clicked();
     void on_actionSave_State_triggered();
 
-    // Preset save commands.
+    // Preset save commands, Save Config and Bug Report.
     void on_actionSave_triggered();
     void on_actionSave_As_triggered();
+    void on_actionSave_Config_triggered();
+    void on_actionBug_Report_triggered();
 
     // Receivers of the named-variable binder.
     void checkGuiVars(QString field, bool checked);

@@ -80,7 +80,10 @@ void loadBoundSizeUseCase(Pallador &w, int c, const char *skippingName)
 {
     if (!w.guiVars)
         return;
-    w.guiVars->setChecked(skippingName, w.skipping[c] != 0);
+    // The skipping box belongs to the advanced form; a form without it has
+    // nothing to set.
+    if (const GUIVAR_ITEM_T *skip = w.guiVars->find(skippingName); skip && skip->check)
+        w.guiVars->setChecked(skippingName, w.skipping[c] != 0);
     w.guiVars->setValue("spinRows", w.rows[c]);
     w.guiVars->setValue("spinCols", w.cols[c]);
 }

@@ -8,9 +8,11 @@
 #include "registerdataio.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QSettings>
+#include <QTextStream>
 
 namespace {
 
@@ -26,6 +28,13 @@ bool logicalAddresses(int sensor)
 bool pagedVariables(int sensor)
 {
     return sensor == 59 || sensor == 60 || sensor == 61 || sensor == 70;
+}
+
+// The one sensor whose variable access registers sit on register page 1:
+// its address and data lines name the page ("REG = 1, ...").
+bool pageOneAccess(int sensor)
+{
+    return sensor == 59;
 }
 
 quint32 logicalAddress(const REGS_DESC_T &row)
@@ -64,13 +73,14 @@ QString bitFieldLine(int sensor, bool pllSection, quint32 address, const REGS_DE
 QString indirectLines(const Pallador &w, const REGS_DESC_T &row)
 {
     const quint32 byteWide = row.width == 8 ? 0x8000u : 0u;
-    if (pagedVariables(w.sensorIndex)) {
-        const quint32 la = 0x2000u + quint32(row.id) * 0x100u + (row.address & 0xFFu) + byteWide;
+    const quint32 la = pagedVariables(w.sensorIndex)
+                           ? 0x2000u + quint32(row.id) * 0x100u + (row.address & 0xFFu) + byteWide
+                           : quint32(row.id) * 0x400u + (row.address & 0x3FFu) + byteWide;
+    if (pageOneAccess(w.sensorIndex)) {
         return QStringLiteral("REG = 1, %1, %2\t\t//%3\nREG = 1, %4, %5\t\t//      = %6\n")
             .arg(hex(quint32(w.varAddrReg)), hex(la), row.name, hex(quint32(w.varDataReg)), hex(row.value),
                  dec(row.value));
     }
-    const quint32 la = quint32(row.id) * 0x400u + (row.address & 0x3FFu) + byteWide;
     QString lines = QStringLiteral("REG = %1, %2\t\t//%3\n").arg(hex(quint32(w.varAddrReg)), hex(la), row.name);
     if (row.bitfield == 1) {
         lines += QStringLiteral("BITFIELD = %1, %2, %3\t//      = %4\n")
@@ -148,11 +158,32 @@ void Pallador::writeIniFile(QString path)
 
     // The standard template is the sensor maker's file: a preset never
     // replaces it.
-    if (output::sameFile(path, output::standardTemplatePath(*this))) {
+    const QString templatePath = output::findStandardTemplate(*this);
+    if (output::sameFile(path, templatePath)) {
         tellUser(QMessageBox::Warning, QStringLiteral("Pallador"),
                  QStringLiteral("Cannot write file %1:\n%2.")
                      .arg(path, QStringLiteral("It is the standard INI template of the sensor")));
         return;
+    }
+
+    // With the standard template on, a template that passes the check takes
+    // the generated sections; the result is not the current preset.
+    if (useStdTemplate) {
+        QFile tmpl(templatePath);
+        if (!tmpl.exists()) {
+            output::reportTemplateProblem(QStringLiteral("%1 does not exist!").arg(templatePath));
+        } else if (checkIniTemplate(&tmpl)) {
+            QString merged;
+            QTextStream out(&merged);
+            writeIniTemplate(&tmpl, &out);
+            out.flush();
+            QString error;
+            if (!output::writeTextFile(path, merged, &error)) {
+                tellUser(QMessageBox::Warning, QStringLiteral("Pallador"),
+                         QStringLiteral("Cannot write file %1:\n%2.").arg(path, error));
+            }
+            return;
+        }
     }
 
     preset::trailingBlocks(*this, texts.timing);

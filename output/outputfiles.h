@@ -18,6 +18,18 @@ bool writeTextFile(const QString &path, const QString &text, QString *error);
 // installation directory, or an empty string without a loaded configuration.
 QString standardTemplatePath(const Pallador &w);
 
+// The loaded sensor's standard INI template as it exists in the
+// installation (its name matched without regard to letter case), or the
+// path it would have.
+QString findStandardTemplate(const Pallador &w);
+
+// Where the problems of a standard template are reported: by default the
+// program's shared message dialog; tests put a collector in its place (null
+// restores the dialog).
+using TemplateReporter = void (*)(const QString &message);
+void setTemplateReporter(TemplateReporter reporter);
+void reportTemplateProblem(const QString &message);
+
 // Whether two paths name the same file (also when it does not exist yet).
 bool sameFile(const QString &a, const QString &b);
 

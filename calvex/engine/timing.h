@@ -43,15 +43,40 @@ struct TimingInput {
     bool useFov = false;
     int fovCols = 0;
     int fovRows = 0;
+    // Where the field of view starts on the array: at startCol / startRow
+    // (pixels) when not negative, centred otherwise; then moved by
+    // offsetCols / offsetRows. Starts are even. A start that would put the
+    // field of view outside the array is moved to the nearest one inside.
+    int startCol = -1;
+    int startRow = -1;
+    int offsetCols = 0;
+    int offsetRows = 0;
     int blankType = 0; // 0 min horizontal, 1 min vertical, 2 user vertical, 3 user horizontal, 4 auto
     int userHBlank = 0;
     int userVBlank = 0;
+    // frames/s; 0, a negative number or not a number means no rate was
+    // given: the frame runs at the fastest rate the blanking allows (at most
+    // maxFpsAbs) and WarnFrameRate is set.
     double maxFps = 30.0;
     bool variableFps = false;
     double intgTime = 0.0; // ms, <= 0: the longest the frame allows
     bool extendForIntegration = true;
-    int fixedLineLength = 0;             // pixel clocks, 0: none
-    int fixedFrameLength = 0;            // lines, 0: none
+    int fixedLineLength = 0;  // pixel clocks, 0: none
+    int fixedFrameLength = 0; // lines, 0: none
+    // The fixed lengths are a use-case preset, the sensor maker's tested
+    // setting: they are programmed as given even where they are shorter than
+    // the minimum blanking, and only lengthened where the line could not
+    // carry its clocks or the frame its rows.
+    bool presetLengths = false;
+    // With presetLengths: the preset frame length is the shortest frame of
+    // the use case, and a lower requested rate lengthens it (use cases that
+    // differ only in their rate share one preset).
+    bool presetFrameIsShortest = false;
+    // Bits a line-buffered output link carries per pixel clock (0: no such
+    // link): a line is then at least as long as the link takes to send the
+    // line's output pixels of linkPixelBits bits each.
+    double linkBitsPerClock = 0.0;
+    int linkPixelBits = 0;
     int extraRows = 0;                   // embedded data and statistics rows per frame
     int extraHBlank = 0;                 // pixel clocks the mode adds to the minimum horizontal blanking
     int extraVBlank = 0;                 // lines the mode adds to the minimum vertical blanking
@@ -91,7 +116,10 @@ struct TimingResult {
     int expRows[4] = {1, 0, 0, 0};
     int ratioExp[3] = {0, 0, 0}; // T(k) / T(k+1) as exponents of 2, as requested
     bool sizeClamped = false;
+    bool colStartMoved = false; // the requested start column did not fit
+    bool rowStartMoved = false;
     bool integrationLimited = false; // the request was longer than the frame allows
+    bool linkOverrun = false;        // even the longest line cannot send its output on the link
     quint32 warnings = 0;
 };
 

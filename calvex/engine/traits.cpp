@@ -138,6 +138,17 @@ void secondPllSerial(FamilyTraits &t)
     secondPll(t, 400.0, 1500.0);
 }
 
+// The serial clock from a second PLL whose VCO clocks the lanes at double
+// data rate (each lane carries two bits per cycle, so the VCO runs at half
+// the lane rates), and pllOpDivider the op pixel divider (3 to 6), not a bit
+// depth.
+void secondPllDoubleDataRate(FamilyTraits &t)
+{
+    secondPll(t, 200.0, 750.0);
+    t.pll2.laneBitsPerClock = 2.0;
+    t.flags &= ~quint32(FlagOpDividerRequest);
+}
+
 // A second PLL, and output bits that come with the context: pllOpDivider is
 // the op pixel divider (3 to 6), not a bit depth.
 void secondPllPixelDivider(FamilyTraits &t)
@@ -218,6 +229,12 @@ std::vector<FamilyTraits> buildTable()
                    "Parallel|Serial");
         t.div[0] = div(&P::pllP1, 1, 16, true, true);
         t.div[1] = div(&P::pllP5, 4, 16, true);
+        // The sensors that place their image on the array (type code 20)
+        // have an 8-pixel border around the 2592 x 1944 image.
+        if (code == 20) {
+            t.arrayCols = 2608;
+            t.arrayRows = 1960;
+        }
         twoContexts(t, 30.0);
         t.defaultFps = 15.0;
         t.frameRates = "15|14|12|10|7.5|5";
@@ -342,7 +359,7 @@ std::vector<FamilyTraits> buildTable()
         {51, "Vek_153", "D51", 25.0, 700.0, 1200.0, 96.0, 4224, 3136, 2, "MIPI-2|MIPI-3|MIPI-4", 2, 10.0, "10|7.5|5",
          secondPllSerial},
         {52, "Vek_154", "D52", 24.0, 700.0, 1200.0, 96.0, 4224, 3136, 2, "MIPI-2|MIPI-3|MIPI-4", 2, 10.0, "10|7.5|5",
-         secondPllSerial},
+         secondPllDoubleDataRate},
         {53, "Vek_155", "D53", 25.0, 600.0, 1000.0, 96.0, 2592, 1944, 1, "MIPI-2|MIPI-4|HISPI-4|HISPI-8", 2, 15.0,
          "15|10|7.5|5", nullptr},
         {67, "Vek_143", "D67", 25.0, 600.0, 1000.0, 80.0, 3280, 2048, 2, "MIPI-1|MIPI-2|MIPI-3|MIPI-4", 3, 15.0,

@@ -38,6 +38,9 @@ struct Pll2Spec {
     bool present = false;
     int nMin = 1, nMax = 1, mMin = 1, mMax = 1;
     double vcoMin = 0.0, vcoMax = 0.0;
+    // Lane bits per cycle of the second VCO: 1, or 2 when the lanes run
+    // double data rate on it.
+    double laneBitsPerClock = 1.0;
 };
 
 // The image processors' aux clock and their P4/P5 dividers (FlagAuxClock):

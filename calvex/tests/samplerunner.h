@@ -6,6 +6,7 @@
 
 #include "calvex.h"
 #include "familyrunner.h"
+#include "usecasepresets.h"
 
 #include <QString>
 
@@ -199,6 +200,46 @@ inline void loadUseCase(CFamilyCore *family, const CUseCase &u, int context = 0)
     } else if (dynamic_cast<CBridgeFamily *>(family) && !p.aspectRatioFlag) {
         // The bridges run whole frames per second.
         p.maxFps = std::trunc(p.maxFps);
+    }
+}
+
+// The use-case preset of a use-case position, written into the family the
+// way the window's calculation writes it (its panels closed, a D-PHY link).
+inline void applyUseCasePreset(CFamilyCore *family, int position)
+{
+    using namespace calvex::presets;
+    CContextParams &p = family->ctx[0];
+    CPllParams &pll = family->pll;
+    auto lengths = [&p](LengthPresets &f, const LengthRow *r) {
+        if (!r)
+            return;
+        p.scaleM = r->scaleM;
+        f.lineLengthPreset = r->lineLength;
+        f.frameLengthPreset = r->frameLength;
+    };
+    if (auto *f = dynamic_cast<Vek_152 *>(family)) {
+        lengths(*f, row(kVek152, position));
+    } else if (auto *f = dynamic_cast<Vek_153 *>(family)) {
+        lengths(*f, row(kVek153, position));
+    } else if (auto *f = dynamic_cast<Vek_154 *>(family)) {
+        if (const Vek154Row *r = row(kVek154, position)) {
+            const double k = vek154PhyFactor(pll.phyCd);
+            pll.targetClock = r->targetClock;
+            pll.vcoRequest = r->vcoRequest;
+            f->clockPreset = r->clockPreset * k;
+            pll.pllVco2 = r->pllVco2 * k;
+            pll.targetClock2 = r->targetClock2 * k;
+            f->colsPreset = r->cols;
+            f->rowsPreset = r->rows;
+        }
+    } else if (dynamic_cast<Vek_143 *>(family)) {
+        if (const Vek143Row *r = row(kVek143, position)) {
+            pll.targetClock = r->targetClock;
+            p.interfaceIndex = r->interfaceIndex;
+            pll.lanes = r->interfaceIndex + 1;
+            p.ccRows = 16 << r->ccRow;
+            p.scaleM = r->scaleM;
+        }
     }
 }
 

@@ -35,10 +35,12 @@ struct Div {
     bool evenAboveOne;
 };
 
-// The second PLL; n.max == 0: the family has none.
+// The second PLL; n.max == 0: the family has none. Each lane carries
+// bitsPerClock bits per cycle of its VCO.
 struct Pll2 {
     RangeI n, m;
     RangeD vco;
+    double bitsPerClock;
 };
 
 struct Limits {
@@ -64,8 +66,9 @@ const Div kP2To15 = {&P::pllP, 2, 15, false};
 const Div kP4 = {&P::pllP4, 1, 16, true};
 const Div kP5From2 = {&P::pllP5, 2, 16, false};
 const Div kP5From4 = {&P::pllP5, 4, 16, false};
-const Pll2 kNoPll2 = {{0, 0}, {0, 0}, {0.0, 0.0}};
-const Pll2 kPll2 = {{1, 63}, {16, 255}, {400.0, 1500.0}};
+const Pll2 kNoPll2 = {{0, 0}, {0, 0}, {0.0, 0.0}, 1.0};
+const Pll2 kPll2 = {{1, 63}, {16, 255}, {400.0, 1500.0}, 1.0};
+const Pll2 kPll2DoubleDataRate = {{1, 63}, {16, 255}, {200.0, 750.0}, 2.0};
 
 // The "Family limits" table of docs/calculation-library.md, classic families.
 const Limits kLimits[] = {
@@ -96,7 +99,7 @@ const Limits kLimits[] = {
     {44, {6, 64}, {2, 24}, {1, 63}, {16, 255}, false, {700, 1200}, {kP1, kP2}, 200, kNoPll2, 1500, 16, 24},
     {49, {6, 64}, {2, 24}, {1, 63}, {16, 255}, false, {700, 1200}, {kP1, kP2}, 200, kPll2, 1500, 16, 24},
     {51, {6, 64}, {2, 24}, {1, 63}, {16, 255}, false, {700, 1200}, {kP1, kP2}, 200, kPll2, 1500, 16, 24},
-    {52, {6, 64}, {2, 24}, {1, 63}, {16, 255}, false, {700, 1200}, {kP1, kP2}, 200, kPll2, 1500, 16, 24},
+    {52, {6, 64}, {2, 24}, {1, 63}, {16, 255}, false, {700, 1200}, {kP1, kP2}, 200, kPll2DoubleDataRate, 1500, 16, 24},
     {53, {6, 64}, {2, 24}, {1, 63}, {16, 255}, false, {600, 1000}, {kP1, kP2}, 200, kNoPll2, 1500, 16, 24},
     // Bridges: M even, reported as M / 2.
     {54, {6, 54}, {2, 27}, {1, 64}, {16, 254}, true, {400, 800}, {kP, kNone}, 160, kNoPll2, 700, 16, 24},
@@ -225,13 +228,13 @@ QString violation(const Limits &lim, const CFamilyBase &f, Checked *checked)
         return QString();
 
     // The lane rate the link uses, as the PLL text reports it: the second
-    // VCO, or the VCO over the op_sys divider.
+    // VCO (twice it at double data rate), or the VCO over the op_sys divider.
     const QString &text = f.results.pllDisplayText;
     const double laneRate = textValue(text, QStringLiteral("Lane rate"));
     if (laneRate < 0.0)
         return QStringLiteral("no lane rate in the PLL text:\n") + text;
     if (hasPll2) {
-        if (std::fabs(laneRate - p.vcoClock2) > kTextSlack)
+        if (std::fabs(laneRate - p.vcoClock2 * lim.pll2.bitsPerClock) > kTextSlack)
             return QStringLiteral("lane rate %1 Mbps, second VCO %2 MHz").arg(laneRate).arg(p.vcoClock2);
     } else {
         const double opSysDiv = textValue(text, QStringLiteral("Op sys divider"));

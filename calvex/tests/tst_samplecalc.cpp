@@ -1,9 +1,8 @@
 // The bundled sample configurations calculate cleanly at their own defaults:
 // every use case of every sample, loaded into context A the way the window
 // loads it and calculated at the file's default clocks, reaches its frame
-// rate without a frame-rate, blanking or PLL warning. The line-length,
-// frame-length and clock presets a few families take from the window by the
-// position of the selected use case are not applied here.
+// rate without a frame-rate, blanking or PLL warning, with the use-case
+// preset the window applies for the use case's position.
 #include "registerdataio.h"
 #include "samplerunner.h"
 
@@ -61,6 +60,7 @@ void TestSampleCalc::useCaseAtDefaults()
     testing::initDefaults(family, index, path);
     attachSensor(family, io.getRawSensor());
     loadUseCase(family, io.useCases[useCase]);
+    applyUseCasePreset(family, useCase);
     family->ctx[0].warnings = 0;
     calculateContext(family, index, 0);
 

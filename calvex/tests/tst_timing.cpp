@@ -47,6 +47,8 @@ private slots:
     void hdrExposuresFitTheFrame();
     void longIntegrationAndTheFrame_data();
     void longIntegrationAndTheFrame();
+    void fieldOfViewStart_data();
+    void fieldOfViewStart();
     void robustAgainstAnyInput_data();
     void robustAgainstAnyInput();
 };
@@ -227,6 +229,62 @@ void TestTiming::longIntegrationAndTheFrame()
     QCOMPARE(r.maxIntgRows, r.frameLength - readout - lim.integrationMargin);
     if (!limited && intgTime > 0.0)
         QVERIFY(std::fabs(r.intgTimeMs - intgTime) <= r.rowTimeUs / 1000.0);
+}
+
+void TestTiming::fieldOfViewStart_data()
+{
+    QTest::addColumn<int>("start"); // of the columns; the rows start at the same
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("colMoved");
+    QTest::addColumn<bool>("rowMoved");
+    // 1920 x 1080 on a 2592 x 1944 array: centred at (336, 432); the last
+    // starts that fit are 672 and 864.
+    QTest::newRow("centred") << -1 << 0 << 336 << 432 << false << false;
+    QTest::newRow("given start") << 100 << 0 << 100 << 100 << false << false;
+    QTest::newRow("odd start made even") << 101 << 0 << 100 << 100 << false << false;
+    QTest::newRow("offset from the centre") << -1 << 40 << 376 << 472 << false << false;
+    QTest::newRow("odd negative offset") << -1 << -99 << 236 << 332 << false << false;
+    QTest::newRow("offset from a start") << 600 << 60 << 660 << 660 << false << false;
+    QTest::newRow("last column start") << 672 << 0 << 672 << 672 << false << false;
+    QTest::newRow("beyond the array") << 900 << 0 << 672 << 864 << true << true;
+    QTest::newRow("before the array") << -1 << -600 << 0 << 0 << true << true;
+    QTest::newRow("huge start") << std::numeric_limits<int>::max() << std::numeric_limits<int>::max() << 672 << 864
+                                << true << true;
+}
+
+// A field of view starts where it is asked to, on an even pixel, and never
+// leaves the array: a start that would is moved to the nearest that fits
+// and reported.
+void TestTiming::fieldOfViewStart()
+{
+    QFETCH(int, start);
+    QFETCH(int, offset);
+    QFETCH(int, col);
+    QFETCH(int, row);
+    QFETCH(bool, colMoved);
+    QFETCH(bool, rowMoved);
+    TimingLimits lim;
+    lim.arrayCols = 2592;
+    lim.arrayRows = 1944;
+    TimingInput in;
+    in.pixelClock = 96.0;
+    in.cols = 1920;
+    in.rows = 1080;
+    in.startCol = in.startRow = start;
+    in.offsetCols = in.offsetRows = offset;
+
+    const TimingResult r = computeTiming(lim, in);
+
+    QCOMPARE(r.xStart, col);
+    QCOMPARE(r.yStart, row);
+    QCOMPARE(r.colStartMoved, colMoved);
+    QCOMPARE(r.rowStartMoved, rowMoved);
+    QCOMPARE(r.xEnd - r.xStart + 1, 1920);
+    QCOMPARE(r.yEnd - r.yStart + 1, 1080);
+    QVERIFY(r.xStart % 2 == 0 && r.yStart % 2 == 0);
+    QVERIFY(r.xStart >= 0 && r.xEnd < lim.arrayCols && r.yStart >= 0 && r.yEnd < lim.arrayRows);
 }
 
 void TestTiming::robustAgainstAnyInput_data()

@@ -16,8 +16,6 @@
 #include <QSettings>
 #include <QTextEdit>
 
-#include <algorithm>
-
 FixtureInstall::FixtureInstall()
 {
     m_hadHome = qEnvironmentVariableIsSet("QI_HOME");
@@ -161,7 +159,8 @@ CFamilyCore *loadedFamily(const Pallador &w)
 
 bool isPllStep(const QString &entry)
 {
-    for (const char *step : {"PllUpdate(", "Calculate(", "CalculatePLL(", "CalculateConfig("}) {
+    for (const char *step : {"PllUpdate(", "Calculate(", "CalculatePLL(", "CalculateConfig(", "SetSerialPLL(",
+                             "SetParallelPLL(", "SetModePLL("}) {
         if (entry.startsWith(QLatin1String(step)))
             return true;
     }
@@ -179,7 +178,15 @@ QStringList journal(const Pallador &w)
 int calculations(const Pallador &w)
 {
     const QStringList entries = journal(w);
-    return int(std::count_if(entries.cbegin(), entries.cend(), isPllStep));
+    int count = 0;
+    for (int i = 0; i < entries.size(); ++i) {
+        // A calculation without a PLL step starts with its timing step.
+        const bool timingFirst = entries[i].startsWith(QLatin1String("TimingUpdate(")) &&
+                                 (i == 0 || entries[i - 1].startsWith(QLatin1String("RegisterUpdate(")));
+        if (isPllStep(entries[i]) || timingFirst)
+            ++count;
+    }
+    return count;
 }
 
 QList<int> calculatedContexts(const Pallador &w)
