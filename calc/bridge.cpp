@@ -59,7 +59,8 @@ constexpr double kKeepSyncPixelClockTolerance = 100.0;
 // The register row of the sensor pixel clock ("cam_sensor_cfg_pixclk", Hz).
 constexpr int kPixelClockRow = 18;
 
-const QString kQuestion = QStringLiteral("The frame-rate needs to use maximum integration time.\nDo you want to use it?");
+const QString kQuestion =
+    QStringLiteral("The frame-rate needs to use maximum integration time.\nDo you want to use it?");
 
 MaxIntgTimeAsker &asker()
 {
@@ -175,7 +176,7 @@ void discreteRateControls(Pallador &w)
         grid->removeWidget(w.ui.labelMinFPS_A);
         grid->removeWidget(w.ui.dSpinMinFRate_A);
         for (QWidget *widget : std::initializer_list<QWidget *>{dfs1Label, w.dSpinDfs[0], dfs2Label, w.dSpinDfs[1],
-                                                                 w.ui.labelMinFPS_A, w.ui.dSpinMinFRate_A})
+                                                                w.ui.labelMinFPS_A, w.ui.dSpinMinFRate_A})
             grid->addWidget(widget);
     }
     for (QDoubleSpinBox *box : w.dSpinDfs)
@@ -204,9 +205,9 @@ void contextInputs(Pallador &w, CBridgeFamily &f)
 {
     w.currentContext = kContext;
     CContextParams &r = f.ctx[kContext];
-    writeContext(w, r, kContext,
-                 {Field::MaxFps, Field::Skipping, Field::Cols, Field::Rows, Field::Centering, Field::Mirror,
-                  Field::Flip});
+    writeContext(
+        w, r, kContext,
+        {Field::MaxFps, Field::Skipping, Field::Cols, Field::Rows, Field::Centering, Field::Mirror, Field::Flip});
     clearWarnings(r, kStandardMask);
     writeContext(w, r, kContext, {Field::LowPower, Field::BlankType, Field::VariableFps});
     r.discreteFps = w.discreteFps[kContext];
@@ -250,7 +251,7 @@ void bridgePllInputs(const Pallador &w, CBridgeFamily &f)
 }
 
 // The options of the advanced PLL panel that Yorm_105 and Yorm_106 share.
-void revisionPanelInputs(Pallador &w, CBridgeFamily &f)
+void panelPllInputs(Pallador &w, CBridgeFamily &f)
 {
     f.pll.outPort = w.outPort;
     f.pll.pllBypass = w.pllBypass;
@@ -369,8 +370,7 @@ void fieldOfViewPicture(Pallador &w, const CBridgeFamily &f, int scale)
     // A processed area larger than the output without skipping is scaled
     // down: the output shows the processed area.
     if ((socW > outW || socH > outH) && w.skipping[kContext] == 0 && outPic) {
-        outPic->setPixmap(
-            QPixmap::fromImage(picture.copy((width - socW) / 2, (height - socH) / 2, socW, socH)));
+        outPic->setPixmap(QPixmap::fromImage(picture.copy((width - socW) / 2, (height - socH) / 2, socW, socH)));
         outPic->setScaledContents(true);
     }
     // One position beyond the library's limits either way.
@@ -646,7 +646,7 @@ void recalcYorm105(Pallador &w)
     processedSizes(w, f->ctx[kContext]);
     bridgePllInputs(w, *f);
     if (w.ui.checkPLL_ADV->isChecked()) {
-        revisionPanelInputs(w, *f);
+        panelPllInputs(w, *f);
         f->pll.pllAutoAdjust = w.pllAutoAdjust;
         f->pll.msbAligned = msbAligned(w);
         revisionRule(w, *f);
@@ -673,7 +673,7 @@ void recalcYorm106(Pallador &w)
     processedSizes(w, f->ctx[kContext]);
     bridgePllInputs(w, *f);
     if (w.ui.checkPLL_ADV->isChecked()) {
-        revisionPanelInputs(w, *f);
+        panelPllInputs(w, *f);
         f->pll.msbAligned = msbAligned(w);
         revisionRule(w, *f);
     }

@@ -2725,12 +2725,12 @@ const RowRule kRows[] = {
 };
 // The keep-sync output timing of Yorm_106, and the attached sensor's PLL.
 const RowRule kKeepSyncRows[] = {
-    {"cam_port_keepsync_control", KeepSyncControl},   {"cam_sensor_control_external_pll", SensorPll},
-    {"TX_KS_LINE_LENGTH_PCK", KsLineLength},          {"TX_KS_FRAME_LENGTH_LINES", KsFrameLength},
-    {"TX_KS_LINE_VALID_START_ROW", KsStartRow},       {"TX_KS_FRAME_VALID_START_ROW", KsStartRow},
-    {"TX_KS_LINE_VALID_START_COL", KsStartCol},       {"TX_KS_FRAME_VALID_START_COL", KsStartCol},
-    {"TX_KS_LINE_VALID_STOP_ROW", KsStopRow},         {"TX_KS_FRAME_VALID_LAST_ROW", KsStopRow},
-    {"TX_KS_LINE_VALID_STOP_COL", KsStopCol},         {"TX_KS_FRAME_VALID_STOP_COL", KsStopCol},
+    {"cam_port_keepsync_control", KeepSyncControl}, {"cam_sensor_control_external_pll", SensorPll},
+    {"TX_KS_LINE_LENGTH_PCK", KsLineLength},        {"TX_KS_FRAME_LENGTH_LINES", KsFrameLength},
+    {"TX_KS_LINE_VALID_START_ROW", KsStartRow},     {"TX_KS_FRAME_VALID_START_ROW", KsStartRow},
+    {"TX_KS_LINE_VALID_START_COL", KsStartCol},     {"TX_KS_FRAME_VALID_START_COL", KsStartCol},
+    {"TX_KS_LINE_VALID_STOP_ROW", KsStopRow},       {"TX_KS_FRAME_VALID_LAST_ROW", KsStopRow},
+    {"TX_KS_LINE_VALID_STOP_COL", KsStopCol},       {"TX_KS_FRAME_VALID_STOP_COL", KsStopCol},
 };
 } // namespace bridge
 

@@ -166,6 +166,7 @@ private slots:
     void aspectRatioRule();
     void revisionRule();
     void maxIntgTimeQuestion();
+    void automationWindowIsNotAsked();
     void fieldOfViewPicture_data();
     void fieldOfViewPicture();
     void processedAreaInTheOutput();
@@ -179,11 +180,19 @@ private slots:
     void keepSyncSecondPass();
 
 private:
+    // The question answered by the test: m_answer, counted in m_asked.
+    void installAsker();
+
     int m_asked = 0;
     QMessageBox::StandardButton m_answer = QMessageBox::Yes;
 };
 
 void TestBridge::initTestCase()
+{
+    installAsker();
+}
+
+void TestBridge::installAsker()
 {
     adapter::setMaxIntgTimeAsker([this](Pallador &) {
         ++m_asked;
@@ -477,15 +486,13 @@ void TestBridge::callOrder_data()
     const QString registers = QStringLiteral("RegisterUpdate(0)");
     const QString pll = QStringLiteral("PllUpdate()");
     // The last register update is the table's refresh.
-    QTest::newRow("54") << "Yorm101t"
-                        << QStringList{pll, "CalculatePLLExt_(0)", timing, results, registers, registers};
-    QTest::newRow("55") << "Yorm102m"
-                        << QStringList{pll, "CalculatePLLExt(1)", timing, results, registers, registers};
+    QTest::newRow("54") << "Yorm101t" << QStringList{pll, "CalculatePLLExt_(0)", timing, results, registers, registers};
+    QTest::newRow("55") << "Yorm102m" << QStringList{pll, "CalculatePLLExt(1)", timing, results, registers, registers};
     QTest::newRow("57") << "Yorm105m"
                         << QStringList{"CalculatePLLExt(2)", timing, pll, timing, results, registers, registers};
-    QTest::newRow("58 without keep-sync") << "Yorm106m"
-                                          << QStringList{"CalculatePLLExt(3)", timing, pll, timing, registers,
-                                                         results, registers, registers};
+    QTest::newRow("58 without keep-sync")
+        << "Yorm106m"
+        << QStringList{"CalculatePLLExt(3)", timing, pll, timing, registers, results, registers, registers};
 }
 
 void TestBridge::callOrder()
@@ -655,6 +662,22 @@ void TestBridge::maxIntgTimeQuestion()
     QVERIFY(!f.needsMaxIntgTime[0] && !w.shortSeq);
 }
 
+// A window made for an automation client shows no question: nobody may be
+// there to answer it. The maximum integration time is taken.
+void TestBridge::automationWindowIsNotAsked()
+{
+    Session s(QStringLiteral("Yorm105m.cfg"), bridgeConfig("Yorm105m", "Sarn106c1", 640, 480, 100));
+    Pallador &w = s.w();
+    w.automationClient = true;
+    adapter::setMaxIntgTimeAsker({});
+    s.responder.clear();
+    w.comboOperMode->setCurrentIndex(1);
+    installAsker();
+    QCOMPARE(s.responder.seen(), QStringList());
+    QVERIFY(s.family().maxIntgAsked && s.family().ctx[0].useMaxIntgTime);
+    QVERIFY(w.automationMessages.isEmpty());
+}
+
 void TestBridge::fieldOfViewPicture_data()
 {
     QTest::addColumn<QByteArray>("sensor");
@@ -714,8 +737,9 @@ void TestBridge::fieldOfViewPicture()
     const CModeState &m = s.family().mode[0];
     const int width = s.family().pll.arrayCols / scale, height = s.family().pll.arrayRows / scale;
     QCOMPARE(panel.out->size(), QSize(m.outputCols / scale, m.outputRows / scale));
-    QCOMPARE(panel.soc->geometry(), QRect((width - m.cropCols / scale) / 2 + 170, (height - m.cropRows / scale) / 2 + 20,
-                                          m.cropCols / scale, m.cropRows / scale));
+    QCOMPARE(panel.soc->geometry(),
+             QRect((width - m.cropCols / scale) / 2 + 170, (height - m.cropRows / scale) / 2 + 20, m.cropCols / scale,
+                   m.cropRows / scale));
     QCOMPARE(w.scrollAreaFOV->size(), QSize(m.fovCols / scale, m.fovRows / scale));
     QCOMPARE(panel.core->pos(), QPoint(s.record().fovX, s.record().fovY));
     QCOMPARE(panel.core->pixmap(Qt::ReturnByValue).size(), QSize(m.coreCols / scale, m.coreRows / scale));
@@ -891,8 +915,8 @@ void TestBridge::keepSyncUnchangedRunsNothing()
 
     resetJournal(w);
     w.recalc(true);
-    QCOMPARE(journal(w), (QStringList{"RegisterUpdate(0)", "ResultsUpdate(0)", "RegisterUpdate(0)",
-                                      "RegisterUpdate(0)"}));
+    QCOMPARE(journal(w),
+             (QStringList{"RegisterUpdate(0)", "ResultsUpdate(0)", "RegisterUpdate(0)", "RegisterUpdate(0)"}));
     QCOMPARE(w.ui.spinPLL_N->value(), n);
     QCOMPARE(w.ui.spinPLL_M->value(), m);
     QCOMPARE(f.pll.pllN, w.resN);

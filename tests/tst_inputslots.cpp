@@ -956,13 +956,21 @@ void TestInputSlots::bypass()
 
         bypassBox->click();
         QVERIFY2(!w.pllBypass, name);
-        QVERIFY2(w.ui.dSpinPLL_Target->isEnabled() && w.ui.spinPLL_N->isEnabled(), name);
+        // In minimum-frequency mode the family chooses the target itself.
+        QVERIFY2(w.ui.dSpinPLL_Target->isEnabled() != w.pllMinFreq, name);
+        QVERIFY2(w.ui.spinPLL_N->isEnabled(), name);
         QVERIFY2(!w.ui.spinPLL_M->isEnabled() && !w.ui.dSpinPLL_VCO->isEnabled(), name);
         QVERIFY2(p4->isEnabled() && p5->isEnabled() && mpDiv->isEnabled(), name);
-        // Each click calculates every context of the sensor.
-        const QList<int> contexts = w.contextCount == 2 ? QList<int>{0, 1, 1, 0} : QList<int>{0, 0};
-        QCOMPARE(calculatedContexts(w), contexts);
-        QCOMPARE(calculations(w), int(contexts.size()));
+        // Each click calculates every context of the sensor (a single-context
+        // family may pass its context more than once in one calculation).
+        if (w.contextCount == 2) {
+            QCOMPARE(calculatedContexts(w), (QList<int>{0, 1, 1, 0}));
+            QCOMPARE(calculations(w), 4);
+        } else {
+            QCOMPARE(calculations(w), 2);
+            for (int context : calculatedContexts(w))
+                QCOMPARE(context, 0);
+        }
     }
     {
         // A form without the sensor's boxes.

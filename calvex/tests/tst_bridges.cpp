@@ -92,8 +92,8 @@ void TestBridges::externalPllTakesTheSensorsClock()
     QVERIFY(b.f->pll.pixelClock <= limit + 1e-9);
     QCOMPARE(b.f->pll.pixelClock, qMin(b.f->pll.outputClock / (twoClocks ? 2.0 : 1.0), limit));
     QCOMPARE(rowValue(b.f, "cam_sensor_cfg_pixclk"), std::llround(b.f->pll.pixelClock * 1e6));
-    QCOMPARE(b.f->timing(0).fps, b.f->pll.pixelClock * 1e6 / (double(b.f->timing(0).lineLength) *
-                                                                b.f->timing(0).frameLength));
+    QCOMPARE(b.f->timing(0).fps,
+             b.f->pll.pixelClock * 1e6 / (double(b.f->timing(0).lineLength) * b.f->timing(0).frameLength));
 }
 
 void TestBridges::maxIntegrationTime_data()
@@ -134,7 +134,8 @@ void TestBridges::maxIntegrationTime()
     QVERIFY(std::fabs(t.fps - fps) < fps * 5e-3);
     QCOMPARE(b.f->needsMaxIntgTime[0], needs);
     if (exposureMs > 0.0)
-        QVERIFY2(std::fabs(t.intgTimeMs - exposureMs) <= t.rowTimeUs * 0.5e-3 + 1e-9, qPrintable(QString::number(t.intgTimeMs)));
+        QVERIFY2(std::fabs(t.intgTimeMs - exposureMs) <= t.rowTimeUs * 0.5e-3 + 1e-9,
+                 qPrintable(QString::number(t.intgTimeMs)));
     if (hdrMode > 0)
         QCOMPARE(t.exposures, 2);
 }
