@@ -154,10 +154,25 @@ QString variantBaseName(const QString &argument)
     return QString();
 }
 
+// Qt notes on standard error that a slot connected by name without
+// arguments (on_<combo box>_currentIndexChanged()) fits both overloads of
+// the combo box's signal and takes the first, currentIndexChanged(int): the
+// one meant. That notice is dropped; every other message goes on as before.
+QtMessageHandler previousMessageHandler = nullptr;
+
+void dropSlotsByNameNotice(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg &&
+        message.startsWith(QLatin1String("QMetaObject::connectSlotsByName: Connecting slot ")))
+        return;
+    previousMessageHandler(type, context, message);
+}
+
 } // namespace
 
 int palladorMain(int argc, char *argv[], void (*afterAppCreated)())
 {
+    previousMessageHandler = qInstallMessageHandler(dropSlotsByNameNotice);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -1,6 +1,8 @@
 // The window's full recalculation, recalc(true) (a PLL-level change) and
 // recalc(false) (a change of the current context), for every sample sensor
 // configuration of the bundled installation (samples/bin/cfg_pallador).
+// Every catalogued sensor must have one there: a sensor without a sample is
+// named and the program ends with exit code 1 before measuring anything.
 //
 // Each sensor is loaded once into a real main window, shown on the offscreen
 // platform as the program shows it, and both kinds are timed on it. Only the
@@ -17,6 +19,7 @@
 //   taskset -c 0 ./bench_recalc --benchmark_repetitions=5
 //                  --benchmark_report_aggregates_only=true
 #include "calvex.h"
+#include "catalogue.h"
 #include "pallador.h"
 #include "registerdataio.h"
 
@@ -30,6 +33,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QVector>
 
 #include <benchmark/benchmark.h>
 
@@ -204,11 +208,32 @@ QString samplesRoot()
     return fromEnv.isEmpty() ? QStringLiteral(PALLADOR_SOURCE_DIR "/samples/") : fromEnv;
 }
 
+// Registers both kinds for every sample file; returns the number of files,
+// or 0 when a catalogued sensor has none.
 int registerAll()
 {
     const QDir folder(samplesRoot() + QStringLiteral("bin/cfg_pallador"));
     const QStringList files =
         folder.entryList({QStringLiteral("*.cfg")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QVector<bool> covered(SensorCatalogueSize, false);
+    for (const QString &fileName : files) {
+        CRegisterDataIO io(folder.filePath(fileName));
+        if (io.readGeneralInfo()) {
+            const int index = catalogueIndex(io.getSensorName());
+            if (index >= 0)
+                covered[index] = true;
+        }
+    }
+    QStringList missing;
+    for (int index = 1; index < SensorCatalogueSize; ++index) {
+        if (!covered[index])
+            missing << catalogueName(index);
+    }
+    if (!missing.isEmpty()) {
+        qWarning("bench_recalc: no sample for %s", qPrintable(missing.join(QStringLiteral(", "))));
+        return 0;
+    }
+
     for (const QString &fileName : files) {
         const QString path = folder.filePath(fileName);
         for (bool pllChanged : {true, false}) {
@@ -252,7 +277,8 @@ int main(int argc, char **argv)
     app.installEventFilter(&dialogs);
 
     if (registerAll() == 0) {
-        qWarning("bench_recalc: no sensor configuration files under %s", qPrintable(samplesRoot()));
+        qWarning("bench_recalc: not every catalogued sensor has a configuration file under %s",
+                 qPrintable(samplesRoot()));
         return 1;
     }
     benchmark::RunSpecifiedBenchmarks();

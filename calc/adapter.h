@@ -204,6 +204,17 @@ void recalcVek157f(Pallador &w);
 void initVek137(Pallador &w);
 void recalcVek137(Pallador &w);
 
+// Catalogue 83-85 and 92-93: the line-interleaved HDR sensors Vek_117 (83),
+// Vek_107 (84), Vek_113 (85) and Vek_110 (92-93), one context each.
+void initVek117(Pallador &w);
+void recalcVek117(Pallador &w);
+void initVek107(Pallador &w);
+void recalcVek107(Pallador &w);
+void initVek113(Pallador &w);
+void recalcVek113(Pallador &w);
+void initVek110(Pallador &w);
+void recalcVek110(Pallador &w);
+
 // Catalogue 46-52: the second-PLL sensors Vek_152 (46-50), Vek_153 (51) and
 // Vek_154 (52), one context each, with their use-case presets.
 void initVek152(Pallador &w);
@@ -212,6 +223,16 @@ void initVek153(Pallador &w);
 void recalcVek153(Pallador &w);
 void initVek154(Pallador &w);
 void recalcVek154(Pallador &w);
+// Shared with Vek_132: the context set-up with the family's override presets
+// and interface names, and the override boxes read after a use-case preset.
+void initSecondPllFamily(Pallador &w, int m, int n, double vco, std::initializer_list<const char *> interfaces);
+void secondPllOverrideBoxes(Pallador &w, CPllParams &pll);
+
+// Catalogue 94-98: Vek_114 (94) and Vek_132 (95-98), one context each.
+void initVek114(Pallador &w);
+void recalcVek114(Pallador &w);
+void initVek132(Pallador &w);
+void recalcVek132(Pallador &w);
 
 // Catalogue 67-68: Vek_143, one context, with its use-case presets.
 void initVek143(Pallador &w);
@@ -250,6 +271,75 @@ void recalcYorm106(Pallador &w);
 // Replaceable, so that a test answers it; an empty asker restores the box.
 using MaxIntgTimeAsker = std::function<QMessageBox::StandardButton(Pallador &w)>;
 void setMaxIntgTimeAsker(MaxIntgTimeAsker asker);
+
+// Catalogue 86-91: Vek_111 (86-87, contexts A and B), Vek_123 (88-89) and
+// Vek_135 (90-91), one context each.
+void initVek111(Pallador &w);
+void recalcVek111(Pallador &w, bool pllChanged);
+void initVek123(Pallador &w);
+void recalcVek123(Pallador &w);
+void initVek135(Pallador &w);
+void recalcVek135(Pallador &w);
+// Pieces these families share with Vek_119: 2 to the power of a list
+// position (an emptied list, -1, gives 0); SetParallelPLL on interface 0,
+// SetSerialPLL(interface) otherwise; the context's timing from its use case,
+// or with its advanced box ticked from the panel's integration time.
+int twoToThe(int position);
+void interfacePllStep(const Pallador &w, CFamilyBase &family);
+void panelTimingStep(Pallador &w, CFamilyBase &family, int context);
+
+// Catalogue 99-101 and 103-104: Vek_138 (99-101) and Vek_119 (103-104), one
+// context each.
+void initVek138(Pallador &w);
+void recalcVek138(Pallador &w);
+void initVek119(Pallador &w);
+void recalcVek119(Pallador &w);
+
+// Catalogue 72-79 and 102: Vek_116 (72-74) and Vek_121 (76-79) with
+// contexts A and B, Vek_118 (75, 102) with one; their interface is the
+// advanced PLL panel's choice.
+void initVek116(Pallador &w, int context);
+void recalcVek116(Pallador &w, bool pllChanged);
+void initVek121(Pallador &w, int context);
+void recalcVek121(Pallador &w, bool pllChanged);
+void initVek118(Pallador &w);
+void recalcVek118(Pallador &w);
+
+// Catalogue 110, 111 and 115: Vek_128, Drav_102 and Vek_146, one context each.
+void initVek128(Pallador &w);
+void recalcVek128(Pallador &w);
+void initDrav102(Pallador &w);
+void recalcDrav102(Pallador &w);
+void initVek146(Pallador &w);
+void recalcVek146(Pallador &w);
+
+// Shared by the operation-mode HDR sensors (catalogue 75, 102, 110, 111, 115).
+// The window's starting values of one of them; -1 leaves a member as it is.
+struct HdrWindowDefaults {
+    int interfaceIndex;
+    int lanes;
+    int opBits;
+    int phyCd;
+    bool mipiCont;
+    int hdrMode;        // of context A
+    int lineInterleave; // of context A
+    int numExposures;   // of the context set up
+    bool hdrExposures;  // exposure times 2-4 of the context and the ratios of context A
+    int t1ExpRows;      // of the context set up
+};
+void hdrWindowDefaults(Pallador &w, const HdrWindowDefaults &d);
+// Use case 0's frame rate, written into the reader's use case when it has
+// none, its blanking, the family's rate list with that rate as the edit
+// text, and the PLL boxes.
+void hdrRateSetUp(Pallador &w, const CFamilyCore &family);
+// Context A's settings, the exposure options and the PLL inputs of
+// Vek_118, Vek_128 and Vek_146.
+void operationModeInputs(const Pallador &w, CFamilyBase &family, ExposureRatios &ratios, DarkRowOptions &rows,
+                         int cc);
+// The link of the open advanced PLL panel as a lane count and a bit-depth
+// position, both kept in the window; a list the panel lacks leaves the
+// window's value.
+void panelLanesAndBitIndex(Pallador &w, CFamilyBase &family);
 
 // Sensors whose family has no case of its own yet: a plain set-up and
 // calculation from the family's defaults and the window's common settings.

@@ -124,20 +124,6 @@ void bridgeInterfaceList(Pallador &w)
     interfaceList(w, {kInterfaces[0], kInterfaces[1], kInterfaces[2]}, 0);
 }
 
-// The inputs of the controls made in code: the current context's HDR mode
-// and discrete frame rates.
-void operationModeChanged(Pallador &w, int index)
-{
-    w.hdrMode[contextSlot(w)] = index;
-    w.recalc(false);
-}
-
-void discreteRateChanged(Pallador &w, double (Pallador::*rate)[3], double value)
-{
-    (w.*rate)[contextSlot(w)] = value;
-    w.recalc(false);
-}
-
 // The "Operation Mode:" label and combo below the context-A options, made
 // once per window; then the family's mode is selected.
 void operationModeControls(Pallador &w, int index)
@@ -147,8 +133,7 @@ void operationModeControls(Pallador &w, int index)
         options->addWidget(new QLabel(QStringLiteral("Operation Mode:")));
         auto *combo = new QComboBox(&w);
         w.comboOperMode = combo;
-        QObject::connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), &w,
-                         [&w](int i) { operationModeChanged(w, i); });
+        QObject::connect(combo, SIGNAL(currentIndexChanged(int)), &w, SLOT(comboOpMode_Changed(int)));
         options->addWidget(combo);
         QStringList modes;
         for (const char *mode : kOperationModes)
@@ -168,10 +153,8 @@ void discreteRateControls(Pallador &w)
         auto *dfs2Label = new QLabel(QStringLiteral("DFS2:"));
         w.dSpinDfs[0] = new QDoubleSpinBox(&w);
         w.dSpinDfs[1] = new QDoubleSpinBox(&w);
-        QObject::connect(w.dSpinDfs[0], QOverload<double>::of(&QDoubleSpinBox::valueChanged), &w,
-                         [&w](double v) { discreteRateChanged(w, &Pallador::dfs1, v); });
-        QObject::connect(w.dSpinDfs[1], QOverload<double>::of(&QDoubleSpinBox::valueChanged), &w,
-                         [&w](double v) { discreteRateChanged(w, &Pallador::dfs2, v); });
+        QObject::connect(w.dSpinDfs[0], SIGNAL(valueChanged(double)), &w, SLOT(dSpinDFR1_valueChanged(double)));
+        QObject::connect(w.dSpinDfs[1], SIGNAL(valueChanged(double)), &w, SLOT(dSpinDFR2_valueChanged(double)));
         QGridLayout *grid = w.ui.gridLayout_7;
         grid->removeWidget(w.ui.labelMinFPS_A);
         grid->removeWidget(w.ui.dSpinMinFRate_A);

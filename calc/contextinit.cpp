@@ -356,6 +356,21 @@ void Pallador::initContext(int context)
     case 71:
         adapter::initMurn106(*this);
         break;
+    case 72:
+    case 73:
+    case 74:
+        adapter::initVek116(*this, context);
+        break;
+    case 75:
+    case 102:
+        adapter::initVek118(*this);
+        break;
+    case 76:
+    case 77:
+    case 78:
+    case 79:
+        adapter::initVek121(*this, context);
+        break;
     case 80:
         adapter::initVek157b(*this);
         break;
@@ -365,6 +380,49 @@ void Pallador::initContext(int context)
     case 82:
         adapter::initVek137(*this);
         break;
+    case 83:
+        adapter::initVek117(*this);
+        break;
+    case 84:
+        adapter::initVek107(*this);
+        break;
+    case 85:
+        adapter::initVek113(*this);
+        break;
+    case 86:
+    case 87:
+        adapter::initVek111(*this);
+        break;
+    case 88:
+    case 89:
+        adapter::initVek123(*this);
+        break;
+    case 90:
+    case 91:
+        adapter::initVek135(*this);
+        break;
+    case 92:
+    case 93:
+        adapter::initVek110(*this);
+        break;
+    case 94:
+        adapter::initVek114(*this);
+        break;
+    case 95:
+    case 96:
+    case 97:
+    case 98:
+        adapter::initVek132(*this);
+        break;
+    case 99:
+    case 100:
+    case 101:
+        adapter::initVek138(*this);
+        break;
+    case 103:
+    case 104:
+        adapter::initVek119(*this);
+        break;
     case 105:
     case 106:
     case 107:
@@ -372,12 +430,21 @@ void Pallador::initContext(int context)
     case 109:
         adapter::initZelt(*this);
         break;
+    case 110:
+        adapter::initVek128(*this);
+        break;
+    case 111:
+        adapter::initDrav102(*this);
+        break;
     case 112:
     case 113:
         adapter::initDrav101Vek120(*this);
         break;
     case 114:
         adapter::initHolv101(*this);
+        break;
+    case 115:
+        adapter::initVek146(*this);
         break;
     default:
         if (sensorIndex >= 14 && sensorIndex <= 115)
@@ -402,7 +469,17 @@ void Pallador::initContext(int context)
         return;
     QComboBox *const lists[] = {ui.comboUseCase_A, ui.comboUseCase_B, ui.comboUseCase_C};
     const int defaults[] = {dataIO->getContextADefault(), dataIO->getContextBDefault(), dataIO->getContextCDefault()};
-    if (guiVars)
-        lists[context]->addItems(dataIO->getUseCaseName());
+    // The form-based families fill the list here; a list that already offers
+    // the file's use cases (a context set up again) is left as it is.
+    if (guiVars) {
+        const QStringList names = dataIO->getUseCaseName();
+        QStringList offered;
+        for (int i = 0; i < lists[context]->count(); ++i)
+            offered << lists[context]->itemText(i);
+        if (offered != names) {
+            lists[context]->clear();
+            lists[context]->addItems(names);
+        }
+    }
     lists[context]->setCurrentIndex(defaults[context]);
 }

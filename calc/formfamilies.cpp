@@ -129,9 +129,9 @@ void initMurn102(Pallador &w)
     templateFlag(w, f->defaults);
     f->InitDefaults(w.configPath);
     installRows(w, *f);
-    CGuiVars *binder = replaceBinder(w, new CGuiVars("checkRowSkipping", &f->checkRowSkipping, "spinRows", &f->spinRows,
-                                                     "spinCols", &f->spinCols, "dSpinPLL_Input", &f->dSpinPLL_Input,
-                                                     nullptr));
+    CGuiVars *binder =
+        replaceBinder(w, new CGuiVars("checkRowSkipping", &f->checkRowSkipping, "spinRows", &f->spinRows, "spinCols",
+                                      &f->spinCols, "dSpinPLL_Input", &f->dSpinPLL_Input, nullptr));
     binder->initFields(w.advForm[0], w.ui.dockPLL);
 }
 
@@ -156,11 +156,11 @@ void initMurn104(Pallador &w)
     w.stdTemplateAvail = 1;
     f->InitDefaults(w.configPath);
     installRows(w, *f);
-    CGuiVars *binder = replaceBinder(
-        w, new CGuiVars("checkSkipping", &f->checkSkipping, "spinRows", &f->spinRows, "spinCols", &f->spinCols,
-                        "dSpinPLL_Input", &f->dSpinPLL_Input, "dSpinPLL_Target", &f->dSpinPLL_Target, "PLL_VCO",
-                        &f->PLL_VCO, "PLL_N", &f->PLL_N, "PLL_M", &f->PLL_M, "checkBypass", &f->checkBypass,
-                        "checkUseMinFreq", &f->checkUseMinFreq, nullptr));
+    CGuiVars *binder = replaceBinder(w, new CGuiVars("checkSkipping", &f->checkSkipping, "spinRows", &f->spinRows,
+                                                     "spinCols", &f->spinCols, "dSpinPLL_Input", &f->dSpinPLL_Input,
+                                                     "dSpinPLL_Target", &f->dSpinPLL_Target, "PLL_VCO", &f->PLL_VCO,
+                                                     "PLL_N", &f->PLL_N, "PLL_M", &f->PLL_M, "checkBypass",
+                                                     &f->checkBypass, "checkUseMinFreq", &f->checkUseMinFreq, nullptr));
     binder->initFields(w.advForm[0], w.ui.dockPLL, w.pllForm);
 }
 

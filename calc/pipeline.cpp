@@ -410,6 +410,21 @@ void Pallador::recalc(bool pllChanged)
         case 71:
             adapter::recalcMurn106(*this, pllChanged);
             break;
+        case 72:
+        case 73:
+        case 74:
+            adapter::recalcVek116(*this, pllChanged);
+            break;
+        case 75:
+        case 102:
+            adapter::recalcVek118(*this);
+            break;
+        case 76:
+        case 77:
+        case 78:
+        case 79:
+            adapter::recalcVek121(*this, pllChanged);
+            break;
         case 80:
             adapter::recalcVek157b(*this);
             break;
@@ -419,12 +434,61 @@ void Pallador::recalc(bool pllChanged)
         case 82:
             adapter::recalcVek137(*this);
             break;
+        case 83:
+            adapter::recalcVek117(*this);
+            break;
+        case 84:
+            adapter::recalcVek107(*this);
+            break;
+        case 85:
+            adapter::recalcVek113(*this);
+            break;
+        case 86:
+        case 87:
+            adapter::recalcVek111(*this, pllChanged);
+            break;
+        case 88:
+        case 89:
+            adapter::recalcVek123(*this);
+            break;
+        case 90:
+        case 91:
+            adapter::recalcVek135(*this);
+            break;
+        case 92:
+        case 93:
+            adapter::recalcVek110(*this);
+            break;
+        case 94:
+            adapter::recalcVek114(*this);
+            break;
+        case 95:
+        case 96:
+        case 97:
+        case 98:
+            adapter::recalcVek132(*this);
+            break;
+        case 99:
+        case 100:
+        case 101:
+            adapter::recalcVek138(*this);
+            break;
+        case 103:
+        case 104:
+            adapter::recalcVek119(*this);
+            break;
         case 105:
         case 106:
         case 107:
         case 108:
         case 109:
             adapter::recalcZelt(*this);
+            break;
+        case 110:
+            adapter::recalcVek128(*this);
+            break;
+        case 111:
+            adapter::recalcDrav102(*this);
             break;
         case 112:
             adapter::recalcDrav101(*this);
@@ -434,6 +498,9 @@ void Pallador::recalc(bool pllChanged)
             break;
         case 114:
             adapter::recalcHolv101(*this);
+            break;
+        case 115:
+            adapter::recalcVek146(*this);
             break;
         default:
             if (sensorIndex >= 14 && sensorIndex <= 115)

@@ -60,8 +60,10 @@ qint32 radarClock(int position)
 
 void initZelt(Pallador &w)
 {
-    const CFamilyCore &f = *w.calvex->family();
-    const CFamilyDefaults &d = f.defaults;
+    const Zelt *f = w.calvex ? w.calvex->zelt : nullptr;
+    if (!f)
+        return;
+    const CFamilyDefaults &d = f->defaults;
     w.pllInput = d.defaultInputClock;
     templateFlag(w, d);
     w.lanes = 4;
@@ -83,7 +85,7 @@ void initZelt(Pallador &w)
     w.slaveMode = false;
     // The rate list's own slot stores the first rate; use case 0's rate then wins.
     w.ui.comboMaxFRate_A->clear();
-    w.ui.comboMaxFRate_A->addItems(f.results.frameRateChoices);
+    w.ui.comboMaxFRate_A->addItems(f->results.frameRateChoices);
     useCaseZeroFrameRate(w, d, false);
     w.ui.dSpinPLL_Input->setValue(w.pllInput);
 }
@@ -148,7 +150,10 @@ void recalcZelt(Pallador &w)
 
 void initHolv101(Pallador &w)
 {
-    const CFamilyDefaults &d = w.calvex->family()->defaults;
+    const Holv_101 *f = w.calvex ? w.calvex->holv_101 : nullptr;
+    if (!f)
+        return;
+    const CFamilyDefaults &d = f->defaults;
     templateFlag(w, d);
     // The radar's starting configuration, in the window's channels.
     w.opBits = 0;

@@ -37,7 +37,9 @@ bool advancedPll(const Pallador &w)
     return w.ui.checkPLL_ADV->isChecked();
 }
 
-// The context set-up the three families share; they differ in their
+} // namespace
+
+// The context set-up the second-PLL families share; they differ in their
 // override presets and interface names.
 void initSecondPllFamily(Pallador &w, int m, int n, double vco, std::initializer_list<const char *> interfaces)
 {
@@ -52,6 +54,8 @@ void initSecondPllFamily(Pallador &w, int m, int n, double vco, std::initializer
     pllOverridePresets(w, m, n, vco);
     interfaceList(w, interfaces, 2);
 }
+
+namespace {
 
 // The inputs of context A and the PLL block the three families share, with
 // every divider, multiplier and VCO request the library's choice (the
@@ -89,10 +93,12 @@ int presetPosition(Pallador &w)
     return w.presetUseCase;
 }
 
+} // namespace
+
 // The override boxes, read after the preset: the dock's pre-divider, the
 // second PLL's boxes of the open advanced PLL panel, then the multiplier
 // (shown in its spin box) and the VCO.
-void overrides(Pallador &w, CPllParams &pll)
+void secondPllOverrideBoxes(Pallador &w, CPllParams &pll)
 {
     if (w.ui.checkPLL_N->isChecked())
         pll.pllN = w.pllN;
@@ -111,6 +117,8 @@ void overrides(Pallador &w, CPllParams &pll)
     if (w.ui.checkPLL_VCO->isChecked())
         pll.vcoRequest = w.pllVco;
 }
+
+namespace {
 
 // The open advanced PLL panel's op divider list: first + step x the
 // position, kept by the window and requested from the library. A panel
@@ -168,7 +176,7 @@ void recalcVek152(Pallador &w)
     laneRule(w, kVek152Lanes);
     f->ctx[0].scaleM = w.scaleM[0];
     f->pll.lanes = w.lanes;
-    overrides(w, f->pll);
+    secondPllOverrideBoxes(w, f->pll);
     if (advancedPll(w)) {
         panelOpDivider(w, f->pll, 6, 2);
         f->pll.highSpeed = w.highSpeed[0];
@@ -199,7 +207,7 @@ void recalcVek153(Pallador &w)
     f->ctx[0].interfaceIndex = w.interfaceIndex;
     laneRule(w, kVek153Lanes);
     f->pll.lanes = w.lanes;
-    overrides(w, f->pll);
+    secondPllOverrideBoxes(w, f->pll);
     panelOpDivider(w, f->pll, 6, 2);
     advancedPanelInputs(w, *f);
     finish(w, *f);
@@ -236,7 +244,7 @@ void recalcVek154(Pallador &w)
     f->ctx[0].interfaceIndex = w.interfaceIndex;
     laneRule(w, kVek154Lanes);
     pll.lanes = w.lanes;
-    overrides(w, pll);
+    secondPllOverrideBoxes(w, pll);
     panelOpDivider(w, pll, 3, 1);
     advancedPanelInputs(w, *f);
     finish(w, *f);

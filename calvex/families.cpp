@@ -86,8 +86,12 @@ bool isSkipIndex(int index)
     return index >= 0 && index <= 2;
 }
 
-// Silicon revisions of Drav_102, counted from 1.
+// Silicon revisions of Drav_102 and Vek_128, counted from 1.
 const int kDravRevisions = 2;
+const int kVek128Revisions = 2;
+
+// The Vek_118 sensor with a 16-bit output.
+const int kSixteenBitSensor = 75;
 
 } // namespace
 
@@ -1604,6 +1608,7 @@ void Vek_117::familyDefaults()
     digitalTestRowChoices = countItems(0, 8, 2);
     numExposures = 2;
     t1T2Ratio = t2T3Ratio = t3T4Ratio = 4;
+    ctx[0].hdrMode = 1; // two exposures until the application says otherwise
 }
 
 void Vek_117::familyTimingInput(int context, TimingInput &in) const
@@ -1652,6 +1657,7 @@ void Vek_107::familyDefaults()
     hdrLists(exposureChoices, dataRowChoices, statsRowChoices);
     numExposures = 2;
     t1T2Ratio = t2T3Ratio = t3T4Ratio = 4;
+    ctx[0].hdrMode = 1; // two exposures until the application says otherwise
 }
 
 void Vek_107::familyTimingInput(int context, TimingInput &in) const
@@ -1698,6 +1704,7 @@ void Vek_113::familyDefaults()
     embedDataRows = 1;
     statsDataRows = 1;
     fixedLineLength = 764;
+    ctx[0].hdrMode = 1; // two exposures until the application says otherwise
 }
 
 // Configured delay buffers: the lines of an exposure wait in its buffer until
@@ -1897,18 +1904,20 @@ void Vek_118::familyTimingInput(int context, TimingInput &in) const
     operationModeInput(ctx[context], *this, *this, in);
 }
 
-// Revision 2 and later carry 16 bits as two 8-bit words.
+// Vek118m (75) from revision 2 on carries 16 bits as two 8-bit words;
+// Vek131m (102) stays at 12 bits on every revision.
 void Vek_118::familyRevision(int revision)
 {
     pll.revision = revision;
-    pll.bitDepth = revision >= 2 ? 16 : 12;
+    pll.bitDepth = revision >= 2 && typeCode() == kSixteenBitSensor ? 16 : 12;
     m_limits.vcoMax = revision >= 2 ? 1000.0 : 900.0;
 }
 
-// 16-bit output as two 8-bit words, on a serial link of a revision that has it.
+// 16-bit output as two 8-bit words, on the HiSPi link (the one interface
+// that offers it) of a revision that has it.
 bool Vek_118::sixteenAsTwoBytes(bool serial) const
 {
-    return serial && pll.oddClkRatio && pll.bitDepth == 16;
+    return serial && m_link.kind == LinkKind::Hispi && pll.oddClkRatio && pll.bitDepth == 16;
 }
 
 // SDR lanes (fastClock); the 16-bit option puts 16 bits per pixel on the link.
@@ -1949,7 +1958,16 @@ void Vek_118::familyTexts(int, PllTextInfo &p, ContextTextInfo &) const
 void Vek_128::familyDefaults()
 {
     exposureChoices = countItems(1, 4, 1);
+    m_baseVcoMax = m_limits.vcoMax;
     pll.revision = 1;
+}
+
+// The family calculates with the revision in pll.revision (the PLL panel's
+// choice), brought into 1..2; revision 2 runs its VCO a tenth higher.
+void Vek_128::familyPllRequest(PllRequest &)
+{
+    pll.revision = qBound(1, pll.revision, kVek128Revisions);
+    m_limits.vcoMax = pll.revision >= 2 ? m_baseVcoMax * 1.1 : m_baseVcoMax;
 }
 
 void Vek_128::familyTimingInput(int context, TimingInput &in) const
@@ -2499,25 +2517,18 @@ void Drav_102::familyInterfaceLists(int)
     bitDepthChoices = numberItems({10, 12});
 }
 
-// Installed: every row; in use: without the frame-buffer rows when no
-// region is read (they are the table's last rows).
+// Installed: every row; in use: without the region rows (the table's last
+// rows) while the frame buffer reads no region. The frame-buffer control
+// stays in use, as the slow-MIPI mode needs it too.
 int Drav_102::NumberOfRegisters(bool installed) const
 {
     const int all = registerCount();
     if (installed || fbMode == 1 || !m_table)
         return all;
-    int firstFb = all;
-    for (int i = 0; i < all; ++i) {
-        if (std::strncmp(m_table->rows[i].name, "FB_", 3) == 0) {
-            firstFb = i;
-            break;
-        }
-    }
-    for (int i = firstFb; i < all; ++i) {
-        if (std::strncmp(m_table->rows[i].name, "FB_", 3) != 0)
-            return all;
-    }
-    return firstFb;
+    int inUse = all;
+    while (inUse > 0 && std::strncmp(m_table->rows[inUse - 1].name, "FB_ROI_", 7) == 0)
+        --inUse;
+    return inUse;
 }
 
 int Drav_102::getDefaultBitDepthIndex()

@@ -848,6 +848,10 @@ protected:
     void familyLink(calvex::LinkOptions &link) const override;
     void familyDefaults() override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
+    void familyPllRequest(calvex::PllRequest &request) override;
+
+private:
+    double m_baseVcoMax = 0.0; // revision 1 VCO ceiling (after the configuration file)
 };
 
 // One region of interest of Drav_102: six 16-bit values (x start, x size,

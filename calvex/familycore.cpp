@@ -796,6 +796,11 @@ void CFamilyCore::engineTiming(int context, bool keepFrame, bool extendForIntegr
     const FamilyTraits &t = *m_traits;
     const CContextParams &p = ctx[context];
     m_lastContext = context;
+    // Linear operation follows the context's inputs on every timing step: a
+    // context with neither HDR nor combination mode is linear, any other is
+    // not, whatever an earlier calculation left in the flag.
+    if (auto *h = dynamic_cast<HdrRowFields *>(this))
+        h->linearMode = p.hdrMode == 0 && p.combi == 0;
 
     const TimingLimits lim = timingLimits(context);
     TimingInput in = timingInput(context, keepFrame, extendForIntegration, fromUseCase);

@@ -49,7 +49,9 @@ struct HdrRowFields {
     qint32 topDigitalRows = 0;
     qint32 botAnalogRows = 0;
     bool lfmMode = false;    // LED flicker mitigation
-    bool linearMode = false; // linear (single exposure) operation
+    // Linear (single exposure) operation; each timing step sets it from the
+    // context's HDR and combination modes.
+    bool linearMode = false;
 };
 
 namespace calvex {

@@ -444,7 +444,8 @@ QString CRegisterDataIO::errorString() const
     case Status::Ok:
         return QString();
     case Status::Missing:
-        return QStringLiteral("The file %1 does not exist.").arg(m_path);
+        return m_path.isEmpty() ? QStringLiteral("No configuration file was given.")
+                                : QStringLiteral("The file %1 does not exist.").arg(m_path);
     case Status::Unreadable:
         return QStringLiteral("The file %1 cannot be read: %2.").arg(m_path, m_systemError);
     case Status::NoGeneralInfo:

@@ -88,5 +88,9 @@ inline constexpr Vek143Row kVek143[] = {
     {51, 122.4, 1, 0, 27}, {50, 120.0, 1, 0, 40}, {53, 127.2, 1, 0, 20}, {35, 84.0, 0, 0, 20},  {62, 148.8, 0, 0, 40},
 };
 
+// Vek_132 (catalogue 95-98): the line length (pixel clocks) of the first
+// three use cases; the family keeps the last one it was given for the others.
+inline constexpr qint32 kVek132[] = {3525, 1763, 1761};
+
 } // namespace presets
 } // namespace calvex

@@ -362,6 +362,13 @@ int powerOfTwo(int index)
     return 1 << index;
 }
 
+// A combo index plus a small offset, held at the largest int rather than
+// overflowing (an index no list can have).
+int indexPlus(int index, int offset)
+{
+    return index > std::numeric_limits<int>::max() - offset ? std::numeric_limits<int>::max() : index + offset;
+}
+
 void setState(QWidget *widget, State state)
 {
     if (widget && state != State::Keep)
@@ -600,9 +607,9 @@ void Pallador::comboPLL_Lanes_currentIndexChanged(int newIndex)
     lanes = powerOfTwo(newIndex);
     if (const LaneRule *rule = findLaneRule(sensorIndex, revIndex)) {
         if (rule->count == LaneCount::IndexPlusTwo)
-            lanes = newIndex + 2;
+            lanes = indexPlus(newIndex, 2);
         else if (rule->count == LaneCount::IndexPlusOne)
-            lanes = newIndex + 1;
+            lanes = indexPlus(newIndex, 1);
         const LaneCase &k = (interfaceIndex != 0 ? rule->serial : rule->parallel)[laneCase(newIndex)];
         InterfaceSteps steps(*this);
         if (rule->clearBits)

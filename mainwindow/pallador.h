@@ -567,6 +567,15 @@ private slots:
     void on_actionSave_Config_triggered();
     void on_actionBug_Report_triggered();
 
+    // File, window and help commands: Open Config, Set Default, the sensor
+    // list, About and the two documents.
+    void on_actionOpen_Config_triggered();
+    void on_actionSet_Default_triggered();
+    void on_combo_SensorType_currentIndexChanged();
+    void on_actionAbout_Pallador_triggered();
+    void on_actionPallador_Manual_triggered();
+    void on_actionSensor_Data_Sheet_triggered();
+
     // Receivers of the named-variable binder.
     void checkGuiVars(QString field, bool checked);
     void valueChangedGuiVars(QString field, float val);
@@ -665,4 +674,107 @@ private slots:
     // Interface mode and lanes of the advanced PLL panel.
     void comboPLL_InterMode_currentIndexChanged(int newIndex);
     void comboPLL_Lanes_currentIndexChanged(int newIndex);
+
+    // Option inputs of the context panels, the advanced PLL panel and the
+    // controls made for the bridge families (mainwindow/optionslots*.cpp).
+    void advancedTimingChanged();
+    void checkBinning_clicked();
+    void checkBin2Skip2_clicked();
+    void checkSkipping_clicked();
+    void checkBinXonly_clicked();
+    void checkBinSF_clicked();
+    void checkCropping_clicked();
+    void checkCentering_clicked();
+    void checkAspectRatio_clicked();
+    void checkLowPower_clicked();
+    void checkInterleave_clicked();
+    void checkLineInterCombo_clicked();
+    void checkUseLineTime_clicked();
+    void checkShortSeq_clicked();
+    void checkTxLatch_clicked();
+    void checkConfigEnable_clicked();
+    void checkDbOverlap_clicked();
+    void checkAtrRows_clicked();
+    void checkDtrRows_clicked();
+    void spinRows_valueChanged(int newValue);
+    void spinCols_valueChanged(int newValue);
+    void spinRowSub_valueChanged(int newValue);
+    void spinColSub_valueChanged(int newValue);
+    void comboRowSkip_currentIndexChanged(int newIndex);
+    void comboColSkip_currentIndexChanged(int newIndex);
+    void comboReadModeB_currentIndexChanged(int newIndex);
+    void comboCCRow_currentIndexChanged(int newIndex);
+    void comboCCRowB_currentIndexChanged(int newIndex);
+    void comboAspectRatio_currentIndexChanged(int newIndex);
+    void comboADC_Mode_valueChanged(int newValue);
+    void comboEmbedDataRows_clicked(int newValue);
+    void comboStatsDataRows_clicked(int newValue);
+    void comboTopDigital_Rows_clicked(int newValue);
+    void comboBotAnalog_Rows_clicked(int newValue);
+    void comboAnalogTestCols_clicked(int newValue);
+    void comboRowNoiseCols_clicked(int newValue);
+    void comboOpMode_Changed(int newIndex);
+    void dSpinIntgTime_valueChanged(double newValue);
+    void dSpinIntgTime2_valueChanged(double newValue);
+    void dSpinIntgTime3_valueChanged(double newValue);
+    void dSpinIntgTime4_valueChanged(double newValue);
+    void dSpinDFR1_valueChanged(double newValue);
+    void dSpinDFR2_valueChanged(double newValue);
+    void dSpinFovPercent_valueChanged(double newValue);
+    void spinGoPro_valueChanged(double newValue);
+    void spinT1ExpRows_clicked(int newValue);
+    void spinT2ExpRows_clicked(int newValue);
+    void spinT3ExpRows_clicked(int newValue);
+    void spinT4ExpRows_clicked(int newValue);
+    void spinT1_T2_clicked(int newValue);
+    void spinT2_T3_clicked(int newValue);
+    void spinT3_T4_clicked(int newValue);
+    void spinT4_T5_clicked(int newValue);
+    void spinMiddleIT_clicked(int newValue);
+    void spinFixedLLpck_clicked(int fixllpckVal);
+    void spinScaler_valueChanged(int newValue);
+    void spinScaleM_valueChanged(int newValue);
+    void spinSMode_valueChanged(int newValue);
+    void spinBorderPix_changed(int borderpxls);
+    void spinConfigBufT1_valueChanged(int newValue);
+    void spinConfigBufT2_valueChanged(int newValue);
+    void spinConfigBufT3_valueChanged(int newValue);
+    void spinAdvShiftT2_valueChanged(int newValue);
+    void spinAdvShiftT3_valueChanged(int newValue);
+    void spinAdvShiftT4_valueChanged(int newValue);
+    void spinFIFO_valueChanged(int newValue);
+    void spinMin_Lines_valueChanged(int newValue);
+
+    // HDR, exposure and clock options.
+    void checkHDR_clicked();
+    void checkCombi_clicked();
+    void checkLineInterleave_clicked();
+    void checkLEDFlickerMitigation_clicked();
+    void comboNumExposures_clicked(int newIndex);
+    void comboNumMaxExposures_clicked(int newIndex);
+    void comboSuperExp_clicked(int newIndex);
+    void checkUseReg_clicked();
+    void checkUseFixLLpck_clicked();
+    void checkOddClkRatio_clicked();
+    void checkIMEMode_clicked();
+    void checkDigitalCC_clicked();
+
+    // Field of view, read-out and format options.
+    void checkUseFOV_clicked2();
+    void checkUseFOV_clicked();
+    void spinFovC_valueChanged(int newValue);
+    void spinFovR_valueChanged(int newValue);
+    void spinSocC_valueChanged(int newValue);
+    void spinSocR_valueChanged(int newValue);
+    void spinFovX_valueChanged(int newValue);
+    void spinFovY_valueChanged(int newValue);
+    void spinReadMode_valueChanged(int newValue);
+    void spinReadMode2_valueChanged(int newValue);
+    void comboReadMode_currentIndexChanged(int newIndex);
+    void comboOutFormat_currentIndexChanged(int newIndex);
+    void comboImageType_currentIndexChanged(int newIndex);
+    void checkHighSpeed_clicked();
+    void checkTrigger_clicked();
+    void checkActiveAll_clicked();
+    void spinFP_valueChanged(int newValue);
 };

@@ -1,26 +1,287 @@
-// The boxes that open the option panels. The advanced PLL panel shows the
-// PLL results when it opens; an advanced option panel makes its context the
-// current one and recalculates it with the panel's settings in use or not.
-#include "pallador.h"
+// The three boxes that open the option panels. The advanced panels of
+// contexts A and B are built once, from the sensor's form, the first time
+// their box is ticked; ticking a closed panel again reads its widgets back
+// into the context's settings and recalculates; unticking hides it and gives
+// the context its use case back. The advanced PLL panel is built afresh at
+// every opening and acts only through its widgets' slots.
+#include "panels.h"
 
+#include "calvex.h"
+#include "cguivars.h"
+
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QSpinBox>
 
-void Pallador::on_checkPLL_ADV_clicked()
+#include <functional>
+
+namespace panels {
+
+namespace {
+
+// Sensors whose panels the code treats itself: the form-based family whose
+// forms the sensor set-up builds and binds (62 to 64), and the sensor without
+// an advanced panel whose use case follows its PLL panel (114).
+bool isVek125(int sensorIndex)
 {
-    if (ui.checkPLL_ADV->isChecked())
-        showPllResults();
+    return sensorIndex >= 62 && sensorIndex <= 64;
 }
+constexpr int kHolv101 = 114;
+
+void setWidgetValue(QWidget *widget, double value)
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        button->setChecked(value != 0.0);
+    else if (auto *spin = qobject_cast<QSpinBox *>(widget))
+        spin->setValue(int(value));
+    else if (auto *dspin = qobject_cast<QDoubleSpinBox *>(widget))
+        dspin->setValue(value);
+    else if (auto *combo = qobject_cast<QComboBox *>(widget))
+        combo->setCurrentIndex(int(value));
+}
+
+double widgetValue(const QWidget *widget)
+{
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->isChecked() ? 1.0 : 0.0;
+    if (auto *spin = qobject_cast<const QSpinBox *>(widget))
+        return spin->value();
+    if (auto *dspin = qobject_cast<const QDoubleSpinBox *>(widget))
+        return dspin->value();
+    if (auto *combo = qobject_cast<const QComboBox *>(widget))
+        return combo->currentIndex();
+    return 0.0;
+}
+
+// Looks up, sets up and connects a freshly built form.
+void setUpForm(Pallador &w, const FormCase &c, int context, QWidget *form, const CFamilyCore &family)
+{
+    fillMembers(w, c, context, form);
+    if (c.connectFirst) {
+        connectWidgets(w, c, context);
+        setStartingValues(w, c, context, family);
+    } else {
+        setStartingValues(w, c, context, family);
+        connectWidgets(w, c, context);
+    }
+    setToolTips(w, c, context);
+    if (c.connected)
+        c.connected(w, context);
+}
+
+// First opening of panel A or B.
+void buildAdvancedPanel(Pallador &w, const FormCase &c, int context, const CFamilyCore &family)
+{
+    QWidget *placeholder = context == 0 ? w.ui.widgetADV_A : w.ui.widgetADV_B;
+    w.advFormLoaded[context] = true;
+    w.advForm[context] = w.loadForm(placeholder, formResource(QLatin1String(c.form)));
+    if (c.gridLayout && context == 0 && w.advForm[0]) {
+        // The scroll-area forms follow the placeholder's size. The layout is
+        // made once and stays the placeholder's for the window's lifetime.
+        if (!w.advLayout)
+            w.advLayout = new QGridLayout;
+        w.advLayout->addWidget(w.advForm[0]);
+        placeholder->setLayout(w.advLayout);
+    }
+    if (!c.showOnly)
+        setUpForm(w, c, context, w.advForm[context], family);
+}
+
+// Ticking a built panel again: what the engineer left in it becomes the
+// context's settings (the use-case reload of the close had replaced them).
+void reopenAdvancedPanel(Pallador &w, const FormCase &c, int context)
+{
+    if (c.showOnly)
+        return;
+    readBack(w, c, context);
+    if (!c.keepsFrameRate) {
+        const QComboBox *rate = context == 0 ? w.ui.comboMaxFRate_A : w.ui.comboMaxFRate_B;
+        w.maxFps[context] = Pallador::numberFromText(rate->currentText());
+    }
+    w.recalc(false);
+}
+
+// The binder's integration-time box takes the family's value.
+void vek125IntegrationTime(Pallador &w)
+{
+    if (!w.guiVars || !w.calvex || !w.calvex->vek_125)
+        return;
+    if (GUIVAR_ITEM_T *item = w.guiVars->iVar("IntgTime"); item && item->dspin)
+        item->dspin->setValue(w.calvex->vek_125->IntgTime.value);
+}
+
+void advancedPanel(Pallador &w, int context, const std::function<void()> &reloadUseCase)
+{
+    QCheckBox *box = context == 0 ? w.ui.checkAdvParam_A : w.ui.checkAdvParam_B;
+    QComboBox *useCases = context == 0 ? w.ui.comboUseCase_A : w.ui.comboUseCase_B;
+    w.currentContext = context;
+    w.advParamOn[context] = box->isChecked();
+
+    if (!box->isChecked()) {
+        if (w.advForm[context])
+            w.advForm[context]->hide();
+        useCases->setEnabled(true);
+        reloadUseCase();
+        return;
+    }
+
+    // While the panel is open the context's use case cannot be changed.
+    useCases->setEnabled(false);
+    const Panel panel = context == 0 ? Panel::A : Panel::B;
+    const SensorForms *forms = sensorForms(w.sensorIndex);
+    const CFamilyCore *family = w.calvex ? w.calvex->family() : nullptr;
+    if (context == 0 && isVek125(w.sensorIndex)) {
+        vek125IntegrationTime(w);
+    } else if (context == 0 && w.sensorIndex == kHolv101) {
+        w.advForm[0] = nullptr;
+        useCases->setEnabled(true);
+    } else if (context == 1 && forms && forms->bRecalcOnly) {
+        w.recalc(false);
+    } else if (const FormCase *c = formCase(w.sensorIndex, panel); c && family) {
+        if (!w.advFormLoaded[context])
+            buildAdvancedPanel(w, *c, context, *family);
+        else
+            reopenAdvancedPanel(w, *c, context);
+    }
+    if (w.advForm[context])
+        w.advForm[context]->show();
+}
+
+// Every opening of the PLL panel builds its form anew from the family's
+// current values. The form of the previous opening goes: its widgets are
+// never shown again, and the lookups below replace every reference into it.
+void buildPllPanel(Pallador &w, const FormCase &c, const CFamilyCore &family)
+{
+    delete w.pllForm;
+    w.pllForm = w.loadForm(w.ui.widgetADV_PLL, formResource(QLatin1String(c.form)));
+    setUpForm(w, c, 0, w.pllForm, family);
+}
+
+} // namespace
+
+QWidget *lookUp(QWidget *form, const char *name, const QMetaObject *type)
+{
+    if (!form)
+        return nullptr;
+    const QList<QWidget *> named = form->findChildren<QWidget *>(QLatin1String(name));
+    for (QWidget *widget : named) {
+        if (widget->metaObject()->inherits(type))
+            return widget;
+    }
+    return nullptr;
+}
+
+void fillMembers(Pallador &w, const FormCase &c, int context, QWidget *form)
+{
+    for (const Widget &d : c.widgets)
+        d.member.set(w, context, lookUp(form, d.name, d.member.type));
+}
+
+void setStartingValues(Pallador &w, const FormCase &c, int context, const CFamilyCore &family)
+{
+    for (const Widget &d : c.widgets) {
+        QWidget *widget = d.member.get(w, context);
+        if (!widget)
+            continue;
+        if (d.start)
+            setWidgetValue(widget, d.start(w, family, context));
+        if (d.flags & Hidden)
+            widget->hide();
+        if (d.flags & Disabled)
+            widget->setEnabled(false);
+    }
+    if (c.prepare)
+        c.prepare(w, family, context);
+}
+
+const char *signalFor(const QMetaObject *type)
+{
+    if (type->inherits(&QAbstractButton::staticMetaObject))
+        return "clicked()";
+    if (type->inherits(&QDoubleSpinBox::staticMetaObject))
+        return "valueChanged(double)";
+    if (type->inherits(&QSpinBox::staticMetaObject))
+        return "valueChanged(int)";
+    if (type->inherits(&QComboBox::staticMetaObject))
+        return "currentIndexChanged(int)";
+    return nullptr;
+}
+
+void connectWidgets(Pallador &w, const FormCase &c, int context)
+{
+    for (const Widget &d : c.widgets) {
+        QWidget *widget = d.member.get(w, context);
+        const char *signal = widget ? signalFor(widget->metaObject()) : nullptr;
+        if (!d.slot || !signal)
+            continue;
+        // The string form of QObject::connect: SIGNAL() and SLOT() codes.
+        const QByteArray signalText = QByteArray("2") + signal;
+        const QByteArray slotText = QByteArray("1") + d.slot;
+        QObject::connect(widget, signalText.constData(), &w, slotText.constData());
+    }
+}
+
+void setToolTips(Pallador &w, const FormCase &c, int context)
+{
+    for (const Widget &d : c.widgets) {
+        QWidget *widget = d.member.get(w, context);
+        if (widget && d.toolTip)
+            widget->setToolTip(QString::fromUtf8(d.toolTip));
+    }
+}
+
+void readBack(Pallador &w, const FormCase &c, int context)
+{
+    for (const Widget &d : c.widgets) {
+        const QWidget *widget = d.member.get(w, context);
+        if (widget && d.readBack)
+            d.readBack(w, context, widgetValue(widget));
+    }
+}
+
+} // namespace panels
 
 void Pallador::on_checkAdvParam_A_clicked()
 {
-    currentContext = 0;
-    advParamOn[0] = ui.checkAdvParam_A->isChecked();
-    recalc(false);
+    panels::advancedPanel(*this, 0, [this] { on_comboUseCase_A_currentIndexChanged(); });
 }
 
 void Pallador::on_checkAdvParam_B_clicked()
 {
-    currentContext = 1;
-    advParamOn[1] = ui.checkAdvParam_B->isChecked();
-    recalc(false);
+    panels::advancedPanel(*this, 1, [this] { on_comboUseCase_B_currentIndexChanged(); });
+}
+
+void Pallador::on_checkPLL_ADV_clicked()
+{
+    using namespace panels;
+    if (ui.checkPLL_ADV->isChecked()) {
+        if (!pllFormLoaded) {
+            pllFormLoaded = true;
+            const CFamilyCore *family = calvex ? calvex->family() : nullptr;
+            if (const FormCase *c = formCase(sensorIndex, Panel::Pll); c && family)
+                buildPllPanel(*this, *c, *family);
+        }
+        // The use case of this sensor cannot change while its PLL panel is open.
+        if (sensorIndex == kHolv101)
+            ui.comboUseCase_A->setEnabled(false);
+        if (pllForm) {
+            pllForm->show();
+            showPllResults();
+        }
+        return;
+    }
+
+    if (isVek125(sensorIndex) && guiVars)
+        guiVars->setChecked("SystemFreq", true);
+    if (sensorIndex == kHolv101) {
+        ui.comboUseCase_A->setEnabled(true);
+        if (calvex && calvex->holv_101)
+            ui.comboUseCase_A->setCurrentIndex(calvex->holv_101->useCaseIndex);
+    }
+    if (pllForm)
+        pllForm->hide();
+    pllFormLoaded = false;
 }

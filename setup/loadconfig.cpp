@@ -396,18 +396,27 @@ void offerSensorList(Pallador &w)
         if (list->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
             list->addItem(entry);
     }
+    // Also after a sensor was loaded, the user can go on from this window:
+    // with the list, back at its prompt so that any entry can be chosen, or
+    // with Open Config.
+    list->setCurrentIndex(0);
+    list->show();
+    w.ui.actionOpen_Config->setEnabled(true);
 }
 
 } // namespace
 
 void Pallador::loadConfigFile(QString path)
 {
-    // A file without use cases offers nothing to calculate: it is refused
-    // before anything of the loaded sensor changes.
+    // A file that cannot be read (missing, a folder, no permission) or that
+    // has no use cases offers nothing to calculate: it is refused with its
+    // path and the reason before anything of the loaded sensor changes.
     auto *reader = new CRegisterDataIO(path);
     reader->readGeneralInfo();
     reader->readUseCases();
-    if (reader->status() == CRegisterDataIO::Status::NoUseCases) {
+    const CRegisterDataIO::Status status = reader->status();
+    if (status == CRegisterDataIO::Status::Missing || status == CRegisterDataIO::Status::Unreadable ||
+        status == CRegisterDataIO::Status::NoUseCases) {
         const QString message = reader->errorString();
         delete reader;
         tellUser(QMessageBox::Warning, QStringLiteral("Pallador"), message);

@@ -470,6 +470,9 @@ void TestBridge::contextInputs()
 
     w.ui.checkAdvParam_A->setChecked(true);
     w.on_checkAdvParam_A_clicked();
+    // The panel's first opening calculates nothing; the next calculation
+    // works with the panel open.
+    w.recalc(false);
     QVERIFY(r.advParamOn);
     QCOMPARE(r.fovCols, 900);
     QCOMPARE(r.fovRows, 500);
@@ -715,6 +718,8 @@ struct PicturePanel {
         w.spinFovY[0] = new QSpinBox(panel);
         w.ui.checkAdvParam_A->setChecked(true);
         w.on_checkAdvParam_A_clicked();
+        // Opening the panel calculates nothing; the next calculation draws.
+        w.recalc(false);
     }
 };
 

@@ -21,15 +21,15 @@ namespace {
 // (PLL bit field), PV (PLL firmware variable), T (timing register) or TB
 // (timing bit field); the value is 1 unless given.
 
-QVector<Row> parseRows(const QStringList &specs, QList<QByteArray> &names)
+QVector<Row> parseRows(const QStringList &rowTexts, QList<QByteArray> &names)
 {
     QVector<Row> rows;
     names.clear();
-    for (int i = 0; i < specs.size(); ++i) {
-        const QString spec = specs[i];
-        const int blank = spec.indexOf(QLatin1Char(' '));
-        const QString kind = spec.left(blank);
-        QString name = spec.mid(blank + 1);
+    for (int i = 0; i < rowTexts.size(); ++i) {
+        const QString rowText = rowTexts[i];
+        const int blank = rowText.indexOf(QLatin1Char(' '));
+        const QString kind = rowText.left(blank);
+        QString name = rowText.mid(blank + 1);
         quint32 value = 1;
         const int eq = name.indexOf(QLatin1Char('='));
         if (eq >= 0) {

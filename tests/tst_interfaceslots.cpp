@@ -14,6 +14,8 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
 // What a combo holds afterwards (plain ints: table columns).
@@ -286,10 +288,15 @@ void TestInterfaceSlots::lanes_data()
     QTest::newRow("no rule: 2^index") << "Tolm104m" << 0 << 1 << false << 2 << 4 << Untouched << -2 << same;
     QTest::newRow("no rule: 8 lanes") << "Vek108m" << 0 << 1 << false << 3 << 8 << Untouched << -2 << same;
     QTest::newRow("no rule: emptied list") << "Vek108m" << 0 << 1 << false << -1 << 0 << Untouched << -2 << same;
+    // An index no list has: the lane count stops at the largest int.
+    const int huge = std::numeric_limits<int>::max();
+    QTest::newRow("no rule: index no list has") << "Vek108m" << 0 << 1 << false << huge << huge << Untouched << -2
+                                                << same;
     // Brel_101/102: 2 to 4 lanes, four with their own bit depths.
     QTest::newRow("Sarn102 four lanes") << "Sarn102" << 0 << 1 << false << 2 << 4 << BitsAlt << 0 << same;
     QTest::newRow("Sarn102 three lanes") << "Sarn102" << 0 << 1 << false << 1 << 3 << Bits << 0 << same;
     QTest::newRow("Sarn106c two lanes") << "Sarn106c" << 0 << 0 << false << 0 << 2 << Bits << 0 << same;
+    QTest::newRow("Sarn102 index no list has") << "Sarn102" << 0 << 1 << false << huge << huge << Bits << 0 << same;
     // Brel_104.
     QTest::newRow("Sarn111 one lane") << "Sarn111" << 0 << 1 << false << 0 << 1 << BitsAlt << 0 << 18.563;
     QTest::newRow("Vek130t two lanes") << "Vek130t" << 0 << 1 << false << 1 << 2 << BitsAlt << 0 << 37.125;
@@ -342,6 +349,8 @@ void TestInterfaceSlots::lanes_data()
     const double achieved = kAchievedClock;
     QTest::newRow("Zelt102 lane 2") << "Zelt102" << 0 << 1 << false << 2 << 3 << Untouched << -2 << achieved;
     QTest::newRow("Zelt105 lane 0") << "Zelt105" << 0 << 1 << false << 0 << 1 << Untouched << -2 << achieved;
+    QTest::newRow("Zelt105 index no list has") << "Zelt105" << 0 << 1 << false << huge << huge << Untouched << -2
+                                               << achieved;
     // Vek_146.
     QTest::newRow("Vek146m lane 0") << "Vek146m" << 0 << 1 << false << 0 << 1 << Untouched << -2 << 124.5;
     QTest::newRow("Vek146m lane 1") << "Vek146m" << 0 << 1 << false << 1 << 2 << Untouched << -2 << 124.5;

@@ -5,9 +5,10 @@
 // frame rate, and each sample end to end (library inputs, PLL results,
 // registers, colours).
 //
-// The option panels are not part of the window yet: where a rule reads one
-// of their widgets, the test gives the window a widget of that object name
-// and connects it to the window's slot as the panel will.
+// Where a rule reads a divider box of the advanced PLL panel, the test opens
+// the panel and then gives the window boxes of its own in their place,
+// connected to the window's slots as the panel's are (with a range wider than
+// the form's, so that any divider can be requested).
 #include "calvex.h"
 #include "pallador.h"
 #include "testsupport.h"
@@ -218,12 +219,12 @@ void TestSensors26To31::panelDividers()
     Session s(sample);
     Pallador &w = s.w();
     CFamilyBase &f = s.family();
-    DividerPanel panel(w);
     const bool hasWcd = w.sensorIndex == 31;
     const int free[3] = {f.pll.pllP4, f.pll.pllP5, f.pll.pllWcd};
     int *const field[3] = {&f.pll.pllP4, &f.pll.pllP5, &f.pll.pllWcd};
 
     w.ui.checkPLL_ADV->click();
+    DividerPanel panel(w);
     for (int i = 0; i < 3; ++i) {
         if (boxes[i] < 0 || (i == 2 && !hasWcd))
             continue;
@@ -350,8 +351,8 @@ void TestSensors26To31::endToEnd()
     Session s(sample);
     Pallador &w = s.w();
     CFamilyBase &f = s.family();
-    DividerPanel panel(w);
     w.ui.checkPLL_ADV->click();
+    DividerPanel panel(w);
 
     w.ui.dSpinPLL_Input->setValue(26.0);
     QCOMPARE(f.pll.inputClock, 26.0);

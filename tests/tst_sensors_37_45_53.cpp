@@ -578,6 +578,9 @@ void TestSensors37To53::focalPlanes()
     w.revIndex = revision;
     w.activateAll = activateAll;
     w.ui.checkAdvParam_A->click();
+    // The panel's first opening calculates nothing; the next calculation
+    // works with the panel open.
+    w.recalc(false);
     if (!panel)
         w.ui.checkAdvParam_A->click();
 

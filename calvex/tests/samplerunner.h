@@ -197,6 +197,9 @@ inline void loadUseCase(CFamilyCore *family, const CUseCase &u, int context = 0)
         p.scaleM = 0;
         p.txLatch = false;
         p.shortSeq = true;
+    } else if (dynamic_cast<Vek_132 *>(family)) {
+        // Its supercell read-out is a PLL-block setting, from context A.
+        family->pll.highSpeed = p.highSpeed;
     } else if (dynamic_cast<CBridgeFamily *>(family) && !p.aspectRatioFlag) {
         // The bridges run whole frames per second.
         p.maxFps = std::trunc(p.maxFps);
@@ -232,6 +235,9 @@ inline void applyUseCasePreset(CFamilyCore *family, int position)
             f->colsPreset = r->cols;
             f->rowsPreset = r->rows;
         }
+    } else if (auto *f = dynamic_cast<Vek_132 *>(family)) {
+        if (const qint32 *r = row(kVek132, position))
+            f->useCasePreset = *r;
     } else if (dynamic_cast<Vek_143 *>(family)) {
         if (const Vek143Row *r = row(kVek143, position)) {
             pll.targetClock = r->targetClock;

@@ -2,7 +2,9 @@
 // every use case of every sample, loaded into context A the way the window
 // loads it and calculated at the file's default clocks, reaches its frame
 // rate without a frame-rate, blanking or PLL warning, with the use-case
-// preset the window applies for the use case's position.
+// preset the window applies for the use case's position. Where a family
+// keeps the last preset for the use cases beyond its table (Vek_132), such
+// a use case reaches its rate with each preset it may have kept.
 #include "registerdataio.h"
 #include "samplerunner.h"
 
@@ -10,6 +12,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <iterator>
 
 using namespace samples;
 
@@ -32,14 +35,25 @@ void TestSampleCalc::useCaseAtDefaults_data()
 {
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<int>("useCase");
+    QTest::addColumn<int>("presetFrom"); // the use case whose preset the family holds
     const QDir folder(sampleFolder());
     const QStringList files = folder.entryList({QStringLiteral("*.cfg")}, QDir::Files, QDir::Name);
     QVERIFY(!files.isEmpty());
     for (const QString &fileName : files) {
         CRegisterDataIO io(folder.filePath(fileName));
         io.readUseCases();
-        for (int i = 0; i < io.getUseCaseNumber(); ++i)
-            QTest::addRow("%s/%d", qPrintable(fileName), i) << fileName << i;
+        io.readGeneralInfo();
+        const int index = catalogueIndex(io.getSensorName());
+        const bool keepsPreset = index > 0 && kSensors[index - 1].typeCode == 95;
+        const int presets = int(std::size(calvex::presets::kVek132));
+        for (int i = 0; i < io.getUseCaseNumber(); ++i) {
+            if (keepsPreset && i >= presets) {
+                for (int k = 0; k < presets; ++k)
+                    QTest::addRow("%s/%d after %d", qPrintable(fileName), i, k) << fileName << i << k;
+            } else {
+                QTest::addRow("%s/%d", qPrintable(fileName), i) << fileName << i << i;
+            }
+        }
     }
 }
 
@@ -47,6 +61,7 @@ void TestSampleCalc::useCaseAtDefaults()
 {
     QFETCH(QString, fileName);
     QFETCH(int, useCase);
+    QFETCH(int, presetFrom);
     const QString path = QDir(sampleFolder()).filePath(fileName);
     CRegisterDataIO io(path);
     QVERIFY(io.readGeneralInfo());
@@ -60,7 +75,7 @@ void TestSampleCalc::useCaseAtDefaults()
     testing::initDefaults(family, index, path);
     attachSensor(family, io.getRawSensor());
     loadUseCase(family, io.useCases[useCase]);
-    applyUseCasePreset(family, useCase);
+    applyUseCasePreset(family, presetFrom);
     family->ctx[0].warnings = 0;
     calculateContext(family, index, 0);
 

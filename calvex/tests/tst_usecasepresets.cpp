@@ -53,6 +53,8 @@ private slots:
     void lineBufferedLink();
     void vek143FewLanes();
     void vek154DoubleDataRate();
+    void vek132LinePreset_data();
+    void vek132LinePreset();
     void tables();
 };
 
@@ -188,6 +190,57 @@ void TestUseCasePresets::vek154DoubleDataRate()
     QCOMPARE(f.pll.opPixClock, f.pll.serialClock / 8.0);
 }
 
+void TestUseCasePresets::vek132LinePreset_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("cols");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<double>("fps");
+    QTest::newRow("full array") << 0 << 4224 << 3136 << 15.0;
+    QTest::newRow("binned") << 1 << 2112 << 1568 << 60.0;
+    QTest::newRow("skipped") << 2 << 2112 << 1568 << 60.0;
+}
+
+// Vek_132 programs the preset line of a use case (longer than the line
+// needs) and reaches the rate with whole lines of it.
+void TestUseCasePresets::vek132LinePreset()
+{
+    QFETCH(int, position);
+    QFETCH(int, cols);
+    QFETCH(int, rows);
+    QFETCH(double, fps);
+    CCalvex calvex(95);
+    Vek_132 &f = *calvex.vek_132;
+    testing::initDefaults(&f, 95);
+    testing::resetRequests(f.pll);
+    f.pll.inputClock = 24.0;
+    f.pll.targetClock = 192.0;
+    const qint32 *preset = presets::row(presets::kVek132, position);
+    QVERIFY(preset);
+    f.useCasePreset = *preset;
+    CContextParams &p = f.ctx[0];
+    p.cols = cols;
+    p.rows = rows;
+    p.binning = position == 1;
+    p.skipping = position == 2 ? 2 : 0;
+    p.skippingY = position == 2 ? 2 : 0;
+    p.maxFps = fps;
+    p.warnings = 0;
+    testing::calculate(&f, 95, 0);
+    const TimingResult &t = f.timing(0);
+    // The line-length register of this family counts pairs of clocks: the
+    // odd presets are programmed as the next even length.
+    QCOMPARE(t.lineLength, (*preset + 1) / 2 * 2);
+    QCOMPARE(t.fps, f.pll.pixelClock * 1e6 / (double(t.lineLength) * t.frameLength));
+    QVERIFY(std::fabs(t.fps - fps) <= fps * 1e-3);
+    QCOMPARE(p.warnings & WarnFrameRate, 0u);
+
+    // Without a preset the line is the shortest the read-out allows.
+    f.useCasePreset = 0;
+    testing::calculate(&f, 95, 0);
+    QVERIFY(f.timing(0).lineLength < *preset);
+}
+
 // Positions beyond a table or of an empty list have no row; Vek_143's target
 // is 2.4 MHz times its multiplier; Vek_152 has one line length.
 void TestUseCasePresets::tables()
@@ -198,6 +251,8 @@ void TestUseCasePresets::tables()
     QCOMPARE(row(kVek152, 18), &kVek152[18]);
     QVERIFY(row(kVek154, 7) == nullptr);
     QVERIFY(row(kVek143, 10) == nullptr);
+    QVERIFY(row(kVek132, 3) == nullptr);
+    QCOMPARE(*row(kVek132, 2), 1761);
     for (const LengthRow &r : kVek152)
         QCOMPARE(r.lineLength, 2328);
     for (const Vek143Row &r : kVek143)

@@ -160,7 +160,8 @@ CFamilyCore *loadedFamily(const Pallador &w)
 bool isPllStep(const QString &entry)
 {
     for (const char *step : {"PllUpdate(", "Calculate(", "CalculatePLL(", "CalculateConfig(", "SetSerialPLL(",
-                             "SetParallelPLL(", "SetModePLL("}) {
+                             "SetParallelPLL(", "SetModePLL(", "PLL_Caluate(", "CalculateScaledPLL(",
+                             "CalculatePLLMode("}) {
         if (entry.startsWith(QLatin1String(step)))
             return true;
     }

@@ -75,8 +75,9 @@ private:
 
 // The calculations the window ran, read from the call journal of the loaded
 // family object. Every calculation starts with the family's PLL step
-// ("PllUpdate()", "Calculate()", "CalculatePLL(n)", "CalculateConfig(0)" or
-// the interface's "SetSerialPLL(i)", "SetParallelPLL()", "SetModePLL(i)"),
+// ("PllUpdate()", "Calculate()", "CalculatePLL(n)", "CalculateConfig(0)",
+// "PLL_Caluate()", "CalculateScaledPLL()", "CalculatePLLMode(m)" or the
+// interface's "SetSerialPLL(i)", "SetParallelPLL()", "SetModePLL(i)"),
 // except where a family keeps its PLL results through a change of one
 // context: that calculation starts with its timing step right after the
 // registers of the one before (or as the first entry), so counting both

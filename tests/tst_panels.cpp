@@ -1,0 +1,464 @@
+// The option panels driven through the window's boxes: the first opening of
+// an advanced panel builds the sensor's form into its placeholder with the
+// family's values and calculates nothing; closing hides it and reloads the
+// use case; opening it again reads the values left in it back into the
+// context and calculates once, with the same form. The advanced PLL panel is
+// a new form at every opening and the one it replaces is gone. Loading
+// another sensor discards the open panels and every reference into them.
+#include "calvex.h"
+#include "pallador.h"
+#include "testsupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+struct Session {
+    FixtureInstall install;
+    DialogResponder responder;
+    std::unique_ptr<Pallador> window;
+
+    explicit Session(const QString &sample)
+    {
+        window.reset(new Pallador(install.addSample(sample + QStringLiteral(".cfg"))));
+    }
+    Pallador &w() { return *window; }
+    CFamilyCore &family() { return *window->calvex->family(); }
+};
+
+template <class T> T *child(QWidget *form, const char *name)
+{
+    return form ? form->findChild<T *>(QLatin1String(name)) : nullptr;
+}
+
+QStringList items(const QComboBox *combo)
+{
+    QStringList list;
+    for (int i = 0; i < combo->count(); ++i)
+        list << combo->itemText(i);
+    return list;
+}
+
+// Changes a widget as the engineer left it, without running its slot, so
+// that only the read-back can carry the value into the settings.
+void leave(QSpinBox *spin, int value)
+{
+    const QSignalBlocker blocker(spin);
+    spin->setValue(value);
+}
+void leave(QCheckBox *box, bool on)
+{
+    const QSignalBlocker blocker(box);
+    box->setChecked(on);
+}
+
+bool shownIn(const QWidget *form, const QWidget *placeholder)
+{
+    return form && form->parentWidget() == placeholder && form->isVisibleTo(placeholder);
+}
+
+} // namespace
+
+class TestPanels : public QObject {
+    Q_OBJECT
+
+private slots:
+    void advancedPanel_data();
+    void advancedPanel();
+    void startingStatesBySkipFactor_data();
+    void startingStatesBySkipFactor();
+    void pllPanel_data();
+    void pllPanel();
+    void panelBWithoutOwnContext();
+    void anotherSensorWithPanelsOpen();
+    void pllOnlySensor();
+};
+
+void TestPanels::advancedPanel_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<QString>("form");
+    QTest::newRow("1 Tolm104m") << "Tolm104m"
+                                << "Murn101_Adv";
+    QTest::newRow("10 Tolm108m") << "Tolm108m"
+                                 << "Murn101_Adv";
+    QTest::newRow("13 Sarn105k") << "Sarn105k"
+                                 << "Murn105_Adv";
+    QTest::newRow("26 Vek124") << "Vek124"
+                               << "Vek124_Adv";
+    QTest::newRow("27 Pirn106") << "Pirn106"
+                                << "Murn109_Adv";
+    QTest::newRow("31 Sarn116k") << "Sarn116k"
+                                 << "Murn111_Adv";
+}
+
+// Open, close and open again the context-A panel of each form.
+void TestPanels::advancedPanel()
+{
+    QFETCH(QString, sample);
+    QFETCH(QString, form);
+    Session s(sample);
+    Pallador &w = s.w();
+    const CFamilyCore &f = s.family();
+    const CModeState &m = f.mode[0];
+    const int useCaseRows = w.rows[0];
+    const int useCaseCols = w.cols[0];
+
+    // First opening: built, shown, the use case locked, nothing calculated.
+    resetJournal(w);
+    w.ui.checkAdvParam_A->click();
+    QWidget *panel = w.advForm[0];
+    QVERIFY(shownIn(panel, w.ui.widgetADV_A));
+    QCOMPARE(panel->objectName(), form);
+    QCOMPARE(panel->pos(), QPoint(0, 0));
+    QVERIFY(w.advFormLoaded[0]);
+    QVERIFY(w.advParamOn[0]);
+    QVERIFY(!w.ui.comboUseCase_A->isEnabled());
+    QCOMPARE(w.currentContext, 0);
+    QCOMPARE(calculations(w), 0);
+
+    // The references and the values shown.
+    QSpinBox *rows = child<QSpinBox>(panel, "spinRows");
+    QSpinBox *cols = child<QSpinBox>(panel, "spinCols");
+    QCOMPARE(w.spinRows[0], rows);
+    QCOMPARE(w.spinCols[0], cols);
+    QCOMPARE(w.spinRows[1], nullptr);
+    QCheckBox *skipping = child<QCheckBox>(panel, "checkSkipping");
+    QCheckBox *binning = child<QCheckBox>(panel, "checkBinning");
+    QCheckBox *lowPower = child<QCheckBox>(panel, "checkLowPower");
+    QCOMPARE(w.checkSkipping[0], skipping);
+    QCOMPARE(w.checkBinning[0], binning);
+    QCOMPARE(w.checkLowPower[0], lowPower);
+
+    if (form == QLatin1String("Murn101_Adv")) {
+        QCOMPARE(rows->value(), useCaseRows);
+        QCOMPARE(cols->value(), useCaseCols);
+        QCOMPARE(skipping->isChecked(), m.skipFactor > 1);
+        QCOMPARE(lowPower->isChecked(), m.lowPower != 0);
+        QVERIFY(rows->toolTip().isEmpty());
+    } else if (form == QLatin1String("Murn105_Adv")) {
+        QCOMPARE(rows->value(), useCaseRows);
+        QCOMPARE(skipping->text(), QStringLiteral("2x2 Skip"));
+        QCOMPARE(binning->text(), QStringLiteral("4x4 Skip"));
+    } else if (form == QLatin1String("Vek124_Adv")) {
+        QCOMPARE(rows->value(), m.outputRows);
+        QCOMPARE(cols->value(), m.outputCols);
+        QComboBox *format = child<QComboBox>(panel, "comboOutFormat");
+        QComboBox *type = child<QComboBox>(panel, "comboImageType");
+        QCOMPARE(w.comboOutFormat[0], format);
+        QCOMPARE(w.comboOutFormat[1], type);
+        QCOMPARE(format->currentText(), QStringLiteral("Bayer"));
+        QVERIFY(!format->isEnabled());
+        QCOMPARE(items(type), f.pll.imageTypes);
+        QCOMPARE(type->currentIndex(), 0);
+        QCOMPARE(w.checkBinSF[0], child<QCheckBox>(panel, "checkBinSF"));
+        QCOMPARE(w.comboReadMode[0]->currentIndex(), m.skipFactor / 2);
+        QCOMPARE(rows->toolTip(), QStringLiteral("Output Rows: Enter desired # of rows to output in final image"));
+    } else if (form == QLatin1String("Murn109_Adv")) {
+        // The output size without its border of eight.
+        QCOMPARE(rows->value(), m.outputRows - 8);
+        QCOMPARE(cols->value(), m.outputCols - 8);
+        QCOMPARE(w.spinFovC[0]->value(), m.fovCols);
+        QCOMPARE(w.spinFovR[0]->value(), m.fovRows);
+        QCOMPARE(w.spinReadMode->value(), f.ctx[0].readMode);
+        QCOMPARE(w.comboOutFormat[0]->currentIndex(), w.outFormat[0]);
+        QCOMPARE(w.comboOutFormat[1]->currentIndex(), w.imageType[0]);
+        QCOMPARE(w.spinReadMode->toolTip(), QStringLiteral("Enter the sensor read out mode (0 ~ 5)"));
+    } else if (form == QLatin1String("Murn111_Adv")) {
+        QCOMPARE(rows->value(), m.outputRows);
+        QCOMPARE(binning->isChecked(), m.binning > 1);
+        QCOMPARE(w.checkBin2Skip2[0]->text(), QStringLiteral("Skipping"));
+        QCOMPARE(w.checkCropping[0]->isChecked(), m.cropping != 0);
+        QCOMPARE(w.comboOutFormat[0]->currentIndex(), w.outFormat[0]);
+        QCOMPARE(w.checkAspectRatio[0]->toolTip(), QStringLiteral("Check to activate 16:9 HD aspect ratio"));
+    }
+
+    // Closing: hidden, the use case back and calculated once.
+    w.ui.checkAdvParam_A->click();
+    QVERIFY(!panel->isVisibleTo(w.ui.widgetADV_A));
+    QVERIFY(w.ui.comboUseCase_A->isEnabled());
+    QVERIFY(!w.advParamOn[0]);
+    QCOMPARE(calculations(w), 1);
+    QCOMPARE(w.rows[0], useCaseRows);
+
+    // What the engineer left in the panel comes back on the next opening.
+    const int newRows = rows->value() - 16;
+    const int newCols = cols->value() - 32;
+    leave(rows, newRows);
+    leave(cols, newCols);
+    if (skipping)
+        leave(skipping, !skipping->isChecked());
+    w.ui.comboMaxFRate_A->setEditText(QStringLiteral("12.5"));
+    const int expectedSkipping = skipping ? int(skipping->isChecked()) : 0;
+    resetJournal(w);
+    w.ui.checkAdvParam_A->click();
+    QCOMPARE(w.advForm[0], panel);
+    QVERIFY(shownIn(panel, w.ui.widgetADV_A));
+    QCOMPARE(calculations(w), 1);
+    QCOMPARE(calculatedContexts(w).value(0), 0);
+    QCOMPARE(w.rows[0], newRows);
+    QCOMPARE(w.cols[0], newCols);
+    QCOMPARE(w.maxFps[0], 12.5);
+    QCOMPARE(s.family().ctx[0].rows, newRows);
+    QCOMPARE(s.family().ctx[0].maxFps, 12.5);
+    if (form == QLatin1String("Murn109_Adv")) {
+        // The read-out mode box is the skipping setting.
+        QCOMPARE(w.skipping[0], w.spinReadMode->value());
+    } else if (form == QLatin1String("Vek124_Adv")) {
+        QCOMPARE(w.skipping[0], 1 << w.comboReadMode[0]->currentIndex());
+    } else {
+        QCOMPARE(w.skipping[0], expectedSkipping);
+    }
+}
+
+void TestPanels::startingStatesBySkipFactor_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<int>("skipFactor");
+    QTest::addColumn<bool>("skipTicked");
+    QTest::addColumn<bool>("binTicked");  // Murn105_Adv: "4x4 Skip"
+    QTest::addColumn<int>("skipIndex");   // Vek124_Adv: "1", "2", "4"
+    QTest::addColumn<bool>("binEnabled"); // Vek124_Adv: the two binning boxes
+    QTest::addColumn<bool>("sfEnabled");
+    QTest::newRow("Murn101 1") << "Tolm104m" << 1 << false << false << -1 << true << true;
+    QTest::newRow("Murn101 2") << "Tolm104m" << 2 << true << false << -1 << true << true;
+    QTest::newRow("Murn105 1") << "Sarn105k" << 1 << false << false << -1 << true << true;
+    QTest::newRow("Murn105 2") << "Sarn105k" << 2 << true << false << -1 << true << true;
+    QTest::newRow("Murn105 4") << "Sarn105k" << 4 << false << true << -1 << true << true;
+    QTest::newRow("Vek124 1") << "Vek124" << 1 << false << false << 0 << false << false;
+    QTest::newRow("Vek124 2") << "Vek124" << 2 << false << false << 1 << true << false;
+    QTest::newRow("Vek124 4") << "Vek124" << 4 << false << false << 2 << true << true;
+}
+
+// The family's skip factor decides which boxes start ticked or enabled.
+void TestPanels::startingStatesBySkipFactor()
+{
+    QFETCH(QString, sample);
+    QFETCH(int, skipFactor);
+    QFETCH(bool, skipTicked);
+    QFETCH(bool, binTicked);
+    QFETCH(int, skipIndex);
+    QFETCH(bool, binEnabled);
+    QFETCH(bool, sfEnabled);
+    Session s(sample);
+    Pallador &w = s.w();
+    s.family().mode[0].skipFactor = skipFactor;
+    s.family().mode[0].binning = 1;
+    w.ui.checkAdvParam_A->click();
+    if (skipIndex < 0) {
+        QCOMPARE(w.checkSkipping[0]->isChecked(), skipTicked);
+        if (w.checkBinning[0])
+            QCOMPARE(w.checkBinning[0]->isChecked(), binTicked);
+        return;
+    }
+    QCOMPARE(w.comboReadMode[0]->currentIndex(), skipIndex);
+    QCOMPARE(w.checkBinning[0]->isEnabled(), binEnabled);
+    QCOMPARE(w.checkBinSF[0]->isEnabled(), sfEnabled);
+}
+
+void TestPanels::pllPanel_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<QString>("form");
+    QTest::newRow("1 Tolm104m") << "Tolm104m"
+                                << "Murn101_PLL";
+    QTest::newRow("13 Sarn105k") << "Sarn105k"
+                                 << "Murn105_PLL";
+    QTest::newRow("26 Vek124") << "Vek124"
+                               << "Murn109_PLL";
+    QTest::newRow("27 Pirn106") << "Pirn106"
+                                << "Murn109_PLL";
+    QTest::newRow("31 Sarn116k") << "Sarn116k"
+                                 << "Murn111_PLL";
+}
+
+// Open, use and reopen the advanced PLL panel: every opening is a new form
+// with the family's current values, and closing calculates nothing.
+void TestPanels::pllPanel()
+{
+    QFETCH(QString, sample);
+    QFETCH(QString, form);
+    Session s(sample);
+    Pallador &w = s.w();
+    const CPllParams &pll = s.family().pll;
+    const bool dividers = form == QLatin1String("Murn109_PLL") || form == QLatin1String("Murn111_PLL");
+
+    // The WCD box of the Murn111 form starts at 0 and then shows the
+    // library's divider: a different one stores itself as the request, a
+    // PLL-level change that calculates both contexts.
+    const bool wcdShown = form == QLatin1String("Murn111_PLL") && w.resWcd != 0;
+    resetJournal(w);
+    w.ui.checkPLL_ADV->click();
+    QPointer<QWidget> first = w.pllForm;
+    QVERIFY(shownIn(first, w.ui.widgetADV_PLL));
+    QCOMPARE(first->objectName(), form);
+    QVERIFY(w.pllFormLoaded);
+    QCOMPARE(calculations(w), wcdShown ? 2 : 0);
+    QVERIFY(allContextsEachTime(w));
+    QVERIFY(w.ui.comboUseCase_A->isEnabled());
+
+    if (form == QLatin1String("Murn101_PLL")) {
+        QCOMPARE(child<QLabel>(first, "label_43")->pixmap(Qt::ReturnByValue).size(), QSize(533, 162));
+        QCOMPARE(w.labelPLL_OutClk, child<QLabel>(first, "labelPLL_OutClk"));
+        QCOMPARE(w.labelPLL_M->text(), QString::number(w.resM));
+        QCOMPARE(w.labelPLL_N->text(), QString::number(w.resN));
+        QVERIFY(!w.labelPLL_PixClk->text().isEmpty());
+        QVERIFY(!w.labelPLL_OutClk->text().isEmpty());
+        QCOMPARE(w.checkPLL_Bypass, nullptr);
+        return;
+    }
+    if (form == QLatin1String("Murn105_PLL")) {
+        QCOMPARE(w.checkPLL_PreScale->isChecked(), pll.pllPreScale);
+        QCOMPARE(w.spinPLL_WCD->value(), 0);
+        QVERIFY(!w.spinPLL_WCD->isEnabled());
+        QVERIFY(w.checkPLL_Bypass->toolTip().isEmpty());
+        // The prescaler reaches the family at once.
+        const bool before = w.checkPLL_PreScale->isChecked();
+        w.checkPLL_PreScale->click();
+        QCOMPARE(calculations(w), 1);
+        QCOMPARE(s.family().pll.pllPreScale, !before);
+    }
+    if (dividers) {
+        QCOMPARE(w.labelPLL_OutClk, nullptr);
+        QCOMPARE(w.labelPLL_M, child<QLabel>(first, "labelPLL_M"));
+        QCOMPARE(w.labelPLL_M->text(), QString::number(w.resM));
+        QCOMPARE(w.spinPLL_P4->value(), qBound(w.spinPLL_P4->minimum(), pll.pllP4 - 1, 15));
+        QCOMPARE(w.spinPLL_P5->value(), qBound(0, pll.pllP5 - 1, 15));
+        QVERIFY(!w.checkPLL_P4->isChecked() && !w.spinPLL_P4->isEnabled());
+        QCOMPARE(w.checkPLL_Bypass->toolTip(), QStringLiteral("Check to bypass the PLL setting"));
+        QCOMPARE(w.spinPLL_P5->toolTip(), QStringLiteral("PLL P5: Enter specific 'P5' divider value"));
+        if (form == QLatin1String("Murn111_PLL")) {
+            QVERIFY(w.checkPLL_I2C->isHidden());
+            QVERIFY(w.spinPLL_I2C->isHidden());
+            QCOMPARE(w.spinPLL_I2C->value(), 300);
+            QVERIFY(w.comboPLL_REV->isHidden());
+            QCOMPARE(w.labelPLL_MipiClk->text().isEmpty(), false);
+            QCOMPARE(w.spinPLL_WCD->value(), qBound(0, w.resWcd, 2));
+        }
+
+        // The engineer fixes P5: the library takes it, one higher.
+        w.checkPLL_P5->click();
+        QVERIFY(w.spinPLL_P5->isEnabled());
+        const int p5 = w.spinPLL_P5->value() == 3 ? 4 : 3;
+        resetJournal(w);
+        w.spinPLL_P5->setValue(p5);
+        QVERIFY(calculations(w) >= 1);
+        QCOMPARE(s.family().pll.pllP5, p5 + 1);
+        QCOMPARE(w.spinPLL_P5->value(), p5);
+    }
+
+    // Closing hides the form and calculates nothing.
+    resetJournal(w);
+    w.ui.checkPLL_ADV->click();
+    QVERIFY(!first->isVisibleTo(w.ui.widgetADV_PLL));
+    QVERIFY(!w.pllFormLoaded);
+    QCOMPARE(calculations(w), 0);
+
+    // Opening again: a new form, the replaced one deleted, fresh values.
+    w.ui.checkPLL_ADV->click();
+    QVERIFY(first.isNull());
+    QVERIFY(shownIn(w.pllForm, w.ui.widgetADV_PLL));
+    QCOMPARE(w.ui.widgetADV_PLL->findChildren<QWidget *>(form).size(), 1);
+    if (dividers) {
+        QVERIFY(!w.checkPLL_P5->isChecked());
+        QVERIFY(!w.spinPLL_P5->isEnabled());
+        QCOMPARE(w.checkPLL_P5, child<QCheckBox>(w.pllForm, "checkPLL_P5"));
+    }
+}
+
+// Panel B of the one-context sensors 1 to 11 is their form, shown and
+// nothing more; a sensor without a panel-B form shows nothing.
+void TestPanels::panelBWithoutOwnContext()
+{
+    {
+        Session s(QStringLiteral("Tolm104m"));
+        Pallador &w = s.w();
+        resetJournal(w);
+        w.ui.checkAdvParam_B->click();
+        QWidget *panel = w.advForm[1];
+        QVERIFY(shownIn(panel, w.ui.widgetADV_B));
+        QCOMPARE(panel->objectName(), QStringLiteral("Murn101_Adv"));
+        QCOMPARE(w.spinRows[1], nullptr);
+        QCOMPARE(w.checkSkipping[1], nullptr);
+        QCOMPARE(calculations(w), 0);
+        w.ui.checkAdvParam_B->click();
+        QVERIFY(!panel->isVisibleTo(w.ui.widgetADV_B));
+        resetJournal(w);
+        w.ui.checkAdvParam_B->click();
+        QCOMPARE(w.advForm[1], panel);
+        QVERIFY(shownIn(panel, w.ui.widgetADV_B));
+        QCOMPARE(calculations(w), 0);
+    }
+    {
+        Session s(QStringLiteral("Sarn105k"));
+        Pallador &w = s.w();
+        w.ui.checkAdvParam_B->click();
+        QCOMPARE(w.advForm[1], nullptr);
+        QVERIFY(w.ui.widgetADV_B->findChildren<QWidget *>().isEmpty());
+        w.ui.checkAdvParam_B->click();
+        QVERIFY(w.ui.comboUseCase_B->isEnabled());
+    }
+}
+
+// Another sensor loaded while panels are open: the old forms and every
+// reference into them go, and the new sensor's panels open with its forms.
+void TestPanels::anotherSensorWithPanelsOpen()
+{
+    Session s(QStringLiteral("Tolm104m"));
+    Pallador &w = s.w();
+    w.ui.checkAdvParam_A->click();
+    w.ui.checkPLL_ADV->click();
+    QPointer<QWidget> oldA = w.advForm[0];
+    QPointer<QWidget> oldPll = w.pllForm;
+    QVERIFY(oldA && oldPll && w.spinRows[0] && w.labelPLL_M);
+
+    w.loadConfigFile(s.install.addSample(QStringLiteral("Sarn116k.cfg")));
+    QCOMPARE(w.sensorIndex, 31);
+    QVERIFY(oldA.isNull());
+    QVERIFY(oldPll.isNull());
+    QVERIFY(!w.ui.checkAdvParam_A->isChecked() && !w.ui.checkPLL_ADV->isChecked());
+    QVERIFY(!w.advFormLoaded[0] && !w.pllFormLoaded);
+    QCOMPARE(w.spinRows[0], nullptr);
+    QCOMPARE(w.checkSkipping[0], nullptr);
+    QCOMPARE(w.labelPLL_M, nullptr);
+    QVERIFY(w.ui.comboUseCase_A->isEnabled());
+
+    resetJournal(w);
+    w.ui.checkAdvParam_A->click();
+    QCOMPARE(w.advForm[0]->objectName(), QStringLiteral("Murn111_Adv"));
+    QCOMPARE(w.spinRows[0], child<QSpinBox>(w.advForm[0], "spinRows"));
+    QCOMPARE(w.spinRows[0]->value(), s.family().mode[0].outputRows);
+    QCOMPARE(calculations(w), 0);
+    w.ui.checkPLL_ADV->click();
+    QCOMPARE(w.pllForm->objectName(), QStringLiteral("Murn111_PLL"));
+    QCOMPARE(w.ui.widgetADV_A->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly).size(), 1);
+}
+
+// The sensor with a PLL panel only (Holv101): its A box shows nothing, and
+// its use case is locked while the PLL panel is open and follows the
+// family's when it closes.
+void TestPanels::pllOnlySensor()
+{
+    Session s(QStringLiteral("Holv101"));
+    Pallador &w = s.w();
+    w.ui.checkAdvParam_A->setChecked(true);
+    w.on_checkAdvParam_A_clicked();
+    QCOMPARE(w.advForm[0], nullptr);
+    QVERIFY(w.ui.comboUseCase_A->isEnabled());
+    w.ui.checkPLL_ADV->click();
+    QVERIFY(!w.ui.comboUseCase_A->isEnabled());
+    w.ui.checkPLL_ADV->click();
+    QVERIFY(w.ui.comboUseCase_A->isEnabled());
+    QCOMPARE(w.ui.comboUseCase_A->currentIndex(), w.calvex->holv_101->useCaseIndex);
+}
+
+QTEST_MAIN(TestPanels)
+#include "tst_panels.moc"
