@@ -341,9 +341,4 @@ void operationModeInputs(const Pallador &w, CFamilyBase &family, ExposureRatios 
 // window's value.
 void panelLanesAndBitIndex(Pallador &w, CFamilyBase &family);
 
-// Sensors whose family has no case of its own yet: a plain set-up and
-// calculation from the family's defaults and the window's common settings.
-void initGeneric(Pallador &w, int context);
-void recalcGeneric(Pallador &w, bool pllChanged);
-
 } // namespace adapter

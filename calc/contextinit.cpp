@@ -447,8 +447,7 @@ void Pallador::initContext(int context)
         adapter::initVek146(*this);
         break;
     default:
-        if (sensorIndex >= 14 && sensorIndex <= 115)
-            adapter::initGeneric(*this, context);
+        // Outside the catalogue: nothing to set up.
         break;
     }
 

@@ -503,8 +503,6 @@ void Pallador::recalc(bool pllChanged)
             adapter::recalcVek146(*this);
             break;
         default:
-            if (sensorIndex >= 14 && sensorIndex <= 115)
-                adapter::recalcGeneric(*this, pllChanged);
             break;
         }
     }
