@@ -156,6 +156,14 @@ void CGuiVars::setChecked(const char *name, bool checked)
             return;
         }
     }
+    // A variable whose form lacks its box takes the state directly: there is
+    // no widget to carry it into the next calculation.
+    for (GUIVAR_ITEM_T &item : items) {
+        if (sameName(item.name, name) && item.var && !item.check && !item.spin && !item.dspin) {
+            item.var->checked = checked;
+            return;
+        }
+    }
     tellUser(QStringLiteral("GuiVars::setChecked(%1, %2) failed").arg(QLatin1String(name)).arg(checked ? 1 : 0));
 }
 
@@ -167,6 +175,10 @@ void CGuiVars::setValue(const char *name, double value)
                 item.spin->setValue(truncated(value));
             if (item.dspin)
                 item.dspin->setValue(value);
+            // A variable whose form lacks its box takes the value directly:
+            // there is no widget to carry it into the next calculation.
+            if (!item.spin && !item.dspin && !item.check && item.var)
+                item.var->setClamped(value);
             return;
         }
     }

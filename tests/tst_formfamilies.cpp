@@ -181,6 +181,8 @@ private slots:
     void setUp_data();
     void setUp();
     void setUpAgainReplacesBinder_data();
+    void useCasesWithoutForms_data();
+    void useCasesWithoutForms();
     void setUpAgainReplacesBinder();
     void preambleWritesRecord();
     void readModeDecode_data();
@@ -196,6 +198,34 @@ private slots:
     void murn104UseCaseIndex();
     void murn104PllOverride();
 };
+
+// ---------------------------------------------------------------------------
+// Use cases before any option form is loaded: the size and rate of every
+// use case reach the family through the binder, whose variables take them
+// directly while their boxes are not there.
+
+void TestFormFamilies::useCasesWithoutForms_data()
+{
+    QTest::addColumn<QString>("sample");
+    for (const char *sample : {"Vek125", "Vek126n", "Vek127r", "Sarn101k", "Sarn104k"})
+        QTest::newRow(sample) << QString::fromLatin1(sample);
+}
+
+void TestFormFamilies::useCasesWithoutForms()
+{
+    QFETCH(QString, sample);
+    Session s(sample);
+    Pallador &w = s.w();
+    for (int i = 0; i < w.dataIO->getUseCaseNumber(); ++i) {
+        w.ui.comboUseCase_A->setCurrentIndex(i);
+        const CUseCase &u = w.dataIO->useCases[i];
+        const QString size = QStringLiteral("Output size: %1 x %2").arg(u.cols).arg(u.rows);
+        QVERIFY2(w.ui.textResult_A->toPlainText().contains(size),
+                 qPrintable(QStringLiteral("use case %1: %2").arg(i).arg(w.ui.textResult_A->toPlainText())));
+        QVERIFY2(w.ui.comboMaxFRate_A->styleSheet() != kRedCombo, qPrintable(QStringLiteral("use case %1").arg(i)));
+    }
+    QCOMPARE(s.responder.seen(), QStringList());
+}
 
 // ---------------------------------------------------------------------------
 // Set-up.
