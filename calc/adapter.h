@@ -106,6 +106,10 @@ void useCaseZeroMirrorFlip(Pallador &w);
 // The family's frame rates into the context's list (context 0 A, 1 B).
 void frameRateList(Pallador &w, const CFamilyCore &family, int context);
 void frameRateEditText(Pallador &w, int context, double fps);
+// The frame-rate steps of context A (0) or B (1): use case 0's rate and
+// blanking, the family's rate list and the rate shown. Any other context has
+// none.
+void contextFrameRates(Pallador &w, const CFamilyCore &family, int context);
 void singleFrameRateType(Pallador &w);
 void minFrameRateHidden(Pallador &w, int context);
 void pllSpinRefresh(Pallador &w);

@@ -136,6 +136,16 @@ void frameRateEditText(Pallador &w, int context, double fps)
     frameRateCombo(w, context)->setEditText(QStringLiteral("%1").arg(fps, 0, 'g', 6));
 }
 
+void contextFrameRates(Pallador &w, const CFamilyCore &family, int context)
+{
+    if (context != 0 && context != 1)
+        return;
+    useCaseZeroFrameRate(w, family.defaults, context == 1);
+    useCaseZeroBlanking(w);
+    frameRateList(w, family, context);
+    frameRateEditText(w, context, w.maxFps[qBound(0, w.currentContext, 2)]);
+}
+
 void minFrameRateHidden(Pallador &w, int context)
 {
     if (context == 1) {

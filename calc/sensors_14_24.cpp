@@ -13,19 +13,6 @@ bool advancedPll(const Pallador &w)
     return w.ui.checkPLL_ADV->isChecked();
 }
 
-// The frame-rate steps of one context of a two-context sensor: use case 0's
-// rate and blanking, the family's rate list and the rate shown. A context
-// outside A and B has none.
-void contextFrameRates(Pallador &w, const CFamilyCore &f, int context)
-{
-    if (context != 0 && context != 1)
-        return;
-    useCaseZeroFrameRate(w, f.defaults, context == 1);
-    useCaseZeroBlanking(w);
-    frameRateList(w, f, context);
-    frameRateEditText(w, context, w.maxFps[qBound(0, w.currentContext, 2)]);
-}
-
 // The PLL step of the families whose parallel interface (index 0) runs the
 // family's plain PLL step and every other index the serial one.
 void parallelOrSerialPll(const Pallador &w, CFamilyBase &f)

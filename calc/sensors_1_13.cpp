@@ -132,12 +132,7 @@ void initBrel101(Pallador &w, int context)
     familyClockDefaults(w, d, true);
     templateFlag(w, d);
     w.interfaceIndex = 1;
-    if (context == 0 || context == 1) {
-        useCaseZeroFrameRate(w, d, context == 1);
-        useCaseZeroBlanking(w);
-        frameRateList(w, f, context);
-        frameRateEditText(w, context, w.maxFps[qBound(0, w.currentContext, 2)]);
-    }
+    contextFrameRates(w, f, context);
     pllSpinRefresh(w);
     interfaceWidgetsHidden(w);
     automaticPllPanel(w, d, [](Pallador &window) {

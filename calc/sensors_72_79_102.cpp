@@ -64,13 +64,7 @@ void initTwin(Pallador &w, bool vek121, void (*pllPanelFollowUp)(Pallador &w))
     w.opBits = 12;
     if (vek121)
         w.combi = 0;
-    if (w.currentContext == 0 || w.currentContext == 1) {
-        const int c = w.currentContext;
-        useCaseZeroFrameRate(w, d, c == 1);
-        useCaseZeroBlanking(w);
-        frameRateList(w, f, c);
-        frameRateEditText(w, c, w.maxFps[c]);
-    }
+    contextFrameRates(w, f, w.currentContext);
     pllSpinRefresh(w);
     pllOverridePresets(w, 33, 3, 445.5);
     w.ui.comboPLL_Interface->clear();

@@ -201,18 +201,6 @@ void finish(Pallador &w, CFamilyBase &f, int c)
     contextAPaneRefresh(w);
 }
 
-// The set-up's frame rate and blanking of use case 0, the family's rates and
-// the rate shown (context A only).
-void useCaseZeroRates(Pallador &w, const CFamilyCore &f)
-{
-    if (w.currentContext != 0)
-        return;
-    useCaseZeroFrameRate(w, f.defaults, false);
-    useCaseZeroBlanking(w);
-    frameRateList(w, f, 0);
-    frameRateEditText(w, 0, w.maxFps[0]);
-}
-
 // Follow-ups of the automatic advanced PLL panel.
 void panelInterfaceAndBits(Pallador &w)
 {
@@ -305,7 +293,8 @@ void initVek117(Pallador &w)
     w.t1T2Ratio[0] = 4;
     w.hdrMode[slot(w)] = 1;
     w.configBufLimit = 84;
-    useCaseZeroRates(w, f);
+    if (w.currentContext == 0)
+        contextFrameRates(w, f, 0);
     pllSpinRefresh(w);
     panels(w, d, panelInterfaceAndBits);
 }
@@ -366,7 +355,8 @@ void initVek107(Pallador &w)
     w.interfaceIndex = 1;
     w.lanes = 4;
     w.opBits = 12;
-    useCaseZeroRates(w, f);
+    if (w.currentContext == 0)
+        contextFrameRates(w, f, 0);
     pllSpinRefresh(w);
     if (w.fastClock)
         w.ui.dSpinPLL_Target->setValue(w.pllTargetOp);
@@ -419,7 +409,8 @@ void initVek113(Pallador &w)
     w.opBits = 12;
     w.embedDataRows[slot(w)] = 1;
     w.statsDataRows[slot(w)] = 1;
-    useCaseZeroRates(w, f);
+    if (w.currentContext == 0)
+        contextFrameRates(w, f, 0);
     pllSpinRefresh(w);
     panels(w, d, panelInterfaceAndBits);
 }

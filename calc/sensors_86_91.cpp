@@ -241,13 +241,7 @@ void initVek111(Pallador &w)
     w.lanes = 4;
     w.opBits = 12;
     w.combi = 0;
-    if (w.currentContext == 0 || w.currentContext == 1) {
-        const int c = w.currentContext;
-        useCaseZeroFrameRate(w, d, c == 1);
-        useCaseZeroBlanking(w);
-        frameRateList(w, f, c);
-        frameRateEditText(w, c, w.maxFps[c]);
-    }
+    contextFrameRates(w, f, w.currentContext);
     pllSpinRefresh(w);
     pllOverridePresets(w, 66, 4, 445.5);
     w.ui.comboPLL_Interface->clear();

@@ -246,10 +246,7 @@ void initVek119(Pallador &w)
     w.opBits = 10;
     w.combi = 0;
     w.revIndex = 2;
-    useCaseZeroFrameRate(w, d, false);
-    useCaseZeroBlanking(w);
-    frameRateList(w, f, 0);
-    frameRateEditText(w, 0, w.maxFps[qBound(0, w.currentContext, 2)]);
+    contextFrameRates(w, f, 0);
     pllSpinRefresh(w);
     pllOverridePresets(w, 50, 3, 450.0);
     interfaceWidgetsHidden(w);
