@@ -37,16 +37,9 @@ const quint32 kInputBit = 0x400000;
 
 // A window on a fixture installation, with a responder for stray dialogs.
 // An empty sample name opens the window without a sensor.
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-
-    explicit Session(const QString &sample = QString())
-    {
-        window.reset(new Pallador(sample.isEmpty() ? QString() : install.addSample(sample + QStringLiteral(".cfg"))));
-    }
-    Pallador &w() { return *window; }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
+    Session() : WindowSession(QString()) {}
     CFamilyCore &family() { return *window->calvex->family(); }
 };
 

@@ -18,16 +18,9 @@
 
 namespace {
 
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-
-    explicit Session(const QString &sample = QString())
-    {
-        window.reset(new Pallador(sample.isEmpty() ? QString() : install.addSample(sample + QStringLiteral(".cfg"))));
-    }
-    Pallador &w() { return *window; }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
+    Session() : WindowSession(QString()) {}
 };
 
 // A PllParameters list: the given items, every override at -1.

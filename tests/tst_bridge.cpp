@@ -27,20 +27,8 @@ const QString kRedDouble = QStringLiteral("QDoubleSpinBox { background-color: re
 const QString kWhiteDouble = QStringLiteral("QDoubleSpinBox { background-color: white; }");
 
 // A window on a fixture installation with a sample or a written configuration.
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-    QString path;
-
-    explicit Session(const QString &sample) { open(install.addSample(sample + QStringLiteral(".cfg"))); }
-    Session(const QString &fileName, const QByteArray &content) { open(install.writeConfig(fileName, content)); }
-    void open(const QString &file)
-    {
-        path = file;
-        window.reset(new Pallador(file));
-    }
-    Pallador &w() { return *window; }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
     CBridgeFamily &family() { return *dynamic_cast<CBridgeFamily *>(window->calvex->family()); }
     CContextParams &record() { return family().ctx[0]; }
     // What the Set Default command runs: the context set-up, then the

@@ -89,18 +89,8 @@ template <size_t N> QWidget *makeForm(QWidget *container, const FormWidget (&wid
     return form;
 }
 
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-    QString path;
-
-    explicit Session(const QString &sample)
-    {
-        path = install.addSample(sample + QStringLiteral(".cfg"));
-        window.reset(new Pallador(path));
-    }
-    Pallador &w() { return *window; }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
     CFormFamily &family() { return *dynamic_cast<CFormFamily *>(window->calvex->family()); }
     Vek_125 &vek() { return *window->calvex->vek_125; }
     CContextParams &record() { return window->varCtxParams[0]; }

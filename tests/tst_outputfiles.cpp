@@ -21,15 +21,8 @@
 
 namespace {
 
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-
-    Session() = default;
-    explicit Session(const QString &sample) { open(install.addSample(sample + QStringLiteral(".cfg"))); }
-    void open(const QString &path) { window.reset(new Pallador(path)); }
-    Pallador &w() { return *window; }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
     // The message boxes of the window (title "Pallador"), as "title|text".
     QStringList messages() const { return responder.seen().filter(QRegularExpression(QStringLiteral("^Pallador\\|"))); }
 };

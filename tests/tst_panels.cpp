@@ -21,16 +21,8 @@
 
 namespace {
 
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-
-    explicit Session(const QString &sample)
-    {
-        window.reset(new Pallador(install.addSample(sample + QStringLiteral(".cfg"))));
-    }
-    Pallador &w() { return *window; }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
     CFamilyCore &family() { return *window->calvex->family(); }
 };
 

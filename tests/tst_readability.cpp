@@ -62,17 +62,8 @@ private:
 
 // A window on a fixture installation, shown at its default size; without a
 // sample it has no sensor loaded.
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-
-    explicit Session(const QString &sample = QString())
-    {
-        window.reset(new Pallador(sample.isEmpty() ? QString() : install.addSample(sample + QStringLiteral(".cfg"))));
-        window->show();
-    }
-    Pallador &w() { return *window; }
+struct Session : WindowSession {
+    explicit Session(const QString &sample = QString()) : WindowSession(sample) { window->show(); }
 };
 
 void addSampleRows()

@@ -17,13 +17,8 @@
 
 namespace {
 
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-
-    explicit Session(const QString &sample) { window.reset(new Pallador(install.addSample(sample + ".cfg"))); }
-    Pallador &w() { return *window; }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
 };
 
 // The row of a register name in the window's rows, or -1.

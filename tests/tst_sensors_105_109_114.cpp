@@ -23,13 +23,8 @@ const QString kWhiteDouble = QStringLiteral("QDoubleSpinBox { background-color: 
 const QString kRedCombo = QStringLiteral("QComboBox { background-color: red; }");
 const QString kWhiteCombo = QStringLiteral("QComboBox { background-color: white; }");
 
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-
-    explicit Session(const QString &sample) { window.reset(new Pallador(install.addSample(sample + ".cfg"))); }
-    Pallador &w() { return *window; }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
     Zelt &zelt() { return *window->calvex->zelt; }
     Holv_101 &holv() { return *window->calvex->holv_101; }
     CContextParams &record() { return window->calvex->family()->ctx[0]; }

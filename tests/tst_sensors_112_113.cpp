@@ -28,15 +28,8 @@ const QString kWhiteVco2 = QStringLiteral("background-color: white;");
 // A style no rule of the window writes: a widget showing it was left alone.
 const QString kUntouched = QStringLiteral("QWidget { background-color: blue; }");
 
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-
-    explicit Session(const QString &sample) { open(install.addSample(sample + QStringLiteral(".cfg"))); }
-    Session(const QString &fileName, const QByteArray &content) { open(install.writeConfig(fileName, content)); }
-    void open(const QString &path) { window.reset(new Pallador(path)); }
-    Pallador &w() { return *window; }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
     CFamilyBase &family() { return *dynamic_cast<CFamilyBase *>(window->calvex->family()); }
     LengthPresets &presets() { return *dynamic_cast<LengthPresets *>(window->calvex->family()); }
 };

@@ -23,16 +23,8 @@ const QString kWhiteCombo = QStringLiteral("QComboBox { background-color: white;
 const QString kRedSpin = QStringLiteral("QSpinBox { background-color: red; }");
 const QString kWhiteSpin = QStringLiteral("QSpinBox { background-color: white; }");
 
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-
-    explicit Session(const QString &sample)
-    {
-        window.reset(new Pallador(install.addSample(sample + QStringLiteral(".cfg"))));
-    }
-    Pallador &w() { return *window; }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
     CFamilyBase &family() { return *dynamic_cast<CFamilyBase *>(window->calvex->family()); }
 };
 

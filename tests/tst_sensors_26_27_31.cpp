@@ -29,16 +29,8 @@ namespace {
 const QString kRedDouble = QStringLiteral("QDoubleSpinBox { background-color: red; }");
 const QString kWhiteDouble = QStringLiteral("QDoubleSpinBox { background-color: white; }");
 
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-
-    explicit Session(const QString &sample)
-    {
-        window.reset(new Pallador(install.addSample(sample + QStringLiteral(".cfg"))));
-    }
-    Pallador &w() { return *window; }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
     CFamilyBase &family() { return *dynamic_cast<CFamilyBase *>(window->calvex->family()); }
 };
 

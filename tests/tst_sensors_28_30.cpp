@@ -30,20 +30,9 @@ const QString kYellowDouble = QStringLiteral("QDoubleSpinBox { background-color:
 const QString kRedCombo = QStringLiteral("QComboBox { background-color: red; }");
 const QString kWhiteCombo = QStringLiteral("QComboBox { background-color: white; }");
 
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-
-    explicit Session(const QString &sample)
-    {
-        window.reset(new Pallador(install.addSample(sample + QStringLiteral(".cfg"))));
-    }
-    Session(const QString &name, const QByteArray &config)
-    {
-        window.reset(new Pallador(install.writeConfig(name + QStringLiteral(".cfg"), config)));
-    }
-    Pallador &w() { return *window; }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
+    Session(const QString &name, const QByteArray &config) : WindowSession(name + QStringLiteral(".cfg"), config) {}
     CFamilyBase &family() { return *dynamic_cast<CFamilyBase *>(window->calvex->family()); }
 };
 

@@ -26,12 +26,8 @@ const QString kWhiteSecondVco = QStringLiteral("background-color: white;");
 // Frame rate, user blanking, input clock, target clock, VCO and second VCO.
 constexpr quint32 kCheckedBits = 0x1 | 0x2 | 0x4 | 0x100000 | 0x200000 | 0x400000 | 0x800000;
 
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-
-    explicit Session(const QString &sample) { open(install.addSample(sample + QStringLiteral(".cfg"))); }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
     // A configuration of the sensor with useCases small use cases (640 x 360
     // at 10 frames/s), so that every preset row has a use case.
     Session(const char *sensor, int useCases)
@@ -45,8 +41,6 @@ struct Session {
         text += "0/context_a_default = 1\n";
         open(install.writeConfig(QStringLiteral("Many.cfg"), text));
     }
-    void open(const QString &path) { window.reset(new Pallador(path)); }
-    Pallador &w() { return *window; }
     CFamilyBase &family() { return *dynamic_cast<CFamilyBase *>(window->calvex->family()); }
 };
 

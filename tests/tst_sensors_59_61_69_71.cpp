@@ -32,15 +32,8 @@ const QString kBlackCheck = QStringLiteral("QCheckBox { color: black; font-weigh
 const QString kUntouched = QStringLiteral("QWidget { background-color: blue; }");
 
 // A window on a fixture installation with a sample or a written configuration.
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-
-    explicit Session(const QString &sample) { open(install.addSample(sample + QStringLiteral(".cfg"))); }
-    Session(const QString &fileName, const QByteArray &content) { open(install.writeConfig(fileName, content)); }
-    void open(const QString &path) { window.reset(new Pallador(path)); }
-    Pallador &w() { return *window; }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
     CFamilyCore &family() { return *window->calvex->family(); }
 };
 

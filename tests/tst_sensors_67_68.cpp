@@ -26,15 +26,8 @@ constexpr quint32 kCheckedBits = 0x1 | 0x2 | 0x4 | 0x100000 | 0x200000 | 0x40000
 
 const QStringList kCalculation{"PllUpdate()", "TimingUpdate(0, false, true)", "ResultsUpdate(0)", "RegisterUpdate(0)"};
 
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-
-    explicit Session(const QString &sample)
-    {
-        window.reset(new Pallador(install.addSample(sample + QStringLiteral(".cfg"))));
-    }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
     // A Vek143 configuration with 13 small use cases (640 x 480 at 10
     // frames/s), three beyond the preset table.
     Session()
@@ -49,7 +42,6 @@ struct Session {
                 "default_target_clock = 144\n";
         window.reset(new Pallador(install.writeConfig(QStringLiteral("Many.cfg"), text)));
     }
-    Pallador &w() { return *window; }
     Vek_143 &family() { return *window->calvex->vek_143; }
 };
 

@@ -25,15 +25,8 @@ const QString kWhiteDouble = QStringLiteral("QDoubleSpinBox { background-color: 
 const QString kRedCombo = QStringLiteral("QComboBox { background-color: red; }");
 const QString kWhiteCombo = QStringLiteral("QComboBox { background-color: white; }");
 
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-
-    explicit Session(const QString &sample) { open(install.addSample(sample + QStringLiteral(".cfg"))); }
-    Session(const QString &fileName, const QByteArray &content) { open(install.writeConfig(fileName, content)); }
-    void open(const QString &path) { window.reset(new Pallador(path)); }
-    Pallador &w() { return *window; }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
     CFamilyBase &family() { return *dynamic_cast<CFamilyBase *>(window->calvex->family()); }
 };
 

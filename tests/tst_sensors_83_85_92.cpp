@@ -30,15 +30,8 @@ const QString kWhiteCombo = QStringLiteral("QComboBox { background-color: white;
 const QString kBufferRed = QStringLiteral("background-color:red;");
 const QString kBufferWhite = QStringLiteral("background-color:white;");
 
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-
-    explicit Session(const QString &sample) { open(install.addSample(sample + QStringLiteral(".cfg"))); }
-    Session(const QString &fileName, const QByteArray &content) { open(install.writeConfig(fileName, content)); }
-    void open(const QString &path) { window.reset(new Pallador(path)); }
-    Pallador &w() { return *window; }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
     CFamilyBase &family() { return *dynamic_cast<CFamilyBase *>(window->calvex->family()); }
     HdrRowFields &rows() { return *dynamic_cast<HdrRowFields *>(window->calvex->family()); }
 };

@@ -32,12 +32,8 @@ constexpr quint32 kCheckedBits = 0x1 | 0x2 | 0x4 | 0x100000 | 0x200000 | 0x40000
 const QStringList kVek132Calculation{"PllUpdate()", "TimingUpdate(0, false, true)", "ResultsUpdate(0)",
                                      "RegisterUpdate(0)"};
 
-struct Session {
-    FixtureInstall install;
-    DialogResponder responder;
-    std::unique_ptr<Pallador> window;
-
-    explicit Session(const QString &sample) { open(install.addSample(sample + QStringLiteral(".cfg"))); }
+struct Session : WindowSession {
+    using WindowSession::WindowSession;
     // A configuration of the sensor with small use cases (640 x 480 at
     // 10 frames/s); use case 0 runs at fps0.
     Session(const char *sensor, int useCases, const QByteArray &fps0 = "10")
@@ -51,8 +47,6 @@ struct Session {
         text += "0/context_a_default = 1\n";
         open(install.writeConfig(QStringLiteral("Small.cfg"), text));
     }
-    void open(const QString &path) { window.reset(new Pallador(path)); }
-    Pallador &w() { return *window; }
     CFamilyBase &family() { return *dynamic_cast<CFamilyBase *>(window->calvex->family()); }
 };
 

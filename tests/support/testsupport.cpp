@@ -50,6 +50,24 @@ QString FixtureInstall::configFolder() const
     return root() + QStringLiteral("bin/cfg_pallador");
 }
 
+WindowSession::WindowSession(const QString &sample)
+{
+    open(sample.isEmpty() ? QString() : install.addSample(sample + QStringLiteral(".cfg")));
+}
+
+WindowSession::WindowSession(const QString &fileName, const QByteArray &content)
+{
+    open(install.writeConfig(fileName, content));
+}
+
+WindowSession::~WindowSession() = default;
+
+void WindowSession::open(const QString &file)
+{
+    path = file;
+    window.reset(new Pallador(file));
+}
+
 QString FixtureInstall::samplesRoot()
 {
     const QString fromEnv = QString::fromUtf8(qgetenv("PALLADOR_SAMPLES"));

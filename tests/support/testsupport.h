@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 class Pallador;
 
@@ -71,6 +72,26 @@ private:
     QList<Handler> m_handlers;
     QStringList m_seen;
     QPointer<QWidget> m_handled;
+};
+
+// One window on its own fixture installation, with a responder for the
+// dialogs it shows. The window is destroyed before the installation it reads.
+struct WindowSession {
+    FixtureInstall install;
+    DialogResponder responder;
+    std::unique_ptr<Pallador> window;
+    QString path; // the file the window was opened with
+
+    WindowSession() = default;
+    // A bundled sample by its name without ".cfg"; an empty name opens the
+    // window without a file.
+    explicit WindowSession(const QString &sample);
+    // A configuration file written into the installation.
+    WindowSession(const QString &fileName, const QByteArray &content);
+    ~WindowSession();
+
+    void open(const QString &file);
+    Pallador &w() { return *window; }
 };
 
 // The calculations the window ran, read from the call journal of the loaded
