@@ -1,16 +1,26 @@
 // The sample sensor configuration files of the bundled installation
 // (samples/bin/cfg_pallador): each one reads cleanly and describes a
-// catalogued sensor with a usable use-case list, and every catalogued sensor
-// has exactly one sample the start-up chooser offers as a plain entry.
+// catalogued sensor with a usable use-case list whose names tell its sizes
+// and rates, every catalogued sensor has exactly one sample the start-up
+// chooser offers as a plain entry, and each sample opens in the window with
+// every context at its default use case's frame rate and no input in red.
+#include "calc/adapter.h"
+#include "calvex.h"
 #include "catalogue.h"
+#include "pallador.h"
 #include "registerdataio.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QTextEdit>
 #include <QtTest>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
+#include <memory>
 
 namespace {
 
@@ -34,6 +44,62 @@ bool isVariantFile(const QString &fileName)
     return fileName.contains(QLatin1Char('+'));
 }
 
+// The radar's use cases carry its chirp configuration, not an image: their
+// columns and rows are samples and chirps.
+const char kRadarSensor[] = "Holv101";
+
+// A frame rate a context opens at must be its use case's within this
+// fraction, as the library's frame-rate warning allows.
+constexpr double kRateTolerance = 1e-3;
+
+// Default use cases a sample cannot open at, by file and context, and why.
+// An entry is checked to still miss, so that it goes once the rate is met.
+struct UnreachableRate {
+    const char *fileName;
+    int context;
+    const char *reason;
+};
+const UnreachableRate kUnreachableRates[] = {
+    {"Holv101.cfg", 0,
+     "the radar takes no requested rate: its frame time is its chirp burst, chirps x chirp period x "
+     "transmitters"},
+};
+
+const UnreachableRate *unreachableRate(const QString &fileName, int context)
+{
+    for (const UnreachableRate &u : kUnreachableRates) {
+        if (fileName == QLatin1String(u.fileName) && context == u.context)
+            return &u;
+    }
+    return nullptr;
+}
+
+bool sameRate(double achieved, double wanted)
+{
+    return std::fabs(achieved - wanted) <= kRateTolerance * wanted;
+}
+
+// The frame rate a context's result pane shows as achieved, or -1.
+double shownFrameRate(const QTextEdit *pane)
+{
+    static const QRegularExpression rate(QStringLiteral("^Frame rate: ([0-9.]+) fps"),
+                                         QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = rate.match(pane->toPlainText());
+    return m.hasMatch() ? m.captured(1).toDouble() : -1.0;
+}
+
+// The widgets the warning display (or a panel's own range check) coloured red.
+QStringList redWidgets(const QWidget &window)
+{
+    static const QRegularExpression red(QStringLiteral("\\bred\\b"));
+    QStringList names;
+    for (const QWidget *widget : window.findChildren<QWidget *>()) {
+        if (red.match(widget->styleSheet()).hasMatch())
+            names << widget->objectName();
+    }
+    return names;
+}
+
 } // namespace
 
 class TestSamples : public QObject {
@@ -41,13 +107,17 @@ class TestSamples : public QObject {
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void sampleFile_data();
     void sampleFile();
     void everySensorHasOneSample();
+    void opensAtDefaultUseCase_data();
+    void opensAtDefaultUseCase();
 
 private:
     QString m_folder;
     QStringList m_files;
+    std::unique_ptr<FixtureInstall> m_install;
 };
 
 void TestSamples::initTestCase()
@@ -58,6 +128,15 @@ void TestSamples::initTestCase()
     QVERIFY2(QDir(m_folder).exists(), qPrintable(m_folder + QStringLiteral(" does not exist")));
     m_files = QDir(m_folder).entryList({QStringLiteral("*.cfg")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     QVERIFY(!m_files.isEmpty());
+    m_install.reset(new FixtureInstall);
+    // The bridges' maximum-integration-time question is answered "No".
+    adapter::setMaxIntgTimeAsker([](Pallador &) { return QMessageBox::No; });
+}
+
+void TestSamples::cleanupTestCase()
+{
+    adapter::setMaxIntgTimeAsker({});
+    m_install.reset();
 }
 
 void TestSamples::sampleFile_data()
@@ -105,11 +184,25 @@ void TestSamples::sampleFile()
     if (isTwoContextSensor(index))
         QVERIFY2(io.getContextBDefault() != io.getContextADefault(), "contexts A and B start with the same use case");
 
+    // A name tells the output size ("1920x1080"; mode factors such as "2x2"
+    // are not sizes) and the frame rate ("30fps", "7.5 fps") of its use case.
+    static const QRegularExpression sizeInName(QStringLiteral("(\\d+)x(\\d+)"));
+    static const QRegularExpression rateInName(QStringLiteral("(\\d+(?:\\.\\d+)?) ?fps"));
     for (int i = 0; i < count; ++i) {
         const CUseCase &uc = io.useCases[i];
         const QString where = QStringLiteral("use case %1 \"%2\"").arg(i).arg(uc.name);
         QVERIFY2(uc.cols > 0 && uc.rows > 0, qPrintable(where + QStringLiteral(": no size")));
         QVERIFY2(uc.maxFps > 0.0, qPrintable(where + QStringLiteral(": no frame rate")));
+        const QRegularExpressionMatch rate = rateInName.match(uc.name);
+        QVERIFY2(rate.hasMatch() && rate.captured(1).toDouble() == uc.maxFps,
+                 qPrintable(where + QStringLiteral(": the name does not give max_fps %1").arg(uc.maxFps)));
+        for (auto it = sizeInName.globalMatch(uc.name); it.hasNext();) {
+            const QRegularExpressionMatch size = it.next();
+            if (size.captured(1).toInt() < 16)
+                continue;
+            QVERIFY2(size.captured(1).toInt() == uc.cols && size.captured(2).toInt() == uc.rows,
+                     qPrintable(where + QStringLiteral(": the name's size is not %1x%2").arg(uc.cols).arg(uc.rows)));
+        }
         QVERIFY2(double(uc.cols) * uc.rows * uc.maxFps <= kMaxPixelRate,
                  qPrintable(where + QStringLiteral(": frame rate too high for its size")));
         QVERIFY2(uc.intgTime >= 0.0 && uc.intgTime <= 1000.0 / uc.maxFps,
@@ -144,5 +237,71 @@ void TestSamples::everySensorHasOneSample()
     }
 }
 
-QTEST_GUILESS_MAIN(TestSamples)
+void TestSamples::opensAtDefaultUseCase_data()
+{
+    sampleFile_data();
+}
+
+// Opened as a user opens it, each context of a sample runs at its default use
+// case's frame rate, as its result pane and the library's timing say, and no
+// input is red; every use case fits the family's pixel array.
+void TestSamples::opensAtDefaultUseCase()
+{
+    QFETCH(QString, fileName);
+    DialogResponder responder;
+    std::unique_ptr<Pallador> window(new Pallador(m_install->addSample(fileName)));
+    Pallador &w = *window;
+    QCOMPARE(responder.seen(), QStringList());
+    const CRegisterDataIO *io = w.dataIO;
+    const CFamilyCore *family = w.calvex ? w.calvex->family() : nullptr;
+    QVERIFY(io && io->useCases && family);
+    QVERIFY(w.contextCount == 1 || w.contextCount == 2);
+
+    QStringList problems;
+    if (io->getSensorName().compare(QLatin1String(kRadarSensor), Qt::CaseInsensitive) != 0) {
+        const int cols = family->pll.arrayCols, rows = family->pll.arrayRows;
+        for (int i = 0; i < io->getUseCaseNumber(); ++i) {
+            const CUseCase &uc = io->useCases[i];
+            if (uc.cols > cols || uc.rows > rows)
+                problems << QStringLiteral("use case %1 \"%2\" is larger than the %3 x %4 array")
+                                .arg(i)
+                                .arg(uc.name)
+                                .arg(cols)
+                                .arg(rows);
+        }
+    }
+
+    QTextEdit *const panes[] = {w.ui.textResult_A, w.ui.textResult_B};
+    for (int c = 0; c < w.contextCount; ++c) {
+        const int useCase = c == 0 ? io->getContextADefault() : io->getContextBDefault();
+        QVERIFY(useCase >= 0 && useCase < io->getUseCaseNumber());
+        const CUseCase &uc = io->useCases[useCase];
+        const double shown = shownFrameRate(panes[c]);
+        const double library = family->timing(c).fps;
+        const QString what =
+            QStringLiteral("context %1, use case %2 \"%3\" at %4 fps: the pane shows %5, the library %6")
+                .arg(QLatin1Char(char('A' + c)))
+                .arg(useCase)
+                .arg(uc.name)
+                .arg(uc.maxFps)
+                .arg(shown)
+                .arg(library);
+        const bool reached = sameRate(shown, uc.maxFps) && sameRate(library, uc.maxFps);
+        if (const UnreachableRate *u = unreachableRate(fileName, c)) {
+            if (reached)
+                problems << what + QStringLiteral(": reached now, take it off the rates that cannot be reached");
+            else
+                qInfo("%s: %s", qPrintable(what), u->reason);
+        } else if (!reached) {
+            problems << what;
+        }
+    }
+    const QStringList red = redWidgets(w);
+    if (!red.isEmpty())
+        problems << QStringLiteral("red: ") + red.join(QStringLiteral(", "));
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    QCOMPARE(responder.seen(), QStringList());
+}
+
+QTEST_MAIN(TestSamples)
 #include "tst_samples.moc"
