@@ -24,8 +24,6 @@
 #include <memory>
 #include <optional>
 
-using namespace calvex;
-
 namespace {
 
 // The dividers a word may carry.
@@ -135,6 +133,7 @@ struct Decoded {
     QString word; // row name(s) and index
     Divider divider;
     qint64 value;
+    int offset;        // what the word stores is the divider less this
     quint32 raw;       // the whole word
     qint64 tableValue; // the field in the table's value of the word
 };
@@ -184,7 +183,7 @@ WordCheck decodeWords(const Pallador &w, const RegTable *table)
                 continue;
             fieldBits |= m;
             const quint32 tableWord = table && i < table->count ? table->rows[i].value : r.value;
-            out.fields.append({label, f.divider, qint64((r.value & m) >> lowBit(m)) + f.offset, r.value,
+            out.fields.append({label, f.divider, qint64((r.value & m) >> lowBit(m)) + f.offset, f.offset, r.value,
                                qint64((tableWord & m) >> lowBit(m)) + f.offset});
         }
         // The other bits the row writes keep the table's value.
@@ -219,8 +218,8 @@ WordCheck decodeWords(const Pallador &w, const RegTable *table)
         for (int i : members) {
             const REGS_DESC_T &r = w.regs[i];
             const quint32 tableField = table && i < table->count ? tableValueOf(table->rows[i]) : r.value;
-            out.fields.append(
-                {label, *bitFieldDivider(r.name), qint64((word & r.mask) >> lowBit(r.mask)), word, qint64(tableField)});
+            out.fields.append({label, *bitFieldDivider(r.name), qint64((word & r.mask) >> lowBit(r.mask)), 0, word,
+                               qint64(tableField)});
         }
     }
     return out;
@@ -266,13 +265,26 @@ const char *paneLabel(Divider d)
     return nullptr;
 }
 
+// How a place shows a divider.
+enum class Encoding {
+    Divider, // the divider itself
+    LessOne, // the divider less one (the advanced panel's P4 and P5 boxes)
+    // The pre-divider; on the sensors whose registers store N - 1, also
+    // that value (the PLL block reports N so).
+    PreDivider,
+    // The multiplier; on the bridges, whose multiplier is even, also half of
+    // it (the PLL block reports M so).
+    Multiplier,
+};
+
 struct Shown {
     QString where;
     qint64 value;
+    Encoding encoding;
 };
 
-// Sensors whose PLL the window shows in boxes of its own PLL form, bound to
-// the family's variables, not in the PLL dock's N and M boxes.
+// Sensors that show their PLL in boxes of their own PLL form, bound to the
+// family's variables: the PLL dock's N and M boxes are not theirs.
 bool formPll(int sensorIndex)
 {
     return sensorIndex >= 62 && sensorIndex <= 64;
@@ -292,17 +304,29 @@ bool bridge(int sensorIndex)
     return sensorIndex >= 54 && sensorIndex <= 58;
 }
 
-// Every place the window shows a divider, as the divider itself (undoing
-// the encodings the boxes and results use: N - 1 and M / 2 where the family
-// reports them so, P4 and P5 less one in the advanced panel).
+bool showsField(const Shown &s, const Decoded &d, int sensorIndex)
+{
+    switch (s.encoding) {
+    case Encoding::Divider:
+        return s.value == d.value;
+    case Encoding::LessOne:
+        return s.value + 1 == d.value;
+    case Encoding::PreDivider:
+        return s.value == d.value || (d.offset == 1 && s.value + 1 == d.value);
+    case Encoding::Multiplier:
+        return s.value == d.value || (bridge(sensorIndex) && 2 * s.value == d.value);
+    }
+    return false;
+}
+
+// Every place the window shows a divider.
 QVector<Shown> shownValues(Pallador &w, Divider d, const QVariantList &results)
 {
     QVector<Shown> shown;
-    const CFamilyCore *family = w.calvex->family();
     const QMap<QString, QString> pane = paneLines(w);
     if (const char *label = paneLabel(d); label && pane.contains(QLatin1String(label))) {
         shown.append({QStringLiteral("PLL pane \"%1\"").arg(QLatin1String(label)),
-                      pane.value(QLatin1String(label)).toLongLong()});
+                      pane.value(QLatin1String(label)).toLongLong(), Encoding::Divider});
     } else if (d == Divider::P && pane.contains(QStringLiteral("VCO")) &&
                pane.contains(QStringLiteral("System clock"))) {
         // A pane that names no output divider (Sarn104k) shows it as the
@@ -310,55 +334,53 @@ QVector<Shown> shownValues(Pallador &w, Divider d, const QVariantList &results)
         const double vco = pane.value(QStringLiteral("VCO")).section(QLatin1Char(' '), 0, 0).toDouble();
         const double out = pane.value(QStringLiteral("System clock")).section(QLatin1Char(' '), 0, 0).toDouble();
         if (out > 0.0)
-            shown.append({QStringLiteral("PLL pane VCO / system clock"), qRound64(vco / out)});
+            shown.append({QStringLiteral("PLL pane VCO / system clock"), qRound64(vco / out), Encoding::Divider});
     }
-    const int n1 = family->traits().has(FlagNMinus1) ? 1 : 0;
-    const int m2 = family->traits().has(FlagMHalf) ? 2 : 1;
     const bool panel = w.ui.checkPLL_ADV->isChecked();
     const bool hasResults = gathered(w.sensorIndex) && results.size() > 12;
     switch (d) {
     case Divider::N:
         if (!formPll(w.sensorIndex))
-            shown.append({QStringLiteral("dock N box"), w.ui.spinPLL_N->value() + n1});
+            shown.append({QStringLiteral("dock N box"), w.ui.spinPLL_N->value(), Encoding::PreDivider});
         if (hasResults)
-            shown.append({QStringLiteral("PllParameters N"), results[8].toLongLong() + n1});
+            shown.append({QStringLiteral("PllParameters N"), results[8].toLongLong(), Encoding::PreDivider});
         break;
     case Divider::M:
         if (!formPll(w.sensorIndex))
-            shown.append({QStringLiteral("dock M box"), qint64(w.ui.spinPLL_M->value()) * m2});
+            shown.append({QStringLiteral("dock M box"), w.ui.spinPLL_M->value(), Encoding::Multiplier});
         if (hasResults)
-            shown.append({QStringLiteral("PllParameters M"), results[9].toLongLong() * m2});
+            shown.append({QStringLiteral("PllParameters M"), results[9].toLongLong(), Encoding::Multiplier});
         break;
     case Divider::P:
     case Divider::VtPix:
         if (hasResults && bridge(w.sensorIndex))
-            shown.append({QStringLiteral("gathered P2"), w.resP2});
+            shown.append({QStringLiteral("gathered P2"), w.resP2, Encoding::Divider});
         else if (hasResults)
-            shown.append({QStringLiteral("PllParameters P"), results[10].toLongLong()});
+            shown.append({QStringLiteral("PllParameters P"), results[10].toLongLong(), Encoding::Divider});
         break;
     case Divider::P4:
         if (panel && w.spinPLL_P4)
-            shown.append({QStringLiteral("panel P4 box"), w.spinPLL_P4->value() + 1});
+            shown.append({QStringLiteral("panel P4 box"), w.spinPLL_P4->value(), Encoding::LessOne});
         if (hasResults)
-            shown.append({QStringLiteral("PllParameters P4"), results[11].toLongLong()});
+            shown.append({QStringLiteral("PllParameters P4"), results[11].toLongLong(), Encoding::Divider});
         break;
     case Divider::P5:
         if (panel && w.spinPLL_P5)
-            shown.append({QStringLiteral("panel P5 box"), w.spinPLL_P5->value() + 1});
+            shown.append({QStringLiteral("panel P5 box"), w.spinPLL_P5->value(), Encoding::LessOne});
         if (hasResults)
-            shown.append({QStringLiteral("PllParameters P5"), results[12].toLongLong()});
+            shown.append({QStringLiteral("PllParameters P5"), results[12].toLongLong(), Encoding::Divider});
         break;
     case Divider::N2:
         if (panel && w.spinPLL_N2)
-            shown.append({QStringLiteral("panel N2 box"), w.spinPLL_N2->value()});
+            shown.append({QStringLiteral("panel N2 box"), w.spinPLL_N2->value(), Encoding::Divider});
         break;
     case Divider::M2:
         if (panel && w.spinPLL_M2)
-            shown.append({QStringLiteral("panel M2 box"), w.spinPLL_M2->value()});
+            shown.append({QStringLiteral("panel M2 box"), w.spinPLL_M2->value(), Encoding::Divider});
         break;
     case Divider::P6:
         // No box, text or result shows it: the word programs it as 1.
-        shown.append({QStringLiteral("nothing (undivided)"), 1});
+        shown.append({QStringLiteral("nothing (undivided)"), 1, Encoding::Divider});
         break;
     }
     return shown;
@@ -371,14 +393,13 @@ void tick(QCheckBox *box)
 }
 
 // Overrides every divider the window offers a box for with a value other
-// than 1: N 3 in the dock; under the advanced PLL panel P4 5, P5 3 (their
-// boxes hold the divider less one) and N2 3.
+// than 1: N 3 in the dock (4 where the box holds N - 1); under the advanced
+// PLL panel P4 5, P5 3 (their boxes hold the divider less one) and N2 3.
 void overrideDividers(Pallador &w)
 {
-    const CFamilyCore *family = w.calvex->family();
     if (!formPll(w.sensorIndex) && w.ui.checkPLL_N->isEnabled()) {
         tick(w.ui.checkPLL_N);
-        w.ui.spinPLL_N->setValue(3 - (family->traits().has(FlagNMinus1) ? 1 : 0));
+        w.ui.spinPLL_N->setValue(3);
     }
     tick(w.ui.checkPLL_ADV);
     if (w.spinPLL_P4 && w.checkPLL_P4) {
@@ -475,7 +496,7 @@ void TestDividerWords::everySample()
                 problems
                     << QStringLiteral("%1: %2 = %3 is shown nowhere").arg(QLatin1String(setting), key).arg(d.value);
             for (const Shown &s : shown) {
-                if (s.value != d.value)
+                if (!showsField(s, d, w.sensorIndex))
                     problems << QStringLiteral("%1: %2 = %3 (0x%4), the %5 shows %6")
                                     .arg(QLatin1String(setting), key)
                                     .arg(d.value)
