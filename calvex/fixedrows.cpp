@@ -339,29 +339,14 @@ const char *const kD58[] = {"cam_sysctl_pll_control",
                             "cam_sysctl_clock_control",
                             nullptr};
 
-// Murn_107: PLL and clock sequence words, mode, extra delay, row speed, FIFO settings, shutter delay, flicker search
-// windows, sequencer commands.
-const char *const kD59[] = {"PLL Control 1",
-                            "PLL Control 2",
-                            "Clock CNTRL: PLL ON",
-                            "Clock CNTRL: USE PLL",
-                            "mode_config",
-                            "Extra Delay (A)",
-                            "Row Speed (A)",
-                            "Extra Delay (B)",
-                            "Row Speed (B)",
-                            "FIFO_Conf1 (A)",
-                            "FIFO_Conf2 (A)",
-                            "FIFO_Conf1 (B)",
-                            "FIFO_Conf2 (B)",
-                            "Max R12 (B)(Shutter Delay)",
-                            "search_f1_50",
-                            "search_f2_50",
-                            "search_f1_60",
-                            "search_f2_60",
-                            "Refresh Sequencer Mode",
-                            "Refresh Sequencer",
-                            nullptr};
+// Murn_107: clock sequence words, mode, extra delay, row speed, FIFO settings, shutter delay, flicker search windows,
+// sequencer commands.
+const char *const kD59[] = {
+    "Clock CNTRL: PLL ON",    "Clock CNTRL: USE PLL", "mode_config",    "Extra Delay (A)",
+    "Row Speed (A)",          "Extra Delay (B)",      "Row Speed (B)",  "FIFO_Conf1 (A)",
+    "FIFO_Conf2 (A)",         "FIFO_Conf1 (B)",       "FIFO_Conf2 (B)", "Max R12 (B)(Shutter Delay)",
+    "search_f1_50",           "search_f2_50",         "search_f1_60",   "search_f2_60",
+    "Refresh Sequencer Mode", "Refresh Sequencer",    nullptr};
 
 // Murn_103: row speed, per-context fine-timing constants, flicker search windows and detection settings.
 const char *const kD60[] = {"Row Speed (A)",

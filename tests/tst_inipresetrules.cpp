@@ -1,6 +1,7 @@
-// The per-sensor parts of the INI preset: which register rows each sensor
-// writes (by interface, options and family values) and the fixed command
-// lines and blocks it adds, checked in the written file.
+// The per-sensor parts of the INI preset: the address each sensor writes a
+// firmware variable at, which register rows it writes (by interface, options
+// and family values) and the fixed command lines and blocks it adds, checked
+// in the written file.
 #include "calvex.h"
 #include "families.h"
 #include "pallador.h"
@@ -124,6 +125,8 @@ class TestIniPresetRules : public QObject {
     Q_OBJECT
 
 private slots:
+    void addressRules_data();
+    void addressRules();
     void rowRules_data();
     void rowRules();
 
@@ -145,6 +148,64 @@ private slots:
     void pllInsertions();
     void holv101HeadingsAndStateLines();
 };
+
+void TestIniPresetRules::addressRules_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<bool>("direct"); // the variable access mode
+    QTest::addColumn<QByteArray>("timing");
+
+    // A timing variable of page 3 at 0x0420, direct: at its logical address
+    // on the sensors of the logical-address group (both ends of its ranges
+    // and every single entry), at the address + 0x8000 elsewhere.
+    const QByteArray logical = "REG = 0x8C20, 0x0035\t\t//v = 53\r\n";
+    const QByteArray offset = "REG = 0x8420, 0x0035\t\t//v = 53\r\n";
+    for (const char *sample : {"Tolm104m", "Tolm108t", "Sarn105k", "Vek124", "Pirn106", "Sarn116k", "Yorm101t",
+                               "Yorm106m", "Sarn104k", "Sarn107k"})
+        QTest::newRow(sample) << sample << true << logical;
+    QTest::newRow("Sarn102, outside the group") << "Sarn102" << true << offset;
+
+    // Indirect: through the address and data registers, paged by 0x100 from
+    // 0x2000 on four image processors, one of them with the registers on
+    // page 1; the usual logical address elsewhere.
+    const QByteArray paged = "REG = 0x098E, 0x2320\t\t//v\r\nREG = 0x0990, 0x0035\t\t//      = 53\r\n";
+    QTest::newRow("Sarn108kj, indirect") << "Sarn108kj" << false
+                                         << QByteArray("REG = 1, 0x098E, 0x2320\t\t//v\r\n"
+                                                       "REG = 1, 0x0990, 0x0035\t\t//      = 53\r\n");
+    for (const char *sample : {"Sarn103k", "Tolm109", "Sarn110k"})
+        QTest::newRow(qPrintable(QStringLiteral("%1, indirect").arg(QLatin1String(sample))))
+            << sample << false << paged;
+    QTest::newRow("Sarn113k, indirect outside the paged group")
+        << "Sarn113k" << false << QByteArray("REG = 0x098E, 0x0C20\t\t//v\r\nREG = 0x0990, 0x0035\t\t//      = 53\r\n");
+}
+
+// The address a firmware variable is written at, by sensor and access mode:
+// timing variables as the table of cases says, PLL variables at their
+// logical address on every sensor.
+void TestIniPresetRules::addressRules()
+{
+    QFETCH(QString, sample);
+    QFETCH(bool, direct);
+    QFETCH(QByteArray, timing);
+    Session s(sample);
+    Pallador &w = s.w();
+    w.varAccessMode = direct ? 1 : 0;
+    w.varAddrReg = 0x098E;
+    w.varDataReg = 0x0990;
+    setTexts(w, {});
+    setRows(w, {
+                   {"p", 0, 0, 2, 0x0412, 16, 5, 0xFFFF},
+                   {"v", 0, 1, 3, 0x0420, 16, 0x35, 0xFFFF},
+               });
+    const QByteArray file = writePreset(w, s.path(QStringLiteral("p.ini")));
+    const int timingStart = file.indexOf("[Timing_settings]\r\n");
+    QVERIFY2(timingStart > 0, file.constData());
+    const int pllStart = file.indexOf("[PLL_settings]\r\n");
+    const QByteArray pll = file.mid(pllStart, timingStart - pllStart);
+    QVERIFY2(pll.contains("REG = 0x8812, 0x0005\t\t//p = 5\r\n"), pll.constData());
+    const QByteArray section = file.mid(timingStart);
+    QVERIFY2(section.contains(timing), (timing + "not in\n" + section).constData());
+}
 
 void TestIniPresetRules::rowRules_data()
 {

@@ -44,6 +44,8 @@ const NameRole kNames[] = {
     {"pll_p4_p5_p6_dividers", RegRole::IspDividerP456},
     {"pll p dividers 4-5-6", RegRole::IspDividerP456},
     {"p4_5_6_divider", RegRole::IspDividerP456},
+    {"pll control 1", RegRole::IspDividerMN},
+    {"pll control 2", RegRole::IspDividerP},
     {"pll_control (bypass)", RegRole::PllBypassFlag},
     {"x_addr_start", RegRole::XStart},
     {"column start", RegRole::XStart},
@@ -243,6 +245,15 @@ qint64 packedWord(qint64 v, const RegRow &row)
     return qint64((quint32(qMax<qint64>(0, v)) & mask) | (row.value & ~mask));
 }
 
+// The image processors' pre-divider and multiplier word: M takes the low
+// byte, N - 1 the bits above it; a word whose mask covers its high byte whole
+// but not its low one (Murn_107) holds M in the high byte and N - 1 below.
+bool multiplierInHighByte(const RegRow &row)
+{
+    const quint32 mask = row.mask ? row.mask : 0xFFFF;
+    return (mask & 0xFF00) == 0xFF00 && (mask & 0xFF) != 0xFF;
+}
+
 // A counter of the mask's width, saturating instead of wrapping.
 qint64 saturated(qint64 v, const RegRow &row)
 {
@@ -355,8 +366,9 @@ RoleCapacity roleCapacity(RegRole role, const RegRow &row)
     RoleCapacity c;
     const quint32 mask = row.mask ? row.mask : 0xFFFFFFFFu;
     if (role == RegRole::IspDividerMN) {
-        c.n = int(qMin<quint32>(63, (mask >> 8) & 0xFF)) + 1;
-        c.m = int(qMin<quint32>(255, mask & 0xFF));
+        const bool mHigh = multiplierInHighByte(row);
+        c.n = int(qMin<quint32>(63, (mHigh ? mask : mask >> 8) & 0xFF)) + 1;
+        c.m = int(qMin<quint32>(255, (mHigh ? mask >> 8 : mask) & 0xFF));
     } else if (role == RegRole::IspDividerP) {
         const quint32 field = (mask & 0xF00) ? (mask >> 8) & 0xF : mask & 0xF;
         c.d = int(field) + 1;
@@ -411,15 +423,20 @@ bool roleValue(const RoleMatch &match, const RegRow &row, const RegisterSources 
     case RegRole::VcoRange:
         v = src.vcoRange;
         break;
-    case RegRole::IspDividerMN:
-        // N - 1 above the multiplier byte.
-        v = (qint64(qBound(0, src.n - 1, 63)) << 8) | qBound(0, src.m, 255);
+    case RegRole::IspDividerMN: {
+        const qint64 n = qBound(0, src.n - 1, 63);
+        const qint64 m = qBound(0, src.m, 255);
+        v = packedWord(multiplierInHighByte(row) ? (m << 8) | n : (n << 8) | m, row);
         break;
-    case RegRole::IspDividerP:
+    }
+    case RegRole::IspDividerP: {
         // P - 1 in the field the mask shows (the low nibble of the second
-        // byte); the register's other fields keep their values.
-        v = packedWord(qint64(qBound(0, src.d0 - 1, 15)) << ((row.mask & 0xF00) ? 8 : 0), row);
+        // byte); the register's other fields keep their table values.
+        const int shift = (row.mask & 0xF00) ? 8 : 0;
+        v = packedWord((qint64(row.value) & ~(qint64(0xF) << shift)) | (qint64(qBound(0, src.d0 - 1, 15)) << shift),
+                       row);
         break;
+    }
     case RegRole::IspDividerP456:
         v = (qint64(row.value) & 0x7000) | (qint64(qBound(0, src.p6 - 1, 15)) << 8) |
             (qint64(qBound(0, src.p5 - 1, 15)) << 4) | qBound(0, src.p4 - 1, 15);
