@@ -888,7 +888,7 @@ void Brel_105::familyTimingInput(int context, TimingInput &in) const
         in.fovCols = p.cols;
         in.fovRows = p.rows;
     }
-    in.extraVBlank = qMax(0, minLines - traits().minVBlank);
+    in.extraVBlank = int(qBound<qint64>(0, qint64(minLines) - traits().minVBlank, 60000));
     if (shortSeq)
         in.extraHBlank = 0;
     else
@@ -1193,7 +1193,7 @@ void Vek_145l::familyTexts(int, PllTextInfo &, ContextTextInfo &c) const
 int Vek_145l::packedPlanes() const
 {
     const int planes = qBound(1, ctx[0].scaleM, 16);
-    const int modulo = 1 << qBound(0, ctx[0].packMode - 1, 4);
+    const int modulo = 1 << (qBound(1, ctx[0].packMode, 5) - 1);
     return qMin(16, (planes + modulo - 1) / modulo * modulo);
 }
 
@@ -3153,7 +3153,7 @@ void Vek_125::ResultsUpdate(int context)
         fixed << QStringLiteral("%1 = %2 (%3)")
                      .arg(QLatin1String(v.first), num(v.second->value),
                           v.second->checked ? QStringLiteral("fixed") : QStringLiteral("free"));
-    results.pllPresetText = fixed.join(QLatin1Char('\n'));
+    results.pllPresetText = buildPresetText(fixed);
 }
 
 void Vek_125::RegisterUpdate(int context)
@@ -3220,13 +3220,17 @@ void Murn_102::Calculate()
     const double fin = dSpinPLL_Input.value;
     if (!(fin >= dSpinPLL_Input.min && fin <= dSpinPLL_Input.max))
         m_pllWarnings |= WarnInputClock;
+    // As in the PLL families, an input clock no sensor can take (not a
+    // number, below 0.001 MHz or above 100 000 MHz) is reported and not
+    // used: the sensor then has no clock at all.
+    const double clock = usableClock(fin) ? fin : 0.0;
     pll.inputClock = fin;
-    pll.outputClock = pll.systemClock = pll.vcoClock = fin;
+    pll.outputClock = pll.systemClock = pll.vcoClock = clock;
     pll.pllN = pll.pllM = 1;
     m_solution = PllSolution();
-    m_solution.locked = true;
-    m_solution.vco = m_solution.out = fin;
-    formTiming(fin);
+    m_solution.locked = clock > 0.0;
+    m_solution.vco = m_solution.out = clock;
+    formTiming(clock);
     setVar(spinCols, m_cs[0].t.outCols);
     setVar(spinRows, m_cs[0].t.outRows);
 }
@@ -3296,9 +3300,10 @@ void Murn_104::Calculate()
     pll.inputClock = r.fin;
     pll.targetClock = r.target;
     if (pll.pllBypass) {
+        // The bypassed sensor runs from the input clock, when it can take it.
         m_solution = PllSolution();
-        m_solution.locked = r.fin > 0.0;
-        m_solution.vco = m_solution.out = finiteOr(r.fin, 0.0);
+        m_solution.locked = usableClock(r.fin);
+        m_solution.vco = m_solution.out = m_solution.locked ? r.fin : 0.0;
         if (!(r.fin >= m_limits.finMin && r.fin <= m_limits.finMax))
             m_pllWarnings |= WarnInputClock;
     } else {

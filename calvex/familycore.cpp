@@ -543,7 +543,8 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
     pll.vcoClock = m_solution.vco;
     pll.outputClock = m_solution.out;
     pll.systemClock = m_solution.out;
-    pll.dividedInputClock = m_solution.n > 0 ? fin / m_solution.n : 0.0;
+    // An input clock that is not used divides to nothing.
+    pll.dividedInputClock = usableClock(fin) && m_solution.n > 0 ? fin / m_solution.n : 0.0;
     switch (t.pixel) {
     case PixelRelation::OutputTimes3:
         pll.pixelClock = 3.0 * m_solution.out;

@@ -103,6 +103,7 @@ private slots:
     void brel101SerialLink_data();
     void brel101SerialLink();
     void murn105PanelInputs();
+    void frameRateBitIsAMissBeyondATenthOfAPercent();
     void everySampleCalculates_data();
     void everySampleCalculates();
 };
@@ -679,6 +680,43 @@ void TestAdapter::murn105PanelInputs()
     w.recalc(true);
     QVERIFY(f.pll.pllWcd != 7);
     QCOMPARE(s.responder.seen(), QStringList());
+}
+
+// Sarn102, context B at use case 1 with a user vertical blanking of 61 lines
+// and 30 fps asked, after context A was given each of its use cases and
+// blanking types: the line both contexts share may be longer than B's own,
+// and B then reaches its rate through its frame length. The frame-rate box
+// is red exactly when the rate B runs at misses 30 fps by more than 0.1 %;
+// some of these settings come within it without meeting it.
+void TestAdapter::frameRateBitIsAMissBeyondATenthOfAPercent()
+{
+    int nearMisses = 0;
+    for (int useCaseA = 0; useCaseA < 5; ++useCaseA) {
+        for (int blankTypeA = 0; blankTypeA < 4; ++blankTypeA) {
+            Session s(QStringLiteral("Sarn102"));
+            Pallador &w = s.w();
+            CFamilyCore &f = s.family();
+            w.ui.comboUseCase_A->setCurrentIndex(useCaseA);
+            w.ui.comboTypeBlank_A->setCurrentIndex(blankTypeA);
+            w.ui.comboUseCase_B->setCurrentIndex(1);
+            w.ui.comboTypeBlank_B->setCurrentIndex(2);
+            w.ui.spinUserBlank_B->setValue(61);
+            w.ui.comboMaxFRate_B->setEditText(QStringLiteral("30"));
+            const QByteArray what =
+                QStringLiteral("A at use case %1, blanking type %2").arg(useCaseA).arg(blankTypeA).toUtf8();
+            QCOMPARE(w.currentContext, 1);
+            QCOMPARE(f.ctx[1].maxFps, 30.0);
+            const double fps = f.timing(1).fps;
+            const double miss = std::fabs(fps - 30.0) / 30.0;
+            QVERIFY2(
+                w.ui.textResult_B->toPlainText().contains(QStringLiteral("Frame rate: %1 fps").arg(fps, 0, 'f', 3)),
+                what);
+            QVERIFY2(bool(w.warnings[1] & 0x1) == (miss > 1e-3), what);
+            QVERIFY2(w.ui.comboMaxFRate_B->styleSheet() == (miss > 1e-3 ? kRedCombo : kWhiteCombo), what);
+            nearMisses += miss > 0.0 && miss <= 1e-3;
+        }
+    }
+    QVERIFY(nearMisses > 0);
 }
 
 // Every bundled sample, whether its family has its own case yet or not,

@@ -1,6 +1,7 @@
 // The INI preset as the viewer receives it: whole files compared byte for
 // byte for hand-made register rows and result texts (every address form, the
 // header, the section headings, the output options and the closing blocks),
+// the header of a few samples line by line against the library's own texts,
 // the Save INI and Save INI As commands, and every bundled sample written for
 // each of its use cases.
 #include "calvex.h"
@@ -478,6 +479,8 @@ private slots:
 
     void goldenPresets_data();
     void goldenPresets();
+    void headerOfTheLibrarysTexts_data();
+    void headerOfTheLibrarysTexts();
 
     void saveAsAsksOnceAndRemembers();
     void cancelChangesNothing();
@@ -523,6 +526,29 @@ void TestIniPreset::goldenPresets()
 // in the settings store and makes the file the window's; then it writes
 // without asking. A later Save INI As, also in a new window, proposes the
 // file chosen before.
+void TestIniPreset::headerOfTheLibrarysTexts_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::newRow("two contexts") << "Vek108m";
+    QTest::newRow("form family with a PLL preset text") << "Vek125";
+    QTest::newRow("form family without a PLL") << "Sarn101k";
+    QTest::newRow("one context") << "Sarn109";
+    QTest::newRow("plain family") << "Zelt101";
+}
+
+// The header of a sample's preset as its calculation leaves it: each line of
+// the library's PLL and context texts stands on a line of its own.
+void TestIniPreset::headerOfTheLibrarysTexts()
+{
+    QFETCH(QString, sample);
+    Session s(sample);
+    Pallador &w = s.w();
+    w.useStdTemplate = false;
+    const QStringList expected = headerFromLibraryTexts(w);
+    QVERIFY(expected.size() > 20);
+    compareLines(headerLinesOf(writePreset(w, s.path(QStringLiteral("header.ini")))), expected);
+}
+
 void TestIniPreset::saveAsAsksOnceAndRemembers()
 {
     Session s(QStringLiteral("Sarn109"));

@@ -5,6 +5,7 @@
 // messages a user sees when something cannot be read or written.
 #include "output/outputfiles.h"
 #include "pallador.h"
+#include "presetfixture.h"
 #include "registerdataio.h"
 #include "testsupport.h"
 
@@ -136,6 +137,8 @@ private slots:
     void configFileCancelled();
 
     void bugInfoGolden();
+    void bugInfoHeaderOfTheLibrarysTexts_data();
+    void bugInfoHeaderOfTheLibrarysTexts();
     void bugInfoDirectTimingRows_data();
     void bugInfoDirectTimingRows();
     void bugReportCommand_data();
@@ -743,6 +746,25 @@ void TestOutputFiles::bugInfoGolden()
                        "1/max_fps = 7.5\n1/context_b_default = 1\n\n\n\n");
     QCOMPARE(QString::fromLocal8Bit(bytesOf(path)), QString::fromLocal8Bit(onDisk(expected)));
     QCOMPARE(urls.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
+}
+
+void TestOutputFiles::bugInfoHeaderOfTheLibrarysTexts_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::newRow("two contexts") << "Vek108m";
+    QTest::newRow("form family with a PLL preset text") << "Vek125";
+}
+
+// The header of a sample's bug-information file as its calculation leaves
+// it: each line of the library's texts on a line of its own.
+void TestOutputFiles::bugInfoHeaderOfTheLibrarysTexts()
+{
+    QFETCH(QString, sample);
+    Session s(sample);
+    const QStringList expected = presettest::headerFromLibraryTexts(s.w());
+    s.w().ui.actionBug_Report->trigger();
+    presettest::compareLines(
+        presettest::headerLinesOf(bytesOf(s.install.root() + QStringLiteral("palladorBugInfo.txt"))), expected);
 }
 
 void TestOutputFiles::bugInfoDirectTimingRows_data()

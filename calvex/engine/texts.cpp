@@ -77,6 +77,9 @@ public:
             line() << l;
     }
     QString text() const { return m_text; }
+    // The writers put a preset text straight before its display text, so a
+    // preset text closes its last line itself.
+    QString presetText() const { return m_text.isEmpty() ? m_text : m_text + QLatin1Char('\n'); }
 
 private:
     QString m_text;
@@ -189,7 +192,14 @@ QString buildContextPresetText(const TimingResult &t, const ContextTextInfo &i)
     l.fixed(t.intgTimeMs) << " ms";
     if (!i.readMode.isEmpty())
         l.line() << "Read mode = " << i.readMode;
-    return l.text();
+    return l.presetText();
+}
+
+QString buildPresetText(const QStringList &lines)
+{
+    Lines l;
+    l.add(lines);
+    return l.presetText();
 }
 
 } // namespace calvex

@@ -1,5 +1,8 @@
-// Result texts: the PLL text, the context display text and the context preset
-// text. Lines end with "\n" and no text ends with a line feed.
+// Result texts: the PLL text, the context display text and the preset texts.
+// Lines are separated by "\n". A display text ends without a line feed (the
+// panes show it as it is, and the writers put a section heading after it); a
+// preset text that holds anything ends with one, because the writers put the
+// display text straight after it.
 #pragma once
 
 #include "engine/timing.h"
@@ -45,6 +48,8 @@ struct ContextTextInfo {
 
 QString buildContextText(const TimingResult &t, const ContextTextInfo &info);
 QString buildContextPresetText(const TimingResult &t, const ContextTextInfo &info);
+// A preset text of the given lines (empty for none).
+QString buildPresetText(const QStringList &lines);
 
 // "12.345" style numbers with a fixed number of decimals.
 QString num(double v, int decimals = 3);

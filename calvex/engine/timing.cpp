@@ -101,8 +101,7 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
 
     int ll = llMin;
     int fll = fllMin;
-    int llBase = llMin; // the shortest line and frame the blanking type allows
-    int fllBase = fllMin;
+    int fllBase = fllMin; // the shortest frame the blanking type allows
     switch (in.blankType) {
     case 1:
         fll = fllMin;
@@ -119,7 +118,6 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
         if (qint64(r.activeClocks) + in.userHBlank < minLine || in.userHBlank > maxLL - r.activeClocks)
             r.warnings |= WarnUserBlank;
         ll = onStep(int(qBound<qint64>(llMin, qint64(r.activeClocks) + qMax(0, in.userHBlank), maxLL)));
-        llBase = ll;
         fll = linesFor(ll);
         break;
     case 4:
@@ -139,7 +137,6 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
             in.presetLengths ? onStep(qMin(maxLL, qMax(r.activeClocks + qBound(0, in.extraHBlank, 60000), linkClocks)))
                              : llMin;
         ll = onStep(qBound(shortest, in.fixedLineLength, maxLL));
-        llBase = ll;
         fll = linesFor(ll);
     }
     if (in.fixedFrameLength > 0) {
@@ -265,21 +262,21 @@ TimingResult computeTiming(const TimingLimits &lim, const TimingInput &in)
     } else {
         r.warnings |= WarnFrameRate;
     }
-    // The rate is missed when even the shortest frame is too slow, when the
-    // longest frame is still too fast, or when the whole lines and clocks of
-    // the chosen frame fall short of it; a frame stretched for a long
-    // integration of a variable rate is the user's choice. Falling short by
-    // up to 0.1 % is no miss, whether the whole lines of the chosen frame or
-    // a fixed frame (a preset) cause it.
+    // The frame-rate bit says how the frame chosen for the rate (its whole
+    // lines and clocks, before a long integration stretches it) meets the
+    // request: more than 0.1 % off either way is a miss, less is not. That
+    // covers a shortest frame that is too slow and a longest frame that is
+    // too fast, and it judges the frame actually programmed, also where a
+    // fixed line overrides the blanking the type asked for. A frame stretched
+    // for a long integration of a variable rate is the user's choice.
     // A preset frame lengthened for the rate grows by whole lines of the
     // preset's line: the frame one line short of running too fast meets it.
     if (fpsValid && pclk > 0.0) {
-        const double fastest = pclk / (double(llBase) * fllBase);
         const double atRate = pclk / (double(ll) * frameLengthForRate);
-        const double shortest = fps * (1.0 - kFrameRateTolerance);
         const bool bestWholeLines = in.presetLengths && in.presetFrameIsShortest && frameLengthForRate > fllBase &&
                                     pclk / (double(ll) * (frameLengthForRate - 1)) > fps * (1.0 + 1e-6);
-        if (fastest < shortest || atRate > fps * (1.0 + 1e-6) || (atRate < shortest && !bestWholeLines))
+        const double miss = (atRate - fps) / fps;
+        if (miss > kFrameRateTolerance || (miss < -kFrameRateTolerance && !bestWholeLines))
             r.warnings |= WarnFrameRate;
     }
     return r;

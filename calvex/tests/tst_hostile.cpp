@@ -1,9 +1,10 @@
-// Hostile inputs: finite extremes (1e308, 1e-308), NaN and INT_MAX in the
-// clocks, the requests, the sizes and the user blanking, given in a call or
-// in a configuration file. Every family refuses or clamps them with its
-// warning, and every result it reports is finite. The sanitizer build runs
-// this program too, where any undefined behaviour (a signed overflow, a
-// double that no integer holds) fails it.
+// Hostile inputs: finite extremes (1e308, 1e-308), NaN, negative numbers,
+// INT_MAX and INT_MIN in the clocks, the requests, the sizes, the user
+// blanking, the family options and the bound variables of the form families,
+// given in a call or in a configuration file. Every family refuses or clamps
+// them with its warning, and every result it reports is finite and not
+// negative. The sanitizer build runs this program too, where any undefined
+// behaviour (a signed overflow, a double that no integer holds) fails it.
 #include "calvex.h"
 #include "familyrunner.h"
 
@@ -31,7 +32,7 @@ struct Hostile {
 const Hostile kCases[] = {
     {"huge", 1.0e308, 1.0e308, INT_MAX, INT_MAX},   {"tiny", 1.0e-308, 1.0e-308, 1, 1},
     {"not a number", kNaN, kNaN, INT_MIN, INT_MIN}, {"huge requests at sane clocks", 24.0, 30.0, INT_MAX, INT_MAX},
-    {"negative", -1.0e308, -1.0e308, -2, -1},
+    {"negative", -1.0e308, -1.0e308, -2, -1},       {"minus one", -1.0, -1.0, -1, -1},
 };
 
 // Every double the family reports, with its name.
@@ -57,8 +58,25 @@ QList<QPair<const char *, double>> reportedDoubles(const CFamilyCore *f, int con
             {"maxIntgTimeMs", t.maxIntgTimeMs}};
 }
 
+// The variables a form family's binder reads from the widgets.
+QList<GUIVAR_T *> formVariables(CFamilyCore *f)
+{
+    if (auto *v = dynamic_cast<Vek_125 *>(f))
+        return {&v->InputFreq, &v->SystemFreq, &v->PLL1Div1,  &v->PLL1Mult, &v->VCO1Freq, &v->PLL1Div2, &v->PLL1Div3,
+                &v->PixelDiv,  &v->PixelFreq,  &v->PLL2Div1,  &v->PLL2Mult, &v->VCO2Freq, &v->PLL2Div2, &v->SerialFreq,
+                &v->Bits,      &v->WordFreq,   &v->MIPILane2, &v->MIPICont, &v->IntgTime, &v->Rows,     &v->Cols};
+    if (auto *m = dynamic_cast<Murn_102 *>(f))
+        return {&m->checkRowSkipping, &m->spinRows, &m->spinCols, &m->dSpinPLL_Input};
+    if (auto *m = dynamic_cast<Murn_104 *>(f))
+        return {&m->checkSkipping, &m->spinRows, &m->spinCols, &m->dSpinPLL_Input, &m->dSpinPLL_Target,
+                &m->PLL_VCO,       &m->PLL_N,    &m->PLL_M,    &m->checkBypass,    &m->checkUseMinFreq};
+    return {};
+}
+
 // Every request, size, count and time of the records and of the family's
-// own option fields gets the hostile values; with bypass, the PLL is off.
+// own option fields gets the hostile values, and so does every bound
+// variable, past its range as a caller may store it; with bypass, the PLL is
+// off and every variable is fixed.
 void setHostile(CFamilyCore *f, const Hostile &h, bool bypass)
 {
     CPllParams &p = f->pll;
@@ -78,11 +96,12 @@ void setHostile(CFamilyCore *f, const Hostile &h, bool bypass)
                           &x.cfpnRows, &x.colSubsampling, &x.rowSubsampling})
             *v = h.size;
         for (qint32 *v :
-             {&x.binning,     &x.binXOnly,      &x.bin2Skip2, &x.skipping,     &x.skippingY,      &x.lowPower,
-              &x.hdrMode,     &x.ccRow,         &x.combi,     &x.interleave,   &x.lineInterleave, &x.lineComboMode,
-              &x.sMode,       &x.imageType,     &x.outFormat, &x.binSF,        &x.fifo,           &x.cropping,
-              &x.aspectRatio, &x.otherLineTime, &x.readMode,  &x.maxExposures, &x.numExposures,   &x.outputBits,
-              &x.lfmMode,     &x.centering})
+             {&x.binning,     &x.binXOnly,      &x.bin2Skip2,     &x.skipping,     &x.skippingY,      &x.lowPower,
+              &x.hdrMode,     &x.ccRow,         &x.combi,         &x.interleave,   &x.lineInterleave, &x.lineComboMode,
+              &x.sMode,       &x.imageType,     &x.outFormat,     &x.binSF,        &x.fifo,           &x.cropping,
+              &x.aspectRatio, &x.otherLineTime, &x.readMode,      &x.maxExposures, &x.numExposures,   &x.outputBits,
+              &x.lfmMode,     &x.centering,     &x.packMode,      &x.cif,          &x.hd720p,         &x.auxMode,
+              &x.adcMode,     &x.readoutMode,   &x.interfaceIndex})
             *v = h.request;
         for (qint32 &v : x.fpOptions)
             v = h.request;
@@ -100,13 +119,21 @@ void setHostile(CFamilyCore *f, const Hostile &h, bool bypass)
         r->lineLengthPreset = r->frameLengthPreset = h.size;
     if (auto *r = dynamic_cast<ScalerOptions *>(f))
         r->scaler = r->borderPixels = h.size;
+    if (auto *r = dynamic_cast<Brel_105 *>(f))
+        r->minLines = h.size;
+    for (GUIVAR_T *v : formVariables(f)) {
+        v->value = h.clock;
+        v->intValue = h.request;
+        v->checked = bypass;
+    }
 }
 
 void checkFinite(const CFamilyCore *f, int contexts, const QByteArray &what)
 {
     for (int c = 0; c < contexts; ++c) {
+        // Clocks, rates and times: finite, and none below zero.
         for (const auto &v : reportedDoubles(f, c))
-            QVERIFY2(std::isfinite(v.second), what + " " + v.first);
+            QVERIFY2(std::isfinite(v.second) && v.second >= 0.0, what + " " + v.first);
         // The integration time a family writes back is a result too.
         if (f->traits().has(FlagWriteBackIntg))
             QVERIFY2(std::isfinite(f->ctx[c].intgTime), what + " written-back integration time");
@@ -158,8 +185,7 @@ void TestHostile::hostileCalls()
             const QByteArray what = QByteArray(h.name) + (bypass ? ", bypass" : "");
             checkFinite(f, contexts, what);
             // Something was wrong with every case, and the word says so.
-            const Layout l = f->traits().layout;
-            if ((l == Layout::Sensor || l == Layout::Isp || l == Layout::Bridge))
+            if (f->traits().layout != Layout::Plain)
                 QVERIFY2(f->ctx[0].warnings != 0, what);
         }
     }

@@ -39,6 +39,15 @@ bool hasRow(const CFamilyCore *f, const char *name, quint32 value)
     return false;
 }
 
+// A preset text is written straight before its display text: when it holds
+// anything, its last line ends with exactly one line feed.
+bool closesItsLastLine(const QString &presetText)
+{
+    return presetText.isEmpty() ||
+           (presetText.endsWith(QLatin1Char('\n')) && !presetText.endsWith(QLatin1String("\n\n")) &&
+            !presetText.contains(QLatin1Char('\r')));
+}
+
 struct Setup {
     int typeCode;
     CCalvex calvex;
@@ -214,10 +223,12 @@ void TestRegisters::smokeEveryTypeCode()
         s.run(c);
         QVERIFY(!s.f->results.contextDisplayText[c].isEmpty());
         QVERIFY(!s.f->results.contextDisplayText[c].endsWith(QLatin1Char('\n')));
+        QVERIFY(closesItsLastLine(s.f->results.contextPresetText[c]));
     }
     QVERIFY(!s.f->results.pllDisplayText.isEmpty());
     QVERIFY(!s.f->results.pllDisplayText.endsWith(QLatin1Char('\n')));
     QVERIFY(!s.f->results.pllDisplayText.contains(QLatin1Char('\r')));
+    QVERIFY(closesItsLastLine(s.f->results.pllPresetText));
     QVERIFY(s.f->results.registerValues);
     // The defaults are a consistent setting: no warning at all.
     QCOMPARE(s.f->ctx[0].warnings, 0u);

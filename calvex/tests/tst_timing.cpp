@@ -43,6 +43,8 @@ class TestTiming : public QObject {
 private slots:
     void identitiesPerBlankType_data();
     void identitiesPerBlankType();
+    void frameRateBitIsAMissOfTheFrameUsed_data();
+    void frameRateBitIsAMissOfTheFrameUsed();
     void hdrExposuresFitTheFrame_data();
     void hdrExposuresFitTheFrame();
     void longIntegrationAndTheFrame_data();
@@ -116,6 +118,62 @@ void TestTiming::identitiesPerBlankType()
     if (blankType == 3 && !bits)
         QCOMPARE(r.hBlank, (userH + r.activeClocks + step - 1) / step * step - r.activeClocks);
     QCOMPARE(r.intgRows, qMin(r.maxIntgRows, int(std::lround(20e-3 * 96e6 / r.lineLength))));
+}
+
+void TestTiming::frameRateBitIsAMissOfTheFrameUsed_data()
+{
+    QTest::addColumn<int>("blankType");
+    QTest::addColumn<int>("userV");
+    QTest::addColumn<int>("fixedLine"); // pixel clocks, 0: none
+    QTest::addColumn<int>("maxFrame");  // lines the frame-length register holds
+    QTest::addColumn<int>("cols");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<double>("fps");
+    QTest::addColumn<double>("expected"); // the rate the frame runs at
+    QTest::addColumn<bool>("bit");
+    // A line fixed by another context, longer than the user's frame of 1037
+    // lines needs: the frame is shortened to 1035 lines, 0.007 % slow.
+    QTest::newRow("fixed line, user v, within") << 2 << 65 << 3092 << 65535 << 1296 << 972 << 30.0 << 29.99794 << false;
+    // Even the shortest frame of that line is too slow.
+    QTest::newRow("fixed line, user v, too long")
+        << 2 << 65 << 3500 << 65535 << 1296 << 972 << 30.0 << 27.21088 << true;
+    // The longest frame runs 0.066 % and 0.37 % fast.
+    QTest::newRow("longest frame, within") << 0 << 0 << 0 << 2000 << 2592 << 1944 << 16.45 << 16.46091 << false;
+    QTest::newRow("longest frame, beyond") << 0 << 0 << 0 << 2000 << 2592 << 1944 << 16.4 << 16.46091 << true;
+}
+
+// The frame-rate bit judges the frame the registers program: a miss of the
+// requested rate by more than 0.1 % either way sets it, a smaller one does
+// not.
+void TestTiming::frameRateBitIsAMissOfTheFrameUsed()
+{
+    QFETCH(int, blankType);
+    QFETCH(int, userV);
+    QFETCH(int, fixedLine);
+    QFETCH(int, maxFrame);
+    QFETCH(int, cols);
+    QFETCH(int, rows);
+    QFETCH(double, fps);
+    QFETCH(double, expected);
+    QFETCH(bool, bit);
+    TimingLimits lim;
+    lim.arrayCols = 2592;
+    lim.arrayRows = 1944;
+    lim.minHBlank = 324;
+    lim.minVBlank = 36;
+    lim.maxFrameLength = maxFrame;
+    TimingInput in;
+    in.pixelClock = 96.0;
+    in.cols = cols;
+    in.rows = rows;
+    in.blankType = blankType;
+    in.userVBlank = userV;
+    in.fixedLineLength = fixedLine;
+    in.maxFps = fps;
+    const TimingResult r = computeTiming(lim, in);
+    QCOMPARE(std::round(r.fps * 1e5) / 1e5, expected);
+    QCOMPARE(bool(r.warnings & WarnFrameRate), bit);
+    QCOMPARE(r.warnings & (WarnUserBlank | WarnUserVBlank), 0u);
 }
 
 void TestTiming::hdrExposuresFitTheFrame_data()
