@@ -76,6 +76,10 @@ void sensorPllOptions(const Pallador &w, CPllParams &pll);
 void standardCalls(CFamilyBase &family, int cc);
 // The context's preset and display texts and the PLL text into the window.
 void standardTexts(Pallador &w, const CFamilyCore &family, int cc);
+// The standard texts, then the other context's preset and display texts: the
+// two contexts (cc 0 or 1) program one line-length register, and a
+// calculation of one that changes it retimes the other.
+void bothContextTexts(Pallador &w, const CFamilyCore &family, int cc);
 void contextAPaneRefresh(Pallador &w);
 // After a PLL-level change, the other context is calculated too and stays current.
 void otherContextPass(Pallador &w, bool pllChanged);

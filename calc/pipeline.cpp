@@ -169,6 +169,14 @@ void standardTexts(Pallador &w, const CFamilyCore &family, int cc)
     w.pllDisplayText = family.results.pllDisplayText;
 }
 
+void bothContextTexts(Pallador &w, const CFamilyCore &family, int cc)
+{
+    standardTexts(w, family, cc);
+    const int other = cc == 0 ? 1 : 0;
+    w.ctxPresetText[other] = family.results.contextPresetText[other];
+    w.ctxDisplayText[other] = family.results.contextDisplayText[other];
+}
+
 void contextAPaneRefresh(Pallador &w)
 {
     w.showResultText(w.ui.textResult_A);

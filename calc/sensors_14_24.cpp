@@ -2,6 +2,8 @@
 // and Vek_108 (22-24): their context set-up and calculation.
 #include "adapter.h"
 
+#include "usecasepresets.h"
+
 #include <QComboBox>
 
 namespace adapter {
@@ -54,27 +56,14 @@ bool brel102SubSampling(int sensorIndex)
     return sensorIndex == 19 || sensorIndex == 20;
 }
 
-// Line length (pixel clocks) by the use case of the calculated context; a use
-// case outside the table keeps the line length last given.
-struct LineLengthByUseCase {
-    int firstUseCase;
-    int lastUseCase;
-    qint32 lineLength;
-};
-const LineLengthByUseCase kBrel102LineLengths[] = {
-    {0, 1, 1650},
-    {2, 3, 1388},
-};
-
+// The line length of the calculated context's use case (a use case beyond
+// the table keeps the line length last given).
 void brel102LineLength(Pallador &w, Brel_102 &f, int cc)
 {
     w.useCaseIndex[0] = w.ui.comboUseCase_A->currentIndex();
     w.useCaseIndex[1] = w.ui.comboUseCase_B->currentIndex();
-    const int u = w.useCaseIndex[cc];
-    for (const LineLengthByUseCase &row : kBrel102LineLengths) {
-        if (u >= row.firstUseCase && u <= row.lastUseCase)
-            f.lineLengthPreset = row.lineLength;
-    }
+    if (const qint32 *preset = calvex::presets::row(calvex::presets::kBrel102, w.useCaseIndex[cc]))
+        f.lineLengthPreset = *preset;
 }
 
 } // namespace
@@ -154,7 +143,7 @@ void recalcBrel102(Pallador &w, bool pllChanged)
     }
     parallelOrSerialPll(w, *f);
     timingResultsRegisters(*f, cc);
-    standardTexts(w, *f, cc);
+    bothContextTexts(w, *f, cc);
     otherContextPass(w, pllChanged);
     twoPaneRefresh(w);
 }
@@ -200,7 +189,7 @@ void recalcVek101(Pallador &w, bool pllChanged)
         serialInterfaceSetUp(w, *f);
     parallelOrSerialPll(w, *f);
     timingResultsRegisters(*f, cc);
-    standardTexts(w, *f, cc);
+    bothContextTexts(w, *f, cc);
     otherContextPass(w, pllChanged);
     twoPaneRefresh(w);
 }

@@ -170,7 +170,7 @@ void recalcBrel101(Pallador &w, bool pllChanged)
         serialInterfaceSetUp(w, *f);
     }
     standardCalls(*f, cc);
-    standardTexts(w, *f, cc);
+    bothContextTexts(w, *f, cc);
     otherContextPass(w, pllChanged);
     twoPaneRefresh(w);
 }

@@ -3,6 +3,8 @@
 // the family's map from the current context's word (red when flagged, white
 // when clear, yellow for a target missed by at most 1 MHz in the families
 // with the tolerance rule) and keeps the word for the automation property.
+// Where the two contexts program one line-length register, each context's
+// widgets take their own context's word, and both words are kept.
 // The maps are pieces every family combines; which combination a family uses
 // is one table row.
 #include "adapter.h"
@@ -87,11 +89,15 @@ enum class PllMap {
 
 // Where the context-level map goes.
 enum class Placement {
-    AAlways,        // the A widgets, whatever the current context
-    AForContext0,   // the A widgets while context A is current
-    AOrBByCurrent,  // the current context's widgets
-    AOrBBlankBit2,  // as AOrBByCurrent, the blanking box by bit 0x2 alone
-    Both,           // the A widgets from A's word, the B widgets from B's
+    AAlways,       // the A widgets, whatever the current context
+    AForContext0,  // the A widgets while context A is current
+    AOrBByCurrent, // the current context's widgets
+    AOrBBlankBit2, // as AOrBByCurrent, the blanking box by bit 0x2 alone
+    Both,          // the A widgets from A's word, the B widgets from B's
+    // The A widgets and the further tests of A from A's word, then the same
+    // for B, and both words kept: the contexts program one line-length
+    // register, so a calculation of one may retime the other.
+    SharedLine,
     FrameRateOnlyA, // the A frame-rate combo alone
 };
 
@@ -114,10 +120,11 @@ struct WarningRow {
 
 const WarningRow kWarnings[] = {
     {1, 11, PllMap::Standard, Placement::AAlways, Further::None},
-    {12, 12, PllMap::StandardTolerance, Placement::AOrBByCurrent, Further::None},
+    {12, 12, PllMap::StandardTolerance, Placement::SharedLine, Further::None},
     {13, 13, PllMap::Standard, Placement::AAlways, Further::None},
-    {14, 20, PllMap::StandardTolerance, Placement::AOrBByCurrent, Further::SubSampling},
-    {21, 24, PllMap::StandardTolerance, Placement::AOrBByCurrent, Further::None},
+    {14, 20, PllMap::StandardTolerance, Placement::SharedLine, Further::SubSampling},
+    {21, 21, PllMap::StandardTolerance, Placement::SharedLine, Further::None},
+    {22, 24, PllMap::StandardTolerance, Placement::AOrBByCurrent, Further::None},
     {25, 27, PllMap::Standard, Placement::AAlways, Further::None},
     {28, 29, PllMap::Standard, Placement::AOrBByCurrent, Further::None},
     {30, 30, PllMap::StandardTolerance, Placement::AOrBByCurrent, Further::None},
@@ -298,6 +305,13 @@ void Pallador::showWarnings()
     case Placement::Both:
         contextMap(*this, 0, records[0].warnings, blankBits);
         contextMap(*this, 1, records[1].warnings, blankBits);
+        break;
+    case Placement::SharedLine:
+        for (int x : {0, 1}) {
+            contextMap(*this, x, records[x].warnings, blankBits);
+            furtherAfterMap(*this, row->further, x, records[x].warnings);
+        }
+        warnings[1 - cc] = records[1 - cc].warnings;
         break;
     case Placement::FrameRateOnlyA:
         colour(ui.comboMaxFRate_A, word, BitFrameRate, kCombo);

@@ -781,12 +781,19 @@ void Brel_102::familyDefaults()
         p.colSubsampling = p.rowSubsampling = -1;
 }
 
+// The application writes the line length of the calculated context's use
+// case; each context keeps the one it was calculated with.
+void Brel_102::familyContextInputs(int context)
+{
+    m_lineLengthOf[context] = lineLengthPreset;
+}
+
 void Brel_102::familyTimingInput(int context, TimingInput &in) const
 {
     in.extraRows = (embedData ? 2 : 0) + (embedStat ? 2 : 0) + darkExtraRows(*this);
     in.extraHBlank = darkExtraCols(*this);
-    if (lineLengthPreset > 0)
-        in.fixedLineLength = lineLengthPreset;
+    if (m_lineLengthOf[context] > 0)
+        in.fixedLineLength = m_lineLengthOf[context];
     const CContextParams &p = ctx[context];
     in.startCol = p.colSubsampling;
     in.startRow = p.rowSubsampling;

@@ -101,11 +101,16 @@ public:
 
 protected:
     void familyDefaults() override;
+    void familyContextInputs(int context) override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     void familyTiming(int context) override;
     int familyRowRole(const RegRow &row) const override;
     bool familyRegister(int role, const RegRow &r, quint32 *value) const override;
     void familyInterfaceLists(int interfaceIndex) override;
+
+private:
+    // The line-length preset each context was last calculated with.
+    qint32 m_lineLengthOf[2] = {0, 0};
 };
 
 class Vek_101 : public CFamilyBase {

@@ -7,8 +7,11 @@
 
 #include <QFileInfo>
 #include <QSet>
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <iterator>
+#include <tuple>
 
 using namespace calvex;
 
@@ -71,6 +74,20 @@ QStringList splitRates(const char *rates)
 int factorOf(int code, int limit)
 {
     return code >= 2 ? qMin(code, limit) : 1;
+}
+
+// Whether two timings of a context show and program the same.
+bool sameTiming(const TimingResult &a, const TimingResult &b)
+{
+    auto fields = [](const TimingResult &t) {
+        return std::tie(t.fovCols, t.fovRows, t.outCols, t.outRows, t.xStart, t.yStart, t.xEnd, t.yEnd, t.xFactor,
+                        t.yFactor, t.activeClocks, t.lineLength, t.minLineLength, t.frameLength, t.hBlank, t.vBlank,
+                        t.fps, t.minFps, t.frameTimeMs, t.rowTimeUs, t.intgRows, t.maxIntgRows, t.intgTimeMs,
+                        t.maxIntgTimeMs, t.exposures, t.sizeClamped, t.colStartMoved, t.rowStartMoved,
+                        t.integrationLimited, t.linkOverrun, t.warnings);
+    };
+    return fields(a) == fields(b) && std::equal(std::begin(a.expRows), std::end(a.expRows), std::begin(b.expRows)) &&
+           std::equal(std::begin(a.ratioExp), std::end(a.ratioExp), std::begin(b.ratioExp));
 }
 
 } // namespace
@@ -784,40 +801,81 @@ int CFamilyCore::sharedLineLength() const
 {
     // Context A sets the line length it needs; context B only lengthens it
     // where its own read-out needs more. Each context then reaches its frame
-    // rate through its own frame length.
+    // rate through its own frame length. Both follow from the inputs of the
+    // contexts' last calculations alone, so the order in which the contexts
+    // were calculated does not change the line.
     const TimingResult a = computeTiming(timingLimits(0), timingInput(0, false, true, false));
     const TimingResult b = computeTiming(timingLimits(1), timingInput(1, false, true, false));
     return qMax(a.lineLength, b.minLineLength);
+}
+
+bool CFamilyCore::sharesTimingRows() const
+{
+    return m_shared.lineLength || m_shared.xOddInc || m_shared.yOddInc;
+}
+
+TimingResult CFamilyCore::contextTiming(int context) const
+{
+    const ContextState &cs = m_cs[context];
+    const TimingLimits lim = timingLimits(context);
+    TimingInput in = timingInput(context, cs.keepFrame, cs.extendForIntegration, cs.fromUseCase);
+    if (!m_shared.lineLength)
+        return computeTiming(lim, in);
+    // One line-length register for both contexts: both run the shared length,
+    // and a user horizontal blanking that it overrides is reported.
+    const int own = computeTiming(lim, in).lineLength;
+    in.fixedLineLength = sharedLineLength();
+    TimingResult t = computeTiming(lim, in);
+    if (in.blankType == 3 && own != in.fixedLineLength)
+        t.warnings |= WarnUserBlank;
+    return t;
 }
 
 void CFamilyCore::engineTiming(int context, bool keepFrame, bool extendForIntegration, bool fromUseCase)
 {
     if (!validContext(context))
         return;
+    m_lastContext = context;
+    ContextState &cs = m_cs[context];
+    cs.keepFrame = keepFrame;
+    cs.extendForIntegration = extendForIntegration;
+    cs.fromUseCase = fromUseCase;
+    familyContextInputs(context);
+    // The other context first, so that what a timing step leaves behind (the
+    // geometry, the link's load) is this context's.
+    if (sharesTimingRows())
+        retimeOtherContext(context);
+    timeContext(context);
+}
+
+void CFamilyCore::retimeOtherContext(int context)
+{
+    const int other = 1 - context;
+    ContextState &o = m_cs[other];
+    if (!o.valid)
+        return;
+    // A register both contexts program may now hold another value than the
+    // other context's timing shows: its timing follows again from its own
+    // inputs (its frame rate through its own frame length), and where that
+    // changed what it shows, so do its texts and its warning word.
+    const TimingResult shown = o.t;
+    timeContext(other);
+    if (!sameTiming(shown, o.t))
+        engineResults(other);
+}
+
+void CFamilyCore::timeContext(int context)
+{
     const FamilyTraits &t = *m_traits;
     const CContextParams &p = ctx[context];
-    m_lastContext = context;
     // Linear operation follows the context's inputs on every timing step: a
     // context with neither HDR nor combination mode is linear, any other is
     // not, whatever an earlier calculation left in the flag.
     if (auto *h = dynamic_cast<HdrRowFields *>(this))
         h->linearMode = p.hdrMode == 0 && p.combi == 0;
 
-    const TimingLimits lim = timingLimits(context);
-    TimingInput in = timingInput(context, keepFrame, extendForIntegration, fromUseCase);
-    // One line-length register for both contexts: both run the shared length,
-    // and a user horizontal blanking that it overrides is reported.
-    bool blankingOverridden = false;
-    if (m_shared.lineLength) {
-        const int own = computeTiming(lim, in).lineLength;
-        in.fixedLineLength = sharedLineLength();
-        blankingOverridden = in.blankType == 3 && own != in.fixedLineLength;
-    }
-
     ContextState &cs = m_cs[context];
-    cs.t = computeTiming(lim, in);
-    if (blankingOverridden)
-        cs.t.warnings |= WarnUserBlank;
+    cs.t = contextTiming(context);
     cs.warnings = cs.t.warnings;
     if (m_link.lineBuffer) {
         // What the lanes carry of a line over the line time; a line the

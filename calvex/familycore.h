@@ -193,6 +193,19 @@ protected:
     calvex::TimingInput timingInput(int context, bool keepFrame, bool extendForIntegration, bool fromUseCase) const;
     // The line length of a table whose one line-length register serves both contexts.
     int sharedLineLength() const;
+    // Whether the contexts program a timing register together (the line
+    // length, or a read-out increment context B takes from context A), so
+    // that one context's inputs change the other's timing.
+    bool sharesTimingRows() const;
+    // A context's timing from its inputs and the flags of its last timing step.
+    calvex::TimingResult contextTiming(int context) const;
+    // Stores a context's timing and what follows from it: its read-out mode,
+    // a written-back integration time, the timing geometry, the family's checks.
+    void timeContext(int context);
+    // Before a timing step of one context of a family whose contexts share a
+    // timing register: the other context's timing again, and its texts and
+    // warning word where what it shows changed.
+    void retimeOtherContext(int context);
     void engineResults(int context);
     void engineRegisters();
     void engineInterfaceUpdate(int interfaceIndex);
@@ -221,6 +234,11 @@ protected:
     virtual void familyTimingLimits(calvex::TimingLimits &limits) const { Q_UNUSED(limits) }
     // Family inputs of the timing model (presets, exposures, fixed lengths).
     virtual void familyTimingInput(int context, calvex::TimingInput &in) const;
+    // At a timing step of a context: the family keeps, for that context, an
+    // input the application writes into one family field for whichever
+    // context it calculates (a use-case preset), so that the context keeps
+    // it when the other context is calculated.
+    virtual void familyContextInputs(int context) { Q_UNUSED(context) }
     // After the generic timing step (read-backs, family warnings).
     virtual void familyTiming(int context) { Q_UNUSED(context) }
     // The link as the family's options shape it, after the engine has set it
@@ -256,6 +274,10 @@ protected:
         calvex::TimingResult t;
         quint32 warnings = 0; // context bits of the last timing step
         bool valid = false;
+        // The arguments of the context's last timing step.
+        bool keepFrame = false;
+        bool extendForIntegration = true;
+        bool fromUseCase = false;
     };
     struct LinkState {
         bool serial = false;

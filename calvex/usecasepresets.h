@@ -1,10 +1,10 @@
 // Use-case presets: the settings the sensor maker tested for the first use
 // cases of a few sensors' configuration files. The application applies a row
-// by the position of the use case selected in context A's list, on every
-// calculation and before it reads the override boxes; a position the table
-// does not have applies nothing. The rows are kept here, next to the
-// families they drive, so that the application and the library's tests read
-// the same data.
+// by the position of the use case selected in context A's list (in the
+// calculated context's list where a table says so), on every calculation and
+// before it reads the override boxes; a position the table does not have
+// applies nothing. The rows are kept here, next to the families they drive,
+// so that the application and the library's tests read the same data.
 #pragma once
 
 #include <QtGlobal>
@@ -87,6 +87,11 @@ inline constexpr Vek143Row kVek143[] = {
     {60, 144.0, 3, 0, 16}, {60, 144.0, 3, 0, 16}, {60, 144.0, 0, 0, 80}, {60, 144.0, 0, 0, 40}, {60, 144.0, 0, 0, 20},
     {51, 122.4, 1, 0, 27}, {50, 120.0, 1, 0, 40}, {53, 127.2, 1, 0, 20}, {35, 84.0, 0, 0, 20},  {62, 148.8, 0, 0, 40},
 };
+
+// Brel_102, sensors 15 to 18: the line length (pixel clocks) of the first
+// four use cases of the calculated context; the family keeps the last one it
+// was given for the others.
+inline constexpr qint32 kBrel102[] = {1650, 1650, 1388, 1388};
 
 // Vek_132 (catalogue 95-98): the line length (pixel clocks) of the first
 // three use cases; the family keeps the last one it was given for the others.

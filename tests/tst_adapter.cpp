@@ -96,6 +96,7 @@ private slots:
     void warningColours_data();
     void warningColours();
     void warningsOfTheCurrentContext();
+    void warningsOfSharedLineContexts();
     void nearMissThroughTheDock_data();
     void nearMissThroughTheDock();
     void catalogueEndToEnd_data();
@@ -409,7 +410,7 @@ void TestAdapter::warningColours()
 // blanking box answers to either blanking bit.
 void TestAdapter::warningsOfTheCurrentContext()
 {
-    Session s(QStringLiteral("Sarn102"));
+    Session s(QStringLiteral("Vek108m"));
     Pallador &w = s.w();
     CFamilyCore &f = s.family();
     for (QWidget *box : std::initializer_list<QWidget *>{w.ui.comboMaxFRate_A, w.ui.spinUserBlank_A,
@@ -441,6 +442,48 @@ void TestAdapter::warningsOfTheCurrentContext()
         box->setStyleSheet(kUntouched);
     w.warnings[2] = 0;
     f.ctx[0].warnings = f.ctx[1].warnings = 0x1;
+    w.currentContext = 2;
+    w.showWarnings();
+    QCOMPARE(w.ui.comboMaxFRate_A->styleSheet(), kUntouched);
+    QCOMPARE(w.ui.comboMaxFRate_B->styleSheet(), kUntouched);
+    QCOMPARE(w.warnings[2], 0u);
+}
+
+// Where the contexts program one line-length register, a calculation of one
+// may retime the other: each context's widgets take their own context's
+// word, whichever context is current, and both words are kept.
+void TestAdapter::warningsOfSharedLineContexts()
+{
+    Session s(QStringLiteral("Sarn102"));
+    Pallador &w = s.w();
+    CFamilyCore &f = s.family();
+    for (QWidget *box : std::initializer_list<QWidget *>{w.ui.comboMaxFRate_A, w.ui.spinUserBlank_A,
+                                                         w.ui.comboMaxFRate_B, w.ui.spinUserBlank_B})
+        box->setStyleSheet(kUntouched);
+    f.ctx[0].warnings = 0x1 | 0x2;
+    f.ctx[1].warnings = 0x4;
+    w.warnings[0] = w.warnings[1] = 0;
+
+    w.currentContext = 1;
+    w.showWarnings();
+    QCOMPARE(w.ui.comboMaxFRate_A->styleSheet(), kRedCombo);
+    QCOMPARE(w.ui.spinUserBlank_A->styleSheet(), kRedSpin);
+    QCOMPARE(w.ui.comboMaxFRate_B->styleSheet(), kWhiteCombo);
+    QCOMPARE(w.ui.spinUserBlank_B->styleSheet(), kRedSpin);
+    QCOMPARE(w.warnings[0], 0x3u);
+    QCOMPARE(w.warnings[1], 0x4u);
+
+    f.ctx[0].warnings = 0;
+    w.currentContext = 0;
+    w.showWarnings();
+    QCOMPARE(w.ui.comboMaxFRate_A->styleSheet(), kWhiteCombo);
+    QCOMPARE(w.ui.spinUserBlank_A->styleSheet(), kWhiteSpin);
+    QCOMPARE(w.warnings[0], 0u);
+
+    // A context outside A and B colours nothing and keeps no word.
+    for (QWidget *box : std::initializer_list<QWidget *>{w.ui.comboMaxFRate_A, w.ui.comboMaxFRate_B})
+        box->setStyleSheet(kUntouched);
+    w.warnings[2] = 0;
     w.currentContext = 2;
     w.showWarnings();
     QCOMPARE(w.ui.comboMaxFRate_A->styleSheet(), kUntouched);

@@ -181,18 +181,20 @@ void TestRegisters::valuesByRole()
     QCOMPARE(qint64(bridge.f->results.registerValues[18]), qint64(std::llround(bridge.f->pll.pixelClock * 1e6)));
 }
 
-// RegisterUpdate(1) after context A's calculation keeps A's rows.
+// RegisterUpdate(1) after context A's calculation keeps A's rows. (B's
+// inputs are in place before A is calculated: where the contexts share the
+// line-length register, B's inputs take part in the line A runs.)
 void TestRegisters::otherContextRowsKept()
 {
     for (int code : {12, 14, 20, 21, 22, 28, 30, 31, 59, 60, 69, 70, 72, 77, 87}) {
         Setup s(code);
         s.f->ctx[0].cols = 640;
         s.f->ctx[0].rows = 480;
+        s.f->ctx[1].cols = 320;
+        s.f->ctx[1].rows = 240;
         s.run(0);
         const std::vector<quint32> afterA(s.f->results.registerValues,
                                           s.f->results.registerValues + s.f->registerCount());
-        s.f->ctx[1].cols = 320;
-        s.f->ctx[1].rows = 240;
         s.run(1);
         const RegTable *t = s.f->regTable();
         for (int i = 0; i < t->count; ++i) {
