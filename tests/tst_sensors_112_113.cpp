@@ -44,17 +44,6 @@ qint64 reg(const Pallador &w, const char *name)
     return -1;
 }
 
-// The widgets a warning colours red, by object name.
-QStringList redWidgets(const Pallador &w)
-{
-    QStringList red;
-    for (const QWidget *widget : w.findChildren<QWidget *>()) {
-        if (widget->styleSheet().contains(QLatin1String("background-color: red")))
-            red << widget->objectName();
-    }
-    return red;
-}
-
 QCheckBox *panelBox(Pallador &w, const char *name, bool checked)
 {
     auto *box = new QCheckBox(&w);

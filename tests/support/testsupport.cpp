@@ -157,6 +157,16 @@ QString DialogResponder::dialogText(QWidget *dialog)
     return texts.join(QLatin1Char(' '));
 }
 
+QStringList redWidgets(const Pallador &w)
+{
+    QStringList red;
+    for (const QWidget *widget : w.findChildren<QWidget *>()) {
+        if (widget->styleSheet().contains(QLatin1String("background-color: red")))
+            red << widget->objectName();
+    }
+    return red;
+}
+
 void DialogResponder::poll()
 {
     QWidget *dialog = QApplication::activeModalWidget();

@@ -94,6 +94,9 @@ struct WindowSession {
     Pallador &w() { return *window; }
 };
 
+// The object names of the window's widgets that a warning shows in red.
+QStringList redWidgets(const Pallador &w);
+
 // The calculations the window ran, read from the call journal of the loaded
 // family object. Every calculation starts with the family's PLL step
 // ("PllUpdate()", "Calculate()", "CalculatePLL(n)", "CalculateConfig(0)",
