@@ -325,6 +325,7 @@ void CFamilyCore::engineInitDefaults(const QString &configPath)
     m_limits = limitsOf(t);
     m_setLanes = 0;
     m_setBits = 0;
+    m_configRevision = 1;
 
     defaults.defaultInputClock = t.finDefault;
     defaults.defaultTargetClock = t.targetDefault;
@@ -340,6 +341,7 @@ void CFamilyCore::engineInitDefaults(const QString &configPath)
     if (!configPath.isEmpty() && QFileInfo(configPath).isFile()) {
         CRegisterDataIO io(configPath);
         io.readGeneralInfo(); // also takes in the [MinMax_Defaults] section
+        m_configRevision = io.getRevNumber();
         defaults.defaultInputClock = io.minMaxValue(QStringLiteral("default_input_clock"), defaults.defaultInputClock);
         defaults.defaultTargetClock =
             io.minMaxValue(QStringLiteral("default_target_clock"), defaults.defaultTargetClock);

@@ -321,6 +321,9 @@ protected:
     void reportIdleSecondPll();
     calvex::FieldCapacity m_fieldCap;
     QString m_configPath;
+    // The silicon revision the configuration file names ("revision" of
+    // [General_Info]; 1 without a file or without the entry).
+    int m_configRevision = 1;
 
     calvex::PllSolution m_solution;
     calvex::PllSolution m_solution2;
