@@ -218,8 +218,7 @@ void TestSensors28To30::sarn112StartsOnHiSpi()
     const QString pllText = w.ui.textResult_PLL->toPlainText();
     for (const char *line : {"Interface: HiSPi", "Lanes: 4", "Bits per pixel: 12"})
         QVERIFY2(pllText.contains(QLatin1String(line)), line);
-    const QRegularExpressionMatch opSys =
-        QRegularExpression(QStringLiteral("Op sys divider: (\\d+)")).match(pllText);
+    const QRegularExpressionMatch opSys = QRegularExpression(QStringLiteral("Op sys divider: (\\d+)")).match(pllText);
     const QRegularExpressionMatch laneRate =
         QRegularExpression(QStringLiteral("Lane rate: ([0-9.]+) Mbps")).match(pllText);
     QVERIFY(opSys.hasMatch() && laneRate.hasMatch());
