@@ -37,7 +37,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
 #include <memory>
 
@@ -135,17 +134,8 @@ struct LoadedSensor {
 
 LoadedSensor loaded;
 
-bool isCalculation(const QString &entry)
-{
-    for (const char *step : {"PllUpdate(", "Calculate(", "CalculatePLL(", "CalculateConfig("}) {
-        if (entry.startsWith(QLatin1String(step)))
-            return true;
-    }
-    return false;
-}
-
-// Family calculations one call of recalc runs (from the family's call
-// journal), or -1 without a family object.
+// Family calculations one call of recalc runs, counted in the family's call
+// journal by the library's rule; -1 without a family object.
 int calculationsPerCall(Pallador &w, bool pllChanged)
 {
     CFamilyCore *family = w.calvex ? w.calvex->family() : nullptr;
@@ -153,8 +143,7 @@ int calculationsPerCall(Pallador &w, bool pllChanged)
         return -1;
     family->clearCallJournal();
     w.recalc(pllChanged);
-    const QStringList journal = family->callJournal();
-    return int(std::count_if(journal.cbegin(), journal.cend(), isCalculation));
+    return CFamilyCore::calculationsIn(family->callJournal());
 }
 
 void recalc(benchmark::State &state, const QString &file, bool pllChanged)

@@ -6,11 +6,13 @@
 // buffer and regions of interest from its advanced panel, once that panel
 // has been loaded.
 //
-// Vek_128 and Drav_102 hold the silicon revision they calculate with. While
-// the PLL panel is open the panel's choice is handed to the family; after the
-// PLL step the window and the configuration reader take the revision the
-// family accepted, so that all three agree and a choice is never replaced by
-// the family's default.
+// Vek_128 and Drav_102 hold the silicon revision they calculate with.
+// Vek_128's revision is the family's own: while the PLL panel is open the
+// window, its revision list and the configuration reader (the "HW Rev" line
+// and the files written) take it before the PLL step. For Drav_102 the open
+// panel's choice is handed to the family; after the PLL step the window and
+// the reader take the revision the family accepted, so that all three agree
+// and a choice is never replaced by the family's default.
 #include "adapter.h"
 
 #include "registerdataio.h"
@@ -18,6 +20,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 namespace adapter {
@@ -44,6 +47,16 @@ void takeRevision(Pallador &w, const CPllParams &pll)
     w.revIndex = pll.revision - 1;
     if (w.dataIO)
         w.dataIO->setRevNumber(pll.revision);
+}
+
+// The panel's revision list shows the revision the window holds; moving it
+// runs no slot, the calculation under way already uses that revision.
+void showRevision(const Pallador &w)
+{
+    if (QComboBox *list = w.comboPLL_REV) {
+        const QSignalBlocker quiet(list);
+        list->setCurrentIndex(w.revIndex);
+    }
 }
 
 void setEnabled(QWidget *widget, bool enabled)
@@ -178,13 +191,12 @@ void recalcVek128(Pallador &w)
             f->SetInterface(1, 12);
         else if (w.interfaceIndex == 1 || w.interfaceIndex == 2)
             panelLanesAndBitIndex(w, *f);
-        handRevision(w, f->pll);
+        takeRevision(w, f->pll);
+        showRevision(w);
         setEnabled(w.check16b8bits, false);
         setEnabled(w.checkPLL_MIPICont, w.interfaceIndex == 1);
     }
     interfacePllStep(w, *f);
-    if (panel)
-        takeRevision(w, f->pll);
     contextATiming(w, *f, f->ctx[cc].intgTime);
     finish(w, *f, cc);
 }

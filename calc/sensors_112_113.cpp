@@ -1,9 +1,11 @@
 // Catalogue 112 and 113: the second-PLL sensors Drav_101 (112) and Vek_120
 // (113), one context each. Both take their line and frame length from a
 // preset of the use case selected in context A's list, written into the
-// family object before the library calculates; Vek_120's preset also sets
-// the clocks, the lanes and the interface, and changes the window's target
-// box and interface list, whose slots calculate again until nothing changes.
+// family object before the library calculates. Vek_120's preset runs once
+// per change of use case (not for use case 0 right after loading, which keeps
+// the library's own timing); it also sets the clocks, the lanes and the
+// interface, and changes the window's target box and interface list, whose
+// slots calculate again until nothing changes.
 #include "adapter.h"
 
 #include "registerdataio.h"
@@ -156,9 +158,10 @@ void initDrav101Vek120(Pallador &w)
         w.ui.comboTypeBlank_A->setEnabled(false);
         interfaceList(w, {"MIPI-1"}, 0);
     } else {
-        // No use case's preset has been applied yet, so the first calculation
-        // applies the preset of the use case selected.
-        w.presetUseCase = -1;
+        // A freshly loaded sensor counts use case 0's preset as taken: the
+        // first calculation keeps the library's own timing for use case 0,
+        // and a preset runs once the user selects another use case.
+        w.presetUseCase = 0;
         w.interfaceIndex = 4;
         useCaseZeroFrameRate(w, d, false);
         pllOverridePresets(w, 102, 5, 510.0);

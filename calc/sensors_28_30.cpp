@@ -139,6 +139,7 @@ const Brel105Link kBrel105Links[] = {
     {true, 8, true},   // MIPI
     {true, 10, false}, // HiSPi
 };
+constexpr int kBrel105HiSpi = 2;
 
 } // namespace
 
@@ -194,11 +195,14 @@ void initBrel105(Pallador &w, int context)
     templateFlag(w, d);
     w.minLines = f.minLines;
     w.mipiCont = true;
+    // The family's HiSPi output, the interface its PLL panel starts on: the
+    // sensor calculates on it from the start, panel open or not.
+    w.interfaceIndex = kBrel105HiSpi;
     contextSetUp(w, f, context, true);
-    // HiSPi once the panel opens.
+    // The panel opens on HiSPi.
     closingSetUp(w, d, [](Pallador &window) {
         if (window.comboPLL_InterMode)
-            window.comboPLL_InterMode->setCurrentIndex(2);
+            window.comboPLL_InterMode->setCurrentIndex(kBrel105HiSpi);
     });
 }
 

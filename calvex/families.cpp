@@ -1966,11 +1966,12 @@ void Vek_128::familyDefaults()
 {
     exposureChoices = countItems(1, 4, 1);
     m_baseVcoMax = m_limits.vcoMax;
-    pll.revision = 1;
+    pll.revision = qBound(1, m_configRevision, kVek128Revisions);
 }
 
-// The family calculates with the revision in pll.revision (the PLL panel's
-// choice), brought into 1..2; revision 2 runs its VCO a tenth higher.
+// The family calculates with the revision in pll.revision (the one its
+// configuration file names, unless a caller hands another), brought into
+// 1..2; revision 2 runs its VCO a tenth higher.
 void Vek_128::familyPllRequest(PllRequest &)
 {
     pll.revision = qBound(1, pll.revision, kVek128Revisions);

@@ -295,6 +295,44 @@ void CFamilyCore::clearCallJournal()
     m_journal.clear();
 }
 
+bool CFamilyCore::isPllStep(const QString &entry)
+{
+    struct Step {
+        const char *start; // the operation
+        const char *end;   // how its entry ends when only some calls start a calculation, else null
+    };
+    static const Step steps[] = {
+        {"PllUpdate(", nullptr},
+        {"SetSerialPLL(", nullptr},
+        {"SetParallelPLL(", nullptr},
+        {"SetModePLL(", nullptr},
+        {"Calculate(", nullptr},
+        {"CalculatePLL(", nullptr},
+        {"CalculateConfig(", nullptr},
+        {"PLL_Caluate(", nullptr},
+        {"CalculateScaledPLL(", nullptr},
+        {"CalculatePLLMode(", nullptr},
+        {"CalculatePLLNet_ks(", ", false)"},
+    };
+    for (const Step &step : steps) {
+        if (entry.startsWith(QLatin1String(step.start)) && (!step.end || entry.endsWith(QLatin1String(step.end))))
+            return true;
+    }
+    return false;
+}
+
+int CFamilyCore::calculationsIn(const QStringList &journal)
+{
+    int count = 0;
+    for (int i = 0; i < journal.size(); ++i) {
+        const bool timingFirst = journal[i].startsWith(QLatin1String("TimingUpdate(")) &&
+                                 (i == 0 || journal[i - 1].startsWith(QLatin1String("RegisterUpdate(")));
+        if (isPllStep(journal[i]) || timingFirst)
+            ++count;
+    }
+    return count;
+}
+
 int CFamilyCore::familyRowRole(const RegRow &) const
 {
     return 0;
@@ -342,6 +380,7 @@ void CFamilyCore::engineInitDefaults(const QString &configPath)
     m_limits = limitsOf(t);
     m_setLanes = 0;
     m_setBits = 0;
+    m_configRevision = 1;
 
     defaults.defaultInputClock = t.finDefault;
     defaults.defaultTargetClock = t.targetDefault;
@@ -357,6 +396,7 @@ void CFamilyCore::engineInitDefaults(const QString &configPath)
     if (!configPath.isEmpty() && QFileInfo(configPath).isFile()) {
         CRegisterDataIO io(configPath);
         io.readGeneralInfo(); // also takes in the [MinMax_Defaults] section
+        m_configRevision = io.getRevNumber();
         defaults.defaultInputClock = io.minMaxValue(QStringLiteral("default_input_clock"), defaults.defaultInputClock);
         defaults.defaultTargetClock =
             io.minMaxValue(QStringLiteral("default_target_clock"), defaults.defaultTargetClock);

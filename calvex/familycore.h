@@ -134,6 +134,16 @@ public:
     // another; the oldest entries go beyond a few thousand.
     QStringList callJournal() const;
     void clearCallJournal();
+    // Whether a journal entry is the step that works out the PLL a
+    // calculation starts with: PllUpdate(), the interface's SetSerialPLL(i),
+    // SetParallelPLL() and SetModePLL(i), the named PLL steps of the families
+    // that have them, the form-based Calculate() and keep-sync's first pass.
+    static bool isPllStep(const QString &entry);
+    // The calculations a journal records. Each starts with its PLL step,
+    // except where a family keeps its PLL results through a change of one
+    // context: that calculation starts with its timing step, first in the
+    // journal or right after the registers of the calculation before.
+    static int calculationsIn(const QStringList &journal);
     // The descriptor table whose rows registerValues follows (may be null).
     const RegTable *regTable() const { return m_table; }
     int registerCount() const { return int(m_regStore.size()); }
@@ -343,6 +353,9 @@ protected:
     void reportIdleSecondPll();
     calvex::FieldCapacity m_fieldCap;
     QString m_configPath;
+    // The silicon revision the configuration file names ("revision" of
+    // [General_Info]; 1 without a file or without the entry).
+    int m_configRevision = 1;
 
     calvex::PllSolution m_solution;
     calvex::PllSolution m_solution2;

@@ -886,6 +886,7 @@ void TestBridge::keepSyncPlainWay()
     const QStringList calls = journal(w);
     QCOMPARE(calls.first(), QStringLiteral("CalculatePLLExt(0)"));
     QVERIFY(!calls.join(QLatin1Char(' ')).contains(QLatin1String("_ks")));
+    QCOMPARE(calculations(w), 1);
     QVERIFY(!f.useFixedLineLength[0]);
 }
 
@@ -919,6 +920,7 @@ void TestBridge::keepSyncUnchangedRunsNothing()
     resetJournal(w);
     w.ui.dSpinPLL_Input->setValue(24.0);
     QVERIFY(journal(w).contains(QStringLiteral("CalculatePLLNet_ks(0, true)")));
+    QCOMPARE(calculations(w), 1);
     QCOMPARE(f.pll.inputClock, 24.0);
 }
 

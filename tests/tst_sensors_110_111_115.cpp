@@ -1,9 +1,9 @@
 // Catalogue 110, 111 and 115 driven through the window: the single-context
 // HDR sensors Vek128m (Vek_128), Drav102 (Drav_102) and Vek146m (Vek_146).
 // What each set-up leaves in the window, the link and PLL step by interface
-// and advanced PLL panel, the revision the user chooses in the panel (which
-// the family calculates with and the window and the reader follow), the
-// timing step on context A, a calculation with context B current, Drav102's
+// and advanced PLL panel, the silicon revision the window and the reader
+// follow (Vek128m's own, named by its file; Drav102's as the user chooses it
+// in the panel), the timing step on context A, a calculation with context B current, Drav102's
 // panel (skip factors, scaling, frame buffer and regions, the rows in use,
 // the size colours), use case 0 without a rate, and each sample end to end.
 //
@@ -221,7 +221,8 @@ private slots:
     void linkAndPllStep();
     void revisionHandOver_data();
     void revisionHandOver();
-    void vek128RevisionReachesThePll();
+    void vek128RevisionFromTheFamily_data();
+    void vek128RevisionFromTheFamily();
     void timingOnContextA_data();
     void timingOnContextA();
     void contextBThroughAutomation_data();
@@ -461,20 +462,22 @@ void TestSensors110To115::revisionHandOver_data()
     QTest::addColumn<int>("revIndex");
     QTest::addColumn<int>("reader"); // -1: the file's revision kept
 
-    QTest::newRow("Vek128m Rev2") << "Vek128m" << true << 1 << 2 << 1 << 2;
-    QTest::newRow("Vek128m Rev1") << "Vek128m" << true << 0 << 1 << 0 << 1;
+    // Vek_128 holds the revision its file names (Vek128m: 2); the window's
+    // choice never reaches it, the open panel takes the family's.
+    QTest::newRow("Vek128m Rev1 in the window") << "Vek128m" << true << 0 << 2 << 1 << 2;
     QTest::newRow("Vek128m beyond the revisions") << "Vek128m" << true << 5 << 2 << 1 << 2;
-    QTest::newRow("Vek128m, panel closed") << "Vek128m" << false << 1 << 1 << 1 << -1;
+    QTest::newRow("Vek128m, panel closed") << "Vek128m" << false << 0 << 2 << 0 << -1;
     QTest::newRow("Drav102 Rev2") << "Drav102" << true << 1 << 2 << 1 << 2;
     QTest::newRow("Drav102 emptied list") << "Drav102" << true << -1 << 1 << 0 << 1;
     // With the panel closed the window takes the family's revision.
     QTest::newRow("Drav102, panel closed") << "Drav102" << false << 1 << 1 << 0 << 1;
 }
 
-// While the PLL panel is open the revision the window holds (the panel's
-// choice) is the one the family calculates with, brought into the family's
-// range; afterwards the window, the family and the reader agree, and the
-// next calculation keeps the choice.
+// While the PLL panel is open the window, the family and the reader agree on
+// one revision through every calculation: Drav_102 calculates with the one
+// the window holds (the panel's choice), brought into its range; Vek_128
+// keeps its own and the window and the reader take it. With the panel
+// closed the reader keeps its revision (Drav_102's window takes the family's).
 void TestSensors110To115::revisionHandOver()
 {
     QFETCH(QString, sample);
@@ -502,33 +505,48 @@ void TestSensors110To115::revisionHandOver()
     QCOMPARE(s.responder.seen(), QStringList());
 }
 
-// The user picks Rev2 in Vek128m's panel: a VCO of 1050 MHz, beyond Rev1's
-// ceiling, is no longer flagged, and the choice stays through a change of
-// the input clock; Rev1 flags it again.
-void TestSensors110To115::vek128RevisionReachesThePll()
+// Vek_128 calculates with the revision its configuration file names: the
+// open PLL panel shows it in its list, the "HW Rev" line keeps it, and a VCO
+// of 1050 MHz, beyond revision 1's ceiling, is flagged on revision 1 alone.
+// Picking another revision in the list does not change the family's: the
+// list goes back to it.
+void TestSensors110To115::vek128RevisionFromTheFamily_data()
 {
-    Session s(QStringLiteral("Vek128m"));
+    QTest::addColumn<QByteArray>("revisionLine");
+    QTest::addColumn<int>("revision");
+    QTest::newRow("revision 2") << QByteArray("revision = 2\n") << 2;
+    QTest::newRow("revision 1") << QByteArray("revision = 1\n") << 1;
+    QTest::newRow("no revision") << QByteArray() << 1;
+    QTest::newRow("revision 7") << QByteArray("revision = 7\n") << 2;
+}
+
+void TestSensors110To115::vek128RevisionFromTheFamily()
+{
+    QFETCH(QByteArray, revisionLine);
+    QFETCH(int, revision);
+    QByteArray config = configWithoutRate("Vek128m");
+    config.replace("revision = 1\n", revisionLine);
+    Session s(QStringLiteral("Vek128m"), config);
     Pallador &w = s.w();
     CFamilyBase &f = s.family();
+    QCOMPARE(f.pll.revision, revision);
     PanelWidgets widgets(w);
     widgets.open(w.ui.checkPLL_ADV);
     w.ui.checkPLL_VCO->click();
     w.ui.dSpinPLL_VCO->setValue(1050.0);
-    QCOMPARE(f.pll.revision, 1);
-    QCOMPARE(w.ui.dSpinPLL_VCO->styleSheet(), kRedDouble);
+    const QString vcoStyle = revision == 1 ? kRedDouble : kWhiteDouble;
 
-    widgets.revision->setCurrentIndex(1);
-    QCOMPARE(w.revIndex, 1);
-    QCOMPARE(f.pll.revision, 2);
-    QCOMPARE(w.ui.dSpinPLL_VCO->styleSheet(), kWhiteDouble);
-    QVERIFY(qAbs(f.pll.vcoClock - 1050.0) < 15.0);
-    w.ui.dSpinPLL_Input->setValue(26.0);
-    QCOMPARE(f.pll.revision, 2);
-    QCOMPARE(widgets.revision->currentIndex(), 1);
-
-    widgets.revision->setCurrentIndex(0);
-    QCOMPARE(f.pll.revision, 1);
-    QCOMPARE(w.ui.dSpinPLL_VCO->styleSheet(), kRedDouble);
+    for (int picked : {1 - (revision - 1), revision - 1}) {
+        widgets.revision->setCurrentIndex(picked);
+        QCOMPARE(f.pll.revision, revision);
+        QCOMPARE(w.revIndex, revision - 1);
+        QCOMPARE(widgets.revision->currentIndex(), revision - 1);
+        QCOMPARE(w.dataIO->getRevNumber(), revision);
+        QVERIFY(w.ui.textResult_PLL->toPlainText().endsWith(QStringLiteral("HW Rev: %1").arg(revision)));
+        QCOMPARE(w.ui.dSpinPLL_VCO->styleSheet(), vcoStyle);
+    }
+    if (revision == 2)
+        QVERIFY(qAbs(f.pll.vcoClock - 1050.0) < 15.0);
     QCOMPARE(s.responder.seen(), QStringList());
 }
 

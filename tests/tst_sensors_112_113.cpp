@@ -3,7 +3,8 @@
 // calls; the use-case presets of line and frame length reach the family and
 // its registers (Drav_101 by revision on every calculation, Vek_120 once per
 // change of use case with its clocks, lanes and interface, which calculate
-// again until nothing changes); the second PLL's overrides and the output
+// again until nothing changes, and not for the use case it opens on); the
+// second PLL's overrides and the output
 // bits are the open PLL panel's.
 #include "calvex.h"
 #include "pallador.h"
@@ -89,6 +90,7 @@ private slots:
     void vek120PresetByUseCase_data();
     void vek120PresetByUseCase();
     void vek120PresetOncePerUseCase();
+    void vek120NoPresetAtLoad();
     void secondTargetAndRevision();
     void panelInputs_data();
     void panelInputs();
@@ -106,16 +108,17 @@ void TestSensors112To113::samplesEndToEnd_data()
     QTest::addColumn<QStringList>("interfaces");
     QTest::addColumn<int>("position");
     QTest::addColumn<bool>("blankingFixed");
-    QTest::addColumn<int>("lineLength"); // use case 0's preset
+    QTest::addColumn<int>("lineLength"); // use case 0's preset; 0: none, the library's own timing
     QTest::addColumn<double>("fps");
     QTest::newRow("112 Drav101t") << "Drav101t" << 112 << QStringList{"MIPI-1"} << 0 << true << 1280 << 60.0;
-    QTest::newRow("113 Vek120t") << "Vek120t" << 113 << QStringList{"MIPI-2", "MIPI-4"} << 1 << false << 2304 << 29.5;
+    QTest::newRow("113 Vek120t") << "Vek120t" << 113 << QStringList{"MIPI-2", "MIPI-4"} << 1 << false << 0 << 29.5;
 }
 
 // The sample loads with its interface list fixed and calculates context A
-// with the standard calls; use case 0's preset is in the registers from the
-// first calculation on (Vek_120 included: its window starts with no preset
-// applied), and the frame runs at the use case's rate.
+// with the standard calls. Drav_101 programs use case 0's preset from the
+// first calculation on; Vek_120 applies no preset to the use case it opens
+// on (its line and frame are the library's own). Either way the frame runs
+// at the use case's rate and no input is red.
 void TestSensors112To113::samplesEndToEnd()
 {
     QFETCH(QString, sample);
@@ -145,14 +148,16 @@ void TestSensors112To113::samplesEndToEnd()
     QCOMPARE(journal(w), (QStringList{"PllUpdate()", "TimingUpdate(0, false, true)", "ResultsUpdate(0)",
                                       "RegisterUpdate(0)", "RegisterUpdate(0)"}));
     const calvex::TimingResult &t = f.timing(0);
-    QCOMPARE(reg(w, "LINE_LENGTH_PCK"), qint64(lineLength));
+    QCOMPARE(reg(w, "LINE_LENGTH_PCK"), qint64(lineLength > 0 ? lineLength : t.lineLength));
     QCOMPARE(reg(w, "FRAME_LENGTH_LINE"), qint64(t.frameLength));
     QVERIFY(t.frameLength >= s.presets().frameLengthPreset);
-    QVERIFY(std::fabs(t.fps - fps) <= 1e-3 * fps);
+    QVERIFY2(std::fabs(t.fps - fps) <= 1e-3 * fps, qPrintable(QString::number(t.fps)));
     QCOMPARE(w.getWarningValue(), 0);
+    QCOMPARE(redWidgets(w), QStringList());
     QCOMPARE(w.ui.textResult_A->toPlainText(), f.results.contextDisplayText[0]);
-    QVERIFY(
-        w.ui.textResult_A->toPlainText().contains(QStringLiteral("Use-case preset: line length %1").arg(lineLength)));
+    const QString text = w.ui.textResult_A->toPlainText();
+    QCOMPARE(text.contains(QLatin1String("Use-case preset:")), lineLength > 0);
+    QCOMPARE(text.contains(QStringLiteral("Use-case preset: line length %1 pck").arg(lineLength)), lineLength > 0);
     QVERIFY(w.ui.textResult_PLL->toPlainText().endsWith(QStringLiteral("HW Rev: 1")));
     QCOMPARE(s.responder.seen(), QStringList());
 }
@@ -274,8 +279,9 @@ void TestSensors112To113::vek120PresetByUseCase_data()
     QTest::newRow("3") << 3 << 4 << 2304 << 634 << 1 << 85.0 << true << 2;
     QTest::newRow("5, two lanes") << 5 << 2 << 4480 << 1234 << 0 << 85.0 << false << 3;
     QTest::newRow("6, two lanes at 42.5 MHz") << 6 << 2 << 2304 << 1234 << 0 << 42.5 << false << 3;
-    // Beyond the table: use case 0's lengths stay, the rest is the preset's start.
-    QTest::newRow("7") << 7 << 4 << 2304 << 1250 << 1 << 85.0 << false << 2;
+    // Beyond the table: no lengths preset (the window opened on use case 0
+    // without one), the rest is the preset's start.
+    QTest::newRow("7") << 7 << 4 << 0 << 0 << 1 << 85.0 << false << 2;
 }
 
 // Choosing a use case applies its preset once: the clocks, the lanes, the
@@ -314,7 +320,8 @@ void TestSensors112To113::vek120PresetByUseCase()
     QCOMPARE(w.ui.dSpinPLL_Target->isEnabled(), targetEnabled);
     QCOMPARE(w.ui.comboPLL_Interface->currentIndex(), interfacePosition);
     QCOMPARE(w.interfaceIndex, interfacePosition);
-    QCOMPARE(reg(w, "LINE_LENGTH_PCK"), qint64(lineLength));
+    const qint64 programmedLine = lineLength > 0 ? lineLength : f.timing(0).lineLength;
+    QCOMPARE(reg(w, "LINE_LENGTH_PCK"), programmedLine);
     QVERIFY(reg(w, "FRAME_LENGTH_LINE") >= frameLength);
     QVERIFY(!w.busy);
 
@@ -322,7 +329,7 @@ void TestSensors112To113::vek120PresetByUseCase()
     w.recalc(true);
     QCOMPARE(::calculations(w), 1);
     QCOMPARE(f.pll.lanes, lanes);
-    QCOMPARE(reg(w, "LINE_LENGTH_PCK"), qint64(lineLength));
+    QCOMPARE(reg(w, "LINE_LENGTH_PCK"), programmedLine);
 }
 
 // The preset does not run again for the use case it was taken for: a target
@@ -346,6 +353,38 @@ void TestSensors112To113::vek120PresetOncePerUseCase()
     QCOMPARE(f.frameLengthPreset, 634);
     QCOMPARE(f.pll.targetClock, 80.0);
     QCOMPARE(w.presetUseCase, 2);
+}
+
+// Right after loading, use case 0 runs on the library's own timing: a
+// calculation with it selected applies no preset, so a target the user sets
+// is passed as it is; selecting another use case and then use case 0 applies
+// use case 0's preset.
+void TestSensors112To113::vek120NoPresetAtLoad()
+{
+    Session s(QStringLiteral("Vek120t"));
+    Pallador &w = s.w();
+    auto &f = static_cast<Vek_120 &>(s.family());
+    QCOMPARE(w.presetUseCase, 0);
+    QCOMPARE(f.lineLengthPreset, 0);
+    QVERIFY(f.timing(0).lineLength != 2304);
+    QCOMPARE(reg(w, "LINE_LENGTH_PCK"), qint64(f.timing(0).lineLength));
+
+    w.ui.dSpinPLL_Target->setValue(80.0);
+    QCOMPARE(f.pll.targetClock, 80.0);
+    QCOMPARE(f.pll.outputClock, 80.0);
+    QCOMPARE(f.lineLengthPreset, 0);
+    QCOMPARE(w.presetUseCase, 0);
+
+    w.ui.comboUseCase_A->setCurrentIndex(1);
+    QCOMPARE(f.frameLengthPreset, 1234);
+    QCOMPARE(f.pll.targetClock, 85.0);
+    w.ui.comboUseCase_A->setCurrentIndex(0);
+    QCOMPARE(w.presetUseCase, 0);
+    QCOMPARE(f.lineLengthPreset, 2304);
+    QCOMPARE(f.frameLengthPreset, 1250);
+    QCOMPARE(reg(w, "LINE_LENGTH_PCK"), qint64(2304));
+    QCOMPARE(w.getWarningValue(), 0);
+    QCOMPARE(s.responder.seen(), QStringList());
 }
 
 // Neither family passes the second target clock: it goes in as -1.0, except

@@ -1,9 +1,9 @@
 // Catalogue 28 to 30 (Brel_104: Sarn111, Vek130t; Brel_105: Sarn112), two
 // contexts each, driven through the window: what their context set-up leaves
-// in the window, the "240" entry of Sarn112's rate list, the link and PLL
-// step by interface and panel, the timing step by each context's advanced
-// box across the other-context pass, Sarn112's field-of-view size, and each
-// sample end to end (library inputs, registers, colours).
+// in the window, Sarn112's start on HiSPi, the "240" entry of its rate list,
+// the link and PLL step by interface and panel, the timing step by each
+// context's advanced box across the other-context pass, Sarn112's field-of-
+// view size, and each sample end to end (library inputs, registers, colours).
 //
 // The option panels are not part of the window yet: where a rule reads one
 // of their widgets, the test gives the window a widget of that object name.
@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTextEdit>
 #include <QtTest>
@@ -101,6 +102,16 @@ bool sameRegisters(const Pallador &w, const CFamilyCore &f)
     return w.regCount > 0;
 }
 
+// The value the window shows for the first row of a name (-1: no such row).
+qint64 reg(const Pallador &w, const char *name)
+{
+    for (int i = 0; i < w.regCount; ++i) {
+        if (w.regs[i].name == QLatin1String(name))
+            return w.regs[i].value;
+    }
+    return -1;
+}
+
 } // namespace
 
 class TestSensors28To30 : public QObject {
@@ -109,6 +120,7 @@ class TestSensors28To30 : public QObject {
 private slots:
     void setUp_data();
     void setUp();
+    void sarn112StartsOnHiSpi();
     void automaticPllPanel_data();
     void automaticPllPanel();
     void firstOfferedRate_data();
@@ -180,6 +192,48 @@ void TestSensors28To30::setUp()
     }
     QVERIFY(w.ui.textResult_A->toPlainText().startsWith(QLatin1String("Context A")));
     QVERIFY(w.ui.textResult_B->toPlainText().startsWith(QLatin1String("Context B")));
+    QCOMPARE(s.responder.seen(), QStringList());
+}
+
+// Sarn112 starts on its family's HiSPi interface, without the PLL panel: the
+// calculations of both contexts take the interface to the PLL step, the
+// registers program the HiSPi link the PLL text describes (four lanes of 12
+// bits, the op dividers the link needs) and no input is red.
+void TestSensors28To30::sarn112StartsOnHiSpi()
+{
+    Session s(QStringLiteral("Sarn112"));
+    Pallador &w = s.w();
+    CFamilyBase &f = s.family();
+    QVERIFY(!w.ui.checkPLL_ADV->isChecked());
+    QCOMPARE(w.interfaceIndex, 2);
+    QCOMPARE(f.ctx[0].interfaceIndex, 2);
+    QCOMPARE(f.ctx[1].interfaceIndex, 2);
+
+    resetJournal(w);
+    w.recalc(true);
+    QCOMPARE(journal(w).filter(QStringLiteral("PLL(")), (QStringList{"SetModePLL(2)", "SetModePLL(2)"}));
+    QVERIFY(journal(w).filter(QStringLiteral("SetInterface(")).isEmpty());
+
+    QVERIFY(f.linkSerial());
+    const QString pllText = w.ui.textResult_PLL->toPlainText();
+    for (const char *line : {"Interface: HiSPi", "Lanes: 4", "Bits per pixel: 12"})
+        QVERIFY2(pllText.contains(QLatin1String(line)), line);
+    const QRegularExpressionMatch opSys = QRegularExpression(QStringLiteral("Op sys divider: (\\d+)")).match(pllText);
+    const QRegularExpressionMatch laneRate =
+        QRegularExpression(QStringLiteral("Lane rate: ([0-9.]+) Mbps")).match(pllText);
+    QVERIFY(opSys.hasMatch() && laneRate.hasMatch());
+    QCOMPARE(reg(w, "OP_SYS_CLK_DIV"), opSys.captured(1).toLongLong());
+    QCOMPARE(reg(w, "OP_PIX_CLK_DIV"), qint64(12));
+    QCOMPARE(reg(w, "DATA_FORMAT_BITS"), qint64(0x0C0C));
+    // The lane's bit clock is the VCO over the op sys divider and carries the
+    // stream of four lanes of 12-bit pixels.
+    QVERIFY(qAbs(f.pll.vcoClock / opSys.captured(1).toDouble() - laneRate.captured(1).toDouble()) < 0.05);
+    QVERIFY(f.pll.pixelClock * 12 / 4 <= laneRate.captured(1).toDouble() + 0.05);
+
+    QCOMPARE(w.warnings[0], 0u);
+    QCOMPARE(w.warnings[1], 0u);
+    QCOMPARE(redWidgets(w), QStringList());
+    QVERIFY(sameRegisters(w, f));
     QCOMPARE(s.responder.seen(), QStringList());
 }
 

@@ -144,6 +144,8 @@ private slots:
     void dravRegionAndSkipAccessors();
     void holvConfigBlockIsPllStorage();
     void callJournalRecordsOutsideCalls();
+    void calculationsInAJournal_data();
+    void calculationsInAJournal();
 };
 
 void TestFacade::acceptedTypeCode_data() {
@@ -321,6 +323,43 @@ void TestFacade::callJournalRecordsOutsideCalls() {
         calvex.vek_108->ResultsUpdate(0);
     QVERIFY(calvex.vek_108->callJournal().size() < 5000);
     QCOMPARE(calvex.vek_108->callJournal().last(), QStringLiteral("ResultsUpdate(0)"));
+}
+
+void TestFacade::calculationsInAJournal_data()
+{
+    QTest::addColumn<QStringList>("journal");
+    QTest::addColumn<int>("calculations");
+    QTest::newRow("classic, one context")
+        << QStringList{"PllUpdate()", "TimingUpdate(0, false, true)", "ResultsUpdate(0)", "RegisterUpdate(0)"} << 1;
+    QTest::newRow("by interface, both contexts")
+        << QStringList{"SetInterface(4, 12)", "SetModePLL(2)",   "UseCaseTiming(0, false, true)", "ResultsUpdate(0)",
+                       "RegisterUpdate(0)",   "SetSerialPLL(1)", "TimingUpdate(1, false, true)",  "ResultsUpdate(1)",
+                       "RegisterUpdate(1)"}
+        << 2;
+    // A change of one context that keeps the PLL results: the timing step
+    // after the registers starts the calculation.
+    QTest::newRow("PLL results kept") << QStringList{"TimingUpdate(1, false, true)", "ResultsUpdate(1)",
+                                                     "RegisterUpdate(1)", "RegisterUpdate(1)",
+                                                     "TimingUpdate(1, false, true)"}
+                                      << 2;
+    QTest::newRow("form-based") << QStringList{"Calculate()", "RegisterUpdate(0)"} << 1;
+    QTest::newRow("external PLL") << QStringList{"CalculatePLLExt(0)", "TimingUpdate(0, false, false)", "PllUpdate()",
+                                                 "TimingUpdate(0, false, false)", "RegisterUpdate(0)"}
+                                  << 1;
+    QTest::newRow("keep-sync")
+        << QStringList{"CalculatePLLNet_ks(2, false)",  "fineAdjustPll0P2toExt_ks(2)", "CalculatePLLNet_ks(2, true)",
+                       "TimingUpdate(0, false, false)", "RegisterUpdate(0)",           "ResultsUpdate(0)"}
+        << 1;
+    QTest::newRow("nothing worked out") << QStringList{"RegisterUpdate(0)", "ResultsUpdate(0)"} << 0;
+}
+
+// Each calculation in a journal is counted once, whatever operation works
+// its PLL out.
+void TestFacade::calculationsInAJournal()
+{
+    QFETCH(QStringList, journal);
+    QFETCH(int, calculations);
+    QCOMPARE(CFamilyCore::calculationsIn(journal), calculations);
 }
 
 QTEST_GUILESS_MAIN(TestFacade)

@@ -1,12 +1,14 @@
 // Rules of the panel-driven HDR families. The silicon revision: Vek_128
-// takes the revision it is handed in its PLL block (brought into its range)
-// and runs revision 2's VCO a tenth higher; Vek_118's revision defaults give
+// starts on the revision its configuration file names, takes the revision
+// it is handed in its PLL block (brought into its range) and runs revision
+// 2's VCO a tenth higher; Vek_118's revision defaults give
 // the 16-bit-as-two-8-bit capability to Vek118m alone, and the option acts
 // on the HiSPi link only. Drav_102's register rows in use leave out the
 // region rows while the frame buffer reads no region.
 #include "calvex.h"
 #include "familyrunner.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -37,6 +39,8 @@ class TestHdrFamilies : public QObject {
     Q_OBJECT
 
 private slots:
+    void vek128RevisionOfTheFile_data();
+    void vek128RevisionOfTheFile();
     void vek128Revision_data();
     void vek128Revision();
     void vek128VcoByRevision();
@@ -45,6 +49,43 @@ private slots:
     void dravRowsInUse_data();
     void dravRowsInUse();
 };
+
+void TestHdrFamilies::vek128RevisionOfTheFile_data()
+{
+    QTest::addColumn<QByteArray>("revisionLine");
+    QTest::addColumn<int>("revision");
+    QTest::newRow("none") << QByteArray() << 1;
+    QTest::newRow("2") << QByteArray("revision = 2\n") << 2;
+    QTest::newRow("9 is brought down") << QByteArray("revision = 9\n") << 2;
+    QTest::newRow("0 is brought up") << QByteArray("revision = 0\n") << 1;
+}
+
+// The family starts on the revision its configuration file names, within
+// the revisions it has, and calculates with it.
+void TestHdrFamilies::vek128RevisionOfTheFile()
+{
+    QFETCH(QByteArray, revisionLine);
+    QFETCH(int, revision);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("Vek128m.cfg"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[General_Info]\nsensor_name = Vek128m\n" + revisionLine +
+               "[UseCases]\n0/name = Full\n0/cols = 1280\n0/rows = 960\n0/max_fps = 30\n");
+    file.close();
+    CCalvex calvex(110);
+    auto *f = dynamic_cast<CFamilyBase *>(calvex.family());
+    QVERIFY(f);
+    testing::initDefaults(f, 110, path);
+    QCOMPARE(f->pll.revision, revision);
+    f->SetSerialPLL(1);
+    QCOMPARE(f->pll.revision, revision);
+
+    // Without a file the family falls back to revision 1.
+    testing::initDefaults(f, 110);
+    QCOMPARE(f->pll.revision, 1);
+}
 
 void TestHdrFamilies::vek128Revision_data()
 {

@@ -157,6 +157,16 @@ QString DialogResponder::dialogText(QWidget *dialog)
     return texts.join(QLatin1Char(' '));
 }
 
+QStringList redWidgets(const Pallador &w)
+{
+    QStringList red;
+    for (const QWidget *widget : w.findChildren<QWidget *>()) {
+        if (widget->styleSheet().contains(QLatin1String("background-color: red")))
+            red << widget->objectName();
+    }
+    return red;
+}
+
 void DialogResponder::poll()
 {
     QWidget *dialog = QApplication::activeModalWidget();
@@ -175,17 +185,6 @@ CFamilyCore *loadedFamily(const Pallador &w)
     return w.calvex ? w.calvex->family() : nullptr;
 }
 
-bool isPllStep(const QString &entry)
-{
-    for (const char *step : {"PllUpdate(", "Calculate(", "CalculatePLL(", "CalculateConfig(", "SetSerialPLL(",
-                             "SetParallelPLL(", "SetModePLL(", "PLL_Caluate(", "CalculateScaledPLL(",
-                             "CalculatePLLMode("}) {
-        if (entry.startsWith(QLatin1String(step)))
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 QStringList journal(const Pallador &w)
@@ -196,16 +195,7 @@ QStringList journal(const Pallador &w)
 
 int calculations(const Pallador &w)
 {
-    const QStringList entries = journal(w);
-    int count = 0;
-    for (int i = 0; i < entries.size(); ++i) {
-        // A calculation without a PLL step starts with its timing step.
-        const bool timingFirst = entries[i].startsWith(QLatin1String("TimingUpdate(")) &&
-                                 (i == 0 || entries[i - 1].startsWith(QLatin1String("RegisterUpdate(")));
-        if (isPllStep(entries[i]) || timingFirst)
-            ++count;
-    }
-    return count;
+    return CFamilyCore::calculationsIn(journal(w));
 }
 
 QList<int> calculatedContexts(const Pallador &w)

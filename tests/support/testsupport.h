@@ -94,16 +94,15 @@ struct WindowSession {
     Pallador &w() { return *window; }
 };
 
+// The object names of the window's widgets that a warning shows in red.
+QStringList redWidgets(const Pallador &w);
+
 // The calculations the window ran, read from the call journal of the loaded
-// family object. Every calculation starts with the family's PLL step
-// ("PllUpdate()", "Calculate()", "CalculatePLL(n)", "CalculateConfig(0)",
-// "PLL_Caluate()", "CalculateScaledPLL()", "CalculatePLLMode(m)" or the
-// interface's "SetSerialPLL(i)", "SetParallelPLL()", "SetModePLL(i)"),
-// except where a family keeps its PLL results through a change of one
-// context: that calculation starts with its timing step right after the
-// registers of the one before (or as the first entry), so counting both
-// counts calculations; a calculation of a context records that context in
-// its results step ("ResultsUpdate(c)" or "SetResults(c)").
+// family object and counted by the library's rule
+// (CFamilyCore::calculationsIn: each starts with its PLL step, or with its
+// timing step where a family keeps its PLL results through a change of one
+// context); a calculation of a context records that context in its results
+// step ("ResultsUpdate(c)" or "SetResults(c)").
 // Without a loaded family object there is no journal: the functions report
 // nothing and resetJournal does nothing.
 
