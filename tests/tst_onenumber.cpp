@@ -211,6 +211,8 @@ private slots:
     void cleanupTestCase();
     void everySample_data();
     void everySample();
+    void bridgeLabels_data();
+    void bridgeLabels();
 
 private:
     void checkPll(Pallador &w, Problems &problems);
@@ -378,6 +380,43 @@ void TestOneNumber::everySample()
     checkPll(w, problems);
     QVERIFY2(problems.list().isEmpty(), qPrintable(problems.list().join(QStringLiteral("; "))));
     QCOMPARE(responder.seen(), QStringList());
+}
+
+void TestOneNumber::bridgeLabels_data()
+{
+    QTest::addColumn<QString>("fileName");
+    for (const char *sample : {"Yorm101t", "Yorm102m", "Yorm102t", "Yorm105m", "Yorm106m"})
+        QTest::newRow(sample) << QString::fromLatin1(sample) + QStringLiteral(".cfg");
+}
+
+// The bridges' panel labels show the dividers as the text does (M and N
+// included), on the labels their forms carry.
+void TestOneNumber::bridgeLabels()
+{
+    QFETCH(QString, fileName);
+    DialogResponder responder;
+    std::unique_ptr<Pallador> window(new Pallador(m_install->addSample(fileName)));
+    Pallador &w = *window;
+    QLabel **const labels[] = {&w.labelPLL_InClk, &w.labelPLL_M, &w.labelPLL_N, &w.labelPLL_P,
+                               &w.labelPLL_P2, &w.labelPLL_PixClk, &w.labelPLL_MipiClk};
+    for (QLabel **label : labels) {
+        if (!*label)
+            *label = new QLabel(&w);
+    }
+    w.ui.checkPLL_ADV->setChecked(true);
+    w.gatherPllResults();
+    w.showPllResults();
+
+    const Expected e = expectedFrom(TextValues(w.ui.textResult_PLL->toPlainText()), w.sensorIndex);
+    Problems problems;
+    problems.compareLabel(QStringLiteral("input clock label"), w.labelPLL_InClk, e.input);
+    problems.compareLabel(QStringLiteral("M label"), w.labelPLL_M, e.m);
+    problems.compareLabel(QStringLiteral("N label"), w.labelPLL_N, e.n);
+    problems.compareLabel(QStringLiteral("P label"), w.labelPLL_P, e.p);
+    problems.compareLabel(QStringLiteral("P2 label"), w.labelPLL_P2, e.p2);
+    problems.compareLabel(QStringLiteral("pixel clock label"), w.labelPLL_PixClk, e.pixel);
+    problems.compareLabel(QStringLiteral("serial clock label"), w.labelPLL_MipiClk, e.serial);
+    QVERIFY2(problems.list().isEmpty(), qPrintable(problems.list().join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(TestOneNumber)
