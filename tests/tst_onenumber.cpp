@@ -397,8 +397,8 @@ void TestOneNumber::bridgeLabels()
     DialogResponder responder;
     std::unique_ptr<Pallador> window(new Pallador(m_install->addSample(fileName)));
     Pallador &w = *window;
-    QLabel **const labels[] = {&w.labelPLL_InClk, &w.labelPLL_M, &w.labelPLL_N, &w.labelPLL_P,
-                               &w.labelPLL_P2, &w.labelPLL_PixClk, &w.labelPLL_MipiClk};
+    QLabel **const labels[] = {&w.labelPLL_InClk, &w.labelPLL_M,      &w.labelPLL_N,      &w.labelPLL_P,
+                               &w.labelPLL_P2,    &w.labelPLL_PixClk, &w.labelPLL_MipiClk};
     for (QLabel **label : labels) {
         if (!*label)
             *label = new QLabel(&w);
