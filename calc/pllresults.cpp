@@ -13,27 +13,24 @@
 
 namespace {
 
-// How a family's PLL results reach the result members.
+// How a family's PLL results reach the result members. Every family gathers
+// each result its PLL text shows, so that a calling program reads the same
+// numbers as the user.
 enum class Gather {
-    Nothing,
-    Standard,        // input, output, VCO (also as serial clock), N, M, P
+    Standard,        // input, output, VCO (also as serial clock), pixel clock, N, M, P
     StandardTarget,  // the standard gather; the achieved target becomes the request
-    OutputOnly,      // output, VCO, N, M; the achieved target becomes the request
     SecondPll,       // the standard gather with the second VCO as serial clock; the panel's second PLL
     SecondPllTarget, // as SecondPll, and the achieved target becomes the request
-    CoreClock,       // pixel clock 3 x output (image processors with a core clock)
-    VcoOver8,        // pixel clock VCO / 8
-    Brel101,         // P4 and P5 as the video dividers
-    Brel102,         // P1 and P5 as the video dividers
-    Vek124,          // serial clock and pixel clock of the family, aux divider
-    Murn109,         // aux clock and divider, P4 and P5
-    Murn111,         // as Murn109, and WCD
-    Murn110,         // as Murn111, the pixel clock the output clock
-    PixelClock,      // the family's pixel clock
-    PixelClockWcd,   // as PixelClock, and WCD
+    IspAux,          // the standard gather and the aux clock, P4, P5, aux and word-clock dividers
+    Vek124,          // as IspAux, with the family's serial clock
+    Brel101,         // the serial clock; P4 and P5 as the video dividers
+    Brel102,         // the serial clock; P1 and P5 as the video dividers
     Yorm102,         // the bridge's serial divider and pixel clock
     Yorm105,         // the bridge's system, serial and pixel clocks
-    Zelt,            // output, VCO, serial and pixel clock, N, M
+    Zelt,            // the standard gather without P, the serial clock; the achieved target becomes the request
+    Holv,            // as Zelt, with P (the synthesiser's post divider)
+    FormBased,       // the standard gather without P; the binder keeps the dock's boxes
+    FormBasedSerial, // as FormBased, with the serial PLL's clock
 };
 
 // How the advanced PLL panel shows them (or, for two families, is read back).
@@ -50,8 +47,7 @@ enum class Show {
     InterModeOutRate, // the interface mode combo and the output rate or the target
     HighSpeedBits,    // the bits combo by high speed, and the high-speed box
     BitsByHighSpeed,  // the bits combo by high speed
-    Yorm102,          // bridge labels, M and N as the registers hold them
-    Yorm105,          // bridge labels
+    Bridge,           // bridge labels
     ZeltReadBack,     // the panel read back into the window
     HolvReadBack,     // the radar panel read back into the window
 };
@@ -64,29 +60,30 @@ struct ResultRow {
 
 // Every catalogued sensor, by catalogue entry.
 const ResultRow kResults[] = {
-    {1, 11, Gather::CoreClock, Show::LabelsOutClock},
+    {1, 11, Gather::Standard, Show::LabelsOutClock},
     {12, 12, Gather::Brel101, Show::Brel101},
-    {13, 13, Gather::VcoOver8, Show::Nothing},
+    {13, 13, Gather::IspAux, Show::WcdOnly},
     {14, 20, Gather::Brel102, Show::Brel102},
     {21, 25, Gather::Standard, Show::Nothing},
     {26, 26, Gather::Vek124, Show::IspAux},
-    {27, 27, Gather::Murn109, Show::IspAux},
+    {27, 27, Gather::IspAux, Show::IspAux},
     {28, 30, Gather::Standard, Show::InterMode},
-    {31, 31, Gather::Murn111, Show::LabelsDividers},
+    {31, 31, Gather::IspAux, Show::LabelsDividers},
     {32, 36, Gather::Standard, Show::Nothing},
     {37, 40, Gather::Standard, Show::HighSpeedBits},
     {41, 45, Gather::Standard, Show::Nothing},
     {46, 51, Gather::SecondPll, Show::BitsByHighSpeed},
     {52, 52, Gather::SecondPllTarget, Show::BitsByHighSpeed},
     {53, 53, Gather::Standard, Show::Nothing},
-    {54, 56, Gather::Yorm102, Show::Yorm102},
-    {57, 58, Gather::Yorm105, Show::Yorm105},
-    {59, 61, Gather::PixelClock, Show::Nothing},
-    {62, 66, Gather::Nothing, Show::Nothing},
+    {54, 56, Gather::Yorm102, Show::Bridge},
+    {57, 58, Gather::Yorm105, Show::Bridge},
+    {59, 61, Gather::Standard, Show::Nothing},
+    {62, 64, Gather::FormBasedSerial, Show::Nothing},
+    {65, 66, Gather::FormBased, Show::Nothing},
     {67, 68, Gather::Standard, Show::BitsByHighSpeed},
-    {69, 69, Gather::Murn110, Show::LabelsPLessOne},
-    {70, 70, Gather::PixelClockWcd, Show::WcdOnly},
-    {71, 71, Gather::PixelClockWcd, Show::Nothing},
+    {69, 69, Gather::IspAux, Show::LabelsPLessOne},
+    {70, 70, Gather::IspAux, Show::WcdOnly},
+    {71, 71, Gather::IspAux, Show::Nothing},
     {72, 79, Gather::Standard, Show::InterMode},
     {80, 82, Gather::Standard, Show::Nothing},
     {83, 84, Gather::Standard, Show::InterMode},
@@ -97,13 +94,13 @@ const ResultRow kResults[] = {
     {92, 93, Gather::Standard, Show::InterModeOutRate},
     {94, 94, Gather::Standard, Show::InterMode},
     {95, 98, Gather::SecondPllTarget, Show::BitsByHighSpeed},
-    {99, 101, Gather::OutputOnly, Show::Nothing},
+    {99, 101, Gather::StandardTarget, Show::Nothing},
     {102, 104, Gather::Standard, Show::InterMode},
     {105, 109, Gather::Zelt, Show::ZeltReadBack},
     {110, 110, Gather::Standard, Show::InterMode},
     {111, 111, Gather::Standard, Show::Nothing},
     {112, 113, Gather::SecondPll, Show::Nothing},
-    {114, 114, Gather::Nothing, Show::HolvReadBack},
+    {114, 114, Gather::Holv, Show::HolvReadBack},
     {115, 115, Gather::Standard, Show::Nothing},
 };
 
@@ -148,9 +145,20 @@ void standardGather(Pallador &w, const CPllParams &p)
     w.resOutClock = p.outputClock;
     w.resVcoClock = p.vcoClock;
     w.resSerialClock = p.vcoClock;
+    w.resPixClock = p.pixelClock;
     w.resN = p.pllN;
     w.resM = p.pllM;
     w.resP = p.pllP;
+}
+
+// The image processors' aux clock and the dividers that come with it.
+void auxGather(Pallador &w, const CPllParams &p)
+{
+    w.resAuxClock = p.auxClock;
+    w.resP4 = p.pllP4;
+    w.resP5 = p.pllP5;
+    w.resAuxDiv = p.pllAuxDiv;
+    w.resWcd = p.pllWcd;
 }
 
 // The second PLL into the advanced panel's boxes that show it (those the
@@ -203,7 +211,7 @@ void bypassBoxByInterface(Pallador &w)
         w.checkPLL_Bypass->setEnabled(w.interfaceIndex == 0);
 }
 
-void bridgeLabels(Pallador &w, bool registerEncoding)
+void bridgeLabels(Pallador &w)
 {
     if (w.checkUseDataRate)
         w.checkUseDataRate->setEnabled(w.twoClkPerPix);
@@ -218,8 +226,8 @@ void bridgeLabels(Pallador &w, bool registerEncoding)
         setLabel(w.labelPLL_MipiClk, clockText(w.resPixClock));
         return;
     }
-    setLabel(w.labelPLL_M, QString::number(registerEncoding ? 2 * w.resM : w.resM));
-    setLabel(w.labelPLL_N, QString::number(registerEncoding ? w.resN + 1 : w.resN));
+    setLabel(w.labelPLL_M, QString::number(w.resM));
+    setLabel(w.labelPLL_N, QString::number(w.resN));
     setLabel(w.labelPLL_P, QString::number(w.resP));
     setLabel(w.labelPLL_P2, QString::number(w.resP2));
 }
@@ -240,8 +248,6 @@ void Pallador::gatherPllResults()
     if (row && family) {
         const CPllParams &p = family->pll;
         switch (row->gather) {
-        case Gather::Nothing:
-            break;
         case Gather::Standard:
             standardGather(*this, p);
             break;
@@ -249,75 +255,34 @@ void Pallador::gatherPllResults()
             standardGather(*this, p);
             achievedTargetAsRequest(*this, p);
             break;
-        case Gather::OutputOnly:
-            resOutClock = p.outputClock;
-            resVcoClock = p.vcoClock;
-            resN = p.pllN;
-            resM = p.pllM;
-            achievedTargetAsRequest(*this, p);
-            break;
         case Gather::SecondPll:
-            standardGather(*this, p);
-            resSerialClock = p.vcoClock2;
-            panelSecondPll(*this, p);
-            break;
         case Gather::SecondPllTarget:
             standardGather(*this, p);
             resSerialClock = p.vcoClock2;
-            achievedTargetAsRequest(*this, p);
+            if (row->gather == Gather::SecondPllTarget)
+                achievedTargetAsRequest(*this, p);
             panelSecondPll(*this, p);
             break;
-        case Gather::CoreClock:
-        case Gather::VcoOver8:
+        case Gather::IspAux:
             standardGather(*this, p);
-            resPixClock = row->gather == Gather::CoreClock ? 3.0 * p.outputClock : p.vcoClock * 0.125;
+            auxGather(*this, p);
+            break;
+        case Gather::Vek124:
+            if (const Vek_124 *v = calvex->vek_124) {
+                standardGather(*this, p);
+                auxGather(*this, p);
+                resSerialClock = v->serialClock;
+                resPixClock = v->serialClock / double(v->pixClockDivisor);
+            }
             break;
         case Gather::Brel101:
         case Gather::Brel102:
-            resInputClock = p.inputClock;
-            resOutClock = p.outputClock;
-            resVcoClock = p.vcoClock;
+            standardGather(*this, p);
             resSerialClock = p.serialClock;
-            resN = p.pllN;
-            resM = p.pllM;
             resP = row->gather == Gather::Brel101 ? p.pllP5 : p.pllP1;
             if (row->gather == Gather::Brel101)
                 resP4 = p.pllP4;
             resP5 = p.pllP5;
-            break;
-        case Gather::Vek124:
-            if (const Vek_124 *v = calvex->vek_124) {
-                resInputClock = p.inputClock;
-                resOutClock = p.outputClock;
-                resVcoClock = p.vcoClock;
-                resSerialClock = v->serialClock;
-                resPixClock = v->serialClock / double(v->pixClockDivisor);
-                resN = p.pllN;
-                resM = p.pllM;
-                resP = p.pllP;
-                resP4 = p.pllP4;
-                resP5 = p.pllP5;
-                resAuxDiv = p.pllAuxDiv;
-            }
-            break;
-        case Gather::Murn109:
-        case Gather::Murn111:
-        case Gather::Murn110:
-            standardGather(*this, p);
-            resAuxClock = p.auxClock;
-            resPixClock = row->gather == Gather::Murn110 ? p.outputClock : p.vcoClock * 0.125;
-            resP4 = p.pllP4;
-            resP5 = p.pllP5;
-            resAuxDiv = p.pllAuxDiv;
-            if (row->gather != Gather::Murn109)
-                resWcd = p.pllWcd;
-            break;
-        case Gather::PixelClock:
-        case Gather::PixelClockWcd:
-            standardGather(*this, p);
-            resPixClock = p.pixelClock;
-            if (row->gather == Gather::PixelClockWcd)
-                resWcd = p.pllWcd;
             break;
         case Gather::Yorm102:
         case Gather::Yorm105:
@@ -342,10 +307,25 @@ void Pallador::gatherPllResults()
             }
             break;
         case Gather::Zelt:
+        case Gather::Holv:
             achievedTargetAsRequest(*this, p);
+            resInputClock = p.inputClock;
             resOutClock = p.outputClock;
             resVcoClock = p.vcoClock;
             resSerialClock = p.serialClock;
+            resPixClock = p.pixelClock;
+            resN = p.pllN;
+            resM = p.pllM;
+            if (row->gather == Gather::Holv)
+                resP = p.pllP;
+            break;
+        case Gather::FormBased:
+        case Gather::FormBasedSerial:
+            // Their dividers are on their own forms.
+            resInputClock = p.inputClock;
+            resOutClock = p.outputClock;
+            resVcoClock = p.vcoClock;
+            resSerialClock = row->gather == Gather::FormBasedSerial ? p.serialClock : p.vcoClock;
             resPixClock = p.pixelClock;
             resN = p.pllN;
             resM = p.pllM;
@@ -353,7 +333,10 @@ void Pallador::gatherPllResults()
         }
     }
 
-    // The dock's override boxes show the library's choice while unticked.
+    // The dock's override boxes show the library's choice while unticked
+    // (the binder keeps them for the form-based families).
+    if (guiVars)
+        return;
     if (!ui.checkPLL_VCO->isChecked())
         ui.dSpinPLL_VCO->setValue(resVcoClock);
     if (!ui.checkPLL_N->isChecked())
@@ -436,9 +419,8 @@ void Pallador::showPllResults()
         if (row->show == Show::HighSpeedBits && checkHighSpeed[0])
             checkHighSpeed[0]->setChecked(highSpeed[0]);
         break;
-    case Show::Yorm102:
-    case Show::Yorm105:
-        bridgeLabels(*this, row->show == Show::Yorm102);
+    case Show::Bridge:
+        bridgeLabels(*this);
         break;
     case Show::ZeltReadBack:
         readIndex(comboPLL_Lanes, lanes, 1);

@@ -83,10 +83,12 @@ void initZelt(Pallador &w)
     w.shortSeq = true;
     w.trigger = false;
     w.slaveMode = false;
-    // The rate list's own slot stores the first rate; use case 0's rate then wins.
+    // The rate list's own slot stores the first rate; use case 0's rate then
+    // wins, and the Target FPS box shows it.
     w.ui.comboMaxFRate_A->clear();
     w.ui.comboMaxFRate_A->addItems(f->results.frameRateChoices);
     useCaseZeroFrameRate(w, d, false);
+    frameRateEditText(w, 0, w.maxFps[0]);
     w.ui.dSpinPLL_Input->setValue(w.pllInput);
 }
 
@@ -169,6 +171,9 @@ void initHolv101(Pallador &w)
     w.phyCd = 0;
     w.pllWcd = 128;
     w.custRev = 1;
+    // The (disabled) input box shows the radar's reference clock.
+    w.pllInput = f->pll.inputClock;
+    w.ui.dSpinPLL_Input->setValue(w.pllInput);
     automaticPllPanel(w, d);
 }
 
@@ -186,6 +191,8 @@ void recalcHolv101(Pallador &w)
     if (!f || !calculable(w.currentContext))
         return;
     f->useCaseIndex = w.ui.comboUseCase_A->currentIndex();
+    // The use case's frame rate sets the frame period.
+    f->ctx[0].maxFps = w.maxFps[0];
     // Without the panel the radar keeps the configuration it had.
     if (advancedPll(w)) {
         CPllParams &p = f->pll;

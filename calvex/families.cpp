@@ -3555,7 +3555,10 @@ void Zelt::familyTexts(int, PllTextInfo &p, ContextTextInfo &c) const
 
 namespace {
 
-// The radar's D-PHY timing rows from the lane rate, each limited to its field.
+// The chirp and frame counters run at 80 MHz; the idle time between frames
+// is a 24-bit count of them.
+constexpr double kCounterMHz = 80.0;
+constexpr qint64 kMaxFrameDelay = 0xFFFFFF;
 
 } // namespace
 
@@ -3598,10 +3601,13 @@ void Holv_101::engineCalculateAll()
     RegisterUpdate(0);
 }
 
-// Chirp period = reset + ramp; frame = chirps x period (x transmitters with
-// TDM MIMO); bandwidth = slope x ramp; the samples at the decimated ADC rate
-// must fit between the ADC start and the ramp end; the data of one chirp
-// must leave over the MIPI link (4 lanes of 8-bit words) within the period.
+// Chirp period = reset + ramp; burst = chirps x period (x transmitters with
+// TDM MIMO); the frame idles after its burst for the rest of the requested
+// frame period (a 24-bit count of 80 MHz clocks, so a burst longer than the
+// period runs the frames back to back); bandwidth = slope x ramp; the samples
+// at the decimated ADC rate must fit between the ADC start and the ramp end;
+// the data of one chirp must leave over the MIPI link (4 lanes of 8-bit
+// words) within the period.
 void Holv_101::CalculateConfig(int context)
 {
     Call call(this, "CalculateConfig", {context});
@@ -3614,7 +3620,12 @@ void Holv_101::CalculateConfig(int context)
     r.channels = 4;
     r.transmitters = tx;
     r.chirpPeriodUs = reset + ramp;
-    r.frameTimeMs = r.chirpPeriodUs * chirps * tx / 1000.0;
+    r.burstTimeMs = r.chirpPeriodUs * chirps * tx / 1000.0;
+    const double requested = finiteOr(ctx[0].maxFps, 0.0);
+    if (requested > 0.0)
+        r.frameDelay = boundedInt<qint64>(std::round((1000.0 / requested - r.burstTimeMs) * kCounterMHz * 1000.0), 0,
+                                          kMaxFrameDelay);
+    r.frameTimeMs = r.burstTimeMs + r.frameDelay / (kCounterMHz * 1000.0);
     r.bandwidthMHz = qBound(0, configBlock.slope, 1000) * ramp;
     const int decimation = 1 << qBound(0, configBlock.decimation / 2, 3);
     const double adcClock = configBlock.adcClock == 30 ? 30.0 : 60.0;
@@ -3677,7 +3688,11 @@ void Holv_101::CalculateConfig(int context)
     t.fovRows = t.outRows;
     t.activeClocks = samples;
     t.lineLength = boundedInt(r.chirpPeriodUs * adcClock, 1, 65535);
-    t.frameLength = t.outRows;
+    // The idle time in chirp periods.
+    t.vBlank = r.chirpPeriodUs > 0.0
+                   ? boundedInt(std::round(r.frameDelay / kCounterMHz / r.chirpPeriodUs), 0, qMax(0, 65535 - t.outRows))
+                   : 0;
+    t.frameLength = t.outRows + t.vBlank;
     t.hBlank = qMax(0, t.lineLength - samples);
     t.fps = r.frameTimeMs > 0.0 ? 1000.0 / r.frameTimeMs : 0.0;
     t.frameTimeMs = r.frameTimeMs;
@@ -3686,14 +3701,7 @@ void Holv_101::CalculateConfig(int context)
     m_cs[0].warnings = 0;
     m_cs[1] = m_cs[0];
     m_pllWarnings = 0;
-    CTimingGeometry &g = results.timingGeometry;
-    g.xFactor = g.yFactor = 1;
-    g.fovWidth = g.outputWidth = t.outCols;
-    g.fovHeight = g.outputHeight = t.outRows;
-    g.hBlank = t.hBlank;
-    g.vBlank = t.vBlank;
-    g.frameHeight = t.frameLength;
-    g.frameWidth = t.lineLength;
+    results.timingGeometry = timingGeometry(0);
 }
 
 // The chirp counters run at 80 MHz from the start of the chirp (its reset
@@ -3724,6 +3732,9 @@ enum Row {
     Tx1Enable,
     Tx2Enable,
     Tx3Enable,
+    FrameDelay0,
+    FrameDelay1,
+    FrameDelay2,
     HsZero,
     HsPrepare,
     HsTrail,
@@ -3760,6 +3771,9 @@ const RowRule kRows[] = {
     {"TX1_EN_AND_ATT", Tx1Enable},
     {"TX2_EN_AND_ATT", Tx2Enable},
     {"TX3_EN_AND_ATT", Tx3Enable},
+    {"FRAME_TO_FRAME_DELAY1", FrameDelay0},
+    {"FRAME_TO_FRAME_DELAY2", FrameDelay1},
+    {"FRAME_TO_FRAME_DELAY3", FrameDelay2},
     {"MIPI_T_HS_ZERO", HsZero},
     {"MIPI_T_HS_PREPARE", HsPrepare},
     {"MIPI_T_HS_TRAIL", HsTrail},
@@ -3785,7 +3799,7 @@ bool Holv_101::familyRegister(int role, const RegRow &r, quint32 *value) const
     const double reset = qBound(0, configBlock.chirpResetTime, 100000);
     const double ramp = qBound(0, configBlock.chirpRampTime, 100000);
     const double start = qMax(0.0, finiteOr(configBlock.adcStartTime, 0.0));
-    auto count80 = [](double us) { return boundedInt<qint64>(std::round(us * 80.0), 0, 80000000); };
+    auto count80 = [](double us) { return boundedInt<qint64>(std::round(us * kCounterMHz), 0, 80000000); };
     const int samples = qBound(1, configBlock.adcSamples, 65535);
     const int bits = configBlock.bitsPerSample == 14 ? 14 : 12;
     qint64 v;
@@ -3843,6 +3857,12 @@ bool Holv_101::familyRegister(int role, const RegRow &r, quint32 *value) const
     case Tx2Enable:
     case Tx3Enable:
         v = (r.value & 0x3F) | (role - Tx0Enable < q.transmitters ? 0 : 0x40);
+        break;
+    case FrameDelay0:
+    case FrameDelay1:
+    case FrameDelay2:
+        // The idle count, least significant byte first.
+        v = (q.frameDelay >> (8 * (role - FrameDelay0))) & 0xFF;
         break;
     default: {
         if (role < HsZero || role > Lpx)

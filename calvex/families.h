@@ -1109,7 +1109,9 @@ public:
     // Results of the last configuration calculation.
     struct Radar {
         double chirpPeriodUs = 0.0;
-        double frameTimeMs = 0.0;
+        double burstTimeMs = 0.0; // the chirps of one frame
+        qint64 frameDelay = 0;    // idle time after the burst, 80 MHz counts
+        double frameTimeMs = 0.0; // burst and idle time
         double bandwidthMHz = 0.0;
         double adcSampleRate = 0.0; // MHz after decimation
         double samplingTimeUs = 0.0;

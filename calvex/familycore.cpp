@@ -17,30 +17,12 @@ using namespace calvex;
 
 namespace {
 
-// Pre-divider and multiplier requests in their actual values.
-// (A request beyond any field stays beyond it: the field capacity cuts it.)
-int decodeN(const FamilyTraits &t, int reported)
+// A pre-divider or multiplier request: a value above 0 fixes it, any other
+// leaves it free. (A request beyond any field stays beyond it: the field
+// capacity cuts it.)
+int requestOf(int value)
 {
-    if (t.has(FlagNMinus1))
-        return reported >= 0 ? int(qMin<qint64>(qint64(reported) + 1, INT_MAX)) : -1;
-    return reported > 0 ? reported : -1;
-}
-
-int decodeM(const FamilyTraits &t, int reported)
-{
-    if (reported <= 0)
-        return -1;
-    return t.has(FlagMHalf) ? int(qMin<qint64>(qint64(reported) * 2, INT_MAX - 1)) : reported;
-}
-
-int encodeN(const FamilyTraits &t, int n)
-{
-    return t.has(FlagNMinus1) ? n - 1 : n;
-}
-
-int encodeM(const FamilyTraits &t, int m)
-{
-    return t.has(FlagMHalf) ? qMax(1, m / 2) : m;
+    return value > 0 ? value : -1;
 }
 
 PllLimits limitsOf(const FamilyTraits &t)
@@ -54,7 +36,7 @@ PllLimits limitsOf(const FamilyTraits &t)
     l.nMax = t.nMax;
     l.mMin = t.mMin;
     l.mMax = t.mMax;
-    l.mEven = t.has(FlagMHalf);
+    l.mEven = t.has(FlagMEven);
     l.vcoMin = t.vcoMin;
     l.vcoMax = t.vcoMax;
     for (int k = 0; k < 2; ++k) {
@@ -548,8 +530,8 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
     req.fin = pll.inputClock;
     req.target = t.has(FlagTargetFromOp) ? pll.targetClock2 : pll.targetClock;
     req.fallbackTarget = t.has(FlagTargetFromOp) ? t.target2Default : t.targetDefault;
-    req.n = decodeN(t, pll.pllN);
-    req.m = decodeM(t, pll.pllM);
+    req.n = requestOf(pll.pllN);
+    req.m = requestOf(pll.pllM);
     req.vco = pll.vcoRequest;
     for (int k = 0; k < 2; ++k) {
         const DividerSpec &d = t.div[k];
@@ -591,8 +573,10 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
         m_pllWarnings |= m_solution.warnings;
     }
 
-    pll.pllN = encodeN(t, m_solution.n);
-    pll.pllM = encodeM(t, m_solution.m);
+    // The pre-divider and multiplier the PLL runs with, as the texts show
+    // them (the registers hold their own encodings of them).
+    pll.pllN = m_solution.n;
+    pll.pllM = m_solution.m;
     for (int k = 0; k < 2; ++k) {
         if (t.div[k].field)
             pll.*(t.div[k].field) = m_solution.d[k];
@@ -733,9 +717,15 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
     pll.interfaceMode = qBound(0, index, qMax(0, int(interfaceItems(t).size()) - 1));
 
     if (t.has(FlagAuxClock)) {
+        const AuxClockSpec &a = t.aux;
         const bool wcdFree = !wcdRequested();
-        if (wcdFree)
-            pll.pllWcd = qMax(1, m_link.bits / qMax(1, t.aux.wcdBitsPerStep));
+        if (wcdFree) {
+            pll.pllWcd = qBound(a.wcdMin, (m_link.bits - a.wcdBase) / qMax(1, a.wcdStep), a.wcdMax);
+        } else if (pll.pllWcd < a.wcdMin || pll.pllWcd > a.wcdMax) {
+            // A request beyond the divider's values is cut to them.
+            pll.pllWcd = qBound(a.wcdMin, pll.pllWcd, a.wcdMax);
+            m_pllWarnings |= WarnTargetClock;
+        }
         m_writtenWcd = wcdFree ? pll.pllWcd : -1;
     }
 
@@ -954,20 +944,27 @@ void CFamilyCore::timeContext(int context)
     if (t.has(FlagWriteBackIntg))
         ctx[context].intgTime = cs.t.intgTimeMs;
 
-    CTimingGeometry &g = results.timingGeometry;
-    g.xFactor = cs.t.xFactor;
-    g.yFactor = cs.t.yFactor;
-    g.fovWidth = cs.t.fovCols;
-    g.fovHeight = cs.t.fovRows;
-    g.outputWidth = cs.t.outCols;
-    g.outputHeight = cs.t.outRows;
-    g.hBlank = cs.t.hBlank;
-    g.vBlank = cs.t.vBlank;
-    g.frameHeight = cs.t.frameLength;
-    g.frameWidth = cs.t.lineLength;
+    results.timingGeometry = timingGeometry(context);
 
     mirrorPanelOptions();
     familyTiming(context);
+}
+
+CTimingGeometry CFamilyCore::timingGeometry(int context) const
+{
+    const TimingResult &t = timing(context);
+    CTimingGeometry g;
+    g.xFactor = t.xFactor;
+    g.yFactor = t.yFactor;
+    g.fovWidth = t.fovCols;
+    g.fovHeight = t.fovRows;
+    g.outputWidth = t.outCols;
+    g.outputHeight = t.outRows;
+    g.hBlank = t.hBlank;
+    g.vBlank = t.vBlank;
+    g.frameHeight = t.frameLength;
+    g.frameWidth = t.lineLength;
+    return g;
 }
 
 void CFamilyCore::mirrorPanelOptions()
@@ -1010,7 +1007,7 @@ void CFamilyCore::parallelOutputClock(double target)
 
 bool CFamilyCore::wcdRequested() const
 {
-    return pll.pllWcd > 0 && pll.pllWcd != m_writtenWcd;
+    return pll.pllWcd >= 0 && pll.pllWcd != m_writtenWcd;
 }
 
 // ---------------------------------------------------------------------------

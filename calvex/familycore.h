@@ -152,6 +152,9 @@ public:
     const calvex::PllLimits &pllLimits() const { return m_limits; }
     // The last timing computed for a context (0 or 1).
     const calvex::TimingResult &timing(int context) const { return m_cs[safeContext(context)].t; }
+    // The timing geometry of a context (0 or 1) as its last timing step left
+    // it; the results hold that of whichever context was calculated last.
+    CTimingGeometry timingGeometry(int context) const;
     // Lanes and bits per pixel of the link the last PLL step used.
     int linkLanes() const { return m_link.lanes; }
     int linkBits() const { return m_link.bits; }

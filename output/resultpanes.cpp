@@ -150,9 +150,13 @@ void Pallador::updateTimingDiagram()
         ui.labelOutPix->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
+    // The diagram is context A's, as its title and pictures say: a
+    // two-context sensor's last calculation may have been context B's.
     const bool ownCopy = sensorIndex == 65 || sensorIndex == 66 || sensorIndex < 1 || sensorIndex > 115;
-    if (!ownCopy && calvex && calvex->family())
-        timingGeometry = calvex->family()->results.timingGeometry;
+    if (!ownCopy && calvex && calvex->family()) {
+        const CFamilyCore &family = *calvex->family();
+        timingGeometry = contextCount == 2 ? family.timingGeometry(0) : family.results.timingGeometry;
+    }
     const CTimingGeometry &g = timingGeometry;
 
     ui.labelOutPix->setPixmap(QPixmap(picture(mirror[0], flip[0])));

@@ -283,17 +283,19 @@ void TestPanels::pllPanel()
     const CPllParams &pll = s.family().pll;
     const bool dividers = form == QLatin1String("Murn109_PLL") || form == QLatin1String("Murn111_PLL");
 
-    // The WCD box of the Murn111 form starts at 0 and then shows the
-    // library's divider: a different one stores itself as the request, a
-    // PLL-level change that calculates both contexts.
-    const bool wcdShown = form == QLatin1String("Murn111_PLL") && w.resWcd != 0;
+    // The WCD box of the Murn105 and Murn111 forms starts at 0 and then
+    // shows the library's divider: a different one stores itself as the
+    // request, a PLL-level change (which calculates both contexts of
+    // Sarn116k).
+    const bool wcdShown =
+        (form == QLatin1String("Murn105_PLL") || form == QLatin1String("Murn111_PLL")) && w.resWcd != 0;
     resetJournal(w);
     w.ui.checkPLL_ADV->click();
     QPointer<QWidget> first = w.pllForm;
     QVERIFY(shownIn(first, w.ui.widgetADV_PLL));
     QCOMPARE(first->objectName(), form);
     QVERIFY(w.pllFormLoaded);
-    QCOMPARE(calculations(w), wcdShown ? 2 : 0);
+    QCOMPARE(calculations(w), wcdShown ? w.contextCount : 0);
     QVERIFY(allContextsEachTime(w));
     QVERIFY(w.ui.comboUseCase_A->isEnabled());
 
@@ -309,11 +311,12 @@ void TestPanels::pllPanel()
     }
     if (form == QLatin1String("Murn105_PLL")) {
         QCOMPARE(w.checkPLL_PreScale->isChecked(), pll.pllPreScale);
-        QCOMPARE(w.spinPLL_WCD->value(), 0);
+        QCOMPARE(w.spinPLL_WCD->value(), w.resWcd);
         QVERIFY(!w.spinPLL_WCD->isEnabled());
         QVERIFY(w.checkPLL_Bypass->toolTip().isEmpty());
         // The prescaler reaches the family at once.
         const bool before = w.checkPLL_PreScale->isChecked();
+        resetJournal(w);
         w.checkPLL_PreScale->click();
         QCOMPARE(calculations(w), 1);
         QCOMPARE(s.family().pll.pllPreScale, !before);
@@ -333,7 +336,7 @@ void TestPanels::pllPanel()
             QCOMPARE(w.spinPLL_I2C->value(), 300);
             QVERIFY(w.comboPLL_REV->isHidden());
             QCOMPARE(w.labelPLL_MipiClk->text().isEmpty(), false);
-            QCOMPARE(w.spinPLL_WCD->value(), qBound(0, w.resWcd, 2));
+            QCOMPARE(w.spinPLL_WCD->value(), w.resWcd);
         }
 
         // The engineer fixes P5: the library takes it, one higher.

@@ -241,7 +241,7 @@ void TestRegisterView::pllPaneEndsWithTheRevision()
 // at 300 pixels.
 void TestRegisterView::diagramWorkedExample()
 {
-    Session s(QStringLiteral("Vek101")); // scale 12
+    Session s(QStringLiteral("Sarn109")); // scale 12, one context
     Pallador &w = s.w();
     CTimingGeometry &g = w.calvex->family()->results.timingGeometry;
     g = CTimingGeometry();
@@ -371,13 +371,15 @@ void TestRegisterView::diagramKeepsItsPartsApart()
         used |= child->geometry();
     QVERIFY(QRect(QPoint(0, 0), w.ui.frame->minimumSize()).contains(used));
 
-    // A small frame puts the column back where the form has it.
-    CTimingGeometry &lib = w.calvex->family()->results.timingGeometry;
-    lib.fovWidth = lib.outputWidth = 640;
-    lib.fovHeight = lib.outputHeight = 480;
-    lib.frameWidth = 800;
-    lib.frameHeight = 500;
-    w.updateTimingDiagram();
+    // A small frame puts the column back where the form has it (both
+    // contexts small: they share the line length).
+    for (int c : {1, 0}) {
+        w.cols[c] = 640;
+        w.rows[c] = 480;
+        w.currentContext = c;
+        w.recalc(false);
+    }
+    QVERIFY(w.timingGeometry.frameWidth / 8 < 200);
     QCOMPARE(w.ui.labelFOVSize->pos(), w.ui.labelFOVSize->property("formPos").toPoint());
     QCOMPARE(w.ui.labelOutPix->pos(), w.ui.labelOutPix->property("formPos").toPoint());
 }

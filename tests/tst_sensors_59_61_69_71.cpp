@@ -580,10 +580,12 @@ void TestSensors59To71::dividerOverrides_data()
                            << "P4" << 3 << 4;
     QTest::newRow("69 P5") << "Sarn113k"
                            << "P5" << 5 << 6;
+    // The WCD boxes hold a code (0, 1, 2 for 8, 10, 12 bits) on the Murn110
+    // form and the bit count (8 to 10) on the Murn108 form.
     QTest::newRow("69 WCD") << "Sarn113k"
-                            << "WCD" << 7 << 7;
+                            << "WCD" << 2 << 2;
     QTest::newRow("70 WCD") << "Sarn110k"
-                            << "WCD" << 7 << 7;
+                            << "WCD" << 9 << 9;
 }
 
 // A divider override of the advanced PLL panel goes in while the panel is

@@ -60,8 +60,7 @@ FamilyTraits sensor(int code, const char *family, const char *table, double fin,
     return t;
 }
 
-// An image processor with an integrated sensor: one output divider P; pllN
-// is reported as N - 1.
+// An image processor with an integrated sensor: one output divider P.
 FamilyTraits isp(int code, const char *family, const char *table, double fin, double target, int cols, int rows,
                  const char *interfaces)
 {
@@ -70,7 +69,6 @@ FamilyTraits isp(int code, const char *family, const char *table, double fin, do
     t.family = family;
     t.table = table;
     t.layout = Layout::Isp;
-    t.flags = FlagNMinus1;
     t.finDefault = fin;
     t.finMin = 6.0;
     t.finMax = 54.0;
@@ -100,7 +98,7 @@ FamilyTraits bridge(int code, const char *family, const char *table)
 {
     FamilyTraits t = isp(code, family, table, 27.0, 74.25, 1280, 960, "Parallel|HISPI 12 bits|HISPI 14 bits");
     t.layout = Layout::Bridge;
-    t.flags = FlagNMinus1 | FlagMHalf;
+    t.flags = FlagMEven;
     t.mMin = 16;
     t.mMax = 254;
     t.vcoMin = 400.0;
@@ -460,6 +458,11 @@ std::vector<FamilyTraits> buildTable()
 
     t = isp(70, "Murn_108", "D70", 24.0, 48.0, 1614, 1214, "Parallel|MIPI");
     t.flags |= FlagAuxClock;
+    // Its word-clock divider is the word's bit count, 8 to 10.
+    t.aux.wcdBase = 0;
+    t.aux.wcdStep = 1;
+    t.aux.wcdMin = 8;
+    t.aux.wcdMax = 10;
     twoContexts(t, 7.5);
     t.defaultFps = 15.0;
     t.frameRates = "15|12|10|7.5|5";

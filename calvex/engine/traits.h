@@ -50,13 +50,14 @@ struct AuxClockSpec {
     double p4ClockMax = 96.0;   // MHz out of P4
     double p5ClockMax = 400.0;  // MHz out of P5
     int dividerMax = 16;        // P4 and P5 are nibbles holding P - 1
-    int wcdBitsPerStep = 2;     // the word-clock divider counts bit pairs
+    // The word-clock divider as its panel box holds it: (bits - wcdBase) /
+    // wcdStep within wcdMin..wcdMax (0, 1, 2 for words of 8, 10, 12 bits).
+    int wcdBase = 8, wcdStep = 2, wcdMin = 0, wcdMax = 2;
 };
 
 // Feature flags of a family.
 enum TraitFlag : quint32 {
-    FlagNMinus1 = 0x1,           // pllN reports N - 1 (ISP and bridge register encoding)
-    FlagMHalf = 0x2,             // pllM reports M / 2 (M is even)
+    FlagMEven = 0x2,             // the multiplier takes even values only
     FlagWriteBackIntg = 0x4,     // the integration time used is written back into the record
     FlagTargetFromOp = 0x8,      // the PLL is driven by targetClock2 (targetClock is not written)
     FlagIndexBits = 0x10,        // SetInterface receives a bit-depth index, not bits

@@ -197,9 +197,8 @@ QString violation(const Limits &lim, const CFamilyBase &f, Checked *checked)
         return QString();
     checked->pll = true;
 
-    // The image processors and bridges report N - 1; the bridges M / 2.
-    const int n = f.traits().layout != Layout::Sensor ? p.pllN + 1 : p.pllN;
-    const int m = lim.mEven ? p.pllM * 2 : p.pllM;
+    const int n = p.pllN;
+    const int m = p.pllM;
     if (!within(n, lim.n))
         return QStringLiteral("N %1").arg(n);
     if (!within(p.inputClock / n, lim.pfd))

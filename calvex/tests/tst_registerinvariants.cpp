@@ -246,18 +246,6 @@ QString contextName(int context)
     return context == 1 ? QStringLiteral("B") : QStringLiteral("A");
 }
 
-// The actual pre-divider and multiplier of the first PLL, undoing the
-// register encodings the image processors and bridges report them in.
-qint64 actualN(const CFamilyCore *f)
-{
-    return qint64(f->pll.pllN) + (f->traits().has(FlagNMinus1) ? 1 : 0);
-}
-
-qint64 actualM(const CFamilyCore *f)
-{
-    return qint64(f->pll.pllM) * (f->traits().has(FlagMHalf) ? 2 : 1);
-}
-
 QString fieldName(qint32 CPllParams::*field)
 {
     const std::pair<qint32 CPllParams::*, const char *> names[] = {
@@ -301,15 +289,13 @@ std::optional<qint64> textOpSysDivider(const CFamilyCore *f)
 std::optional<ShownValue> shownValue(const CFamilyCore *f, Shown s, int context)
 {
     const CPllParams &p = f->pll;
-    const bool nMinus1 = f->traits().has(FlagNMinus1);
-    const bool mHalf = f->traits().has(FlagMHalf);
     const TimingResult &t = f->timing(context);
     const QString tc = QStringLiteral("timing(%1).").arg(contextName(context));
     switch (s) {
     case Shown::PreDiv:
-        return ShownValue{actualN(f), nMinus1 ? QStringLiteral("pll.pllN + 1") : QStringLiteral("pll.pllN")};
+        return ShownValue{p.pllN, QStringLiteral("pll.pllN")};
     case Shown::Mult:
-        return ShownValue{actualM(f), mHalf ? QStringLiteral("pll.pllM x 2") : QStringLiteral("pll.pllM")};
+        return ShownValue{p.pllM, QStringLiteral("pll.pllM")};
     case Shown::SysDiv:
         return outputDivider(f, 0);
     case Shown::PixDiv:
@@ -483,10 +469,8 @@ private:
     {
         if (e.shown == Shown::PackedNM) {
             const quint32 mask = rowMask(row);
-            const ShownValue m{actualM(m_f), m_f->traits().has(FlagMHalf) ? QStringLiteral("pll.pllM x 2")
-                                                                          : QStringLiteral("pll.pllM")};
-            const ShownValue n{actualN(m_f) - 1, m_f->traits().has(FlagNMinus1) ? QStringLiteral("pll.pllN")
-                                                                                : QStringLiteral("pll.pllN - 1")};
+            const ShownValue m{m_f->pll.pllM, QStringLiteral("pll.pllM")};
+            const ShownValue n{qint64(m_f->pll.pllN) - 1, QStringLiteral("pll.pllN - 1")};
             checkField(rowLabel(row, index, "M"), reg, mask & 0xFFu, 0, m);
             checkField(rowLabel(row, index, "N-1"), reg, mask & ~0xFFu, 8, n);
             return;

@@ -73,6 +73,7 @@ private slots:
     void wcdOverrideIsUsedOnce();
     void revisionDefaultsFollowTheRevision();
     void focalPlaneCountKeptWithPanelClosed();
+    void radarFramePeriod();
     void configurationFileDefaultsReachTheFamily();
     void registersHoldTheirRanges_data();
     void registersHoldTheirRanges();
@@ -499,11 +500,12 @@ void TestRegisters::wcdOverrideIsUsedOnce()
     Setup s(70); // Murn_108
     auto *m = static_cast<Murn_108 *>(s.f);
     s.run();
-    const int chosen = m->pll.pllWcd;
-    m->pll.pllWcd = chosen + 3;
+    const int chosen = m->pll.pllWcd; // the word's bit count, 8 to 10
+    const int asked = chosen == 8 ? 9 : 8;
+    m->pll.pllWcd = asked;
     m->wcdFlag = 0;
     s.run();
-    QCOMPARE(m->pll.pllWcd, chosen + 3);
+    QCOMPARE(m->pll.pllWcd, asked);
     QCOMPARE(m->wcdFlag, 1);
     s.run(); // no override passed: the library chooses again
     QCOMPARE(m->pll.pllWcd, chosen);
@@ -533,6 +535,33 @@ void TestRegisters::revisionDefaultsFollowTheRevision()
 
 // With the context-A panel closed the window's count of active focal planes
 // is kept and sets the packed line; with it open the library counts.
+// The radar idles after its chirps for the rest of the requested frame
+// period: the frame-delay rows count it in 80 MHz clocks, least significant
+// byte first, and the texts report the rate they program; a rate the chirps
+// cannot keep runs the frames back to back.
+void TestRegisters::radarFramePeriod()
+{
+    Setup s(114);
+    auto *radar = static_cast<Holv_101 *>(s.f);
+    const auto delayRows = [&] {
+        return qint64(rowValue(s.f, "FRAME_TO_FRAME_DELAY1")) | qint64(rowValue(s.f, "FRAME_TO_FRAME_DELAY2")) << 8 |
+               qint64(rowValue(s.f, "FRAME_TO_FRAME_DELAY3")) << 16;
+    };
+    for (double fps : {20.0, 7.5}) {
+        s.f->ctx[0].maxFps = fps;
+        s.run();
+        const Holv_101::Radar &r = radar->radar();
+        QVERIFY(r.burstTimeMs > 0.0 && r.burstTimeMs < 1000.0 / fps);
+        QCOMPARE(delayRows(), qint64(std::round((1000.0 / fps - r.burstTimeMs) * 80000.0)));
+        QVERIFY(std::fabs(s.f->timing(0).fps - fps) < 1e-6);
+        QVERIFY(s.f->results.contextDisplayText[0].contains(QStringLiteral("Frame rate: %1 fps").arg(fps, 0, 'f', 3)));
+    }
+    s.f->ctx[0].maxFps = 10000.0;
+    s.run();
+    QCOMPARE(delayRows(), qint64(0));
+    QVERIFY(std::fabs(s.f->timing(0).fps - 1000.0 / radar->radar().burstTimeMs) < 1e-6);
+}
+
 void TestRegisters::focalPlaneCountKeptWithPanelClosed()
 {
     Setup s(41);

@@ -84,10 +84,10 @@ void TestSampleCalc::useCaseAtDefaults()
     bool variableRate = family->ctx[0].variableFps;
     QStringList problems;
     if (auto *radar = dynamic_cast<Holv_101 *>(family)) {
-        // A radar frame idles after its chirps: they only have to fit in it.
+        // A radar frame idles after its chirps up to the requested period:
+        // the chirps, their samples and their data have to fit in it.
         const Holv_101::Radar &r = radar->radar();
         achieved = r.frameTimeMs > 0.0 ? 1000.0 / r.frameTimeMs : 0.0;
-        variableRate = true;
         if (!r.samplingFits || !r.linkFits)
             problems << QStringLiteral("the ADC samples or the data rate do not fit");
     }
