@@ -275,6 +275,11 @@ void recalcYorm102(Pallador &w);
 void initYorm105(Pallador &w);
 void recalcYorm105(Pallador &w);
 void recalcYorm106(Pallador &w);
+// Ahead of every sensor set-up: the controls the bridges made in code are
+// hidden and back at what they were made with (an empty operation-mode list,
+// DFS boxes at 0 and uncoloured, the 2-clock box unticked); the set-up of a
+// bridge that uses them shows them again.
+void resetBridgeControls(Pallador &w);
 // The bridges' maximum-integration-time question: the button the user chose.
 // Replaceable, so that a test answers it; an empty asker restores the box.
 using MaxIntgTimeAsker = std::function<QMessageBox::StandardButton(Pallador &w)>;

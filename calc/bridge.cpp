@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -124,22 +125,45 @@ void bridgeInterfaceList(Pallador &w)
     interfaceList(w, {kInterfaces[0], kInterfaces[1], kInterfaces[2]}, 0);
 }
 
+// The labels of the controls made in code, found again by these names.
+const char *const kOperationModeLabel = "labelOperMode";
+const char *const kDfsLabels[] = {"labelDfs1", "labelDfs2"};
+
+QLabel *madeLabel(Pallador &w, const char *name)
+{
+    return w.findChild<QLabel *>(QLatin1String(name));
+}
+
+QLabel *newLabel(const char *text, const char *name)
+{
+    auto *label = new QLabel(QLatin1String(text));
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
 // The "Operation Mode:" label and combo below the context-A options, made
-// once per window; then the family's mode is selected.
+// once per window (a sensor load hides them and empties the list); then the
+// family's mode is selected.
 void operationModeControls(Pallador &w, int index)
 {
     if (!w.comboOperMode) {
         QVBoxLayout *options = w.ui.verticalLayout_31;
-        options->addWidget(new QLabel(QStringLiteral("Operation Mode:")));
+        options->addWidget(newLabel("Operation Mode:", kOperationModeLabel));
         auto *combo = new QComboBox(&w);
         w.comboOperMode = combo;
         QObject::connect(combo, SIGNAL(currentIndexChanged(int)), &w, SLOT(comboOpMode_Changed(int)));
         options->addWidget(combo);
+    }
+    if (QLabel *label = madeLabel(w, kOperationModeLabel))
+        label->show();
+    w.comboOperMode->show();
+    // Filling the empty list makes "SDR" current, which runs its slot.
+    if (w.comboOperMode->count() == 0) {
         QStringList modes;
         for (const char *mode : kOperationModes)
             modes << QLatin1String(mode);
         modes.removeDuplicates();
-        combo->addItems(modes);
+        w.comboOperMode->addItems(modes);
     }
     w.comboOperMode->setCurrentIndex(index);
 }
@@ -149,8 +173,8 @@ void operationModeControls(Pallador &w, int index)
 void discreteRateControls(Pallador &w)
 {
     if (!w.dSpinDfs[0] || !w.dSpinDfs[1]) {
-        auto *dfs1Label = new QLabel(QStringLiteral("DFS1:"));
-        auto *dfs2Label = new QLabel(QStringLiteral("DFS2:"));
+        auto *dfs1Label = newLabel("DFS1:", kDfsLabels[0]);
+        auto *dfs2Label = newLabel("DFS2:", kDfsLabels[1]);
         w.dSpinDfs[0] = new QDoubleSpinBox(&w);
         w.dSpinDfs[1] = new QDoubleSpinBox(&w);
         QObject::connect(w.dSpinDfs[0], SIGNAL(valueChanged(double)), &w, SLOT(dSpinDFR1_valueChanged(double)));
@@ -162,8 +186,14 @@ void discreteRateControls(Pallador &w)
                                                                 w.ui.labelMinFPS_A, w.ui.dSpinMinFRate_A})
             grid->addWidget(widget);
     }
-    for (QDoubleSpinBox *box : w.dSpinDfs)
+    for (const char *name : kDfsLabels) {
+        if (QLabel *label = madeLabel(w, name))
+            label->show();
+    }
+    for (QDoubleSpinBox *box : w.dSpinDfs) {
+        box->show();
         box->setEnabled(false);
+    }
     w.dSpinDfs[0]->setValue(w.dfs1[0]);
     w.dSpinDfs[1]->setValue(w.dfs2[0]);
 }
@@ -171,12 +201,13 @@ void discreteRateControls(Pallador &w)
 // The "Enable 2-clock/pixel" box below the PLL options, made once per window.
 void twoClocksPerPixelBox(Pallador &w)
 {
-    if (w.check2ClkPix)
-        return;
-    auto *box = new QCheckBox(QStringLiteral("Enable 2-clock/pixel"));
-    w.check2ClkPix = box;
-    QObject::connect(box, SIGNAL(clicked()), &w, SLOT(checkPLL_2ClkPix_clicked()));
-    w.ui.verticalLayout_10->addWidget(box);
+    if (!w.check2ClkPix) {
+        auto *box = new QCheckBox(QStringLiteral("Enable 2-clock/pixel"));
+        w.check2ClkPix = box;
+        QObject::connect(box, SIGNAL(clicked()), &w, SLOT(checkPLL_2ClkPix_clicked()));
+        w.ui.verticalLayout_10->addWidget(box);
+    }
+    w.check2ClkPix->show();
 }
 
 // ---------------------------------------------------------------------------
@@ -505,6 +536,31 @@ int wideSensorScale(const CBridgeFamily &f)
 }
 
 } // namespace
+
+void resetBridgeControls(Pallador &w)
+{
+    for (const char *name : {kOperationModeLabel, kDfsLabels[0], kDfsLabels[1]}) {
+        if (QLabel *label = madeLabel(w, name))
+            label->hide();
+    }
+    if (QComboBox *combo = w.comboOperMode) {
+        const QSignalBlocker blocker(combo);
+        combo->clear();
+        combo->hide();
+    }
+    for (QDoubleSpinBox *box : w.dSpinDfs) {
+        if (!box)
+            continue;
+        const QSignalBlocker blocker(box);
+        box->setValue(0.0);
+        box->setStyleSheet(QString());
+        box->hide();
+    }
+    if (QCheckBox *box = w.check2ClkPix) {
+        box->setChecked(false);
+        box->hide();
+    }
+}
 
 void setMaxIntgTimeAsker(MaxIntgTimeAsker replacement)
 {

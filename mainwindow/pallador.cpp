@@ -111,6 +111,12 @@ Pallador::Pallador(QString configFile, QWidget *parent, Qt::WindowFlags flags) :
 
     setToolTips();
 
+    // What every sensor set-up starts from: the controls of the docks and the
+    // output group, and the register table's headers and visibility, as they
+    // are now. The option forms in the docks are the panels' own.
+    controlDefaults.record({ui.dockImageA, ui.dockImageB, ui.dockImageC, ui.dockPLL, ui.groupOutput, ui.tableRegister},
+                           {ui.widgetADV_A, ui.widgetADV_B, ui.widgetADV_C, ui.widgetADV_PLL});
+
     if (!configFile.isEmpty())
         loadConfigFile(configFile);
 }

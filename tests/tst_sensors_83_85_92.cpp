@@ -757,14 +757,15 @@ void TestSensors83To85And92::vek113ConfigureBuffers_data()
     QTest::newRow("67, limit 68") << 56 << 8 << 3 << false << true << kBufferWhite;
     QTest::newRow("68, limit 68") << 56 << 8 << 4 << false << true << kBufferWhite;
     QTest::newRow("69, limit 68") << 56 << 8 << 5 << false << true << kBufferRed;
-    QTest::newRow("69, limit 84") << 56 << 8 << 5 << true << true << kBufferWhite;
-    QTest::newRow("85, limit 84") << 56 << 8 << 21 << true << true << kBufferRed;
+    QTest::newRow("68, after Vek_117") << 56 << 8 << 4 << true << true << kBufferWhite;
+    QTest::newRow("69, after Vek_117") << 56 << 8 << 5 << true << true << kBufferRed;
     QTest::newRow("69, not in use") << 56 << 8 << 5 << false << false << kBufferRed;
 }
 
 // The configure buffers reach Vek_113 and its registers; their boxes are in
-// use with the buffers and turn red when the three together exceed the
-// window's limit (84 once a Vek_117 set-up has run in the window).
+// use with the buffers and turn red when the three together exceed the limit
+// of 68 (Vek_117's limit of 84 is its own: a Vek_113 loaded after it in the
+// same window has the limit a fresh window has).
 void TestSensors83To85And92::vek113ConfigureBuffers()
 {
     QFETCH(int, t1);
@@ -779,6 +780,7 @@ void TestSensors83To85And92::vek113ConfigureBuffers()
         QCOMPARE(w.configBufLimit, 84);
         w.loadConfigFile(s.install.addSample(QStringLiteral("Vek113m.cfg")));
         QCOMPARE(w.sensorIndex, 85);
+        QCOMPARE(w.configBufLimit, 68);
     }
     openVek113OptionPanel(w);
     w.configEnable = enabled;

@@ -399,17 +399,20 @@ void TestSetup::sensorSpecificSteps()
         QVERIFY(w.fovPixmap && w.fovPixmap->size() == QSize(128, 98));
     }
     {
-        // The first load of sensor 85 presets context A; a later one the current context.
+        // Sensor 85 presets context A, also after a sensor that left context B current.
         Pallador w(QString{});
         w.loadConfigFile(writeSensor(install, QStringLiteral("Vek113m")));
         QCOMPARE(w.combi, 0);
         QCOMPARE(w.scaler[0], 1);
         QCOMPARE(w.fixedLineLength[0], 764);
         Pallador other(QString{});
-        other.currentContext = 1;
+        other.loadConfigFile(install.addSample(QStringLiteral("Sarn106h.cfg")));
+        other.ui.checkHorzMirror_B->click();
+        QCOMPARE(other.currentContext, 1);
+        other.fixedLineLength[1] = 1000;
         other.loadConfigFile(writeSensor(install, QStringLiteral("Vek113m")));
-        QCOMPARE(other.fixedLineLength[1], 764);
-        QCOMPARE(other.fixedLineLength[0], 2144);
+        QCOMPARE(other.fixedLineLength[0], 764);
+        QCOMPARE(other.fixedLineLength[1], 2144);
     }
     {
         Pallador w(QString{});
