@@ -88,18 +88,6 @@ double shownFrameRate(const QTextEdit *pane)
     return m.hasMatch() ? m.captured(1).toDouble() : -1.0;
 }
 
-// The widgets the warning display (or a panel's own range check) coloured red.
-QStringList redWidgets(const QWidget &window)
-{
-    static const QRegularExpression red(QStringLiteral("\\bred\\b"));
-    QStringList names;
-    for (const QWidget *widget : window.findChildren<QWidget *>()) {
-        if (red.match(widget->styleSheet()).hasMatch())
-            names << widget->objectName();
-    }
-    return names;
-}
-
 } // namespace
 
 class TestSamples : public QObject {

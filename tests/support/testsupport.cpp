@@ -157,14 +157,17 @@ QString DialogResponder::dialogText(QWidget *dialog)
     return texts.join(QLatin1Char(' '));
 }
 
-QStringList redWidgets(const Pallador &w)
+QStringList redWidgets(const QWidget &window)
 {
-    QStringList red;
-    for (const QWidget *widget : w.findChildren<QWidget *>()) {
-        if (widget->styleSheet().contains(QLatin1String("background-color: red")))
-            red << widget->objectName();
+    // Backgrounds, texts and borders: every way a warning or a panel's own
+    // range check marks a widget.
+    static const QRegularExpression red(QStringLiteral("\\bred\\b"));
+    QStringList names;
+    for (const QWidget *widget : window.findChildren<QWidget *>()) {
+        if (red.match(widget->styleSheet()).hasMatch())
+            names << widget->objectName();
     }
-    return red;
+    return names;
 }
 
 void DialogResponder::poll()

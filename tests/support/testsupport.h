@@ -94,8 +94,9 @@ struct WindowSession {
     Pallador &w() { return *window; }
 };
 
-// The object names of the window's widgets that a warning shows in red.
-QStringList redWidgets(const Pallador &w);
+// The object names of the window's widgets that a warning (or a panel's own
+// range check) shows in red.
+QStringList redWidgets(const QWidget &window);
 
 // The calculations the window ran, read from the call journal of the loaded
 // family object and counted by the library's rule
