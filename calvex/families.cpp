@@ -922,7 +922,9 @@ bool Brel_105::familyRegister(int role, const RegRow &r, quint32 *value) const
     return true;
 }
 
-// PLL Config1 holds M in the high byte and N in the low byte.
+// PLL Config1 holds M in the high byte and N in the low byte; PLL Config2
+// holds the video system divider P1 - 1 in bits 12:8 and the video pixel
+// divider P2 - 1 in bits 4:0.
 // The shutter width is 32 bits: "Integration Time" holds the low word,
 // "Shut. Wid. Upper" the high word. "Row Mode" and "Column Mode" hold the
 // skip (factor - 1) in bits 2:0 and the bin (factor - 1) in bits 5:4.
@@ -957,11 +959,13 @@ int Brel_106::familyRowRole(const RegRow &r) const
     return rowRule(brel106::kRows, r);
 }
 
-// M and N share "PLL Config1", a byte each; P - 1 is five bits of "PLL Config2".
+// M and N share "PLL Config1", a byte each; P1 - 1 and P2 - 1 are five bits
+// each of "PLL Config2".
 void Brel_106::familyBound()
 {
     m_fieldCap.n = qMin(m_fieldCap.n, 255);
     m_fieldCap.m = qMin(m_fieldCap.m, 255);
+    m_fieldCap.d[0] = qMin(m_fieldCap.d[0], 32);
     m_fieldCap.d[1] = qMin(m_fieldCap.d[1], 32);
 }
 
@@ -979,7 +983,7 @@ bool Brel_106::familyRegister(int role, const RegRow &r, quint32 *value) const
         *value = (quint32(qBound(0, m_solution.m, 255)) << 8) | quint32(qBound(0, m_solution.n, 255));
         return true;
     case brel106::PllConfig2:
-        *value = quint32(qBound(0, m_solution.d[1] - 1, 31));
+        *value = (quint32(qBound(0, m_solution.d[0] - 1, 31)) << 8) | quint32(qBound(0, m_solution.d[1] - 1, 31));
         return true;
     case brel106::ShutterDelay:
         *value = quint32(qBound(0, ctx[0].sMode, 0xFFFF));

@@ -5,10 +5,11 @@
 // boxes, and in the gathered PLL results a calling program reads
 // (PllParameters). The bits of a word outside its divider fields keep the
 // table's value. Each sample is checked as it opens, with its dividers
-// overridden wherever the window offers a box for one, and at an input clock
-// that no pre-divider of 1 takes; every field must have held a divider other
-// than 1 in one of these settings, so that a field written a bit off or cut
-// short shows.
+// overridden wherever the window offers a box for one, at an input clock
+// that no pre-divider of 1 takes, and at a target clock low enough that the
+// first of two output dividers must divide; every field must have held a
+// divider other than 1 in one of these settings, so that a field written a
+// bit off or cut short shows.
 #include "calc/adapter.h"
 #include "calvex.h"
 #include "pallador.h"
@@ -27,7 +28,7 @@
 namespace {
 
 // The dividers a word may carry.
-enum class Divider { N, M, P, VtPix, P4, P5, P6, N2, M2 };
+enum class Divider { N, M, P, VtSys, VtPix, P4, P5, P6, N2, M2 };
 
 const char *dividerName(Divider d)
 {
@@ -38,6 +39,8 @@ const char *dividerName(Divider d)
         return "M";
     case Divider::P:
         return "P";
+    case Divider::VtSys:
+        return "P1 (vt_sys)";
     case Divider::VtPix:
         return "P2 (vt_pix)";
     case Divider::P4:
@@ -93,10 +96,10 @@ const WordSpec kWords[] = {
     // the low nibble of the high byte.
     {"PLL Control 1", {{0xFF00, Divider::M, 0}, {0x003F, Divider::N, 1}}},
     {"PLL Control 2", {{0x0F00, Divider::P, 1}}},
-    // Brel_106: M in the high byte, N in the low byte; the video pixel
-    // divider less one in the low five bits.
+    // Brel_106: M in the high byte, N in the low byte; the video system
+    // and pixel dividers less one, five bits each from bits 8 and 0.
     {"PLL Config1", {{0xFF00, Divider::M, 0}, {0x00FF, Divider::N, 0}}},
-    {"PLL Config2", {{0x001F, Divider::VtPix, 1}}},
+    {"PLL Config2", {{0x1F00, Divider::VtSys, 1}, {0x001F, Divider::VtPix, 1}}},
     // Zelt: N in the high byte.
     {"PLL_COMPONENT0_REG", {{0xFF00, Divider::N, 0}}},
 };
@@ -249,6 +252,8 @@ const char *paneLabel(Divider d)
         return "M (multiplier)";
     case Divider::P:
         return "P (output divider)";
+    case Divider::VtSys:
+        return "P1 (vt_sys_div)";
     case Divider::VtPix:
         return "P2 (vt_pix_div)";
     case Divider::P4:
@@ -351,6 +356,9 @@ QVector<Shown> shownValues(Pallador &w, Divider d, const QVariantList &results)
         if (hasResults)
             shown.append({QStringLiteral("PllParameters M"), results[9].toLongLong(), Encoding::Multiplier});
         break;
+    case Divider::VtSys:
+        // Only the PLL pane shows it.
+        break;
     case Divider::P:
     case Divider::VtPix:
         if (hasResults && bridge(w.sensorIndex))
@@ -390,6 +398,16 @@ void tick(QCheckBox *box)
 {
     if (box && box->isEnabled() && !box->isChecked())
         box->click();
+}
+
+// A disagreement known and left to be mended: Sarn116k's library takes a P5
+// request equal to the P5 it last chose by itself as no request, so the
+// ticked P5 box keeps showing the request while a lower target makes the
+// library choose, and the word program, another P5.
+bool knownDisagreement(const Pallador &w, const char *setting, const Shown &s)
+{
+    return w.sensorIndex == 31 && std::strcmp(setting, "at a 20 MHz target") == 0 &&
+           s.where == QLatin1String("panel P5 box");
 }
 
 // Overrides every divider the window offers a box for with a value other
@@ -463,15 +481,19 @@ void TestDividerWords::everySample()
     if (decodeWords(w, family->regTable()).fields.isEmpty())
         return;
 
-    QStringList problems;
+    QStringList problems, known;
     QMap<QString, bool> notOne; // word and divider: held a divider other than 1
-    for (const char *setting : {"as opened", "overridden", "at 48 MHz"}) {
+    for (const char *setting : {"as opened", "overridden", "at 48 MHz", "at a 20 MHz target"}) {
         if (std::strcmp(setting, "overridden") == 0)
             overrideDividers(w);
         // An input clock above every pre-divider's comparison range: no
         // pre-divider can be 1.
         if (std::strcmp(setting, "at 48 MHz") == 0)
             w.ui.dSpinPLL_Input->setValue(48.0);
+        // A target so low that the fast VCO the library prefers needs both
+        // output dividers to reach it.
+        if (std::strcmp(setting, "at a 20 MHz target") == 0)
+            w.ui.dSpinPLL_Target->setValue(20.0);
         const QVariantList results = w.property("PllParameters").toList();
         const WordCheck c = decodeWords(w, family->regTable());
         for (const QString &p : c.problems)
@@ -497,12 +519,13 @@ void TestDividerWords::everySample()
                     << QStringLiteral("%1: %2 = %3 is shown nowhere").arg(QLatin1String(setting), key).arg(d.value);
             for (const Shown &s : shown) {
                 if (!showsField(s, d, w.sensorIndex))
-                    problems << QStringLiteral("%1: %2 = %3 (0x%4), the %5 shows %6")
-                                    .arg(QLatin1String(setting), key)
-                                    .arg(d.value)
-                                    .arg(d.raw, 4, 16, QLatin1Char('0'))
-                                    .arg(s.where)
-                                    .arg(s.value);
+                    (knownDisagreement(w, setting, s) ? known : problems)
+                        << QStringLiteral("%1: %2 = %3 (0x%4), the %5 shows %6")
+                               .arg(QLatin1String(setting), key)
+                               .arg(d.value)
+                               .arg(d.raw, 4, 16, QLatin1Char('0'))
+                               .arg(s.where)
+                               .arg(s.value);
             }
         }
     }
@@ -512,6 +535,8 @@ void TestDividerWords::everySample()
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     QCOMPARE(responder.seen(), QStringList());
+    QEXPECT_FAIL("Sarn116k.cfg", "a P5 request equal to the library's last own choice counts as none", Continue);
+    QVERIFY2(known.isEmpty(), qPrintable(known.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(TestDividerWords)

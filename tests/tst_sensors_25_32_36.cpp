@@ -305,7 +305,7 @@ void TestSensors25To36::brel106LockedPll()
     QCOMPARE(f.ctx[0].sMode, 5);
     QCOMPARE(f.ctx[0].centering, 1);
     QCOMPARE(reg(w, "Shutter Delay"), 5u);
-    QCOMPARE(reg(w, "PLL Config2"), quint32(f.pll.pllP - 1));
+    QCOMPARE(reg(w, "PLL Config2"), quint32((f.pll.pllP1 - 1) << 8 | (f.pll.pllP - 1)));
     QCOMPARE(s.responder.seen(), QStringList());
 }
 

@@ -42,6 +42,8 @@ enum class Shown {
     Mult2,         // second PLL's multiplier
     PackedNM,      // image-processor divider word: N - 1 from bit 8 up, M in the low byte
     PMinus1Nibble, // image-processor P divider word: P - 1 in the nibble the mask selects
+    PackedMN,      // sensor divider word: M in the high byte, N in the low byte
+    PackedP1P2,    // sensor divider word: P1 - 1 in bits 12:8, P2 - 1 in bits 4:0
     LineLength,
     FrameLength,
     HBlank,
@@ -99,6 +101,8 @@ const Entry kDictionary[] = {
     {"cam_sysctl_pll_divider_m_n", Shown::PackedNM, Mark::None},
     {"cam_sysctl_pll_divider_m_n_1_clk", Shown::PackedNM, Mark::None},
     {"pll_p_dividers", Shown::PMinus1Nibble, Mark::None},
+    {"PLL Config1", Shown::PackedMN, Mark::None},
+    {"PLL Config2", Shown::PackedP1P2, Mark::None},
 
     // Line length.
     {"LINE_LENGTH_PCK", Shown::LineLength, Mark::None},
@@ -318,6 +322,8 @@ std::optional<ShownValue> shownValue(const CFamilyCore *f, Shown s, int context)
         return ShownValue{p.pllM2, QStringLiteral("pll.pllM2")};
     case Shown::PackedNM:
     case Shown::PMinus1Nibble:
+    case Shown::PackedMN:
+    case Shown::PackedP1P2:
         return std::nullopt; // split into fields by the caller
     case Shown::LineLength:
         return ShownValue{t.lineLength, tc + QStringLiteral("lineLength")};
@@ -473,6 +479,21 @@ private:
             const ShownValue n{qint64(m_f->pll.pllN) - 1, QStringLiteral("pll.pllN - 1")};
             checkField(rowLabel(row, index, "M"), reg, mask & 0xFFu, 0, m);
             checkField(rowLabel(row, index, "N-1"), reg, mask & ~0xFFu, 8, n);
+            return;
+        }
+        if (e.shown == Shown::PackedMN) {
+            const quint32 mask = rowMask(row);
+            checkField(rowLabel(row, index, "M"), reg, mask & ~0xFFu, 8, {actualM(m_f), QStringLiteral("pll.pllM")});
+            checkField(rowLabel(row, index, "N"), reg, mask & 0xFFu, 0, {actualN(m_f), QStringLiteral("pll.pllN")});
+            return;
+        }
+        if (e.shown == Shown::PackedP1P2) {
+            const quint32 mask = rowMask(row);
+            for (int k = 0; k < 2; ++k) {
+                const ShownValue p = outputDivider(m_f, k);
+                checkField(rowLabel(row, index, k == 0 ? "P1-1" : "P2-1"), reg, mask & (k == 0 ? 0x1F00u : 0x1Fu),
+                           k == 0 ? 8 : 0, {p.value - 1, p.source + QStringLiteral(" - 1")});
+            }
             return;
         }
         if (e.shown == Shown::PMinus1Nibble) {
