@@ -453,10 +453,8 @@ void Vek_124::familyPll()
     const int bitsPerLane = serial ? qMax(1, m_link.bits / lanes) : (m_link.bits > 10 ? 2 : 1);
     // A free P5 is the largest divider whose TX clock still carries the
     // output clock's pixels.
-    if (pll.pllP5 == m_writtenP5 && pll.outputClock > 0.0) {
+    if (m_p5Chosen && pll.outputClock > 0.0)
         pll.pllP5 = boundedInt(std::floor(pll.vcoClock / (pll.outputClock * bitsPerLane) + 1e-9), 1, 16);
-        m_writtenP5 = pll.pllP5;
-    }
     // Bypassed, the PLL step leaves the usable input clock (or 0) in vcoClock.
     serialClock = pll.pllBypass ? pll.vcoClock : pll.vcoClock / qMax(1, pll.pllP5);
     pixClockDivisor = bitsPerLane;

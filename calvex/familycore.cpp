@@ -606,8 +606,8 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
         const int auxDiv = vco > 0.0 ? boundedInt(std::round(vco / a.auxClockMax), 1, 63) : 1;
         pll.pllAuxDiv = auxDiv;
         pll.auxClock = vco / auxDiv;
-        const bool p4Free = pll.pllP4 <= 0 || pll.pllP4 == m_writtenP4;
-        const bool p5Free = pll.pllP5 <= 0 || pll.pllP5 == m_writtenP5;
+        const bool p4Free = pll.pllP4 <= 0;
+        const bool p5Free = pll.pllP5 <= 0;
         auto smallest = [&](double clockMax) {
             return vco > 0.0 ? boundedInt(std::ceil(vco / clockMax - 1e-9), 1, a.dividerMax) : 1;
         };
@@ -620,8 +620,7 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
             m_pllWarnings |= WarnTargetClock;
         pll.pllP4 = qMin(pll.pllP4, a.dividerMax);
         pll.pllP5 = qMin(pll.pllP5, a.dividerMax);
-        m_writtenP4 = p4Free ? pll.pllP4 : -1;
-        m_writtenP5 = p5Free ? pll.pllP5 : -1;
+        m_p5Chosen = p5Free;
     }
 
     // The lane rate the stream needs, and the clock that carries it.
@@ -726,7 +725,6 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
             pll.pllWcd = qBound(a.wcdMin, pll.pllWcd, a.wcdMax);
             m_pllWarnings |= WarnTargetClock;
         }
-        m_writtenWcd = wcdFree ? pll.pllWcd : -1;
     }
 
     familyPll();
@@ -1007,7 +1005,7 @@ void CFamilyCore::parallelOutputClock(double target)
 
 bool CFamilyCore::wcdRequested() const
 {
-    return pll.pllWcd >= 0 && pll.pllWcd != m_writtenWcd;
+    return pll.pllWcd >= 0;
 }
 
 // ---------------------------------------------------------------------------

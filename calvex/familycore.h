@@ -276,8 +276,8 @@ protected:
     }
     // The table value of the first row bound to a role of the family (0 when none is).
     quint32 defaultOfRole(int role) const;
-    // Whether pllWcd holds a request of the application rather than the
-    // value this library chose last time.
+    // Whether pllWcd holds a request of the application (the application
+    // writes -1 for none, before every PLL step).
     virtual bool wcdRequested() const;
     // Family lines of the texts.
     virtual void familyTexts(int context, calvex::PllTextInfo &pllText, calvex::ContextTextInfo &contextText) const;
@@ -383,9 +383,8 @@ protected:
     int m_frameLengthMax[2] = {1 << 30, 1 << 30};
     int m_hBlankMax[2] = {1 << 30, 1 << 30};
     int m_vBlankMax[2] = {1 << 30, 1 << 30};
-    // Dividers this library wrote into fields the application may leave as
-    // they are; a field still holding that value is treated as free.
-    qint32 m_writtenP4 = -1, m_writtenP5 = -1, m_writtenWcd = -1;
+    // Whether the last PLL step chose P5 itself (no request).
+    bool m_p5Chosen = false;
 };
 
 // Families with virtual operations ("classic" families).

@@ -301,14 +301,22 @@ void Pallador::onKeepSyncClock()
 // ---------------------------------------------------------------------------
 // Advanced PLL panel: override boxes. Unticking P1, P4 or P5 hands the
 // divider back to the library (-1) and calculates; ticking them waits for a
-// value.
+// value. A ticked box requests what it shows: its member takes the shown
+// value (the library's last choice, or the value last entered), so the
+// request the next calculation passes on is the one on screen, never a
+// stale -1 behind a box that shows a number.
 
 void Pallador::checkPLL_P1_clicked()
 {
     const bool on = ticked(checkPLL_P1);
     enable(comboPLL_P1, on);
-    if (on)
+    if (on) {
+        bool ok = false;
+        const int shown = comboPLL_P1 ? comboPLL_P1->currentText().toInt(&ok, 10) : 0;
+        if (ok)
+            pllP1 = shown;
         return;
+    }
     pllP1 = -1;
     recalc(true);
 }
@@ -332,21 +340,30 @@ void Pallador::checkPLL_P5_clicked()
 {
     const bool on = ticked(checkPLL_P5);
     enable(spinPLL_P5, on);
-    if (on)
+    if (on) {
+        if (spinPLL_P5)
+            pllP5 = spinPLL_P5->value();
         return;
+    }
     pllP5 = -1;
     recalc(true);
 }
 
 void Pallador::checkPLL_N2_clicked()
 {
-    enable(spinPLL_N2, ticked(checkPLL_N2));
+    const bool on = ticked(checkPLL_N2);
+    enable(spinPLL_N2, on);
+    if (on && spinPLL_N2)
+        pllN2 = spinPLL_N2->value();
     recalc(true);
 }
 
 void Pallador::checkPLL_M2_clicked()
 {
-    enable(spinPLL_M2, ticked(checkPLL_M2));
+    const bool on = ticked(checkPLL_M2);
+    enable(spinPLL_M2, on);
+    if (on && spinPLL_M2)
+        pllM2 = spinPLL_M2->value();
     recalc(true);
 }
 
@@ -355,17 +372,27 @@ void Pallador::checkPLL_VCO2_clicked()
     const bool on = ticked(checkPLL_VCO2);
     enable(spinPLL_VCO2, on);
     enable(dSpinPLL_VCO2, on);
+    if (on && dSpinPLL_VCO2)
+        pllVco2 = dSpinPLL_VCO2->value();
+    else if (on && spinPLL_VCO2)
+        pllVco2 = double(spinPLL_VCO2->value());
     recalc(true);
 }
 
 void Pallador::checkPLL_WCD_clicked()
 {
-    enable(spinPLL_WCD, ticked(checkPLL_WCD));
+    const bool on = ticked(checkPLL_WCD);
+    enable(spinPLL_WCD, on);
+    if (on && spinPLL_WCD)
+        pllWcd = spinPLL_WCD->value();
 }
 
 void Pallador::checkPLL_I2C_clicked()
 {
-    enable(spinPLL_I2C, ticked(checkPLL_I2C));
+    const bool on = ticked(checkPLL_I2C);
+    enable(spinPLL_I2C, on);
+    if (on && spinPLL_I2C)
+        pllI2C = spinPLL_I2C->value();
 }
 
 // ---------------------------------------------------------------------------

@@ -122,6 +122,16 @@ template <class W> W *disabled(W *widget)
     return widget;
 }
 
+// A spin box showing a value, set as the library's results are (no slot runs).
+QSpinBox *shows(QSpinBox *spin, int value)
+{
+    if (spin) {
+        const QSignalBlocker quiet(spin);
+        spin->setValue(value);
+    }
+    return spin;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(SlotCase)
@@ -660,6 +670,7 @@ void TestInputSlots::slotTable_data()
                                                  true};
 
     // Advanced PLL panel, override boxes.
+    // A ticked override requests what its box shows.
     QTest::newRow("P1 override ticked: no calculation") << SlotCase{
         two,
         [](Pallador &w) {
@@ -667,7 +678,7 @@ void TestInputSlots::slotTable_data()
                    click(panelBox(w, w.checkPLL_P1, SLOT(checkPLL_P1_clicked())));
         },
         READ(values({w.comboPLL_P1->isEnabled(), w.pllP1})),
-        values({true, -1}),
+        values({true, 1}),
         Unchanged,
         0};
     QTest::newRow("P1 override unticked: the library chooses")
@@ -732,11 +743,11 @@ void TestInputSlots::slotTable_data()
     QTest::newRow("P5 override ticked: no calculation")
         << SlotCase{two,
                     [](Pallador &w) {
-                        return disabled(panelSpin(w, w.spinPLL_P5, SLOT(spinPLL_P5_valueChanged(int)))) &&
+                        return shows(disabled(panelSpin(w, w.spinPLL_P5, SLOT(spinPLL_P5_valueChanged(int)))), 3) &&
                                click(panelBox(w, w.checkPLL_P5, SLOT(checkPLL_P5_clicked())));
                     },
-                    READ(w.spinPLL_P5->isEnabled()),
-                    true,
+                    READ(values({w.spinPLL_P5->isEnabled(), w.pllP5})),
+                    values({true, 3}),
                     Unchanged,
                     0};
     QTest::newRow("P5 override unticked")
@@ -754,11 +765,11 @@ void TestInputSlots::slotTable_data()
     QTest::newRow("N2 override ticked") << SlotCase{
         two,
         [](Pallador &w) {
-            return disabled(panelSpin(w, w.spinPLL_N2, SLOT(spinPLL_N2_valueChanged(int)))) &&
+            return shows(disabled(panelSpin(w, w.spinPLL_N2, SLOT(spinPLL_N2_valueChanged(int)))), 4) &&
                    click(panelBox(w, w.checkPLL_N2, SLOT(checkPLL_N2_clicked())));
         },
-        READ(w.spinPLL_N2->isEnabled()),
-        true,
+        READ(values({w.spinPLL_N2->isEnabled(), w.pllN2})),
+        values({true, 4}),
         Unchanged,
         1,
         true};
@@ -787,11 +798,11 @@ void TestInputSlots::slotTable_data()
     QTest::newRow("WCD override: no calculation")
         << SlotCase{two,
                     [](Pallador &w) {
-                        return disabled(panelSpin(w, w.spinPLL_WCD, SLOT(spinPLL_WCD_valueChanged(int)))) &&
+                        return shows(disabled(panelSpin(w, w.spinPLL_WCD, SLOT(spinPLL_WCD_valueChanged(int)))), 2) &&
                                click(panelBox(w, w.checkPLL_WCD, SLOT(checkPLL_WCD_clicked())));
                     },
-                    READ(w.spinPLL_WCD->isEnabled()),
-                    true,
+                    READ(values({w.spinPLL_WCD->isEnabled(), w.pllWcd})),
+                    values({true, 2}),
                     Unchanged,
                     0};
     QTest::newRow("I2C box: no calculation")
