@@ -72,6 +72,8 @@ Pallador::Pallador(QString configFile, QWidget *parent, Qt::WindowFlags flags) :
     ui.dockPLL->hide();
     ui.dockTiming->hide();
     ui.dockTiming->setFloating(true);
+    // A diagram that starts floating grows to show its drawing whole.
+    connect(ui.dockTiming, &QDockWidget::topLevelChanged, this, &Pallador::updateTimingDiagram);
     ui.groupOutput->hide();
     ui.comboMaxFRate_A->setEditable(true);
     ui.comboMaxFRate_B->setEditable(true);
@@ -105,6 +107,9 @@ Pallador::Pallador(QString configFile, QWidget *parent, Qt::WindowFlags flags) :
         widestValueHeader = qMax(widestValueHeader, columns->sectionSizeHint(column));
     columns->setMinimumSectionSize(widestValueHeader);
     columns->resizeSections(QHeaderView::ResizeToContents);
+
+    // The form's size, as far as the screen the window opens on has room.
+    keepOnScreen();
 
     installDir = getInstallDir();
     calvex = new CCalvex(12);

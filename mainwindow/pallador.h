@@ -90,6 +90,9 @@ public:
     static double numberFromText(const QString &text);
 
     void restoreWindowState();
+    // Brings the window within the available area of its screen: no larger
+    // than the area and, once shown or placed, not partly outside it.
+    void keepOnScreen();
     void setToolTips();
 
     // A message to the user. In a window made for an automation client it

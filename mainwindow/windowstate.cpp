@@ -5,8 +5,10 @@
 
 #include <QCryptographicHash>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
+#include <QStyle>
 
 namespace {
 
@@ -73,24 +75,75 @@ bool acceptableGeometry(const QByteArray &geometry)
            withinExtent(normalGeometryOf(probe));
 }
 
-// Brings a window that is larger than its screen's available area, or lies
-// partly or wholly outside it, back onto that area.
-void keepOnScreen(QWidget &window)
+// The available area of the screen a window is on (most of it, or the
+// screen it was made for), or an empty rectangle without a screen.
+QRect availableAreaOf(const QWidget &window)
 {
-    if (window.isMaximized() || window.isFullScreen())
+    QScreen *screen = QGuiApplication::screenAt(window.frameGeometry().center());
+    if (!screen)
+        screen = window.screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// The size of the frame the window system draws around a window. Until it
+// has framed the window, room for a title bar and borders is assumed: a
+// window sized to fit before it is shown then still fits with its frame.
+QSize frameMarginsOf(const QWidget &window)
+{
+    const QSize margins = window.frameGeometry().size() - window.geometry().size();
+    if (!margins.isNull())
+        return margins;
+    const QStyle *style = window.style();
+    const int border = 2 * style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    return QSize(border, border + style->pixelMetric(QStyle::PM_TitleBarHeight));
+}
+
+// The name of the timing diagram's property that tells it has been placed.
+const char *const kPlaced = "placed";
+
+// Puts a floating tool window beside the window: right of it, else left of
+// it, where it fits on the window's screen; else at the screen's right edge
+// below the window's menu bar, so that the menus stay in reach.
+void placeBeside(QWidget &tool, const QMainWindow &window)
+{
+    const QRect available = availableAreaOf(window);
+    if (available.isEmpty())
         return;
     const QRect frame = window.frameGeometry();
-    QScreen *screen = QGuiApplication::screenAt(frame.center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect available = screen->availableGeometry();
-    if (available.contains(frame))
-        return;
+    const QSize size = tool.frameGeometry().size();
+    QPoint at(available.right() + 1 - size.width(),
+              window.menuBar()->mapToGlobal(QPoint(0, window.menuBar()->height())).y());
+    if (frame.right() + size.width() <= available.right())
+        at = QPoint(frame.right() + 1, frame.top());
+    else if (frame.left() - size.width() >= available.left())
+        at = QPoint(frame.left() - size.width(), frame.top());
+    at.setX(qBound(available.left(), at.x(), qMax(available.left(), available.right() + 1 - size.width())));
+    at.setY(qBound(available.top(), at.y(), qMax(available.top(), available.bottom() + 1 - size.height())));
+    tool.move(at);
+}
 
-    const QSize margins = frame.size() - window.geometry().size();
-    QRect target(frame.topLeft(), frame.size().boundedTo(available.size()));
+} // namespace
+
+void Pallador::keepOnScreen()
+{
+    if (isMaximized() || isFullScreen())
+        return;
+    const QRect available = availableAreaOf(*this);
+    if (available.isEmpty())
+        return;
+    // The size the window is about to take: a window system may resize it
+    // later than asked, to no less than its minimum.
+    const QSize margins = frameMarginsOf(*this);
+    const QSize largest = available.size() - margins;
+    const QSize wanted = size().expandedTo(minimumSize());
+    if (wanted.width() > largest.width() || wanted.height() > largest.height())
+        resize(wanted.boundedTo(largest));
+
+    // A window the window system places itself (a new one, not shown yet) is
+    // left to it; one with a place of its own is moved onto the area.
+    if (!isVisible() && !testAttribute(Qt::WA_Moved))
+        return;
+    QRect target(frameGeometry().topLeft(), wanted.boundedTo(largest).expandedTo(minimumSize()) + margins);
     if (target.right() > available.right())
         target.moveRight(available.right());
     if (target.bottom() > available.bottom())
@@ -99,11 +152,9 @@ void keepOnScreen(QWidget &window)
         target.moveLeft(available.left());
     if (target.top() < available.top())
         target.moveTop(available.top());
-    window.resize(target.size() - margins);
-    window.move(target.topLeft());
+    if (target.topLeft() != frameGeometry().topLeft())
+        move(target.topLeft());
 }
-
-} // namespace
 
 void Pallador::restoreWindowState()
 {
@@ -129,7 +180,9 @@ void Pallador::restoreWindowState()
         return;
     restoreGeometry(geometry);
     restoreState(state, kStateVersion);
-    keepOnScreen(*this);
+    keepOnScreen();
+    // A floating diagram opens where the store has it.
+    ui.dockTiming->setProperty(kPlaced, true);
 }
 
 void Pallador::on_actionSave_State_triggered()
@@ -175,12 +228,28 @@ void Pallador::on_actionImage_C_triggered()
 void Pallador::on_actionTiming_triggered()
 {
     ui.dockTiming->setVisible(ui.actionTiming->isChecked());
+    if (!ui.dockTiming->isVisible())
+        return;
+    // Shown, a floating diagram takes the size of its drawing. It first opens
+    // beside the window, and after that where the user puts it, but never
+    // over the window's menu bar.
+    updateTimingDiagram();
+    const QRect menus(menuBar()->mapToGlobal(QPoint(0, 0)), menuBar()->size());
+    if (ui.dockTiming->isFloating() &&
+        (!ui.dockTiming->property(kPlaced).toBool() || ui.dockTiming->frameGeometry().intersects(menus))) {
+        placeBeside(*ui.dockTiming, *this);
+        ui.dockTiming->setProperty(kPlaced, true);
+    }
 }
 
 void Pallador::on_checkRegList_clicked()
 {
     ui.tableRegister->setVisible(ui.checkRegList->isChecked());
     fitRegisterTable();
+    // A window the table widened past the screen's edge moves back onto it.
+    centralWidget()->layout()->activate();
+    layout()->activate();
+    keepOnScreen();
 }
 
 void Pallador::setToolTips()

@@ -151,13 +151,14 @@ void Pallador::on_actionBug_Report_triggered()
 
     const QString mailText =
         QStringLiteral("Please copy/paste the text file (palladorBugInfo.txt)\nand send email to ");
-    QString message;
+    // The user is told where the file is: the editor may not have opened.
+    QString message = QStringLiteral("The bug information was written to %1.\n\n").arg(path);
     if (installDir.contains(QLatin1String(kInHouseFolder), Qt::CaseInsensitive)) {
-        message = QDesktopServices::openUrl(QUrl(QLatin1String(kIssuePage)))
-                      ? QStringLiteral("Please save the notepad file and attached to the Halvern.")
-                      : mailText + QLatin1String(kBugReportAddress);
+        message += QDesktopServices::openUrl(QUrl(QLatin1String(kIssuePage)))
+                       ? QStringLiteral("Please save the notepad file and attached to the Halvern.")
+                       : mailText + QLatin1String(kBugReportAddress);
     } else {
-        message = mailText + QLatin1String(kSupportAddress);
+        message += mailText + QLatin1String(kSupportAddress);
     }
     tellUser(QMessageBox::Information, QStringLiteral("Pallador"), message);
 }

@@ -7,7 +7,6 @@
 #include "registerdataio.h"
 
 #include <QFile>
-#include <QFileDialog>
 
 namespace {
 
@@ -110,9 +109,9 @@ QString derivedText(const QStringList &base, const QString &useCases)
 void Pallador::on_actionSave_Config_triggered()
 {
     const QString name =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Save Current Configurations"),
-                                     (dataIO ? dataIO->getSensorName() : QString()) + QStringLiteral("Pallador"),
-                                     QStringLiteral("Config Files (*.cfg)"));
+        output::askSaveFileName(this, QStringLiteral("Save Current Configurations"),
+                                (dataIO ? dataIO->getSensorName() : QString()) + QStringLiteral("Pallador"),
+                                QStringLiteral("Config Files (*.cfg)"), QStringLiteral("cfg"));
     if (!name.isEmpty())
         writeConfigFile(name);
 }

@@ -1,7 +1,7 @@
 // The file, window and help commands: Open Config and the sensor list load a
 // sensor, Set Default returns the loaded sensor to the state of a fresh load,
 // About names the program and the sensor, and the manual and the data-sheet
-// read-me are handed to the desktop.
+// read-me are handed to the desktop (or the user is told why they cannot be).
 #include "pallador.h"
 
 #include "catalogue.h"
@@ -11,6 +11,7 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -23,11 +24,19 @@ const char *const kSensorListFolder = "apps/cfg_pallador/";
 const char *const kUserManual = "doc/User Guides/Pallador User Guide 2.html";
 const char *const kDataSheetReadMe = "doc/Data Sheets/!!Read-Me.txt";
 
-// Hands a document below the installation directory to the desktop; whether
-// it opens is the desktop's affair.
-void openDocument(const Pallador &w, const char *relative)
+// Hands a document below the installation directory to the desktop. A
+// document that is not there, or that the desktop has no program for, is
+// reported with its path rather than doing nothing.
+void openDocument(Pallador &w, const char *relative)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(w.installPath(QLatin1String(relative))));
+    const QString path = w.installPath(QLatin1String(relative));
+    QString problem;
+    if (!QFileInfo(path).isFile())
+        problem = QStringLiteral("The document %1 does not exist.");
+    else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        problem = QStringLiteral("The document %1 cannot be opened: no program on this desktop opens it.");
+    if (!problem.isEmpty())
+        w.tellUser(QMessageBox::Warning, QStringLiteral("Pallador"), problem.arg(path));
 }
 
 } // namespace

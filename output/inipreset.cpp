@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QSettings>
 #include <QTextStream>
@@ -228,8 +227,8 @@ void Pallador::on_actionSave_As_triggered()
 {
     QSettings settings;
     const QString start = settings.value(QStringLiteral("default_dir")).toString();
-    const QString name =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Save INI File"), start, QStringLiteral("INI Files (*.ini)"));
+    const QString name = output::askSaveFileName(this, QStringLiteral("Save INI File"), start,
+                                                 QStringLiteral("INI Files (*.ini)"), QStringLiteral("ini"));
     if (name.isEmpty())
         return;
     settings.setValue(QStringLiteral("default_dir"), QDir().absoluteFilePath(name));

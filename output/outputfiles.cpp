@@ -3,7 +3,9 @@
 #include "pallador.h"
 #include "registerdataio.h"
 
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QSaveFile>
 #include <QTextCodec>
 
@@ -37,6 +39,25 @@ QString standardTemplatePath(const Pallador &w)
                                    .arg(io.getRevNumber())
                                    .arg(io.getRawSensor());
     return w.installPath(QStringLiteral("apps_data/") + name);
+}
+
+QString askSaveFileName(QWidget *parent, const QString &caption, const QString &start, const QString &filter,
+                        const QString &suffix)
+{
+    QString name = QFileDialog::getSaveFileName(parent, caption, start, filter);
+    const QFileInfo typed(name);
+    if (name.isEmpty() || typed.isDir() || typed.fileName().contains(QLatin1Char('.')))
+        return name;
+    // The dialog asked about replacing the name as typed; the completed name
+    // is asked about here.
+    name += QLatin1Char('.') + suffix;
+    const QFileInfo completed(name);
+    if (completed.exists() &&
+        QMessageBox::warning(parent, caption,
+                             QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(completed.fileName()),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return QString();
+    return name;
 }
 
 bool sameFile(const QString &a, const QString &b)

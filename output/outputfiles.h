@@ -5,6 +5,7 @@
 #include <QString>
 
 class Pallador;
+class QWidget;
 
 namespace output {
 
@@ -29,6 +30,14 @@ QString findStandardTemplate(const Pallador &w);
 using TemplateReporter = void (*)(const QString &message);
 void setTemplateReporter(TemplateReporter reporter);
 void reportTemplateProblem(const QString &message);
+
+// Asks for the file to save to with QFileDialog::getSaveFileName; empty when
+// the user cancels. A name typed without a suffix gets suffix (given without
+// its dot), so that the file shows under the filter of the dialog that opens
+// such files; a file of the completed name is replaced only when the user
+// confirms it.
+QString askSaveFileName(QWidget *parent, const QString &caption, const QString &start, const QString &filter,
+                        const QString &suffix);
 
 // Whether two paths name the same file (also when it does not exist yet).
 bool sameFile(const QString &a, const QString &b);

@@ -246,7 +246,8 @@ void Pallador::fitRegisterTable()
     for (int column = 1; column < header->count(); ++column)
         needed += qMax(header->minimumSectionSize(), header->sectionSizeHint(column));
     if (QScreen *screen = this->screen()) {
-        const int besides = width() - table->width();
+        // The rest of the window and the frame around it.
+        const int besides = frameGeometry().width() - table->width();
         needed = qMin(needed, qMax(0, screen->availableGeometry().width() - besides));
     }
     table->setMinimumWidth(needed);

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTextEdit>
 #include <QVariant>
 
@@ -76,13 +77,41 @@ void resizeBy(QLabel *label, qint64 width, qint64 height, qint64 divisor, int ca
 // The widest and tallest the frame rectangle is drawn, in pixels.
 const qint64 kFrameCap = 300;
 
+// The page size the floating timing dock was last made to show.
+const char *const kFittedPage = "fittedPage";
+
+// Floating and shown, the timing dock grows to show its whole page
+// unscrolled, as far as the screen allows, whenever the page's size changes
+// and when it starts floating; the user may make it smaller again. It asks
+// for no minimum size: docked, the drawing scrolls, and the window is not
+// widened for it.
+void fitTimingDock(Ui_PalladorClass &ui)
+{
+    QDockWidget *dock = ui.dockTiming;
+    QScrollArea *area = ui.scrollAreaTiming;
+    if (!dock->isFloating()) {
+        area->setProperty(kFittedPage, QVariant());
+        return;
+    }
+    if (!dock->isVisible())
+        return;
+    QWidget *page = area->widget();
+    page->layout()->activate();
+    QSize wanted = page->minimumSizeHint() + QSize(2, 2) * area->frameWidth();
+    if (QScreen *screen = dock->screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size() * 4 / 5);
+    if (area->property(kFittedPage).toSize() == wanted)
+        return;
+    area->setProperty(kFittedPage, wanted);
+    dock->resize(dock->size() + (wanted - area->size()).expandedTo(QSize(0, 0)));
+}
+
 // Keeps the size texts and pictures clear of the frame drawing and of each
 // other, and the whole drawing inside the dock: each text and picture of the
 // column stays where the form puts it unless the drawing reaches into the
 // column (then the column moves right as a whole) or the item above it
 // reaches down to it (then it moves below that item); the drawing area grows
-// to hold every label, and a floating dock grows with it as far as the
-// screen allows.
+// to hold every label, and a floating dock grows with it (fitTimingDock).
 void fitTimingFrame(Ui_PalladorClass &ui)
 {
     QLabel *const column[] = {ui.labelFOVSize, ui.labelFovPix, ui.labelOUTSize, ui.labelOutPix};
@@ -105,17 +134,9 @@ void fitTimingFrame(Ui_PalladorClass &ui)
     for (QWidget *child : ui.frame->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         used |= child->geometry();
     const QSize needed(qMax(500, used.right() + 8), qMax(370, used.bottom() + 8));
-    if (ui.frame->minimumSize() == needed)
-        return;
-    ui.frame->setMinimumSize(needed);
-    // The scroll area asks for the room of its whole page (within the
-    // screen), so a floating dock grows to show the drawing unscrolled.
-    QWidget *page = ui.scrollAreaTiming->widget();
-    page->layout()->activate();
-    QSize size = page->minimumSizeHint() + QSize(2, 2) * ui.scrollAreaTiming->frameWidth();
-    if (QScreen *screen = ui.dockTiming->screen())
-        size = size.boundedTo(screen->availableGeometry().size() * 4 / 5);
-    ui.scrollAreaTiming->setMinimumSize(size);
+    if (ui.frame->minimumSize() != needed)
+        ui.frame->setMinimumSize(needed);
+    fitTimingDock(ui);
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -20,6 +21,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTextEdit>
 
@@ -303,6 +305,42 @@ void offerSensorList(Pallador &w)
     w.ui.actionOpen_Config->setEnabled(true);
 }
 
+// Notes in the status bar the lines of the loaded file that the reader
+// ignored (not understood, or a value no sensor takes): how many, then the
+// lines themselves as far as the bar has room, and in the note's tool tip one
+// a line (the first 20 of them). A file without such lines leaves no note.
+void noteIgnoredLines(Pallador &w, const QStringList &ignored)
+{
+    // Lines listed in the tool tip at the most.
+    const int kListed = 20;
+    QStatusBar *bar = w.ui.statusbar;
+    auto *note = bar->findChild<QLabel *>(QStringLiteral("labelIgnoredLines"));
+    if (!note) {
+        if (ignored.isEmpty())
+            return;
+        note = new QLabel(bar);
+        note->setObjectName(QStringLiteral("labelIgnoredLines"));
+        // A long note is cut at the end of the bar; it never widens the window.
+        note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        bar->addWidget(note, 1);
+    }
+    if (ignored.isEmpty()) {
+        note->clear();
+        note->setToolTip(QString());
+        return;
+    }
+    const QString file = QFileInfo(w.configPath).fileName();
+    const QString count =
+        ignored.size() == 1 ? QStringLiteral("1 line of %1 was ignored").arg(file)
+                            : QStringLiteral("%1 lines of %2 were ignored").arg(QString::number(ignored.size()), file);
+    const QStringList listed = ignored.mid(0, kListed);
+    note->setText(count + QStringLiteral(": ") + listed.join(QStringLiteral("; ")));
+    QString list = listed.join(QLatin1Char('\n'));
+    if (ignored.size() > kListed)
+        list += QStringLiteral("\n... and %1 more").arg(ignored.size() - kListed);
+    note->setToolTip(QStringLiteral("Lines of %1 that were ignored:\n").arg(w.configPath) + list);
+}
+
 } // namespace
 
 void Pallador::loadConfigFile(QString path)
@@ -337,6 +375,7 @@ void Pallador::loadConfigFile(QString path)
     configPath = path;
     ui.comboUseCase_A->clear();
     ui.comboUseCase_B->clear();
+    noteIgnoredLines(*this, sensorIndex >= 0 ? dataIO->problems() : QStringList());
 
     if (sensorIndex < 0) {
         tellUser(QMessageBox::Critical, QString(), path + QStringLiteral(" sensor is not supported!"));

@@ -13,8 +13,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QUrl>
@@ -151,6 +153,7 @@ private slots:
     void sensorList();
     void unreadableFiles_data();
     void unreadableFiles();
+    void ignoredLinesAreNoted();
     void about_data();
     void about();
     void helpDocuments_data();
@@ -388,6 +391,46 @@ void TestFileCommands::unreadableFiles()
     QCOMPARE(w.windowTitle(), QStringLiteral("Tolm104m (TM-104M-A) Pallador"));
 }
 
+// A file with lines the reader ignores loads without a dialog and with a
+// note in the status bar: how many lines, and which (all of them in the
+// note's tool tip). The next file, without such lines, clears the note.
+void TestFileCommands::ignoredLinesAreNoted()
+{
+    FixtureInstall install;
+    QFile sample(FixtureInstall::samplesRoot() + QStringLiteral("bin/cfg_pallador/Tolm104m.cfg"));
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    QByteArray content = sample.readAll();
+    const int useCases = content.indexOf("[UseCases]\n");
+    QVERIFY(useCases >= 0);
+    const int lineNumber = content.left(useCases).count('\n') + 2; // the line after [UseCases]
+    content.insert(useCases + int(qstrlen("[UseCases]\n")), "0/colz = 640\n0/max_fps = 5000\nnot a setting\n");
+    const QString odd = install.writeConfig(QStringLiteral("Odd lines.cfg"), content);
+    const QString clean = install.addSample(QStringLiteral("Vek108m.cfg"));
+    DialogResponder responder;
+    Pallador w(QString{});
+    w.show();
+
+    w.loadConfigFile(odd);
+
+    QCOMPARE(responder.seen(), QStringList());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Tolm104m (TM-104M-A) Pallador"));
+    auto *note = w.ui.statusbar->findChild<QLabel *>(QStringLiteral("labelIgnoredLines"));
+    QVERIFY(note);
+    QVERIFY(note->isVisible());
+    const QStringList ignored = {QStringLiteral("line %1: 0/colz = 640").arg(lineNumber),
+                                 QStringLiteral("line %1: 0/max_fps = 5000 (outside 0 to 1000)").arg(lineNumber + 1),
+                                 QStringLiteral("line %1: not a setting").arg(lineNumber + 2)};
+    QCOMPARE(note->text(),
+             QStringLiteral("3 lines of Odd lines.cfg were ignored: ") + ignored.join(QStringLiteral("; ")));
+    QCOMPARE(note->toolTip(),
+             QStringLiteral("Lines of %1 that were ignored:\n").arg(odd) + ignored.join(QLatin1Char('\n')));
+
+    w.loadConfigFile(clean);
+    QCOMPARE(responder.seen(), QStringList());
+    QCOMPARE(note->text(), QString());
+    QCOMPARE(note->toolTip(), QString());
+}
+
 void TestFileCommands::about_data()
 {
     QTest::addColumn<QByteArray>("sensorName"); // empty: nothing loaded
@@ -425,27 +468,51 @@ void TestFileCommands::helpDocuments_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("document");
     QTest::addColumn<bool>("separatorAtEnd"); // QI_HOME ends with "/"
+    QTest::addColumn<QString>("state");       // of the document and the desktop
+    QTest::addColumn<QString>("message");     // %1: the document's path
 
     const QString manual = QStringLiteral("doc/User Guides/Pallador User Guide 2.html");
     const QString readMe = QStringLiteral("doc/Data Sheets/!!Read-Me.txt");
-    QTest::newRow("manual") << "actionPallador_Manual" << manual << true;
-    QTest::newRow("read-me") << "actionSensor_Data_Sheet" << readMe << true;
-    QTest::newRow("read-me, no separator at the end") << "actionSensor_Data_Sheet" << readMe << false;
+    const QString missing = QStringLiteral("Pallador|The document %1 does not exist.");
+    const QString noProgram =
+        QStringLiteral("Pallador|The document %1 cannot be opened: no program on this desktop opens it.");
+    QTest::newRow("manual") << "actionPallador_Manual" << manual << true << "opens" << QString();
+    QTest::newRow("read-me") << "actionSensor_Data_Sheet" << readMe << true << "opens" << QString();
+    QTest::newRow("read-me, no separator at the end")
+        << "actionSensor_Data_Sheet" << readMe << false << "opens" << QString();
+    QTest::newRow("manual missing") << "actionPallador_Manual" << manual << true << "missing" << missing;
+    QTest::newRow("read-me missing") << "actionSensor_Data_Sheet" << readMe << true << "missing" << missing;
+    QTest::newRow("manual, no program") << "actionPallador_Manual" << manual << true << "no program" << noProgram;
+    QTest::newRow("read-me, no program") << "actionSensor_Data_Sheet" << readMe << true << "no program" << noProgram;
 }
 
 // The documents go to the desktop as file URLs below the installation, and
-// the sample installation has both.
+// the sample installation has both. A document that is not installed, or
+// that no program of the desktop opens, is reported with its path.
 void TestFileCommands::helpDocuments()
 {
     QFETCH(QString, action);
     QFETCH(QString, document);
     QFETCH(bool, separatorAtEnd);
+    QFETCH(QString, state);
+    QFETCH(QString, message);
 
     QVERIFY2(QFile::exists(FixtureInstall::samplesRoot() + document), qPrintable(document));
     FixtureInstall install;
+    const QString path = install.root() + document;
+    if (state != QLatin1String("missing")) {
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QVERIFY(QFile::copy(FixtureInstall::samplesRoot() + document, path));
+    }
     DialogResponder responder;
     UrlRecorder urls;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &urls, "openUrl");
+    if (state == QLatin1String("no program")) {
+        // A handler that cannot be called: nothing opens the document.
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &urls, "noSuchSlot");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("noSuchSlot")));
+    } else {
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &urls, "openUrl");
+    }
     Pallador w(QString{});
     if (!separatorAtEnd)
         w.installDir.chop(1);
@@ -453,9 +520,14 @@ void TestFileCommands::helpDocuments()
     w.findChild<QAction *>(action)->trigger();
 
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    QCOMPARE(urls.opened, QList<QUrl>{QUrl::fromLocalFile(install.root() + document)});
-    QVERIFY(urls.opened.first().toString().startsWith(QLatin1String("file:///")));
-    QCOMPARE(responder.seen(), QStringList());
+    if (state == QLatin1String("opens")) {
+        QCOMPARE(urls.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
+        QVERIFY(urls.opened.first().toString().startsWith(QLatin1String("file:///")));
+        QCOMPARE(responder.seen(), QStringList());
+    } else {
+        QCOMPARE(urls.opened, QList<QUrl>());
+        QCOMPARE(responder.seen(), QStringList{message.arg(path)});
+    }
 }
 
 // Every entry of the menus and the tool bar has the command it names, and

@@ -1,16 +1,22 @@
 // The window state store of each sensor model: what Save State keeps, what a
 // later load of the sensor brings back, and the stores a load must ignore
 // (damaged, foreign or older ones) so that the window keeps its own layout.
+// And the window on a screen smaller than its form: its default size, where
+// the timing diagram opens, and the register table and the diagram shown and
+// hidden again.
 #include "pallador.h"
 #include "testsupport.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QDockWidget>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QToolBar>
 #include <QtTest>
@@ -131,6 +137,10 @@ private slots:
     void restoredWindowStaysOnScreen();
     void saveNeedsCataloguedSensor_data();
     void saveNeedsCataloguedSensor();
+    void defaultSizeFitsTheScreen_data();
+    void defaultSizeFitsTheScreen();
+    void timingDiagramOpensClearOfTheMenus();
+    void tableAndDiagramKeepTheWindowOnScreen();
 };
 
 // A saved arrangement is what the next load of the sensor shows, in a new
@@ -398,6 +408,136 @@ void TestWindowState::saveNeedsCataloguedSensor()
     for (const QString &message : messages)
         expected << message.arg(path);
     QCOMPARE(responder.seen(), expected);
+}
+
+// The form's size (1009 x 874) is larger than the test screen (800 x 600):
+// the window opens as tall as the screen allows, and as wide as that unless
+// its docks need more.
+void TestWindowState::defaultSizeFitsTheScreen_data()
+{
+    QTest::addColumn<QString>("sample"); // empty: no file
+    QTest::newRow("no sensor") << QString();
+    QTest::newRow("one context") << "Tolm104m.cfg";
+    QTest::newRow("two contexts") << kSample;
+}
+
+void TestWindowState::defaultSizeFitsTheScreen()
+{
+    QFETCH(QString, sample);
+    FixtureInstall install;
+    DialogResponder responder;
+    Pallador w(sample.isEmpty() ? QString() : install.addSample(sample));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    const QRect screen = w.screen()->availableGeometry();
+    const QRect frame = w.frameGeometry();
+    const QString shown = QStringLiteral("%1,%2 %3x%4 (minimum %5x%6) on %7x%8")
+                              .arg(frame.x())
+                              .arg(frame.y())
+                              .arg(frame.width())
+                              .arg(frame.height())
+                              .arg(w.minimumWidth())
+                              .arg(w.minimumHeight())
+                              .arg(screen.width())
+                              .arg(screen.height());
+    QVERIFY2(frame.top() >= screen.top() && frame.bottom() <= screen.bottom(), qPrintable(shown));
+    QVERIFY2(frame.height() >= screen.height() * 9 / 10, qPrintable(shown));
+    QVERIFY2(frame.width() <= screen.width() || w.width() == w.minimumSizeHint().width(), qPrintable(shown));
+    QCOMPARE(responder.seen(), QStringList());
+}
+
+// There is no room beside a window as wide as the test screen: the timing
+// diagram opens floating on the screen, clear of the window's menu bar. Put
+// elsewhere by the user, it opens there again; left over the menu bar, it is
+// moved off it when shown again.
+void TestWindowState::timingDiagramOpensClearOfTheMenus()
+{
+    FixtureInstall install;
+    DialogResponder responder;
+    Pallador w(install.addSample(kSample));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QDockWidget *diagram = w.ui.dockTiming;
+    const QRect screen = w.screen()->availableGeometry();
+    const QRect menus(w.menuBar()->mapToGlobal(QPoint(0, 0)), w.menuBar()->size());
+    auto show = [&] {
+        if (diagram->isVisible())
+            w.ui.actionTiming->trigger();
+        w.ui.actionTiming->trigger();
+        QTRY_VERIFY(diagram->isVisible());
+    };
+
+    show();
+    QVERIFY(diagram->isFloating());
+    const QRect opened = diagram->frameGeometry();
+    const QString where =
+        QStringLiteral("%1,%2 %3x%4").arg(opened.x()).arg(opened.y()).arg(opened.width()).arg(opened.height());
+    QVERIFY2(screen.contains(opened), qPrintable(where));
+    QVERIFY2(!opened.intersects(menus), qPrintable(where));
+    // Large enough to show the drawing without scrolling.
+    QTRY_VERIFY(!w.ui.scrollAreaTiming->horizontalScrollBar()->isVisible());
+    QTRY_VERIFY(!w.ui.scrollAreaTiming->verticalScrollBar()->isVisible());
+
+    const QPoint put(opened.x() - 100, opened.y() + 50);
+    diagram->move(put);
+    show();
+    QCOMPARE(diagram->frameGeometry().topLeft(), put);
+
+    diagram->move(0, 0);
+    show();
+    QVERIFY(!diagram->frameGeometry().intersects(menus));
+    QCOMPARE(responder.seen(), QStringList());
+}
+
+// A window the user made small, its docks closed: showing the register table
+// and the timing diagram (floating, then docked) and hiding them again,
+// twice over, keeps the window on the screen, and the second round leaves
+// it as the first did.
+void TestWindowState::tableAndDiagramKeepTheWindowOnScreen()
+{
+    FixtureInstall install;
+    DialogResponder responder;
+    Pallador w(install.addSample(kSample));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (QAction *view : {w.ui.actionImage_A, w.ui.actionImage_B, w.ui.actionPLL})
+        view->trigger();
+    QCoreApplication::processEvents();
+    w.setGeometry(20, 40, 500, 400);
+    QDockWidget *diagram = w.ui.dockTiming;
+    const QRect screen = w.screen()->availableGeometry();
+
+    using Step = std::pair<const char *, std::function<void()>>;
+    const Step steps[] = {
+        {"table shown", [&] { w.ui.checkRegList->click(); }},
+        {"diagram shown", [&] { w.ui.actionTiming->trigger(); }},
+        {"diagram docked", [&] { diagram->setFloating(false); }},
+        {"table hidden", [&] { w.ui.checkRegList->click(); }},
+        {"diagram hidden", [&] { w.ui.actionTiming->trigger(); }},
+        {"diagram shown docked", [&] { w.ui.actionTiming->trigger(); }},
+        {"diagram floating", [&] { diagram->setFloating(true); }},
+        {"diagram hidden again", [&] { w.ui.actionTiming->trigger(); }},
+    };
+    QStringList rounds[2];
+    for (QStringList &sizes : rounds) {
+        for (const Step &step : steps) {
+            step.second();
+            QTest::qWait(20);
+            const QRect frame = w.frameGeometry();
+            const QString shown = QStringLiteral("%1: %2,%3 %4x%5")
+                                      .arg(QLatin1String(step.first))
+                                      .arg(frame.x())
+                                      .arg(frame.y())
+                                      .arg(frame.width())
+                                      .arg(frame.height());
+            QVERIFY2(screen.contains(frame), qPrintable(shown));
+            sizes << shown;
+        }
+    }
+    QVERIFY(diagram->isFloating() && !diagram->isVisible());
+    QCOMPARE(rounds[1], rounds[0]);
+    QCOMPARE(responder.seen(), QStringList());
 }
 
 QTEST_MAIN(TestWindowState)
