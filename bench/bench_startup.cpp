@@ -14,7 +14,8 @@
 //              window constructed (with its sensor loaded), shown and painted
 //              once. This is the part the program itself controls.
 // Each is measured for the bare window, for Vek108m and for the sample whose
-// window is slowest to show (found by showing every sample twice first).
+// window is slowest to show (found by showing every sample twice first, or
+// named by PALLADOR_BENCH_SLOWEST).
 //
 // Run headless, pinned to one core for stable numbers:
 //   taskset -c 0 ./bench_startup --benchmark_repetitions=5
@@ -252,8 +253,9 @@ void processStart(benchmark::State &state, const std::string &what)
 FirstPaint *watcher = nullptr;
 
 // Builds a window ("bare" or the program on a file), shows it and returns
-// the time to its first paint; the window is gone afterwards.
-double showWindow(const QString &what)
+// the time to its first paint; the window is gone afterwards. (Kept a
+// function of its own so that a profiler can collect it alone.)
+Q_NEVER_INLINE double showWindow(const QString &what)
 {
     bool painted = false;
     watcher->onPainted = [&painted] { painted = true; };
@@ -359,7 +361,10 @@ int main(int argc, char **argv)
     QStringList files;
     for (const QString &name : folder.entryList({QStringLiteral("*.cfg")}, QDir::Files, QDir::Name))
         files << folder.filePath(name);
-    const QString slowest = slowestSample(files);
+    // PALLADOR_BENCH_SLOWEST names the sample to take as the slowest and
+    // skips the search (for profiling runs).
+    const QString named = qEnvironmentVariable("PALLADOR_BENCH_SLOWEST");
+    const QString slowest = named.isEmpty() ? slowestSample(files) : folder.filePath(named);
 
     registerBoth("bare", QStringLiteral("bare"));
     registerBoth("Vek108m.cfg", folder.filePath(QStringLiteral("Vek108m.cfg")));
