@@ -20,6 +20,10 @@
 // Run headless, pinned to one core for stable numbers:
 //   taskset -c 0 ./bench_startup --benchmark_repetitions=5
 //                  --benchmark_report_aggregates_only=true
+// Instruction counts, steadier than times on a busy machine (one window):
+//   PALLADOR_BENCH_SLOWEST=Vek125.cfg valgrind --tool=callgrind
+//       --toggle-collect='*firstShown*' ./bench_startup
+//       --benchmark_filter=window/Vek108m --benchmark_min_time=0.01
 #include "app/palladormain.h"
 #include "pallador.h"
 
@@ -252,10 +256,11 @@ void processStart(benchmark::State &state, const std::string &what)
 
 FirstPaint *watcher = nullptr;
 
-// Builds a window ("bare" or the program on a file), shows it and returns
-// the time to its first paint; the window is gone afterwards. (Kept a
-// function of its own so that a profiler can collect it alone.)
-Q_NEVER_INLINE double showWindow(const QString &what)
+// Builds a window ("bare" or the program on a file) and shows it; returns
+// it once it has been painted the first time, with the time that took. (A
+// function of its own, apart from the tear-down, so that a profiler can
+// collect it alone.)
+Q_NEVER_INLINE std::unique_ptr<QMainWindow> firstShown(const QString &what, double &elapsed)
 {
     bool painted = false;
     watcher->onPainted = [&painted] { painted = true; };
@@ -269,8 +274,15 @@ Q_NEVER_INLINE double showWindow(const QString &what)
     window->show();
     while (!painted)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    const double elapsed = seconds(Clock::now() - start);
-    window.reset();
+    elapsed = seconds(Clock::now() - start);
+    return window;
+}
+
+// The time `what` takes to its first paint; the window is gone afterwards.
+double showWindow(const QString &what)
+{
+    double elapsed = 0.0;
+    firstShown(what, elapsed).reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     return elapsed;
