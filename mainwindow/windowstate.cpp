@@ -174,6 +174,8 @@ void Pallador::on_actionImage_C_triggered()
 
 void Pallador::on_actionTiming_triggered()
 {
+    if (ui.actionTiming->isChecked())
+        drawPendingTimingDiagram();
     ui.dockTiming->setVisible(ui.actionTiming->isChecked());
 }
 
