@@ -43,6 +43,9 @@ QStyle *dockStyle()
         return nullptr;
     kept = new TitleIconStyle(base);
     kept->setParent(qApp);
+    // What the style takes from the application when it becomes its style
+    // (the colours of a floating dock's title bar).
+    kept->polish(qApp);
     keptFor = name;
     return kept;
 }

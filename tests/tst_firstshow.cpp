@@ -19,6 +19,9 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMap>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionDockWidget>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -102,13 +105,21 @@ class TestFirstShow : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void registerNamesFit();
     void diagramDrawnWhenShown_data();
     void diagramDrawnWhenShown();
     void setUpColoursOnce_data();
     void setUpColoursOnce();
     void docksDrawLikePlainDocks();
+    void floatingTitlesDrawLikePlainDocks();
 };
+
+// The program's own style.
+void TestFirstShow::initTestCase()
+{
+    QApplication::setStyle(QStringLiteral("windows"));
+}
 
 // The table shown after a sensor load: its name column fits every name and
 // its header, and the value columns share the rest.
@@ -238,6 +249,35 @@ void TestFirstShow::docksDrawLikePlainDocks()
     }
     QCOMPARE(own->size(), plain->size());
     QCOMPARE(own->grab().toImage(), plain->grab().toImage());
+}
+
+// A floating dock's title bar, active and inactive, drawn by a window dock's
+// style exactly as by the application's (the colours come from the
+// application's palette).
+void TestFirstShow::floatingTitlesDrawLikePlainDocks()
+{
+    DockWidget own;
+    own.setWindowTitle(QStringLiteral("Timing Diagram"));
+    for (const bool active : {true, false}) {
+        QStyleOptionDockWidget option;
+        option.initFrom(&own);
+        QVERIFY(option.state & QStyle::State_Window);
+        option.state.setFlag(QStyle::State_Active, active);
+        option.rect = QRect(0, 0, 240, 22);
+        option.title = own.windowTitle();
+        option.floatable = true;
+        option.movable = true;
+        QImage drawn(option.rect.size(), QImage::Format_ARGB32);
+        QImage plain = drawn;
+        for (QImage *image : {&drawn, &plain}) {
+            image->fill(Qt::white);
+            QPainter painter(image);
+            QStyle *style = image == &drawn ? own.style() : QApplication::style();
+            style->drawControl(QStyle::CE_DockWidgetTitle, &option, &painter, &own);
+        }
+        QVERIFY(own.style() != QApplication::style());
+        QCOMPARE(drawn, plain);
+    }
 }
 
 QTEST_MAIN(TestFirstShow)
