@@ -14,11 +14,16 @@
 //              window constructed (with its sensor loaded), shown and painted
 //              once. This is the part the program itself controls.
 // Each is measured for the bare window, for Vek108m and for the sample whose
-// window is slowest to show (found by showing every sample twice first).
+// window is slowest to show (found by showing every sample twice first, or
+// named by PALLADOR_BENCH_SLOWEST).
 //
 // Run headless, pinned to one core for stable numbers:
 //   taskset -c 0 ./bench_startup --benchmark_repetitions=5
 //                  --benchmark_report_aggregates_only=true
+// Instruction counts, steadier than times on a busy machine (one window):
+//   PALLADOR_BENCH_SLOWEST=Vek125.cfg valgrind --tool=callgrind
+//       --toggle-collect='*firstShown*' ./bench_startup
+//       --benchmark_filter=window/Vek108m --benchmark_min_time=0.01
 #include "app/palladormain.h"
 #include "pallador.h"
 
@@ -251,9 +256,11 @@ void processStart(benchmark::State &state, const std::string &what)
 
 FirstPaint *watcher = nullptr;
 
-// Builds a window ("bare" or the program on a file), shows it and returns
-// the time to its first paint; the window is gone afterwards.
-double showWindow(const QString &what)
+// Builds a window ("bare" or the program on a file) and shows it; returns
+// it once it has been painted the first time, with the time that took. (A
+// function of its own, apart from the tear-down, so that a profiler can
+// collect it alone.)
+Q_NEVER_INLINE std::unique_ptr<QMainWindow> firstShown(const QString &what, double &elapsed)
 {
     bool painted = false;
     watcher->onPainted = [&painted] { painted = true; };
@@ -267,8 +274,15 @@ double showWindow(const QString &what)
     window->show();
     while (!painted)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    const double elapsed = seconds(Clock::now() - start);
-    window.reset();
+    elapsed = seconds(Clock::now() - start);
+    return window;
+}
+
+// The time `what` takes to its first paint; the window is gone afterwards.
+double showWindow(const QString &what)
+{
+    double elapsed = 0.0;
+    firstShown(what, elapsed).reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     return elapsed;
@@ -359,7 +373,10 @@ int main(int argc, char **argv)
     QStringList files;
     for (const QString &name : folder.entryList({QStringLiteral("*.cfg")}, QDir::Files, QDir::Name))
         files << folder.filePath(name);
-    const QString slowest = slowestSample(files);
+    // PALLADOR_BENCH_SLOWEST names the sample to take as the slowest and
+    // skips the search (for profiling runs).
+    const QString named = qEnvironmentVariable("PALLADOR_BENCH_SLOWEST");
+    const QString slowest = named.isEmpty() ? slowestSample(files) : folder.filePath(named);
 
     registerBoth("bare", QStringLiteral("bare"));
     registerBoth("Vek108m.cfg", folder.filePath(QStringLiteral("Vek108m.cfg")));

@@ -15,9 +15,13 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QPair>
+#include <QPointer>
 #include <QSpinBox>
+#include <QVector>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -56,6 +60,14 @@ const Styles kBinderCheck = {"QCheckBox {border-width:1px; border-style: solid; 
 const Styles kPictureLabel = {"QLabel {border-width:1px; border-style: solid; border-color: red;}",
                               "QLabel {border-width:1px; border-style: solid; border-color: transparent;}"};
 
+// The colours chosen while they are held (holdWarningColours): the last
+// sheet for each widget, put on when the hold ends.
+struct HeldSheets {
+    int holds = 0;
+    QVector<QPair<QPointer<QWidget>, const char *>> sheets;
+};
+HeldSheets held;
+
 // A style sheet for a widget. Restyling a widget is costly, and the colours
 // rarely change from one calculation to the next: a sheet the widget already
 // has is not set again.
@@ -63,6 +75,16 @@ void setSheet(QWidget *widget, const char *sheet)
 {
     if (!widget)
         return;
+    if (held.holds > 0) {
+        for (auto &entry : held.sheets) {
+            if (entry.first == widget) {
+                entry.second = sheet;
+                return;
+            }
+        }
+        held.sheets.append({widget, sheet});
+        return;
+    }
     const QLatin1String text(sheet);
     if (widget->styleSheet() != text)
         widget->setStyleSheet(text);
@@ -238,6 +260,17 @@ void frameRateOrder(Pallador &w, const CContextParams &r, int cc)
 }
 
 } // namespace
+
+void Pallador::holdWarningColours(bool hold)
+{
+    held.holds += hold ? 1 : -1;
+    if (held.holds > 0)
+        return;
+    held.holds = 0;
+    const auto sheets = std::exchange(held.sheets, {});
+    for (const auto &entry : sheets)
+        setSheet(entry.first, entry.second);
+}
 
 void Pallador::showWarnings()
 {

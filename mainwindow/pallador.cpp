@@ -17,6 +17,9 @@
 #include <QTextEdit>
 #include <QUiLoader>
 
+#include <functional>
+#include <utility>
+
 namespace {
 
 // The program's version as its resources spell it, and the build date of
@@ -54,6 +57,27 @@ private:
     }
 
     QScrollArea *m_area;
+};
+
+// Runs what a hidden widget left for its showing the moment it is shown,
+// whichever way that happens (a View toggle, a restored window state, a
+// caller).
+class OnShow : public QObject {
+public:
+    OnShow(QWidget *widget, std::function<void()> run) : QObject(widget), m_run(std::move(run))
+    {
+        widget->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            m_run();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_run;
 };
 
 } // namespace
@@ -110,6 +134,7 @@ Pallador::Pallador(QString configFile, QWidget *parent, Qt::WindowFlags flags) :
 
     // The form's size, as far as the screen the window opens on has room.
     keepOnScreen();
+    new OnShow(ui.dockTiming, [this] { drawPendingTimingDiagram(); });
 
     installDir = getInstallDir();
     calvex = new CCalvex(12);
@@ -167,10 +192,12 @@ QString Pallador::getVersionString()
 
 QWidget *Pallador::loadForm(QWidget *parent, QString path)
 {
-    QUiLoader loader;
+    // A loader looks through the plugin folders as it is made: none is made
+    // for a form that cannot be read.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return nullptr;
+    QUiLoader loader;
     QWidget *form = loader.load(&file, parent);
     file.close();
     return form;

@@ -136,6 +136,10 @@ public:
     void gatherPllResults();
     void showPllResults();
     void showWarnings();
+    // While held (holds nest), the warning colours the calculations choose
+    // are kept and the last of each widget is put on when the hold ends: a
+    // sensor set-up calculates many times over, and restyling is costly.
+    void holdWarningColours(bool hold);
 
     // Register values as the table and the files show them: "0x" and at
     // least four upper-case hexadecimal digits, and unsigned decimal.
@@ -147,7 +151,11 @@ public:
     void updateRegisterTable();
     void fitRegisterTable();
     void showResultText(QTextEdit *pane);
+    // The diagram of the last calculation; a hidden one is drawn when it is
+    // shown.
     void updateTimingDiagram();
+    // Draws what the calculations left to a hidden diagram's showing.
+    void drawPendingTimingDiagram();
 
     // INI preset.
     void saveIniFile(QString path);
@@ -163,6 +171,10 @@ public:
     void writeBugInfo(QString path);
     // Whether the last writeBugInfo wrote its file.
     bool bugInfoWritten = false;
+
+    // A calculation left the drawing of the diagram to the hidden dock's
+    // showing.
+    bool timingDiagramPending = false;
 
     // Objects and references.
     StartUp *startUp = nullptr;
@@ -375,6 +387,9 @@ public:
     QSpinBox *pCKSpinBox = nullptr;
     QSpinBox *fLSpinBox = nullptr;
     QSpinBox *spinOTPRev = nullptr;
+
+private:
+    void drawTimingDiagram();
 
 public slots:
     // The advanced PLL panel and the advanced option panels of contexts A

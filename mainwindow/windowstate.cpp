@@ -227,6 +227,8 @@ void Pallador::on_actionImage_C_triggered()
 
 void Pallador::on_actionTiming_triggered()
 {
+    if (ui.actionTiming->isChecked())
+        drawPendingTimingDiagram();
     ui.dockTiming->setVisible(ui.actionTiming->isChecked());
     if (!ui.dockTiming->isVisible())
         return;

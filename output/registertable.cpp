@@ -222,8 +222,13 @@ void Pallador::initRegisterTable()
         table->setHorizontalHeaderItem(1, new QTableWidgetItem(QStringLiteral("Address")));
         table->setHorizontalHeaderItem(2, new QTableWidgetItem(QStringLiteral("Mask")));
     }
+    // The names' column fits its widest cell (rows hidden now not counted)
+    // and its header text, within the sections' bounds; the value columns
+    // stretch, whatever their contents, so only the names are measured.
     QHeaderView *header = table->horizontalHeader();
-    header->resizeSections(QHeaderView::ResizeToContents);
+    table->resizeColumnToContents(0);
+    header->resizeSection(
+        0, qBound(header->minimumSectionSize(), header->sectionSize(0), header->maximumSectionSize()));
     for (int column = 1; column <= 4; ++column)
         header->setSectionResizeMode(column, QHeaderView::Stretch);
     fitRegisterTable();

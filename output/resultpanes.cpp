@@ -74,6 +74,17 @@ void resizeBy(QLabel *label, qint64 width, qint64 height, qint64 divisor, int ca
     label->resize(int(qMin<qint64>(width / divisor, cap)), int(qMin<qint64>(height / divisor, cap)));
 }
 
+// The field-of-view picture, and the output picture until a drawing chooses
+// one, put on when the diagram is first drawn or shown (reading them is left
+// to the diagram's first showing).
+void putPictures(Ui_PalladorClass &ui)
+{
+    for (QLabel *label : {ui.labelFovPix, ui.labelOutPix}) {
+        if (label->pixmap(Qt::ReturnByValue).isNull())
+            label->setPixmap(QPixmap(picture(false, false)));
+    }
+}
+
 // The widest and tallest the frame rectangle is drawn, in pixels.
 const qint64 kFrameCap = 300;
 
@@ -163,13 +174,8 @@ void Pallador::updateTimingDiagram()
     const Diagram *d = diagramOf(sensorIndex);
     if (d && d->scale == 0)
         return;
-    const int s = d ? d->scale : 12;
     if (d && d->title)
         ui.dockTiming->setWindowTitle(QLatin1String(d->title));
-    if (d && d->topLeft) {
-        ui.labelFovPix->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        ui.labelOutPix->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
 
     // The diagram is context A's, as its title and pictures say: a
     // two-context sensor's last calculation may have been context B's.
@@ -178,8 +184,39 @@ void Pallador::updateTimingDiagram()
         const CFamilyCore &family = *calvex->family();
         timingGeometry = contextCount == 2 ? family.timingGeometry(0) : family.results.timingGeometry;
     }
+
+    // A hidden diagram is drawn when it is shown (drawPendingTimingDiagram):
+    // the calculations of a sensor set-up and of the user's changes meanwhile
+    // lay out nothing nobody sees.
+    timingDiagramPending = ui.dockTiming->isHidden();
+    if (!timingDiagramPending)
+        drawTimingDiagram();
+}
+
+void Pallador::drawPendingTimingDiagram()
+{
+    if (timingDiagramPending) {
+        timingDiagramPending = false;
+        drawTimingDiagram();
+    }
+    // A dock shown before anything was drawn in it shows the pictures too.
+    if (!ui.dockTiming->isHidden())
+        putPictures(ui);
+}
+
+void Pallador::drawTimingDiagram()
+{
+    const Diagram *d = diagramOf(sensorIndex);
+    if (d && d->scale == 0)
+        return;
+    const int s = d ? d->scale : 12;
+    if (d && d->topLeft) {
+        ui.labelFovPix->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        ui.labelOutPix->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
     const CTimingGeometry &g = timingGeometry;
 
+    putPictures(ui);
     ui.labelOutPix->setPixmap(QPixmap(picture(mirror[0], flip[0])));
     ui.labelOutPix->setScaledContents(g.xFactor > 1 || g.yFactor > 1);
     ui.labelCorePix->raise();

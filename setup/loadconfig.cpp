@@ -360,6 +360,10 @@ void Pallador::loadConfigFile(QString path)
         return;
     }
 
+    // The diagram a hidden dock still owes is drawn for the sensor it belongs
+    // to (a sensor without a diagram leaves the dock as it is).
+    drawPendingTimingDiagram();
+
     // The binder's variables live in the family object it was made for.
     delete guiVars;
     guiVars = nullptr;
@@ -387,6 +391,13 @@ void Pallador::loadConfigFile(QString path)
     // others keep their panels only when the same file is loaded again.
     const FormFamilyCase *formFamily = findFormFamily(sensorIndex);
     resetSensorState(sensorIndex == previousSensor && path == previousPath && !formFamily);
+
+    // The set-up's calculations colour the inputs once, at its end.
+    struct ColourHold {
+        Pallador &w;
+        explicit ColourHold(Pallador &window) : w(window) { w.holdWarningColours(true); }
+        ~ColourHold() { w.holdWarningColours(false); }
+    } colourHold(*this);
 
     if (sensorIndex == 0)
         hideSensorViews(*this);

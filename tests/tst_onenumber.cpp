@@ -337,6 +337,10 @@ void TestOneNumber::checkTimingDiagram(Pallador &w, Problems &problems)
         return;
     w.currentContext = 0;
     w.recalc(true);
+    // The diagram as the user sees it: opened from the View menu after the
+    // change.
+    if (!w.ui.dockTiming->isVisibleTo(&w))
+        w.ui.actionTiming->trigger();
     const Ui_PalladorClass &ui = w.ui;
     const bool namesB = ui.dockTiming->windowTitle().contains(QLatin1String("Context B"));
     const TextValues t((namesB ? ui.textResult_B : ui.textResult_A)->toPlainText());

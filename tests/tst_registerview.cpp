@@ -37,6 +37,14 @@ bool shown(const Pallador &w, const char *name)
     return row >= 0 && !w.ui.tableRegister->isRowHidden(row);
 }
 
+// Opens the timing diagram from the View menu, as a user does.
+void openDiagram(Pallador &w)
+{
+    if (!w.ui.dockTiming->isVisibleTo(&w))
+        w.ui.actionTiming->trigger();
+    QVERIFY(w.ui.dockTiming->isVisibleTo(&w));
+}
+
 } // namespace
 
 class TestRegisterView : public QObject {
@@ -243,6 +251,7 @@ void TestRegisterView::diagramWorkedExample()
 {
     Session s(QStringLiteral("Sarn109")); // scale 12, one context
     Pallador &w = s.w();
+    openDiagram(w);
     CTimingGeometry &g = w.calvex->family()->results.timingGeometry;
     g = CTimingGeometry();
     g.xFactor = g.yFactor = 1;
@@ -285,6 +294,8 @@ void TestRegisterView::diagramPictureFollowsMirrorAndFlip_data()
 
 // Context A's mirror and flip choose the output picture at the next
 // calculation; the derived pictures are the drawn one mirrored and flipped.
+// The boxes are ticked while the diagram is closed: it shows their picture
+// when it is opened.
 void TestRegisterView::diagramPictureFollowsMirrorAndFlip()
 {
     QFETCH(bool, mirror);
@@ -296,6 +307,7 @@ void TestRegisterView::diagramPictureFollowsMirrorAndFlip()
         w.ui.checkHorzMirror_A->click();
     if (flip)
         w.ui.checkVertFlip_A->click();
+    openDiagram(w);
     const QImage shownImage = w.ui.labelOutPix->pixmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(shownImage, QImage(picture).convertToFormat(QImage::Format_ARGB32));
     const QImage core = QImage(QStringLiteral(":/Pallador/Resources/SensorCore.PNG"))
@@ -332,6 +344,7 @@ void TestRegisterView::diagramSurvivesZeroFactors()
 {
     Session s(QStringLiteral("Tolm104m"));
     Pallador &w = s.w();
+    openDiagram(w);
     const QSize core = w.ui.labelCorePix->size();
     CTimingGeometry &g = w.calvex->family()->results.timingGeometry;
     g.xFactor = 0;
@@ -349,6 +362,7 @@ void TestRegisterView::diagramKeepsItsPartsApart()
 {
     Session s(QStringLiteral("Sarn102"));
     Pallador &w = s.w();
+    openDiagram(w);
     const CTimingGeometry &g = w.timingGeometry;
     QVERIFY(g.frameWidth / 8 > 300);
     const QRect frame = w.ui.labelHVBlank->geometry();
