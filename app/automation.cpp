@@ -20,7 +20,9 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <cmath>
 #include <cstdio>
+#include <limits>
 
 // Registers travel as (address, value) structures.
 QDBusArgument &operator<<(QDBusArgument &argument, const REGS_DATA_T &r)
@@ -157,15 +159,27 @@ QVariant onBus(const QMetaProperty &property, const QVariant &value)
     return QVariant::fromValue(registers);
 }
 
+QString noWindow(const QString &path)
+{
+    return QStringLiteral("No Pallador window at %1").arg(path);
+}
+
+QString notYours(const QString &path)
+{
+    return QStringLiteral("The Pallador window at %1 belongs to the client that created it: "
+                          "another client may read it, not write or release it")
+        .arg(path);
+}
+
 // The windows made for clients, numbered from 1 in the order made, and the
-// server's lifetime. A client holds the server while it is on the bus and
-// owns a window; windows stay until released (or until the server ends), so
-// clients that connect once per call, such as command-line tools, can work
-// on one window one call after the other. With no holder, the server ends
-// after kIdleQuitMs without a call.
+// server's lifetime. A window belongs to the bus connection that created it:
+// only that connection writes or releases it, and its windows are released
+// when it leaves the bus. While any window is open the server stays; with
+// none, it ends after kIdleQuitMs without a call.
 class Windows : public QObject {
 public:
-    explicit Windows(const QDBusConnection &bus) : m_watcher(QString(), bus, QDBusServiceWatcher::WatchForUnregistration)
+    explicit Windows(const QDBusConnection &bus)
+        : m_bus(bus), m_watcher(QString(), bus, QDBusServiceWatcher::WatchForUnregistration)
     {
         connect(&m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, &Windows::clientLeft);
         m_idle.setSingleShot(true);
@@ -180,37 +194,45 @@ public:
             delete entry.window.data();
     }
 
-    // A call arrived: with no holder, the idle time starts again.
+    // A call arrived: with no window open, the idle time starts again.
     void activity()
     {
         if (m_idle.isActive())
             m_idle.start();
     }
 
+    // Keeps a window made for the client owner (a unique bus name) and gives
+    // its number.
     int add(Pallador *window, const QString &owner)
     {
         const int number = ++m_lastNumber;
         m_entries.insert(number, {window, owner});
-        if (!owner.isEmpty() && !m_holders.contains(owner)) {
-            m_holders.insert(owner);
+        if (!m_watched.contains(owner)) {
+            m_watched.insert(owner);
             m_watcher.addWatchedService(owner);
         }
+        // A client that left before the watch was set is not reported by it.
+        if (!m_bus.interface()->isServiceRegistered(owner))
+            clientLeft(owner);
         update();
         return number;
     }
 
-    // The window of an object path "/Pallador/<n>", or null.
+    // The window at exactly the object path "/Pallador/<n>", or null.
     Pallador *at(const QString &path) const { return m_entries.value(number(path)).window.data(); }
 
-    bool release(const QString &path)
+    // The unique bus name of the client that created the window at path.
+    QString owner(const QString &path) const { return m_entries.value(number(path)).owner; }
+
+    void release(const QString &path)
     {
         const auto it = m_entries.find(number(path));
-        if (it == m_entries.end() || !it->window)
-            return false;
-        it->window->deleteLater();
+        if (it == m_entries.end())
+            return;
+        if (it->window)
+            it->window->deleteLater();
         m_entries.erase(it);
         update();
-        return true;
     }
 
     QList<int> numbers() const
@@ -229,37 +251,54 @@ private:
         QString owner;
     };
 
+    // The number of a window path: "/Pallador/" and a number as the server
+    // writes it (no sign, no leading zero), else 0.
     static int number(const QString &path)
     {
         const QString prefix = QLatin1String(kWindowsPath) + QLatin1Char('/');
-        return path.startsWith(prefix) ? path.mid(prefix.size()).toInt() : 0;
+        if (!path.startsWith(prefix))
+            return 0;
+        bool ok = false;
+        const int n = path.midRef(prefix.size()).toInt(&ok);
+        return ok && n > 0 && path.midRef(prefix.size()) == QString::number(n) ? n : 0;
     }
 
     void clientLeft(const QString &client)
     {
-        m_holders.remove(client);
-        m_watcher.removeWatchedService(client);
+        for (auto it = m_entries.begin(); it != m_entries.end();) {
+            if (it->owner == client) {
+                if (it->window)
+                    it->window->deleteLater();
+                it = m_entries.erase(it);
+            } else {
+                ++it;
+            }
+        }
         update();
     }
 
-    // Holders are the clients on the bus that own a window.
+    // Watches only the clients that own a window; runs the idle time while
+    // no window is open.
     void update()
     {
         QSet<QString> owners;
         for (const Entry &entry : qAsConst(m_entries)) {
-            if (entry.window && m_holders.contains(entry.owner))
+            if (entry.window)
                 owners.insert(entry.owner);
         }
-        m_holders = owners;
-        if (m_holders.isEmpty())
+        for (const QString &client : m_watched - owners)
+            m_watcher.removeWatchedService(client);
+        m_watched = owners;
+        if (m_watched.isEmpty())
             m_idle.start();
         else
             m_idle.stop();
     }
 
+    QDBusConnection m_bus;
     QMap<int, Entry> m_entries;
     int m_lastNumber = 0;
-    QSet<QString> m_holders;
+    QSet<QString> m_watched;
     QDBusServiceWatcher m_watcher;
     QTimer m_idle;
 };
@@ -307,10 +346,8 @@ private:
                                                 QLatin1String(kStandardInterfaces)));
         }
         Pallador *window = m_windows.at(message.path());
-        if (!window) {
-            return message.createErrorReply(QDBusError::UnknownObject,
-                                            QStringLiteral("No Pallador window at %1").arg(message.path()));
-        }
+        if (!window)
+            return message.createErrorReply(QDBusError::UnknownObject, noWindow(message.path()));
         if (message.interface() != QLatin1String(kPropertiesInterface)) {
             return message.createErrorReply(QDBusError::UnknownMethod,
                                             QStringLiteral("No method %1.%2").arg(message.interface(), message.member()));
@@ -334,8 +371,11 @@ private:
             return message.createErrorReply(QDBusError::UnknownProperty, QStringLiteral("No property %1").arg(name));
         if (member == QLatin1String("Get") && args.size() == 2)
             return message.createReply(QVariant::fromValue(QDBusVariant(onBus(*property, property->read(window)))));
-        if (member == QLatin1String("Set") && args.size() == 3)
+        if (member == QLatin1String("Set") && args.size() == 3) {
+            if (message.service() != m_windows.owner(message.path()))
+                return message.createErrorReply(QDBusError::AccessDenied, notYours(message.path()));
             return set(message, *window, *property, plain(args.at(2)));
+        }
         return message.createErrorReply(QDBusError::UnknownMethod, QStringLiteral("No method %1").arg(member));
     }
 
@@ -354,21 +394,49 @@ private:
     static QDBusMessage set(const QDBusMessage &message, Pallador &window, const QMetaProperty &property,
                             QVariant value)
     {
-        if (!property.isWritable()) {
-            return message.createErrorReply(QDBusError::PropertyReadOnly,
-                                            QStringLiteral("%1 is read-only").arg(QLatin1String(property.name())));
-        }
-        const bool list = property.userType() == QMetaType::QVariantList;
-        if (list ? value.userType() != QMetaType::QVariantList : !value.convert(property.userType())) {
-            return message.createErrorReply(
-                QDBusError::InvalidArgs,
-                QStringLiteral("%1 takes a value of D-Bus type %2").arg(QLatin1String(property.name()), busType(property)));
-        }
+        const QLatin1String name(property.name());
+        if (!property.isWritable())
+            return message.createErrorReply(QDBusError::PropertyReadOnly, QStringLiteral("%1 is read-only").arg(name));
+        QString refusal = typeRefusal(property, value);
+        if (refusal.isEmpty())
+            refusal = window.automationWriteRefusal(name, value);
+        if (!refusal.isEmpty())
+            return message.createErrorReply(QDBusError::InvalidArgs, refusal);
         window.automationMessages.clear();
         property.write(&window, value);
         if (!window.automationMessages.isEmpty())
             return message.createErrorReply(QLatin1String(kErrorFailed), window.automationMessages.join(QLatin1Char('\n')));
         return message.createReply();
+    }
+
+    // Why a value received from the bus does not fit the property's type, or
+    // an empty string; a value that fits is converted to that type. A number
+    // property takes a whole number within its range only: 1.5 is refused, not
+    // rounded.
+    static QString typeRefusal(const QMetaProperty &property, QVariant &value)
+    {
+        const QLatin1String name(property.name());
+        const QString wrongType = QStringLiteral("%1 takes a value of D-Bus type %2").arg(name, busType(property));
+        if (property.userType() == QMetaType::QVariantList)
+            return value.userType() == QMetaType::QVariantList ? QString() : wrongType;
+        if (property.userType() == QMetaType::Int) {
+            bool ok = false;
+            const double number = value.toDouble(&ok);
+            if (!ok)
+                return wrongType;
+            if (number != std::trunc(number))
+                return QStringLiteral("%1 takes a whole number, not %2").arg(name, value.toString());
+            if (number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max()) {
+                return QStringLiteral("%1 takes a number from %2 to %3, not %4")
+                    .arg(name)
+                    .arg(std::numeric_limits<int>::min())
+                    .arg(std::numeric_limits<int>::max())
+                    .arg(value.toString());
+            }
+            value = int(number);
+            return QString();
+        }
+        return value.convert(property.userType()) ? QString() : wrongType;
     }
 
     Windows &m_windows;
@@ -388,8 +456,8 @@ public slots:
     QString InterfaceID(const QString &key) const { return known(key) ? kIdentity.interfaceId : kNullGuid; }
     QString EventsID(const QString &key) const { return known(key) ? kIdentity.eventsId : kNullGuid; }
 
-    // A new window with no sensor loaded; the caller holds the server while
-    // it stays on the bus.
+    // A new window with no sensor loaded, which belongs to the caller's
+    // connection; the caller holds the server while it stays on the bus.
     QDBusObjectPath CreateObject(const QString &key)
     {
         m_windows.activity();
@@ -400,16 +468,20 @@ public slots:
         auto *window = new Pallador(QString());
         window->automationClient = true;
         window->show();
-        const int number = m_windows.add(window, calledFromDBus() ? message().service() : QString());
+        const int number = m_windows.add(window, message().service());
         return QDBusObjectPath(QStringLiteral("%1/%2").arg(QLatin1String(kWindowsPath)).arg(number));
     }
 
-    // Closes a window.
+    // Closes a window of the caller's.
     void ReleaseObject(const QDBusObjectPath &path)
     {
         m_windows.activity();
-        if (!m_windows.release(path.path()))
-            sendErrorReply(QDBusError::UnknownObject, QStringLiteral("No Pallador window at %1").arg(path.path()));
+        if (!m_windows.at(path.path()))
+            sendErrorReply(QDBusError::UnknownObject, noWindow(path.path()));
+        else if (message().service() != m_windows.owner(path.path()))
+            sendErrorReply(QDBusError::AccessDenied, notYours(path.path()));
+        else
+            m_windows.release(path.path());
     }
 
 private:

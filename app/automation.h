@@ -8,9 +8,12 @@
 //   /Pallador/<n>       com.corvanta.Pallador.IPallador: the window's 13
 //                       automation properties (org.freedesktop.DBus.Properties)
 //
-// A client's windows close when it releases them or leaves the bus; the
-// server ends 5000 ms after the last window has gone (or after it started,
-// when no client comes).
+// A window belongs to the bus connection that created it: other clients may
+// read it, but only its owner writes or releases it (others get
+// org.freedesktop.DBus.Error.AccessDenied). A client's windows close when it
+// releases them or leaves the bus; the server ends 5000 ms after the last
+// window has gone (or after it started, when no client comes). With no
+// display the server runs on the offscreen platform.
 #pragma once
 
 #include <QString>

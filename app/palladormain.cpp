@@ -192,6 +192,13 @@ int palladorMain(int argc, char *argv[], void (*afterAppCreated)())
         return 1;
     }
 
+    // A server serves other programs and shows no window of its own: with no
+    // display to show one on (a session on a machine without a desktop, say)
+    // its windows live off screen instead of aborting the start.
+    if (server && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QCoreApplication::addLibraryPath(QStringLiteral("."));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pallador"));

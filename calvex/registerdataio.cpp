@@ -5,11 +5,16 @@
 #include <QStringBuilder>
 #include <QTextStream>
 
+#include <cerrno>
 #include <cmath>
 #include <cstddef>
 #include <limits>
 #include <map>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -217,12 +222,34 @@ void CRegisterDataIO::load()
         m_status = Status::Missing;
         return;
     }
-    QFile file(m_path);
-    if (!info.isFile() || info.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly)) {
+    // Only a regular file is read: a FIFO or a device is refused before it is
+    // opened, and again on the opened file in case the name was swapped in
+    // between (the open does not wait, as a FIFO's open would for a writer).
+    const auto refuse = [this](const QString &reason) {
         m_status = Status::Unreadable;
-        m_systemError = info.isFile()
-                            ? (info.size() > kMaxFileSize ? QStringLiteral("File too large") : file.errorString())
-                            : QStringLiteral("Not a file");
+        m_systemError = reason;
+    };
+    if (!info.isFile()) {
+        refuse(QStringLiteral("Not a regular file"));
+        return;
+    }
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        refuse(qt_error_string(errno));
+        return;
+    }
+    struct stat st = {};
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (!regular || st.st_size > kMaxFileSize) {
+        ::close(fd);
+        refuse(regular ? QStringLiteral("File too large") : QStringLiteral("Not a regular file"));
+        return;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        refuse(file.errorString());
         return;
     }
     // One byte more than the limit tells a file that grew since it was looked at.

@@ -47,6 +47,40 @@ void tick(QCheckBox *box)
 
 } // namespace
 
+QString Pallador::automationWriteRefusal(const QString &name, const QVariant &value) const
+{
+    if (name == QLatin1String("Context")) {
+        // Only the three contexts exist: any other value would index past them.
+        const int context = value.toInt();
+        return context >= 0 && context <= 2 ? QString()
+                                            : QStringLiteral("Context takes 0, 1 or 2, not %1").arg(context);
+    }
+    if (name == QLatin1String("TestCase")) {
+        const int index = value.toInt();
+        if (useCaseAt(*this, index))
+            return QString();
+        if (getTotalCaseNum() == 0)
+            return QStringLiteral("TestCase takes a use case of the loaded configuration, and none is loaded");
+        return QStringLiteral("TestCase takes a use case of the loaded configuration, 0 to %1, not %2")
+            .arg(getTotalCaseNum() - 1)
+            .arg(index);
+    }
+    // A list of another length would leave the settings half written or
+    // drop values the caller meant.
+    const struct {
+        const char *name;
+        int items;
+    } lists[] = {{"PllParameters", kPllItems}, {"ImgParameters", kImgWriteItems}};
+    for (const auto &list : lists) {
+        if (name != QLatin1String(list.name))
+            continue;
+        const int given = value.toList().size();
+        if (given != list.items)
+            return QStringLiteral("%1 takes a list of exactly %2 values, not %3").arg(name).arg(list.items).arg(given);
+    }
+    return QString();
+}
+
 QString Pallador::getConfigFile() const
 {
     return configPath;
@@ -64,8 +98,7 @@ int Pallador::getContext() const
 
 void Pallador::setContext(int context)
 {
-    // Only the three contexts exist: any other value would index past them.
-    if (context >= 0 && context <= 2)
+    if (automationWriteRefusal(QStringLiteral("Context"), context).isEmpty())
         currentContext = context;
 }
 
@@ -78,8 +111,8 @@ QVariantList Pallador::getPllParameters()
 
 void Pallador::setPllParameters(const QVariantList &items)
 {
-    // A short list would leave the settings half written: it is ignored whole.
-    if (items.size() < kPllItems)
+    // A list of another length is ignored whole (automationWriteRefusal).
+    if (items.size() != kPllItems)
         return;
     pllBypass = items.at(0).toBool();
     pllMinFreq = items.at(1).toBool();
@@ -124,8 +157,8 @@ QVariantList Pallador::getImgParameters() const
 
 void Pallador::setImgParameters(const QVariantList &items)
 {
-    // A short list would leave the context half written: it is ignored whole.
-    if (items.size() < kImgWriteItems)
+    // A list of another length is ignored whole (automationWriteRefusal).
+    if (items.size() != kImgWriteItems)
         return;
     const int c = currentContext;
     int *const ints[] = {&rows[c],     &cols[c],    &binning[c],  &binXOnly[c], &bin2Skip2[c],

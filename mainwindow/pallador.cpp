@@ -175,13 +175,9 @@ void Pallador::tellUser(QMessageBox::Icon icon, const QString &title, const QStr
         box.exec();
         return;
     }
-    // The caller gets the text as its answer; the box stays until someone
-    // closes it, without holding up the bus.
+    // A client's window shows no box: nobody may be there to see or close
+    // it. The caller gets the text as its answer.
     automationMessages << text;
-    auto *box = new QMessageBox(icon, title, text, QMessageBox::NoButton, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::NonModal);
-    box->show();
 }
 
 QString Pallador::getVersionString()

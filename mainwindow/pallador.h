@@ -95,12 +95,17 @@ public:
     void keepOnScreen();
     void setToolTips();
 
-    // A message to the user. In a window made for an automation client it
-    // does not wait for an answer (nobody may be there to give one) and its
-    // text is kept in automationMessages for the caller.
+    // A message to the user. A window made for an automation client shows
+    // none (nobody may be there to see or answer it): the text is kept in
+    // automationMessages for the caller.
     void tellUser(QMessageBox::Icon icon, const QString &title, const QString &text);
 
     // Automation properties.
+    // The rule a write of value to the automation property name breaks (a
+    // list of another length, a context or a use case that does not exist),
+    // or an empty string when the window takes it. The setters ignore such a
+    // write; the automation server refuses it with this text.
+    QString automationWriteRefusal(const QString &name, const QVariant &value) const;
     QString getConfigFile() const;
     void setConfigFile(const QString &path);
     int getContext() const;

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build make g++
     qtbase5-dev qttools5-dev qttools5-dev-tools
-    dbus libglib2.0-bin
+    dbus libglib2.0-bin python3-dbus
 )
 
 missing=()

@@ -284,8 +284,9 @@ void hideSensorViews(Pallador &w)
         action->setVisible(false);
 }
 
-// After an unsupported file the main window's sensor list offers the chooser's
-// files; an entry already offered is not added again.
+// After an unsupported file, with no sensor loaded, the main window's sensor
+// list offers the chooser's files; an entry already offered is not added
+// again.
 void offerSensorList(Pallador &w)
 {
     // The window keeps one chooser; one made by an earlier call is replaced.
@@ -297,9 +298,8 @@ void offerSensorList(Pallador &w)
         if (list->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
             list->addItem(entry);
     }
-    // Also after a sensor was loaded, the user can go on from this window:
-    // with the list, back at its prompt so that any entry can be chosen, or
-    // with Open Config.
+    // The user goes on from this window: with the list, back at its prompt so
+    // that any entry can be chosen, or with Open Config.
     list->setCurrentIndex(0);
     list->show();
     w.ui.actionOpen_Config->setEnabled(true);
@@ -345,9 +345,10 @@ void noteIgnoredLines(Pallador &w, const QStringList &ignored)
 
 void Pallador::loadConfigFile(QString path)
 {
-    // A file that cannot be read (missing, a folder, no permission) or that
-    // has no use cases offers nothing to calculate: it is refused with its
-    // path and the reason before anything of the loaded sensor changes.
+    // A file that cannot be read (missing, a folder, a FIFO, no permission),
+    // that has no use cases or that names no catalogued sensor offers nothing
+    // to calculate: it is refused with its path and the reason before anything
+    // of the loaded sensor changes, which stays loaded and calculating.
     auto *reader = new CRegisterDataIO(path);
     reader->readGeneralInfo();
     reader->readUseCases();
@@ -357,6 +358,16 @@ void Pallador::loadConfigFile(QString path)
         const QString message = reader->errorString();
         delete reader;
         tellUser(QMessageBox::Warning, QStringLiteral("Pallador"), message);
+        return;
+    }
+    const int newSensor = findSensorIndex(reader->getSensorName());
+    if (newSensor < 0) {
+        delete reader;
+        tellUser(QMessageBox::Critical, QString(), path + QStringLiteral(" sensor is not supported!"));
+        // With no sensor loaded the window's sensor list offers the
+        // installation's files to go on with.
+        if (sensorIndex < 0)
+            offerSensorList(*this);
         return;
     }
 
@@ -375,17 +386,11 @@ void Pallador::loadConfigFile(QString path)
     dataIO = reader;
     const int previousSensor = sensorIndex;
     const QString previousPath = configPath;
-    sensorIndex = findSensorIndex(dataIO->getSensorName());
+    sensorIndex = newSensor;
     configPath = path;
     ui.comboUseCase_A->clear();
     ui.comboUseCase_B->clear();
     noteIgnoredLines(*this, sensorIndex >= 0 ? dataIO->problems() : QStringList());
-
-    if (sensorIndex < 0) {
-        tellUser(QMessageBox::Critical, QString(), path + QStringLiteral(" sensor is not supported!"));
-        offerSensorList(*this);
-        return;
-    }
 
     // The form-based families load their forms anew on every set-up; the
     // others keep their panels only when the same file is loaded again.

@@ -3,7 +3,7 @@
 // register list's address folding, and the unsound inputs a caller may send
 // (short lists, contexts that do not exist, no configuration loaded, boxes
 // of a PLL form never loaded). Also the messages of a window made for a
-// client, which never wait for an answer.
+// client, which shows none, and refused files, which keep the loaded sensor.
 #include "calvex.h"
 #include "pallador.h"
 #include "registerdataio.h"
@@ -15,6 +15,8 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -47,13 +49,13 @@ class TestAutomation : public QObject {
 private slots:
     void interfaceOrder();
     void configFileLoads();
-    void configFileFailureIsReported_data();
-    void configFileFailureIsReported();
+    void refusedConfigFileKeepsTheSensor_data();
+    void refusedConfigFileKeepsTheSensor();
     void contextRange_data();
     void contextRange();
     void imgParametersRoundTrip();
-    void shortListsAreIgnored_data();
-    void shortListsAreIgnored();
+    void listsOfAnotherLengthAreIgnored_data();
+    void listsOfAnotherLengthAreIgnored();
     void pllParametersWrite();
     void pllOverridesTickTheirBoxes();
     void pllParametersRead();
@@ -100,42 +102,76 @@ void TestAutomation::configFileLoads()
     QVERIFY(s.responder.seen().isEmpty());
 }
 
-void TestAutomation::configFileFailureIsReported_data()
+void TestAutomation::refusedConfigFileKeepsTheSensor_data()
 {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("not catalogued") << QByteArray("[General_Info]\nsensor_name = Nobody9\n[UseCases]\n0/name = A\n"
-                                                  "0/cols = 64\n0/rows = 48\n0/max_fps = 30\n")
-                                    << QStringLiteral(" sensor is not supported!");
-    QTest::newRow("no use cases") << QByteArray("[General_Info]\nsensor_name = Sarn102\n") << QString();
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("text"); // %1: the path
+    QTest::newRow("not catalogued") << "Nobody9"
+                                    << "%1 sensor is not supported!";
+    QTest::newRow("no use cases") << "Sarn102"
+                                  << "The file %1 has no use cases in its [UseCases] section.";
+    QTest::newRow("missing") << "missing"
+                             << "The file %1 does not exist.";
+    QTest::newRow("FIFO") << "fifo"
+                          << "The file %1 cannot be read: Not a regular file.";
 }
 
-// A window made for a client shows the set-up's message without waiting and
-// keeps its text for the caller; a user's window asks as before.
-void TestAutomation::configFileFailureIsReported()
+// A file the set-up refuses leaves the loaded sensor loaded and calculating.
+// A window made for a client shows no message box, which nobody may be there
+// to close: the text is kept for the caller. A user's window tells the user.
+void TestAutomation::refusedConfigFileKeepsTheSensor()
 {
-    QFETCH(QByteArray, content);
+    QFETCH(QString, kind);
     QFETCH(QString, text);
-    {
-        Session s;
-        const QString path = s.install.writeConfig(QStringLiteral("Bad.cfg"), content);
-        s.w().automationClient = true;
-        s.w().setProperty("ConfigFile", path);
-        QCOMPARE(s.w().automationMessages.size(), 1);
-        if (!text.isEmpty())
-            QCOMPARE(s.w().automationMessages.first(), path + text);
-        // The box is up, not modal, and no one had to answer it.
-        QVERIFY(s.responder.seen().isEmpty());
-        const auto boxes = s.w().findChildren<QMessageBox *>();
-        QCOMPARE(boxes.size(), 1);
-        QVERIFY(boxes.first()->isVisible());
-        QVERIFY(!boxes.first()->isModal());
-        QCOMPARE(boxes.first()->text(), s.w().automationMessages.first());
+    for (const bool client : {true, false}) {
+        Session s(QStringLiteral("Sarn102"));
+        Pallador &w = s.w();
+        w.show();
+        w.automationClient = client;
+        QString path = s.install.configFolder() + QStringLiteral("/Refused.cfg");
+        if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind != QLatin1String("missing"))
+            path = s.install.writeConfig(
+                QStringLiteral("Refused.cfg"),
+                "[General_Info]\nsensor_name = " + kind.toLatin1() + "\n[UseCases]\n" +
+                    (kind == QLatin1String("Sarn102") ? QByteArray() : QByteArray("0/name = A\n")));
+        const QString loaded = w.configPath;
+        CRegisterDataIO *const reader = w.dataIO;
+        CCalvex *const calvex = w.calvex;
+        const QString title = w.windowTitle();
+        const int useCases = w.ui.comboUseCase_A->count();
+        const QVariantList registers = w.property("RegValues").toList();
+
+        w.setProperty("ConfigFile", path);
+
+        if (client) {
+            QCOMPARE(w.automationMessages, QStringList{text.arg(path)});
+            QVERIFY(s.responder.seen().isEmpty());
+            QStringList boxes;
+            for (QWidget *widget : QApplication::allWidgets()) {
+                if (auto box = qobject_cast<QMessageBox *>(widget))
+                    boxes << box->text();
+            }
+            QCOMPARE(boxes, QStringList());
+        } else {
+            QCOMPARE(s.responder.seen().size(), 1);
+            QVERIFY(s.responder.seen().first().endsWith(text.arg(path)));
+            QVERIFY(w.automationMessages.isEmpty());
+        }
+        QCOMPARE(w.property("ConfigFile").toString(), loaded);
+        QCOMPARE(w.dataIO, reader);
+        QCOMPARE(w.calvex, calvex);
+        QCOMPARE(w.windowTitle(), title);
+        QCOMPARE(w.ui.comboUseCase_A->count(), useCases);
+        QCOMPARE(w.property("RegValues").toList(), registers);
+        QVERIFY(!w.ui.combo_SensorType->isVisible());
+
+        resetJournal(w);
+        w.setProperty("PllParameters", pllItems(27.0, 96.0));
+        QVERIFY(calculations(w) > 0);
+        QVERIFY(w.property("RegValues").toList() != registers);
     }
-    Session user;
-    user.w().setProperty("ConfigFile", user.install.writeConfig(QStringLiteral("Bad.cfg"), content));
-    QCOMPARE(user.responder.seen().size(), 1);
-    QVERIFY(user.w().automationMessages.isEmpty());
 }
 
 void TestAutomation::contextRange_data()
@@ -201,18 +237,20 @@ void TestAutomation::imgParametersRoundTrip()
     QCOMPARE(read.at(17).userType(), int(QMetaType::Double));
 }
 
-void TestAutomation::shortListsAreIgnored_data()
+void TestAutomation::listsOfAnotherLengthAreIgnored_data()
 {
     QTest::addColumn<QByteArray>("property");
     QTest::addColumn<int>("items");
     QTest::newRow("ImgParameters 22") << QByteArray("ImgParameters") << 22;
     QTest::newRow("ImgParameters empty") << QByteArray("ImgParameters") << 0;
+    QTest::newRow("ImgParameters 24") << QByteArray("ImgParameters") << 24;
     QTest::newRow("PllParameters 15") << QByteArray("PllParameters") << 15;
+    QTest::newRow("PllParameters 17") << QByteArray("PllParameters") << 17;
 }
 
-// A list shorter than the write needs is ignored whole: nothing stored,
-// nothing calculated, no box ticked.
-void TestAutomation::shortListsAreIgnored()
+// A list shorter or longer than the write takes is ignored whole: nothing
+// stored, nothing calculated, no box ticked.
+void TestAutomation::listsOfAnotherLengthAreIgnored()
 {
     QFETCH(QByteArray, property);
     QFETCH(int, items);
@@ -222,6 +260,8 @@ void TestAutomation::shortListsAreIgnored()
     const double input = w.pllInput;
     resetJournal(w);
     QVariantList list = property == "PllParameters" ? pllItems(99.0, 50.0, 400.0, 2, 30) : imgWriteItems();
+    while (list.size() < items)
+        list << 1;
     list = list.mid(0, items);
     w.setProperty(property.constData(), list);
     QCOMPARE(calculations(w), 0);

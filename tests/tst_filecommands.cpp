@@ -24,6 +24,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace {
 
 // The file dialog of Open Config: what it showed is kept in seen (caption,
@@ -301,7 +303,8 @@ void TestFileCommands::sensorList_data()
 }
 
 // After an unsupported file the sensor list offers the installation's files
-// (from apps/cfg_pallador), also when a sensor was loaded before.
+// (from apps/cfg_pallador); a sensor loaded before stays instead, its window
+// as it was.
 void TestFileCommands::sensorList()
 {
     QFETCH(bool, sensorBefore);
@@ -320,6 +323,13 @@ void TestFileCommands::sensorList()
     QCOMPARE(messages(responder), QStringList{QStringLiteral("|%1 sensor is not supported!").arg(odd)});
     responder.clear();
     QComboBox *list = w.ui.combo_SensorType;
+    if (sensorBefore) {
+        QCOMPARE(w.configPath, first);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Vek108m (VK-108M-C2) Pallador"));
+        QVERIFY(!list->isVisible());
+        QVERIFY(!w.ui.actionOpen_Config->isEnabled());
+        return;
+    }
     QVERIFY(list->isVisible());
     QCOMPARE(list->currentIndex(), 0);
     QVERIFY(w.ui.actionOpen_Config->isEnabled());
@@ -348,7 +358,11 @@ void TestFileCommands::unreadableFiles_data()
     QTest::newRow("missing") << "missing"
                              << "Pallador|The file %1 does not exist.";
     QTest::newRow("a folder") << "folder"
-                              << "Pallador|The file %1 cannot be read: Not a file.";
+                              << "Pallador|The file %1 cannot be read: Not a regular file.";
+    QTest::newRow("a FIFO") << "fifo"
+                            << "Pallador|The file %1 cannot be read: Not a regular file.";
+    QTest::newRow("a device") << "device"
+                              << "Pallador|The file %1 cannot be read: Not a regular file.";
     QTest::newRow("no permission") << "locked"
                                    << "Pallador|The file %1 cannot be read: Permission denied.";
 }
@@ -365,6 +379,11 @@ void TestFileCommands::unreadableFiles()
     QString path = install.configFolder() + QStringLiteral("/Bad.cfg");
     if (kind == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(path));
+    } else if (kind == QLatin1String("fifo")) {
+        // Opening a FIFO to read waits for a writer: it must not be opened so.
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == QLatin1String("device")) {
+        path = QStringLiteral("/dev/zero");
     } else if (kind == QLatin1String("locked")) {
         path = install.addSample(QStringLiteral("Vek108m.cfg"));
         QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));

@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestRegisterDataIO : public QObject {
     Q_OBJECT
 
@@ -31,6 +33,8 @@ private slots:
     void defaultsStayWithinTheList();
     void useCasesAreWritable();
     void readsTheFileOnce();
+    void readsRegularFilesOnly_data();
+    void readsRegularFilesOnly();
     void minMaxDefaults();
 };
 
@@ -416,6 +420,40 @@ void TestRegisterDataIO::readsTheFileOnce()
     QCOMPARE(io.getUseCaseName(), QStringList{QStringLiteral("a")});
     QCOMPARE(io.minMaxValue(QStringLiteral("vco_max"), 0.0), 900.0);
     QCOMPARE(io.status(), CRegisterDataIO::Status::Ok);
+}
+
+void TestRegisterDataIO::readsRegularFilesOnly_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("FIFO") << "fifo" << false;
+    QTest::newRow("link to a FIFO") << "fifo link" << false;
+    QTest::newRow("device") << "device" << false;
+    QTest::newRow("link to a regular file") << "file link" << true;
+}
+
+// Only a regular file (or a link to one) is read: a FIFO, whose open would
+// wait for a writer, or a device, which never ends, is refused at once.
+void TestRegisterDataIO::readsRegularFilesOnly()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, read);
+    const QString fifo = m_dir.filePath(QStringLiteral("pipe.cfg"));
+    if (!QFileInfo::exists(fifo))
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString file =
+        write(QStringLiteral("plain.cfg"), "[General_Info]\nsensor_name = Vek108m\n[UseCases]\n0/name = a\n");
+    QString path = kind == QLatin1String("device") ? QStringLiteral("/dev/zero") : fifo;
+    if (kind.endsWith(QLatin1String(" link"))) {
+        path = m_dir.filePath(kind.left(kind.indexOf(QLatin1Char(' '))) + QStringLiteral("-link.cfg"));
+        QFile::remove(path);
+        QVERIFY(QFile::link(kind.startsWith(QLatin1String("fifo")) ? fifo : file, path));
+    }
+    CRegisterDataIO io(path);
+    QCOMPARE(io.readUseCases(), read);
+    QCOMPARE(io.status(), read ? CRegisterDataIO::Status::Ok : CRegisterDataIO::Status::Unreadable);
+    if (!read)
+        QCOMPARE(io.errorString(), QStringLiteral("The file %1 cannot be read: Not a regular file.").arg(path));
 }
 
 void TestRegisterDataIO::minMaxDefaults()

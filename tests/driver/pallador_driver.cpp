@@ -1,7 +1,9 @@
 // Runs the real program start-up with a scripted user: it answers the
 // start-up chooser and message dialogs as told by PALLADOR_DRIVER_CHOOSER,
 // reports what it sees on standard output, and closes the main window as
-// soon as it is shown.
+// soon as it is shown. Every message box shown, also one that waits for
+// nobody, is reported as "box: <text>". Started as an automation server
+// (-activex, -embedding) it leaves the windows made for clients open.
 //
 // PALLADOR_DRIVER_CHOOSER: "reject" (close the chooser's window), "cancel"
 // (its Cancel button), "pick:<entry>" (choose a sensor-list entry),
@@ -16,6 +18,7 @@
 #include <QErrorMessage>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTextEdit>
 #include <QTextStream>
 #include <QTimer>
@@ -76,17 +79,35 @@ void poll()
     }
 }
 
+bool servesClients()
+{
+    const QRegularExpression serverSwitch(QStringLiteral("^[-/](activex|embedding)$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    return !QCoreApplication::arguments().mid(1).filter(serverSwitch).isEmpty();
+}
+
 class ShowWatcher : public QObject {
+public:
+    explicit ShowWatcher(bool closeWindows) : m_closeWindows(closeWindows) {}
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && watched->inherits("Pallador")) {
+        if (event->type() != QEvent::Show)
+            return false;
+        if (auto box = qobject_cast<QMessageBox *>(watched))
+            say(QStringLiteral("box: ") + box->text());
+        if (watched->inherits("Pallador")) {
             auto window = static_cast<Pallador *>(watched);
             say(QStringLiteral("shown: ") + window->windowTitle());
-            QTimer::singleShot(0, window, &QWidget::close);
+            if (m_closeWindows)
+                QTimer::singleShot(0, window, &QWidget::close);
         }
         return false;
     }
+
+private:
+    bool m_closeWindows;
 };
 
 void install()
@@ -94,7 +115,7 @@ void install()
     auto timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, &poll);
     timer->start(20);
-    qApp->installEventFilter(new ShowWatcher);
+    qApp->installEventFilter(new ShowWatcher(!servesClients()));
 }
 
 } // namespace
