@@ -483,8 +483,8 @@ private:
         }
         if (e.shown == Shown::PackedMN) {
             const quint32 mask = rowMask(row);
-            checkField(rowLabel(row, index, "M"), reg, mask & ~0xFFu, 8, {actualM(m_f), QStringLiteral("pll.pllM")});
-            checkField(rowLabel(row, index, "N"), reg, mask & 0xFFu, 0, {actualN(m_f), QStringLiteral("pll.pllN")});
+            checkField(rowLabel(row, index, "M"), reg, mask & ~0xFFu, 8, {m_f->pll.pllM, QStringLiteral("pll.pllM")});
+            checkField(rowLabel(row, index, "N"), reg, mask & 0xFFu, 0, {m_f->pll.pllN, QStringLiteral("pll.pllN")});
             return;
         }
         if (e.shown == Shown::PackedP1P2) {
