@@ -116,8 +116,8 @@ template <class Family> void hdrInputs(Pallador &w, Family &f, int c, const HdrI
     writeContext(w, r, c, {Field::BlankType, Field::VariableFps, Field::IntgTime});
     r.useFov = w.useFov[c];
     r.combi = w.combi;
-    f.numExposures = w.numExposures[c] + 1;
-    r.maxExposures = w.maxExposures[c] + 1;
+    f.numExposures = libraryValue(w.numExposures[c], 1, 1);
+    r.maxExposures = libraryValue(w.maxExposures[c], 1, 1);
     r.scaler = w.scaler[c];
     if (v.scaleM)
         r.scaleM = w.scaleM[c];
@@ -133,8 +133,8 @@ template <class Family> void hdrInputs(Pallador &w, Family &f, int c, const HdrI
     f.t2ExpRows = w.t2ExpRows[c];
     f.t3ExpRows = w.t3ExpRows[c];
     f.t4ExpRows = w.t4ExpRows[c];
-    f.embedDataRows = v.rowFactor * w.embedDataRows[c];
-    f.statsDataRows = v.rowFactor * w.statsDataRows[c];
+    f.embedDataRows = listValue(w.embedDataRows[c], f.dataRowChoices, 0, v.rowFactor);
+    f.statsDataRows = listValue(w.statsDataRows[c], f.statsRowChoices, 0, v.rowFactor);
     f.t1T2Ratio = w.t1T2Ratio[c];
     f.t2T3Ratio = w.t2T3Ratio[c];
     f.t3T4Ratio = w.t3T4Ratio[c];
@@ -256,7 +256,8 @@ void vek113OptionPanel(Pallador &w, Vek_113 &f, int c)
     setChecked(w.checkFixLLpck, f.ctx[0].useFixLLpck);
     setEnabled(w.dspinFixLLpck, f.ctx[0].useFixLLpck);
 
-    const bool beyond = w.configBufT1 + w.configBufT2 + w.configBufT3 > w.configBufLimit;
+    // Summed in 64 bits, as the slots store whatever number they are given.
+    const bool beyond = qint64(w.configBufT1) + w.configBufT2 + w.configBufT3 > w.configBufLimit;
     for (QSpinBox *box : buffers) {
         if (box)
             box->setStyleSheet(QLatin1String(beyond ? kBufferBeyond : kBufferWithin));

@@ -340,7 +340,7 @@ void recalcVek123(Pallador &w)
     clearWarnings(r, kVek123Mask);
     writeContext(w, r, c, {Field::BlankType, Field::VariableFps, Field::IntgTime});
     r.useFov = w.useFov[c];
-    r.numExposures = w.numExposures[c] + 2;
+    r.numExposures = libraryValue(w.numExposures[c], 2, 1);
     writeContext(w, r, c, {Field::HdrMode, Field::UserHBlank, Field::UserVBlank});
     r.interleave = w.interleave[c];
     r.fovPercent = w.fovPercent[c];

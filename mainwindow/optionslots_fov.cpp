@@ -255,7 +255,9 @@ void Pallador::spinReadMode_valueChanged(int newValue)
         // output window the crop window.
         const int c = options::chooseContext(*this, options::Rule::PanelA);
         skipping[c] = newValue;
-        const int step = qMax(1, newValue + 1);
+        // Mode m reads every (m + 1)-th row and column; counted in 64 bits, as
+        // the slot may be called with any number.
+        const qint64 step = qMax<qint64>(1, qint64(newValue) + 1);
         const char *problem = nullptr;
         if (fovCols[c] / step < socCols[c] || fovRows[c] / step < socRows[c])
             problem = "Crop window is too big!";
