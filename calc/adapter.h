@@ -6,11 +6,8 @@
 
 #include "calvex.h"
 #include "pallador.h"
+#include "windowvalues.h"
 
-#include <QStringList>
-#include <QtGlobal>
-
-#include <climits>
 #include <functional>
 #include <initializer_list>
 
@@ -18,35 +15,6 @@ class CFamilyBase;
 class QComboBox;
 
 namespace adapter {
-
-// ---------------------------------------------------------------------------
-// Window values on their way into a library field. A slot may be called
-// with any number and a caller may store one (automation, a direct call), so
-// the arithmetic that maps a window value onto a field never works on the
-// value unbounded.
-
-// A number the library takes as it comes and checks itself (a divider
-// request, a revision, a count it bounds): first + step * value, kept to the
-// int range. A value beyond what the library accepts stays beyond it, and
-// the library warns about it or bounds it as it does any other.
-inline int libraryValue(int value, int first, int step)
-{
-    const qint64 v = qint64(first) + qint64(step) * value;
-    return int(qBound(qint64(INT_MIN), v, qint64(INT_MAX)));
-}
-
-// The number for a position in one of the window's lists whose entries are
-// fixed: the position is first kept to the list, -1 (an emptied list) to
-// last, so a position past the last entry counts as the last one.
-inline int listValue(int position, int last, int first = 0, int step = 1)
-{
-    return libraryValue(qBound(-1, position, last), first, step);
-}
-// The same for a list the library offers the panel.
-inline int listValue(int position, const QStringList &entries, int first = 0, int step = 1)
-{
-    return listValue(position, int(entries.size()) - 1, first, step);
-}
 
 // ---------------------------------------------------------------------------
 // Context inputs: a field of CContextParams and the window member it takes,
@@ -326,11 +294,9 @@ void initVek123(Pallador &w);
 void recalcVek123(Pallador &w);
 void initVek135(Pallador &w);
 void recalcVek135(Pallador &w);
-// Pieces these families share with Vek_119: 2 to the power of a list
-// position (an emptied list, -1, gives 0); SetParallelPLL on interface 0,
+// Pieces these families share with Vek_119: SetParallelPLL on interface 0,
 // SetSerialPLL(interface) otherwise; the context's timing from its use case,
 // or with its advanced box ticked from the panel's integration time.
-int twoToThe(int position);
 void interfacePllStep(const Pallador &w, CFamilyBase &family);
 void panelTimingStep(Pallador &w, CFamilyBase &family, int context);
 

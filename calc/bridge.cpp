@@ -275,7 +275,7 @@ void panelPllInputs(Pallador &w, CBridgeFamily &f)
 // The revision of the panel goes to the family and the reader when it changed.
 void revisionRule(Pallador &w, CBridgeFamily &f)
 {
-    const int revision = libraryValue(w.revIndex, 1, 1);
+    const int revision = saturated(w.revIndex, 1, 1);
     if (f.pll.revision == revision)
         return;
     f.pll.revision = revision;

@@ -114,7 +114,7 @@ void recalcVek114(Pallador &w)
     writeContext(w, r, c, {Field::HdrMode});
     r.useReg = w.useReg;
     writeContext(w, r, c, {Field::UserHBlank, Field::UserVBlank});
-    r.numExposures = libraryValue(w.numExposures[c], 1, 1);
+    r.numExposures = saturated(w.numExposures[c], 1, 1);
     f->t1T2Ratio = w.t1T2Ratio[c];
     f->t2T3Ratio = w.t2T3Ratio[c];
 

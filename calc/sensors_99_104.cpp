@@ -118,7 +118,7 @@ void vek119Revision(Pallador &w, Vek_119 &f)
 {
     f.pll.revision = w.revIndex;
     if (w.dataIO)
-        w.dataIO->setRevNumber(libraryValue(f.pll.revision, 1, 1));
+        w.dataIO->setRevNumber(saturated(f.pll.revision, 1, 1));
     f.SetRevDefaults(f.pll.revision);
 }
 
@@ -178,7 +178,7 @@ void recalcVek138(Pallador &w)
 
     f->advParamOn = w.ui.checkAdvParam_A->isChecked();
     f->useCaseIndex = w.ui.comboUseCase_A->currentIndex();
-    f->numExposures = libraryValue(w.numExposures[0], 1, 1);
+    f->numExposures = saturated(w.numExposures[0], 1, 1);
     f->t1ExpRows = w.t1ExpRows[0];
     f->t2ExpRows = w.t2ExpRows[0];
     f->t3ExpRows = w.t3ExpRows[0];
