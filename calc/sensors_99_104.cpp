@@ -192,9 +192,10 @@ void recalcVek138(Pallador &w)
     // The lists "0", "24", "48" and "0", "56", "112".
     f->analogTestCols = listValue(w.analogTestCols, 2, 0, kAnalogTestColPixels);
     f->rowNoiseCols = listValue(w.rowNoiseCols, 2, 0, kRowNoiseColPixels);
-    // The panel's exposure list shows the count; changing it runs its slot.
+    // The panel's exposure list shows the count (a count beyond the list as
+    // its last entry); changing it runs its slot.
     if (f->advParamOn && w.comboNumExp)
-        w.comboNumExp->setCurrentIndex(f->numExposures - 1);
+        w.comboNumExp->setCurrentIndex(listValue(f->numExposures - 1, w.comboNumExp->count() - 1));
 
     // Every divider and VCO is the library's choice; no override box is read.
     pll.pllBypass = w.pllBypass;
