@@ -64,6 +64,7 @@ private slots:
     void extremePllItems();
     void extremeImgItems_data();
     void extremeImgItems();
+    void numbersForIntegerItems();
     void testCaseApplies();
     void testCaseWithoutConfiguration_data();
     void testCaseWithoutConfiguration();
@@ -369,6 +370,22 @@ void TestAutomation::extremeImgItems()
             QVERIFY2(std::isfinite(pll.at(i).toDouble()), sensor);
         QCOMPARE(s.responder.seen(), QStringList());
     }
+}
+
+// An integer item given as a number is rounded to the nearest int; beyond
+// the int range it is kept to it, and NaN gives 0.
+void TestAutomation::numbersForIntegerItems()
+{
+    Session s(QStringLiteral("Sarn102"));
+    Pallador &w = s.w();
+    QVariantList items = imgWriteItems();
+    items[0] = 2.5;
+    items[1] = 1e308;
+    items[2] = -1e308;
+    items[3] = std::numeric_limits<double>::quiet_NaN();
+    w.setProperty("ImgParameters", items);
+    const QVariantList read = w.property("ImgParameters").toList();
+    QCOMPARE(read.mid(0, 4), (QVariantList{3, INT_MAX, INT_MIN, 0}));
 }
 
 // TestCase applies a use case to the current context and calculates it; a
