@@ -6,6 +6,7 @@
 
 #include "calvex.h"
 #include "pallador.h"
+#include "windowvalues.h"
 
 #include <functional>
 #include <initializer_list>
@@ -293,11 +294,9 @@ void initVek123(Pallador &w);
 void recalcVek123(Pallador &w);
 void initVek135(Pallador &w);
 void recalcVek135(Pallador &w);
-// Pieces these families share with Vek_119: 2 to the power of a list
-// position (an emptied list, -1, gives 0); SetParallelPLL on interface 0,
+// Pieces these families share with Vek_119: SetParallelPLL on interface 0,
 // SetSerialPLL(interface) otherwise; the context's timing from its use case,
 // or with its advanced box ticked from the panel's integration time.
-int twoToThe(int position);
 void interfacePllStep(const Pallador &w, CFamilyBase &family);
 void panelTimingStep(Pallador &w, CFamilyBase &family, int context);
 

@@ -275,9 +275,10 @@ void panelPllInputs(Pallador &w, CBridgeFamily &f)
 // The revision of the panel goes to the family and the reader when it changed.
 void revisionRule(Pallador &w, CBridgeFamily &f)
 {
-    if (f.pll.revision == w.revIndex + 1)
+    const int revision = saturated(w.revIndex, 1, 1);
+    if (f.pll.revision == revision)
         return;
-    f.pll.revision = w.revIndex + 1;
+    f.pll.revision = revision;
     if (w.dataIO)
         w.dataIO->setRevNumber(f.pll.revision);
 }

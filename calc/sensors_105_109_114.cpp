@@ -196,8 +196,10 @@ void recalcHolv101(Pallador &w)
     // Without the panel the radar keeps the configuration it had.
     if (advancedPll(w)) {
         CPllParams &p = f->pll;
-        p.opBits = 2 * w.opBits + 12;
-        p.interfaceIndex = 2 * w.interfaceIndex;
+        // "Bits per sample:" "12", "14"; "Decimation:" "OFF", "2x", "3x", "4x"
+        // as the codes 0, 2, 4, 6.
+        p.opBits = listValue(w.opBits, 1, 12, 2);
+        p.interfaceIndex = listValue(w.interfaceIndex, 3, 0, 2);
         p.pllP4 = w.pllP4;
         p.pllP5 = w.pllP5;
         p.pllTargetOp = w.pllTargetOp;

@@ -39,7 +39,7 @@ bool validContext(int cc)
 
 void handRevision(const Pallador &w, CPllParams &pll)
 {
-    pll.revision = w.revIndex + 1;
+    pll.revision = saturated(w.revIndex, 1, 1);
 }
 
 void takeRevision(Pallador &w, const CPllParams &pll)

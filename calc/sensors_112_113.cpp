@@ -197,7 +197,7 @@ void recalcDrav101(Pallador &w)
         opDivider(w, pll);
         pll.revision = w.revIndex;
         if (w.dataIO)
-            w.dataIO->setRevNumber(pll.revision + 1);
+            w.dataIO->setRevNumber(saturated(pll.revision, 1, 1));
     }
 
     // The preset of the use case for the family's revision, on every

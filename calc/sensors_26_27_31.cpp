@@ -30,9 +30,9 @@ void panelDividers(const Pallador &w, CPllParams &pll, bool wcd)
     if (!w.ui.checkPLL_ADV->isChecked())
         return;
     if (ticked(w.checkPLL_P4))
-        pll.pllP4 = w.pllP4 + 1;
+        pll.pllP4 = saturated(w.pllP4, 1, 1);
     if (ticked(w.checkPLL_P5))
-        pll.pllP5 = w.pllP5 + 1;
+        pll.pllP5 = saturated(w.pllP5, 1, 1);
     if (wcd && ticked(w.checkPLL_WCD))
         pll.pllWcd = w.pllWcd;
 }

@@ -21,19 +21,13 @@ namespace {
 // own rate": the set-up shows use case 0's rate instead.
 constexpr double kUseCaseRateMarker = 240.0;
 
-// 2 to the power of a list position; an emptied list (-1) gives 0.
-int powerOfTwo(int position)
-{
-    return position < 0 ? 0 : 1 << qMin(position, 30);
-}
-
 // The link of the open advanced PLL panel: lanes as 2 to the power of the
 // lane position, bits as bitsOffset + 2 x the bit position, both kept in the
 // window; a list the panel lacks leaves the window's value.
 void panelLink(Pallador &w, CFamilyBase &family, int bitsOffset)
 {
     if (w.comboPLL_Lanes)
-        w.lanes = powerOfTwo(w.comboPLL_Lanes->currentIndex());
+        w.lanes = twoToThe(w.comboPLL_Lanes->currentIndex());
     if (w.comboPLL_Bits)
         w.opBits = 2 * w.comboPLL_Bits->currentIndex() + bitsOffset;
     family.SetInterface(w.lanes, w.opBits);

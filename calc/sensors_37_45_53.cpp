@@ -286,8 +286,9 @@ void recalcVek145l(Pallador &w)
     clearWarnings(r, kStandardMask);
     r.interleave = w.interleave[0];
     r.scaleM = w.scaleM[0];
-    // The "Packing Modulo:" list ("1" to "16") shares the window's CC row member.
-    r.packMode = w.ccRow[0] + 1;
+    // The "Packing Modulo:" list ("1", "2", "4", "8", "16") shares the
+    // window's CC row member; the library counts its entries from 1.
+    r.packMode = listValue(w.ccRow[0], 4, 1);
     f->advParamOn = w.ui.checkAdvParam_A->isChecked();
 
     // With the panel open the library gets each plane's power state and the

@@ -269,9 +269,9 @@ void recalcMurn110(Pallador &w, bool pllChanged)
         pll.pllWcd = -1;
         if (w.ui.checkPLL_ADV->isChecked()) {
             if (ticked(w.checkPLL_P4))
-                pll.pllP4 = w.pllP4 + 1;
+                pll.pllP4 = saturated(w.pllP4, 1, 1);
             if (ticked(w.checkPLL_P5))
-                pll.pllP5 = w.pllP5 + 1;
+                pll.pllP5 = saturated(w.pllP5, 1, 1);
             if (ticked(w.checkPLL_WCD))
                 pll.pllWcd = w.pllWcd;
         }

@@ -304,7 +304,7 @@ void recalcVek118(Pallador &w)
             panelLanesAndBitIndex(w, *f);
 
         // The panel's revision, and the defaults of that revision.
-        pll.revision = w.revIndex + 1;
+        pll.revision = saturated(w.revIndex, 1, 1);
         if (w.dataIO)
             w.dataIO->setRevNumber(pll.revision);
         f->SetRevDefaults(pll.revision);

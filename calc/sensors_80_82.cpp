@@ -91,12 +91,6 @@ bool opDividerChosen(const Pallador &w)
     return w.ui.checkPLL_ADV->isChecked() && comboIndex(w.comboPLL_Bits) >= 0;
 }
 
-// 2 to the power of a combo position; a position of -1 (an emptied list) gives 0.
-int powerOfTwo(int position)
-{
-    return position < 0 ? 0 : 1 << qMin(position, 24);
-}
-
 const CUseCase *useCaseZero(const Pallador &w)
 {
     const CRegisterDataIO *io = w.dataIO;
@@ -250,7 +244,7 @@ void recalcVek137(Pallador &w)
     r.interfaceIndex = w.interfaceIndex;
     laneRule(w, kVek137Interfaces);
     // The CFPn rows: 64 times 2 to the power of the panel's position.
-    r.cfpnRows = 64 * powerOfTwo(w.ccRow[0]);
+    r.cfpnRows = saturated(twoToThe(w.ccRow[0]), 0, 64);
     pll.lanes = w.lanes;
     pll.targetClock = w.pllTarget;
 

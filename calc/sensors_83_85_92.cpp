@@ -53,13 +53,6 @@ bool fixedLineLengthAllowed(int blankType)
     return blankType == 1 || blankType == 2 || blankType == 6;
 }
 
-// 2 to the power of a list position or an exponent; a negative one (an
-// emptied list) gives 0.
-int powerOfTwo(int exponent)
-{
-    return exponent < 0 ? 0 : 1 << qMin(exponent, 30);
-}
-
 bool advancedPll(const Pallador &w)
 {
     return w.ui.checkPLL_ADV->isChecked();
@@ -82,7 +75,7 @@ void setChecked(QCheckBox *box, bool checked)
 void lanesFromPanel(Pallador &w)
 {
     if (w.comboPLL_Lanes)
-        w.lanes = powerOfTwo(w.comboPLL_Lanes->currentIndex());
+        w.lanes = twoToThe(w.comboPLL_Lanes->currentIndex());
 }
 
 // The output bits of the panel's bit-depth list: offset + 2 x its position,
@@ -116,8 +109,8 @@ template <class Family> void hdrInputs(Pallador &w, Family &f, int c, const HdrI
     writeContext(w, r, c, {Field::BlankType, Field::VariableFps, Field::IntgTime});
     r.useFov = w.useFov[c];
     r.combi = w.combi;
-    f.numExposures = w.numExposures[c] + 1;
-    r.maxExposures = w.maxExposures[c] + 1;
+    f.numExposures = saturated(w.numExposures[c], 1, 1);
+    r.maxExposures = saturated(w.maxExposures[c], 1, 1);
     r.scaler = w.scaler[c];
     if (v.scaleM)
         r.scaleM = w.scaleM[c];
@@ -133,8 +126,8 @@ template <class Family> void hdrInputs(Pallador &w, Family &f, int c, const HdrI
     f.t2ExpRows = w.t2ExpRows[c];
     f.t3ExpRows = w.t3ExpRows[c];
     f.t4ExpRows = w.t4ExpRows[c];
-    f.embedDataRows = v.rowFactor * w.embedDataRows[c];
-    f.statsDataRows = v.rowFactor * w.statsDataRows[c];
+    f.embedDataRows = listValue(w.embedDataRows[c], f.dataRowChoices, 0, v.rowFactor);
+    f.statsDataRows = listValue(w.statsDataRows[c], f.statsRowChoices, 0, v.rowFactor);
     f.t1T2Ratio = w.t1T2Ratio[c];
     f.t2T3Ratio = w.t2T3Ratio[c];
     f.t3T4Ratio = w.t3T4Ratio[c];
@@ -240,7 +233,7 @@ void vek113OptionPanel(Pallador &w, Vek_113 &f, int c)
     const int ratios[] = {w.t1T2Ratio[c], w.t2T3Ratio[c], w.t3T4Ratio[c]};
     for (int k = 0; k < 3; ++k) {
         if (labels[k])
-            labels[k]->setText(QStringLiteral("%1").arg(powerOfTwo(ratios[k])));
+            labels[k]->setText(QStringLiteral("%1").arg(twoToThe(ratios[k])));
     }
 
     QSpinBox *const buffers[] = {w.spinConfigBuf_T1, w.spinConfigBuf_T2, w.spinConfigBuf_T3};
@@ -256,7 +249,8 @@ void vek113OptionPanel(Pallador &w, Vek_113 &f, int c)
     setChecked(w.checkFixLLpck, f.ctx[0].useFixLLpck);
     setEnabled(w.dspinFixLLpck, f.ctx[0].useFixLLpck);
 
-    const bool beyond = w.configBufT1 + w.configBufT2 + w.configBufT3 > w.configBufLimit;
+    // Summed in 64 bits, as the slots store whatever number they are given.
+    const bool beyond = qint64(w.configBufT1) + w.configBufT2 + w.configBufT3 > w.configBufLimit;
     for (QSpinBox *box : buffers) {
         if (box)
             box->setStyleSheet(QLatin1String(beyond ? kBufferBeyond : kBufferWithin));

@@ -202,11 +202,6 @@ void vek135Overrides(Pallador &w, CPllParams &pll)
 
 } // namespace
 
-int twoToThe(int position)
-{
-    return position < 0 ? 0 : 1 << qMin(position, 30);
-}
-
 void interfacePllStep(const Pallador &w, CFamilyBase &f)
 {
     if (w.interfaceIndex == 0)
@@ -340,7 +335,7 @@ void recalcVek123(Pallador &w)
     clearWarnings(r, kVek123Mask);
     writeContext(w, r, c, {Field::BlankType, Field::VariableFps, Field::IntgTime});
     r.useFov = w.useFov[c];
-    r.numExposures = w.numExposures[c] + 2;
+    r.numExposures = saturated(w.numExposures[c], 2, 1);
     writeContext(w, r, c, {Field::HdrMode, Field::UserHBlank, Field::UserVBlank});
     r.interleave = w.interleave[c];
     r.fovPercent = w.fovPercent[c];

@@ -114,7 +114,7 @@ void recalcVek114(Pallador &w)
     writeContext(w, r, c, {Field::HdrMode});
     r.useReg = w.useReg;
     writeContext(w, r, c, {Field::UserHBlank, Field::UserVBlank});
-    r.numExposures = w.numExposures[c] + 1;
+    r.numExposures = saturated(w.numExposures[c], 1, 1);
     f->t1T2Ratio = w.t1T2Ratio[c];
     f->t2T3Ratio = w.t2T3Ratio[c];
 
@@ -203,11 +203,12 @@ void recalcVek132(Pallador &w)
     secondPllOverrideBoxes(w, pll);
 
     // The open advanced PLL panel's op pixel divider ("3" to "6") and output
-    // bits; a panel without the list leaves the divider to the library.
+    // bits (6, 8, 10 or 12); a panel without the list leaves the divider to the
+    // library.
     if (w.ui.checkPLL_ADV->isChecked()) {
         if (w.comboPLL_Bits && w.comboPLL_Bits->currentIndex() >= 0)
             pll.pllOpDivider = 3 + w.comboPLL_Bits->currentIndex();
-        r.outputBits = 6 + 2 * w.twoPixBits;
+        r.outputBits = listValue(w.twoPixBits, 3, 6, 2);
     }
     if (f->advParamOn) {
         r.scaleM = w.scaleM[0];

@@ -118,7 +118,7 @@ void vek119Revision(Pallador &w, Vek_119 &f)
 {
     f.pll.revision = w.revIndex;
     if (w.dataIO)
-        w.dataIO->setRevNumber(f.pll.revision + 1);
+        w.dataIO->setRevNumber(saturated(f.pll.revision, 1, 1));
     f.SetRevDefaults(f.pll.revision);
 }
 
@@ -178,7 +178,7 @@ void recalcVek138(Pallador &w)
 
     f->advParamOn = w.ui.checkAdvParam_A->isChecked();
     f->useCaseIndex = w.ui.comboUseCase_A->currentIndex();
-    f->numExposures = w.numExposures[0] + 1;
+    f->numExposures = saturated(w.numExposures[0], 1, 1);
     f->t1ExpRows = w.t1ExpRows[0];
     f->t2ExpRows = w.t2ExpRows[0];
     f->t3ExpRows = w.t3ExpRows[0];
@@ -189,11 +189,13 @@ void recalcVek138(Pallador &w)
     f->middleIntTime = w.middleIntTime[0];
     f->otherLineTime = w.otherLineTime[0] != 0;
     f->txLatch = w.txLatch[0];
-    f->analogTestCols = kAnalogTestColPixels * w.analogTestCols;
-    f->rowNoiseCols = kRowNoiseColPixels * w.rowNoiseCols;
-    // The panel's exposure list shows the count; changing it runs its slot.
+    // The lists "0", "24", "48" and "0", "56", "112".
+    f->analogTestCols = listValue(w.analogTestCols, 2, 0, kAnalogTestColPixels);
+    f->rowNoiseCols = listValue(w.rowNoiseCols, 2, 0, kRowNoiseColPixels);
+    // The panel's exposure list shows the count (a count beyond the list as
+    // its last entry); changing it runs its slot.
     if (f->advParamOn && w.comboNumExp)
-        w.comboNumExp->setCurrentIndex(f->numExposures - 1);
+        w.comboNumExp->setCurrentIndex(listValue(f->numExposures - 1, w.comboNumExp->count() - 1));
 
     // Every divider and VCO is the library's choice; no override box is read.
     pll.pllBypass = w.pllBypass;

@@ -31,6 +31,19 @@ int truncated(double value)
     return int(std::trunc(qBound(-2147483648.0, value, 2147483647.0)));
 }
 
+// An item as an int, as QVariant::toInt() gives it (a number rounded to the
+// nearest), but a number beyond the int range is kept to it and NaN gives 0:
+// QVariant's own conversion of those is undefined.
+int integer(const QVariant &item)
+{
+    if (item.userType() != QMetaType::Double && item.userType() != QMetaType::Float)
+        return item.toInt();
+    const double value = item.toDouble();
+    if (std::isnan(value))
+        return 0;
+    return int(qRound64(qBound(-2147483648.0, value, 2147483647.0)));
+}
+
 // Use case index of the loaded configuration, or null when there is none.
 const CUseCase *useCaseAt(const Pallador &w, int index)
 {
@@ -122,12 +135,12 @@ void Pallador::setPllParameters(const QVariantList &items)
     pllTargetOp = items.at(5).toDouble();
     pllVco = items.at(6).toDouble();
     interfaceIndex = truncated(items.at(7).toDouble());
-    pllN = items.at(8).toInt();
-    pllM = items.at(9).toInt();
-    pllP4 = items.at(11).toInt();
-    pllP5 = items.at(12).toInt();
-    pllWcd = items.at(14).toInt();
-    pllI2C = items.at(15).toInt();
+    pllN = integer(items.at(8));
+    pllM = integer(items.at(9));
+    pllP4 = integer(items.at(11));
+    pllP5 = integer(items.at(12));
+    pllWcd = integer(items.at(14));
+    pllI2C = integer(items.at(15));
 
     // A given override ticks its box, so the calculation uses it; the boxes
     // of the advanced PLL form exist only once that form is loaded.
@@ -166,14 +179,14 @@ void Pallador::setImgParameters(const QVariantList &items)
                          &cif[c],      &hd720p[c],  &lowPower[c]};
     int item = 0;
     for (int *member : ints)
-        *member = items.at(item++).toInt();
-    variableFps[c] = items.at(13).toInt() != 0;
-    blankType[c] = items.at(14).toInt();
-    highSpeed[c] = items.at(15).toInt() != 0;
-    outFormat[c] = items.at(16).toInt();
-    fifo[c] = items.at(17).toInt();
-    userVBlank[c] = items.at(18).toInt();
-    userHBlank[c] = items.at(19).toInt();
+        *member = integer(items.at(item++));
+    variableFps[c] = integer(items.at(13)) != 0;
+    blankType[c] = integer(items.at(14));
+    highSpeed[c] = integer(items.at(15)) != 0;
+    outFormat[c] = integer(items.at(16));
+    fifo[c] = integer(items.at(17));
+    userVBlank[c] = integer(items.at(18));
+    userHBlank[c] = integer(items.at(19));
     maxFps[c] = items.at(20).toDouble();
     minFps[c] = items.at(21).toDouble();
     intgTime[c] = items.at(22).toDouble();

@@ -11,6 +11,7 @@
 #include "pallador.h"
 
 #include "calvex.h"
+#include "windowvalues.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,7 +20,6 @@
 
 #include <array>
 #include <initializer_list>
-#include <limits>
 
 namespace {
 
@@ -352,23 +352,6 @@ int laneCase(int laneIndex)
     return laneIndex < 0 ? 4 : qMin(laneIndex, 3);
 }
 
-// 2 to the power of a combo index; an emptied combo (-1) gives 0.
-int powerOfTwo(int index)
-{
-    if (index < 0)
-        return 0;
-    if (index > 30)
-        return std::numeric_limits<int>::max();
-    return 1 << index;
-}
-
-// A combo index plus a small offset, held at the largest int rather than
-// overflowing (an index no list can have).
-int indexPlus(int index, int offset)
-{
-    return index > std::numeric_limits<int>::max() - offset ? std::numeric_limits<int>::max() : index + offset;
-}
-
 void setState(QWidget *widget, State state)
 {
     if (widget && state != State::Keep)
@@ -604,12 +587,12 @@ void Pallador::comboPLL_InterMode_currentIndexChanged(int newIndex)
 
 void Pallador::comboPLL_Lanes_currentIndexChanged(int newIndex)
 {
-    lanes = powerOfTwo(newIndex);
+    lanes = twoToThe(newIndex);
     if (const LaneRule *rule = findLaneRule(sensorIndex, revIndex)) {
         if (rule->count == LaneCount::IndexPlusTwo)
-            lanes = indexPlus(newIndex, 2);
+            lanes = saturated(newIndex, 2, 1);
         else if (rule->count == LaneCount::IndexPlusOne)
-            lanes = indexPlus(newIndex, 1);
+            lanes = saturated(newIndex, 1, 1);
         const LaneCase &k = (interfaceIndex != 0 ? rule->serial : rule->parallel)[laneCase(newIndex)];
         InterfaceSteps steps(*this);
         if (rule->clearBits)

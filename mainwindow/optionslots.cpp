@@ -6,6 +6,7 @@
 #include "optionslots.h"
 
 #include "calvex.h"
+#include "windowvalues.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -49,13 +50,6 @@ int chooseBox(Pallador &w, QCheckBox *const (&boxes)[2], bool panelAOnly)
         return None;
     w.currentContext = c;
     return c;
-}
-
-int pow2(int index)
-{
-    if (index < 0)
-        return 0;
-    return 1 << qMin(index, 30);
 }
 
 bool ticked(const QAbstractButton *button)
@@ -292,19 +286,19 @@ void Pallador::spinColSub_valueChanged(int newValue)
 
 void Pallador::comboRowSkip_currentIndexChanged(int newIndex)
 {
-    storeValue(*this, Rule::AB, skipping, options::pow2(newIndex));
+    storeValue(*this, Rule::AB, skipping, twoToThe(newIndex));
     recalc(false);
 }
 
 void Pallador::comboColSkip_currentIndexChanged(int newIndex)
 {
-    storeValue(*this, Rule::AB, binXOnly, options::pow2(newIndex));
+    storeValue(*this, Rule::AB, binXOnly, twoToThe(newIndex));
     recalc(false);
 }
 
 void Pallador::comboReadModeB_currentIndexChanged(int newIndex)
 {
-    storeFixed(*this, options::B, skipping, options::pow2(newIndex));
+    storeFixed(*this, options::B, skipping, twoToThe(newIndex));
     recalc(false);
 }
 

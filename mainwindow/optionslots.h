@@ -36,9 +36,6 @@ int chooseContext(Pallador &w, Rule rule);
 // the current context is left alone.
 int chooseBox(Pallador &w, QCheckBox *const (&boxes)[2], bool panelAOnly = false);
 
-// 2 to the power of a combo index; an index below 0 (an emptied combo) is 0.
-int pow2(int index);
-
 // Null-tolerant widget access.
 bool ticked(const QAbstractButton *button);
 void enable(QWidget *widget, bool on);

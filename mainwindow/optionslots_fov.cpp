@@ -4,6 +4,7 @@
 #include "optionslots.h"
 
 #include "calvex.h"
+#include "windowvalues.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -135,9 +136,9 @@ void Pallador::checkUseFOV_clicked2()
             enable(widget, !on);
         if (on) {
             if (comboColSkip[p])
-                binXOnly[p] = pow2(comboColSkip[p]->currentIndex());
+                binXOnly[p] = twoToThe(comboColSkip[p]->currentIndex());
             if (comboRowSkip[p])
-                skipping[p] = pow2(comboRowSkip[p]->currentIndex());
+                skipping[p] = twoToThe(comboRowSkip[p]->currentIndex());
         } else {
             binXOnly[p] = ticked(checkBinXonly[p]) ? 1 : 0;
             skipping[p] = ticked(checkSkipping[p]) ? 1 : 0;
@@ -255,7 +256,8 @@ void Pallador::spinReadMode_valueChanged(int newValue)
         // output window the crop window.
         const int c = options::chooseContext(*this, options::Rule::PanelA);
         skipping[c] = newValue;
-        const int step = qMax(1, newValue + 1);
+        // Mode m reads every (m + 1)-th row and column.
+        const int step = qMax(1, saturated(newValue, 1, 1));
         const char *problem = nullptr;
         if (fovCols[c] / step < socCols[c] || fovRows[c] / step < socRows[c])
             problem = "Crop window is too big!";
@@ -281,7 +283,7 @@ void Pallador::comboReadMode_currentIndexChanged(int newIndex)
 {
     using namespace options;
     currentContext = A;
-    skipping[A] = pow2(newIndex);
+    skipping[A] = twoToThe(newIndex);
     if (sensorIndex == 26) {
         // Vek124: binning needs a read mode of 2 or 4, the skip-bin
         // combination 4.

@@ -14,6 +14,9 @@
 #include <QMetaProperty>
 #include <QtTest>
 
+#include <climits>
+#include <cmath>
+#include <limits>
 #include <memory>
 
 #include <sys/stat.h>
@@ -59,6 +62,11 @@ private slots:
     void pllParametersWrite();
     void pllOverridesTickTheirBoxes();
     void pllParametersRead();
+    void extremePllItems_data();
+    void extremePllItems();
+    void extremeImgItems_data();
+    void extremeImgItems();
+    void numbersForIntegerItems();
     void testCaseApplies();
     void testCaseWithoutConfiguration_data();
     void testCaseWithoutConfiguration();
@@ -332,6 +340,92 @@ void TestAutomation::pllParametersRead()
     QCOMPARE(read.at(7).toInt(), w.interfaceIndex);
     QCOMPARE(read.at(0).userType(), int(QMetaType::Bool));
     QCOMPARE(read.at(15).userType(), int(QMetaType::Double));
+}
+
+void TestAutomation::extremePllItems_data()
+{
+    QTest::addColumn<QString>("sensor");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QVariant>("extreme");
+    QTest::addColumn<QVariant>("rangeEnd");
+    // The radar's "Decimation:" list: OFF, 2x, 3x, 4x.
+    QTest::newRow("Holv101 interface 2147483647") << "Holv101" << 7 << QVariant(2147483647.0) << QVariant(3.0);
+    QTest::newRow("Holv101 interface 1e308") << "Holv101" << 7 << QVariant(1e308) << QVariant(3.0);
+    // A P4 request the library cannot meet, however large.
+    QTest::newRow("Vek124 P4 INT_MAX") << "Vek124" << 11 << QVariant(INT_MAX) << QVariant(1000);
+}
+
+// A PllParameters item far beyond what its box offers calculates as the end
+// of the box's range: the caller reads the same registers and results.
+void TestAutomation::extremePllItems()
+{
+    QFETCH(QString, sensor);
+    QFETCH(int, item);
+    QFETCH(QVariant, extreme);
+    QFETCH(QVariant, rangeEnd);
+    Session s(sensor);
+    Pallador &w = s.w();
+    // The advanced PLL panel open: its override boxes are there to tick.
+    w.ui.checkPLL_ADV->click();
+    QVariantList items = pllItems(w.pllInput, w.pllTarget, -1.0, -1, -1, w.interfaceIndex);
+    items[item] = rangeEnd;
+    w.setProperty("PllParameters", items);
+    const QStringList atRangeEnd = calculationOutcome(w);
+    items[item] = extreme;
+    w.setProperty("PllParameters", items);
+    QCOMPARE(calculationOutcome(w), atRangeEnd);
+    QCOMPARE(s.responder.seen(), QStringList());
+}
+
+void TestAutomation::extremeImgItems_data()
+{
+    QTest::addColumn<int>("integer");
+    QTest::addColumn<double>("number");
+    QTest::newRow("maximum") << INT_MAX << 1e308;
+    QTest::newRow("minimum") << INT_MIN << -1e308;
+    QTest::newRow("not a number") << -1 << std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("infinite") << 0 << std::numeric_limits<double>::infinity();
+}
+
+// Every ImgParameters item at an end of its type: the context is calculated,
+// the caller is warned, and the clocks read back are finite.
+void TestAutomation::extremeImgItems()
+{
+    QFETCH(int, integer);
+    QFETCH(double, number);
+    for (const char *sensor : {"Sarn102", "Vek107m", "Yorm105m"}) {
+        Session s{QString::fromLatin1(sensor)};
+        Pallador &w = s.w();
+        QVariantList items;
+        for (int i = 0; i < 20; ++i)
+            items << integer;
+        items << number << number << number;
+        resetJournal(w);
+        w.setProperty("ImgParameters", items);
+        QVERIFY2(calculations(w) >= 1, sensor);
+        QVERIFY2(!w.busy, sensor);
+        QVERIFY2(w.property("WarningValue").toInt() != 0, sensor);
+        const QVariantList pll = w.property("PllParameters").toList();
+        for (int i : {3, 4, 5, 6, 15})
+            QVERIFY2(std::isfinite(pll.at(i).toDouble()), sensor);
+        QCOMPARE(s.responder.seen(), QStringList());
+    }
+}
+
+// An integer item given as a number is rounded to the nearest int; beyond
+// the int range it is kept to it, and NaN gives 0.
+void TestAutomation::numbersForIntegerItems()
+{
+    Session s(QStringLiteral("Sarn102"));
+    Pallador &w = s.w();
+    QVariantList items = imgWriteItems();
+    items[0] = 2.5;
+    items[1] = 1e308;
+    items[2] = -1e308;
+    items[3] = std::numeric_limits<double>::quiet_NaN();
+    w.setProperty("ImgParameters", items);
+    const QVariantList read = w.property("ImgParameters").toList();
+    QCOMPARE(read.mid(0, 4), (QVariantList{3, INT_MAX, INT_MIN, 0}));
 }
 
 // TestCase applies a use case to the current context and calculates it; a

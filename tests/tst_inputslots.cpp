@@ -2,8 +2,9 @@
 // the right member and context, the current context follows, and the
 // calculation covers the slot's own context, or after a PLL input every
 // context, or does not run), then the PLL slots whose rules depend on the
-// sensor. Widgets of option forms are made here and connected in string
-// form, as the option panels connect them.
+// sensor, and numbers no widget gives, which count as the end of the
+// widget's range. Widgets of option forms are made here and connected in
+// string form, as the option panels connect them.
 #include "calvex.h"
 #include "pallador.h"
 #include "testsupport.h"
@@ -17,6 +18,7 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include <climits>
 #include <functional>
 
 namespace {
@@ -136,6 +138,29 @@ QSpinBox *shows(QSpinBox *spin, int value)
 
 Q_DECLARE_METATYPE(SlotCase)
 
+namespace {
+
+// A number no widget gives, and the end of the widget's range it stands for;
+// the advanced PLL panel is open.
+struct ExtremeCase {
+    QString sensor;
+    const char *slot;
+    int extreme;
+    int rangeEnd;
+    std::function<void(Pallador &)> prepare;
+};
+
+// The P4 and P5 requests reach the library while their boxes are ticked.
+void dividerBoxesTicked(Pallador &w)
+{
+    panelBox(w, w.checkPLL_P4, SLOT(checkPLL_P4_clicked()), true);
+    panelBox(w, w.checkPLL_P5, SLOT(checkPLL_P5_clicked()), true);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(ExtremeCase)
+
 #define READ(expr) [](const Pallador &w) { return QVariant(expr); }
 
 class TestInputSlots : public QObject {
@@ -154,6 +179,8 @@ private slots:
     void focalPlaneRevision();
     void keepSync();
     void interfaceOfVek124();
+    void extremes_data();
+    void extremes();
 };
 
 void TestInputSlots::slotTable_data()
@@ -1243,6 +1270,45 @@ void TestInputSlots::interfaceOfVek124()
     w.ui.comboPLL_Interface->setCurrentIndex(w.ui.comboPLL_Interface->currentIndex() == 1 ? 0 : 1);
     QCOMPARE(w.pllTarget, 50.0);
     QCOMPARE(calculations(w), 2);
+}
+
+// A PLL slot called with a number no widget gives (a caller's, a direct
+// call's) calculates as with the end of the widget's range it lies beyond:
+// the user sees the same registers, results and colours.
+void TestInputSlots::extremes_data()
+{
+    QTest::addColumn<ExtremeCase>("c");
+    // "Bits per sample:" 12, 14; "Decimation:" OFF, 2x, 3x, 4x.
+    QTest::newRow("bits per sample of Holv101")
+        << ExtremeCase{"Holv101", "comboPLL_OpBits_currentIndexChanged(int)", INT_MAX, 1, nullptr};
+    QTest::newRow("decimation of Holv101")
+        << ExtremeCase{"Holv101", "comboPLL_InterMode_currentIndexChanged(int)", INT_MAX, 3, nullptr};
+    // Output bits 6, 8, 10, 12.
+    QTest::newRow("output bits of Vek132")
+        << ExtremeCase{"Vek132", "comboPLL_2PixBits_currentIndexChanged(int)", INT_MAX, 3, nullptr};
+    // A divider request the library cannot meet is one, however large.
+    QTest::newRow("P4 request of Vek124")
+        << ExtremeCase{"Vek124", "spinPLL_P4_valueChanged(int)", INT_MAX, 1000, dividerBoxesTicked};
+    QTest::newRow("P5 request of Sarn113k")
+        << ExtremeCase{"Sarn113k", "spinPLL_P5_valueChanged(int)", INT_MAX, 1000, dividerBoxesTicked};
+    // The second revision is the last.
+    const char *const revision = "comboPLL_REV_currentIndexChanged(int)";
+    QTest::newRow("revision of Drav102") << ExtremeCase{"Drav102", revision, INT_MAX, 1, nullptr};
+}
+
+void TestInputSlots::extremes()
+{
+    QFETCH(ExtremeCase, c);
+    WindowSession s(c.sensor);
+    Pallador &w = s.w();
+    if (c.prepare)
+        c.prepare(w);
+    w.ui.checkPLL_ADV->setChecked(true);
+    QVERIFY2(callSlot(w, c.slot, c.rangeEnd), c.slot);
+    const QStringList atRangeEnd = calculationOutcome(w);
+    QVERIFY(callSlot(w, c.slot, c.extreme));
+    QCOMPARE(calculationOutcome(w), atRangeEnd);
+    QCOMPARE(s.responder.seen(), QStringList());
 }
 
 QTEST_MAIN(TestInputSlots)

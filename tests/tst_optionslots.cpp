@@ -4,8 +4,9 @@
 // checks which context becomes current, which entry of which member takes
 // the value, and which calculation follows. Then the interlocks of the HDR
 // and clock options and the range checks and messages of the field-of-view
-// and read-out options, as tables of cases, and the values reaching the
-// library. Panel widgets are made here and connected in string form, as the
+// and read-out options, as tables of cases, the values reaching the library,
+// and numbers no widget gives, which count as the end of the widget's range.
+// Panel widgets are made here and connected in string form, as the
 // option panels connect them.
 #include "calvex.h"
 #include "pallador.h"
@@ -19,6 +20,7 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include <climits>
 #include <functional>
 #include <memory>
 
@@ -257,6 +259,29 @@ const QStringList kCounts = {QStringLiteral("1"), QStringLiteral("2"), QStringLi
 
 Q_DECLARE_METATYPE(PanelCase)
 
+namespace {
+
+// A number no widget gives, and the end of the widget's range it stands for;
+// the pointer rests on panel A.
+struct ExtremeCase {
+    QString sensor;
+    const char *slot;
+    int extreme;
+    int rangeEnd;
+    std::function<void(Pallador &)> prepare;
+};
+
+// Several exposures count only with HDR on.
+void hdrOn(Pallador &w)
+{
+    w.hdrMode[0] = 1;
+    w.combi = 0;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(ExtremeCase)
+
 class TestOptionSlots : public QObject {
     Q_OBJECT
 
@@ -275,6 +300,8 @@ private slots:
     void fieldOfView();
     void reachesLibrary_data();
     void reachesLibrary();
+    void extremes_data();
+    void extremes();
 
 private:
     std::unique_ptr<FixtureInstall> m_install;
@@ -1225,6 +1252,55 @@ void TestOptionSlots::reachesLibrary()
                              : field == QLatin1String("skipping") ? r.skipping
                                                                   : r.hdrMode;
     QCOMPARE(inLibrary, expected);
+}
+
+// ---------------------------------------------------------------------------
+// A slot called with a number no widget gives (a caller's, a direct call's)
+// calculates as with the end of the widget's range it lies beyond: the user
+// sees the same registers, results, colours and messages.
+
+void TestOptionSlots::extremes_data()
+{
+    QTest::addColumn<ExtremeCase>("c");
+    const char *const exposures = "comboNumExposures_clicked(int)";
+    QTest::newRow("exposure count of Vek107m") << ExtremeCase{"Vek107m", exposures, INT_MAX, 3, hdrOn};
+    QTest::newRow("exposure count of Vek123m") << ExtremeCase{"Vek123m", exposures, INT_MAX, 2, hdrOn};
+    QTest::newRow("exposure count of Vek114d") << ExtremeCase{"Vek114d", exposures, INT_MAX, 2, hdrOn};
+    QTest::newRow("exposure count of Vek138m") << ExtremeCase{"Vek138m", exposures, INT_MAX, 3, hdrOn};
+    QTest::newRow("embedded data rows of Vek107m")
+        << ExtremeCase{"Vek107m", "comboEmbedDataRows_clicked(int)", INT_MAX, 2, nullptr};
+    QTest::newRow("statistics rows of Vek107m")
+        << ExtremeCase{"Vek107m", "comboStatsDataRows_clicked(int)", INT_MAX, 2, nullptr};
+    QTest::newRow("analog test columns of Vek138m")
+        << ExtremeCase{"Vek138m", "comboAnalogTestCols_clicked(int)", INT_MAX, 2, nullptr};
+    QTest::newRow("row noise columns of Vek138m")
+        << ExtremeCase{"Vek138m", "comboRowNoiseCols_clicked(int)", INT_MAX, 2, nullptr};
+    // Thirteen focal planes take sixteen places at the last modulo.
+    QTest::newRow("packing modulo of Vek145l") << ExtremeCase{"Vek145l", "comboCCRow_currentIndexChanged(int)", INT_MAX,
+                                                              4, [](Pallador &w) { w.scaleM[0] = 13; }};
+    // A crop window that fits only the first read modes.
+    QTest::newRow("read mode of Sarn107k")
+        << ExtremeCase{"Sarn107k", "spinReadMode_valueChanged(int)", INT_MAX, 100000, [](Pallador &w) {
+                           w.socCols[0] = w.cols[0] = 640;
+                           w.socRows[0] = w.rows[0] = 360;
+                       }};
+}
+
+void TestOptionSlots::extremes()
+{
+    QFETCH(ExtremeCase, c);
+    DialogResponder answers;
+    auto holder = open(c.sensor);
+    Pallador &w = *holder;
+    if (c.prepare)
+        c.prepare(w);
+    pointAt(w, A);
+    answers.clear();
+    QVERIFY2(callSlot(w, c.slot, c.rangeEnd), c.slot);
+    const QStringList atRangeEnd = calculationOutcome(w) + answers.seen();
+    answers.clear();
+    QVERIFY(callSlot(w, c.slot, c.extreme));
+    QCOMPARE(calculationOutcome(w) + answers.seen(), atRangeEnd);
 }
 
 QTEST_MAIN(TestOptionSlots)

@@ -20,6 +20,7 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <climits>
 #include <memory>
 
 namespace {
@@ -760,6 +761,8 @@ void TestSensors83To85And92::vek113ConfigureBuffers_data()
     QTest::newRow("68, after Vek_117") << 56 << 8 << 4 << true << true << kBufferWhite;
     QTest::newRow("69, after Vek_117") << 56 << 8 << 5 << true << true << kBufferRed;
     QTest::newRow("69, not in use") << 56 << 8 << 5 << false << false << kBufferRed;
+    // A number no box gives: the sum is beyond the limit, not wrapped below it.
+    QTest::newRow("INT_MAX + 1, not in use") << INT_MAX << 1 << 0 << false << false << kBufferRed;
 }
 
 // The configure buffers reach Vek_113 and its registers; their boxes are in

@@ -22,6 +22,7 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <climits>
 #include <memory>
 
 namespace {
@@ -120,6 +121,7 @@ private slots:
     void vek138SetUp();
     void vek138Exposures_data();
     void vek138Exposures();
+    void vek138ExposureCountBeyondTheList();
     void vek138DividersLeftToTheLibrary();
     void vek138OutputMode();
     void vek138OutputBits_data();
@@ -302,6 +304,21 @@ void TestSensors99To104::vek138Exposures()
     QCOMPARE(f.numExposures, 1);
     QCOMPARE(widgets.numExp->currentIndex(), 2);
     QCOMPARE(reg(w, "COMPANDING"), 1);
+}
+
+// A count no list offers (a caller's, a direct call's): the library takes
+// its largest, and the panel's list shows its last entry.
+void TestSensors99To104::vek138ExposureCountBeyondTheList()
+{
+    Session s(QStringLiteral("Vek139"));
+    Pallador &w = s.w();
+    auto &f = static_cast<Vek_138 &>(s.family());
+    PanelWidgets widgets(w, kVek138Bits);
+    useAdvancedPanel(w, true);
+    w.numExposures[0] = INT_MAX;
+    w.recalc(false);
+    QCOMPARE(f.timing(0).exposures, 4);
+    QCOMPARE(widgets.numExp->currentIndex(), 3);
 }
 
 // Whatever the override boxes and spins hold, the pre-divider, multiplier

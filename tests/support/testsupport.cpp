@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
@@ -168,6 +169,24 @@ QStringList redWidgets(const QWidget &window)
             names << widget->objectName();
     }
     return names;
+}
+
+QStringList calculationOutcome(const Pallador &w)
+{
+    QStringList lines;
+    for (int i = 0; i < qBound(0, w.regCount, int(Pallador::RegRowCapacity)); ++i)
+        lines << QStringLiteral("%1 = %2").arg(w.regs[i].name).arg(w.regs[i].value);
+    for (const QTextEdit *pane : {w.ui.textResult_PLL, w.ui.textResult_A, w.ui.textResult_B})
+        lines << pane->toPlainText();
+    lines << redWidgets(w);
+    return lines;
+}
+
+bool callSlot(Pallador &w, const char *signature, int value)
+{
+    const QMetaObject *mo = w.metaObject();
+    const QMetaMethod slot = mo->method(mo->indexOfSlot(signature));
+    return slot.isValid() && slot.invoke(&w, Qt::DirectConnection, Q_ARG(int, value));
 }
 
 void DialogResponder::poll()

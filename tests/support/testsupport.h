@@ -98,6 +98,14 @@ struct WindowSession {
 // range check) shows in red.
 QStringList redWidgets(const QWidget &window);
 
+// What the last calculation shows the user, one line each: every register
+// row's name and value, the result panes of the PLL and the contexts, and
+// the red widgets.
+QStringList calculationOutcome(const Pallador &w);
+// Calls one of the window's slots by its signature with an int, as another
+// part of the program may; false when the window has no such slot.
+bool callSlot(Pallador &w, const char *signature, int value);
+
 // The calculations the window ran, read from the call journal of the loaded
 // family object and counted by the library's rule
 // (CFamilyCore::calculationsIn: each starts with its PLL step, or with its
