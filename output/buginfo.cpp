@@ -133,7 +133,9 @@ void Pallador::writeBugInfo(QString path)
     const QString text = fileHeaderText + QStringLiteral("\n\n") + pllSectionText + QStringLiteral("\n\n") +
                          timingSectionText + QStringLiteral("\n\n") + useCases + QStringLiteral("\n\n");
     QString error;
-    bugInfoWritten = output::writeTextFile(path, text, &error);
+    // The file has a fixed name in a folder others may write to: a link
+    // planted there is never followed.
+    bugInfoWritten = output::writeTextFile(path, text, &error, output::Links::Refuse);
     if (!bugInfoWritten)
         tellUser(QMessageBox::Warning, QStringLiteral("Pallador"),
                  QStringLiteral("Cannot write file %1:\n%2.").arg(path, error));

@@ -6,8 +6,6 @@
 #include "output/outputfiles.h"
 #include "registerdataio.h"
 
-#include <QFile>
-
 namespace {
 
 QString real(double value)
@@ -121,19 +119,18 @@ void Pallador::writeConfigFile(QString path)
     // The base file is read whole before the new file is touched: saving
     // over the loaded file itself keeps its content, and a base file that
     // cannot be read leaves the chosen file as it was.
-    QFile baseFile(configPath);
-    if (!baseFile.open(QIODevice::ReadOnly)) {
+    QByteArray baseBytes;
+    QString error;
+    if (!output::readRegularFile(configPath, &baseBytes, &error)) {
         tellUser(QMessageBox::Warning, QStringLiteral("Pallador"),
-                 QStringLiteral("Cannot open file %1:\n%2.").arg(configPath, baseFile.errorString()));
+                 QStringLiteral("Cannot open file %1:\n%2.").arg(configPath, error));
         return;
     }
-    const QStringList base = linesOf(baseFile.readAll());
-    baseFile.close();
+    const QStringList base = linesOf(baseBytes);
 
     const QString text = QStringLiteral("; Pallador Configuration file based on %1\n; Pallador Build Info - %2\n")
                              .arg(configPath, getVersionString()) +
                          derivedText(base, useCaseBlock(*this));
-    QString error;
     if (!output::writeTextFile(path, text, &error)) {
         tellUser(QMessageBox::Warning, QStringLiteral("Pallador"),
                  QStringLiteral("Cannot open file %1:\n%2.").arg(path, error));

@@ -7,6 +7,7 @@
 #include "output/presetrules.h"
 #include "registerdataio.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -166,11 +167,18 @@ void Pallador::writeIniFile(QString path)
     }
 
     // With the standard template on, a template that passes the check takes
-    // the generated sections; the result is not the current preset.
+    // the generated sections; the result is not the current preset. The
+    // template is read once, and only when it is a regular file: the read of
+    // a pipe of that name would hold the save for ever.
     if (useStdTemplate) {
-        QFile tmpl(templatePath);
-        if (!tmpl.exists()) {
+        QByteArray templateBytes;
+        QString reason;
+        QBuffer tmpl(&templateBytes);
+        if (!QFile::exists(templatePath)) {
             output::reportTemplateProblem(QStringLiteral("%1 does not exist!").arg(templatePath));
+        } else if (!output::readRegularFile(templatePath, &templateBytes, &reason)) {
+            output::reportTemplateProblem(
+                QStringLiteral("Can not open the Standard INI Template!\n%1:\n%2.").arg(templatePath, reason));
         } else if (checkIniTemplate(&tmpl)) {
             QString merged;
             QTextStream out(&merged);

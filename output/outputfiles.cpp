@@ -3,25 +3,175 @@
 #include "pallador.h"
 #include "registerdataio.h"
 
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QTextCodec>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const char *const kNotRegular = "It is not a regular file";
+
+// The file a write replaces: the name itself, or the regular file a
+// symbolic link there ends at.
+struct Target {
+    QString path;
+    bool exists = false;
+    mode_t permissions = 0;
+};
+
+// Where a write to path goes; false with the reason when nothing may be
+// written there.
+bool targetOf(const QString &path, output::Links links, Target *target, QString *reason)
+{
+    target->path = path;
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) {
+        if (errno == ENOENT)
+            return true;
+        *reason = qt_error_string(errno);
+        return false;
+    }
+    if (S_ISLNK(st.st_mode)) {
+        if (links == output::Links::Refuse) {
+            *reason = QStringLiteral("It is a symbolic link");
+            return false;
+        }
+        target->path = QFileInfo(path).canonicalFilePath();
+        if (target->path.isEmpty()) {
+            *reason = QStringLiteral("It is a symbolic link to a file that does not exist");
+            return false;
+        }
+        if (::stat(QFile::encodeName(target->path).constData(), &st) != 0) {
+            *reason = qt_error_string(errno);
+            return false;
+        }
+    }
+    if (!S_ISREG(st.st_mode)) {
+        *reason = QLatin1String(kNotRegular);
+        return false;
+    }
+    target->exists = true;
+    target->permissions = st.st_mode & 0777;
+    return true;
+}
+
+// Replaces the target whole: the bytes go to a new file beside it, reach the
+// disk, and the new file then takes the target's name in one rename. Every
+// step is checked, so a full disk or a size limit leaves the target as it
+// was. The rename replaces whatever holds the name by then (also a link
+// planted after the target was looked at) and never writes through it.
+bool replaceWhole(const Target &target, const QByteArray &bytes, QString *reason)
+{
+    const QByteArray finalName = QFile::encodeName(target.path);
+    QByteArray tempName;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 16; ++attempt) {
+        tempName = finalName + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        // Created with the usual permissions of a new file (the umask applies).
+        fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0) {
+        *reason = qt_error_string(errno);
+        return false;
+    }
+    // A file that is replaced keeps its permissions.
+    bool ok = !target.exists || ::fchmod(fd, target.permissions) == 0;
+    const char *data = bytes.constData();
+    size_t left = size_t(bytes.size());
+    while (ok && left > 0) {
+        const ssize_t n = ::write(fd, data, left);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            ok = false;
+            break;
+        }
+        data += n;
+        left -= size_t(n);
+    }
+    ok = ok && ::fsync(fd) == 0;
+    int error = ok ? 0 : errno;
+    if (::close(fd) != 0 && errno != EINTR && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(tempName.constData(), finalName.constData()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::unlink(tempName.constData());
+        *reason = qt_error_string(error);
+    }
+    return ok;
+}
+
+} // namespace
 
 namespace output {
 
-bool writeTextFile(const QString &path, const QString &text, QString *error)
+bool writeTextFile(const QString &path, const QString &text, QString *error, Links links)
 {
     QString crlf = text;
     crlf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     QTextCodec *codec = QTextCodec::codecForLocale();
     const QByteArray bytes = codec ? codec->fromUnicode(crlf) : crlf.toLocal8Bit();
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
+    Target target;
+    QString reason;
+    if (targetOf(path, links, &target, &reason) && replaceWhole(target, bytes, &reason))
+        return true;
+    if (error)
+        *error = reason;
+    return false;
+}
+
+bool readRegularFile(const QString &path, QByteArray *bytes, QString *error)
+{
+    // The name is looked at first, so that no device is opened; the open
+    // descriptor is checked again for a file swapped in meanwhile. The open
+    // does not wait for a writer, as it would on a pipe.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st;
+    if (::stat(name.constData(), &st) != 0) {
+        *error = qt_error_string(errno);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        *error = QLatin1String(kNotRegular);
+        return false;
+    }
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        *error = qt_error_string(errno);
+        return false;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        *error = QLatin1String(kNotRegular);
+        return false;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        *error = file.errorString();
+        return false;
+    }
+    *bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = file.errorString();
         return false;
     }
     return true;

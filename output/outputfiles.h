@@ -9,11 +9,25 @@ class QWidget;
 
 namespace output {
 
+// What a writer does with a symbolic link at the path it writes: a name the
+// user chose is written through to the regular file the link ends at (the
+// link stays); a fixed name is never followed, so a link planted there
+// cannot redirect the write.
+enum class Links { WriteThrough, Refuse };
+
 // Writes text as the program writes its text files: every line feed as CR LF
 // (a carriage return already in the text stays), in the locale's 8-bit
-// codec, replacing the file whole or not at all. On failure returns false
-// with the file system's reason in error and leaves the file as it was.
-bool writeTextFile(const QString &path, const QString &text, QString *error);
+// codec, replacing the file whole or not at all. Only a regular file or a
+// new name is written; a pipe, device, socket, folder or (by links) a
+// symbolic link is refused. On failure (also one that shows only when the
+// data reach the disk, as on a full disk) returns false with the reason in
+// error and leaves the file as it was.
+bool writeTextFile(const QString &path, const QString &text, QString *error, Links links = Links::WriteThrough);
+
+// Reads a file whole when it is a regular file. Anything else (a pipe would
+// hold the reader until someone writes to it) is refused without waiting. On
+// failure returns false with the reason in error.
+bool readRegularFile(const QString &path, QByteArray *bytes, QString *error);
 
 // The path of the loaded sensor's standard INI template below the
 // installation directory, or an empty string without a loaded configuration.

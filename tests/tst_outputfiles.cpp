@@ -2,7 +2,9 @@
 // standard INI template with the generated sections in place, a new
 // configuration file derived from the loaded one (Save Config) and the
 // bug-information file (Bug Report), compared byte for byte, with the
-// messages a user sees when something cannot be read or written.
+// messages a user sees when something cannot be read or written; and what
+// every writer does when the disk fills up, when its target is no regular
+// file or a link, and when an input it reads is a pipe.
 #include "output/outputfiles.h"
 #include "pallador.h"
 #include "presetfixture.h"
@@ -19,7 +21,18 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <chrono>
+#include <condition_variable>
+#include <csignal>
 #include <memory>
+#include <mutex>
+#include <thread>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -149,6 +162,13 @@ private slots:
     void bugReportCommand_data();
     void bugReportCommand();
     void bugReportWriteFailure();
+
+    void writeFailingAfterOpenKeepsTheOldFile_data();
+    void writeFailingAfterOpenKeepsTheOldFile();
+    void targetsOtherThanRegularFiles_data();
+    void targetsOtherThanRegularFiles();
+    void pipesAreNotRead_data();
+    void pipesAreNotRead();
 
 private:
     UrlRecorder urls;
@@ -954,6 +974,280 @@ void TestOutputFiles::bugReportWriteFailure()
     QVERIFY2(shown[0].startsWith(QStringLiteral("Pallador|Cannot write file %1:\n").arg(path)), qPrintable(shown[0]));
     QVERIFY(shown[0].endsWith(QLatin1Char('.')) && !shown[0].endsWith(QLatin1String(":\n.")));
     QCOMPARE(urls.opened, QList<QUrl>());
+}
+
+// ---------------------------------------------------------------------------
+// Writes that fail, targets that are no regular file, inputs that are pipes
+
+namespace {
+
+// While the object lives no file of this process grows past limit bytes: a
+// write beyond it fails (EFBIG) after the file was opened, as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limited = m_old;
+        limited.rlim_cur = limit;
+        m_set = ::setrlimit(RLIMIT_FSIZE, &limited) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    bool isSet() const { return m_set; }
+
+private:
+    rlimit m_old{};
+    void (*m_handler)(int) = nullptr;
+    bool m_set = false;
+};
+
+// A reader that waits on a pipe for a writer is released late (it then
+// reads nothing), so that a test of a reader that should never open the pipe
+// fails rather than hangs.
+class PipeRelease {
+public:
+    explicit PipeRelease(const QString &pipe) : m_pipe(QFile::encodeName(pipe))
+    {
+        m_thread = std::thread([this] {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            if (!m_stopped.wait_for(lock, std::chrono::seconds(20), [this] { return m_stop; })) {
+                const int fd = ::open(m_pipe.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0)
+                    ::close(fd);
+            }
+        });
+    }
+    ~PipeRelease()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_stop = true;
+        }
+        m_stopped.notify_all();
+        m_thread.join();
+    }
+
+private:
+    QByteArray m_pipe;
+    std::mutex m_mutex;
+    std::condition_variable m_stopped;
+    bool m_stop = false;
+    std::thread m_thread;
+};
+
+bool isPipe(const QString &path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+}
+
+bool makePipe(const QString &path)
+{
+    return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
+}
+
+const char *const kSaveIni = "Save INI";
+const char *const kSaveConfig = "Save Config";
+const char *const kBugReport = "Bug Report";
+
+// Runs a writer's command on path (Bug Report writes to its fixed name).
+void runCommand(Pallador &w, const QString &command, const QString &path)
+{
+    if (command == QLatin1String(kSaveIni))
+        w.saveIniFile(path);
+    else if (command == QLatin1String(kSaveConfig))
+        w.writeConfigFile(path);
+    else
+        w.ui.actionBug_Report->trigger();
+}
+
+// The message a writer shows when path cannot be written for reason.
+QString failureMessage(const QString &command, const QString &path, const QString &reason)
+{
+    const QString text = command == QLatin1String(kSaveConfig) ? QStringLiteral("Cannot open file %1:\n%2.")
+                                                               : QStringLiteral("Cannot write file %1:\n%2.");
+    return QStringLiteral("Pallador|") + text.arg(path, reason);
+}
+
+// Whether the command recorded path as written: the current preset, the
+// configuration saved, or the bug-information file opened and offered.
+bool recorded(const Pallador &w, const QString &command, const QList<QUrl> &opened, const QString &path)
+{
+    if (command == QLatin1String(kSaveIni))
+        return w.iniPath == path && w.windowFilePath() == path;
+    if (command == QLatin1String(kSaveConfig))
+        return w.cfgPath == path && w.windowFilePath() == path;
+    return opened.contains(QUrl::fromLocalFile(path));
+}
+
+} // namespace
+
+void TestOutputFiles::writeFailingAfterOpenKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("command");
+    for (const char *command : {kSaveIni, kSaveConfig, kBugReport})
+        QTest::newRow(command) << QString::fromLatin1(command);
+}
+
+// A write that fails after the file was opened (here a file-size limit; a
+// full disk alike) leaves the old file byte for byte and nothing else behind,
+// is reported, and records nothing; without the limit the same write
+// succeeds, is larger than the limit and keeps the file's permissions.
+void TestOutputFiles::writeFailingAfterOpenKeepsTheOldFile()
+{
+    QFETCH(QString, command);
+    Session s(QStringLiteral("Sarn101k"));
+    Pallador &w = s.w();
+    w.useStdTemplate = false;
+    const QString root = s.install.root();
+    const QString path =
+        root + (command == QLatin1String(kBugReport) ? QStringLiteral("palladorBugInfo.txt") : QStringLiteral("kept"));
+    writeBytes(path, "; an earlier file\r\n");
+    const QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(path, permissions));
+    const auto installed = installedFiles(root);
+    const QString title = w.windowFilePath();
+
+    const rlim_t limit = 256;
+    {
+        FileSizeLimit full(limit);
+        QVERIFY(full.isSet());
+        runCommand(w, command, path);
+    }
+    QCOMPARE(installedFiles(root), installed);
+    QCOMPARE(s.messages(), QStringList{failureMessage(command, path, qt_error_string(EFBIG))});
+    QVERIFY(!recorded(w, command, urls.opened, path));
+    QCOMPARE(w.windowFilePath(), title);
+
+    s.responder.clear();
+    runCommand(w, command, path);
+    QVERIFY(QFileInfo(path).size() > qint64(limit));
+    QCOMPARE(QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser), permissions);
+    QVERIFY(recorded(w, command, urls.opened, path));
+}
+
+void TestOutputFiles::targetsOtherThanRegularFiles_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("kind");   // what the name is: pipe, or a link to file, pipe or nothing
+    QTest::addColumn<QString>("reason"); // empty: written
+
+    const QString pipe = QStringLiteral("pipe");
+    const QString toFile = QStringLiteral("link to a file");
+    const QString toPipe = QStringLiteral("link to a pipe");
+    const QString toNothing = QStringLiteral("link to nothing");
+    const QString notRegular = QStringLiteral("It is not a regular file");
+    const QString link = QStringLiteral("It is a symbolic link");
+    const QString dangling = QStringLiteral("It is a symbolic link to a file that does not exist");
+    for (const char *command : {kSaveIni, kSaveConfig, kBugReport}) {
+        const bool fixedName = command == QLatin1String(kBugReport);
+        const auto add = [&](const QString &kind, const QString &reason) {
+            QTest::addRow("%s, %s", command, qPrintable(kind)) << QString::fromLatin1(command) << kind << reason;
+        };
+        add(pipe, notRegular);
+        add(toFile, fixedName ? link : QString());
+        add(toPipe, fixedName ? link : notRegular);
+        add(toNothing, fixedName ? link : dangling);
+    }
+}
+
+// Only a regular file or a new name is written. A name the user chose that
+// is a link to a regular file is written through (the link stays); the fixed
+// name of the bug-information file is never followed. What is refused is
+// reported and stays as it was, and nothing is recorded.
+void TestOutputFiles::targetsOtherThanRegularFiles()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    Session s(QStringLiteral("Sarn101k"));
+    Pallador &w = s.w();
+    w.useStdTemplate = false;
+    const QString root = s.install.root();
+    const QString path = root + (command == QLatin1String(kBugReport) ? QStringLiteral("palladorBugInfo.txt")
+                                                                      : QStringLiteral("chosen"));
+    QVERIFY(QDir(root).mkdir(QStringLiteral("elsewhere")));
+    const QString target = root + QStringLiteral("elsewhere/target");
+    const QByteArray before = "; someone else's file\r\n";
+    if (kind == QLatin1String("link to a file"))
+        writeBytes(target, before);
+    if (kind.contains(QLatin1String("pipe")))
+        QVERIFY(makePipe(kind == QLatin1String("pipe") ? path : target));
+    if (kind.startsWith(QLatin1String("link")))
+        QVERIFY(QFile::link(target, path));
+
+    runCommand(w, command, path);
+
+    if (kind.startsWith(QLatin1String("link")))
+        QCOMPARE(QFileInfo(path).symLinkTarget(), target);
+    if (kind.contains(QLatin1String("pipe")))
+        QVERIFY(isPipe(kind == QLatin1String("pipe") ? path : target));
+    if (!reason.isEmpty()) {
+        QCOMPARE(s.messages(), QStringList{failureMessage(command, path, reason)});
+        QVERIFY(!recorded(w, command, urls.opened, path));
+        if (kind == QLatin1String("link to a file"))
+            QCOMPARE(bytesOf(target), before);
+        if (kind == QLatin1String("link to nothing"))
+            QVERIFY(!QFileInfo::exists(target));
+    } else {
+        QCOMPARE(s.messages(), QStringList());
+        QVERIFY(bytesOf(target).startsWith("; Pallador Configuration file based on ") ||
+                bytesOf(target).startsWith("; This file was generated by Pallador.exe for Sarn101k."));
+        QVERIFY(recorded(w, command, urls.opened, path));
+    }
+    const bool targetMade = kind == QLatin1String("link to a file") || kind == QLatin1String("link to a pipe");
+    QCOMPARE(QDir(root + QStringLiteral("elsewhere")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+             targetMade ? QStringList{QStringLiteral("target")} : QStringList());
+}
+
+void TestOutputFiles::pipesAreNotRead_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::newRow("standard template") << "template";
+    QTest::newRow("base of Save Config") << "base";
+}
+
+// A pipe where the standard template or the loaded configuration file was is
+// not read (its read would wait for a writer for ever): the user is told,
+// and Save INI writes the plain preset while Save Config writes nothing.
+void TestOutputFiles::pipesAreNotRead()
+{
+    QFETCH(QString, input);
+    Session s(QStringLiteral("Sarn101k"));
+    Pallador &w = s.w();
+    const QString root = s.install.root();
+    const QString pipe =
+        input == QLatin1String("template") ? root + QStringLiteral("apps_data/SN-101K-A-REV1.ini") : w.configPath;
+    QFile::remove(pipe);
+    QVERIFY(makePipe(pipe));
+    const QString path = root + QStringLiteral("out");
+    {
+        PipeRelease release(pipe);
+        if (input == QLatin1String("template"))
+            w.saveIniFile(path);
+        else
+            w.writeConfigFile(path);
+    }
+    QVERIFY(isPipe(pipe));
+    if (input == QLatin1String("template")) {
+        QVERIFY(w.useStdTemplate);
+        QCOMPARE(templateMessages, QStringList{QStringLiteral("Can not open the Standard INI Template!\n%1:\n"
+                                                              "It is not a regular file.")
+                                                   .arg(pipe)});
+        QVERIFY(bytesOf(path).startsWith("; This file was generated by Pallador.exe for Sarn101k."));
+        QCOMPARE(w.iniPath, path);
+        QCOMPARE(s.messages(), QStringList());
+    } else {
+        QCOMPARE(s.messages(), QStringList{failureMessage(QLatin1String(kSaveConfig), pipe,
+                                                          QStringLiteral("It is not a regular file"))});
+        QVERIFY(!QFileInfo::exists(path));
+        QCOMPARE(w.cfgPath, QString());
+    }
 }
 
 QTEST_MAIN(TestOutputFiles)
