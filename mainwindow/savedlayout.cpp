@@ -67,8 +67,8 @@ constexpr Qt::Corner kCorners[] = {Qt::TopLeftCorner, Qt::TopRightCorner, Qt::Bo
 // Longer than any object name of this window.
 constexpr int kMaxNameChars = 64;
 // Items in all layouts and tool bar lines together: far more than a window
-// with a few docks and tool bars leaves, even with the places its docks held
-// before they were moved.
+// with a few docks and tool bars leaves (one item for each, and one for each
+// nested layout).
 constexpr int kMaxItems = 64;
 
 // Bounds-checked big-endian reads from a byte array.
