@@ -2,22 +2,26 @@
 #include "pallador.h"
 
 #include "catalogue.h"
+#include "savedlayout.h"
 
 #include <QCryptographicHash>
+#include <QDockWidget>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
 #include <QStyle>
+#include <QToolBar>
 
 namespace {
 
 // A sensor model's store holds the window's geometry and its dock and tool
 // bar state as Qt saves them, each with its checksum (the lower-case
 // hexadecimal SHA-256 of the stored bytes), and the store's format. Qt's own
-// readers trust their input and can crash on damaged bytes, so nothing
-// reaches them unless the format and both checksums match; a store written
-// before the checksums existed is ignored.
+// readers trust their input and can crash or hang on damaged bytes. The
+// checksums only catch accidents, so nothing reaches Qt unless the format and
+// both checksums match and both values pass the structural checks of
+// savedlayout.h; a store written before the checksums existed is ignored.
 const QString kGeometry = QStringLiteral("geometry");
 const QString kGeometryCheck = QStringLiteral("geometryCheck");
 const QString kState = QStringLiteral("windowState");
@@ -27,8 +31,7 @@ const int kStoreFormat = 1;
 // The version handed to saveState and restoreState.
 const int kStateVersion = 0;
 
-// No window system takes a window larger or further out than this.
-const int kMaxExtent = 32767;
+using SavedLayout::kMaxExtent;
 
 // The store of the loaded sensor model, named as the catalogue spells it:
 // files spelling a model differently share it, and a name never comes from
@@ -67,12 +70,17 @@ bool withinExtent(const QRect &r)
 
 // Whether Qt takes geometry and makes a window of a size and place some
 // window system could show. Tried on a window that is never shown, so that
-// nothing of a refused geometry reaches the screen.
+// nothing of a refused geometry reaches the screen. A maximized or
+// full-screen window opens on the screen its normal geometry is on: Qt moves
+// that onto a screen, but one more than twice as wide or tall as the screen
+// keeps its centre off it.
 bool acceptableGeometry(const QByteArray &geometry)
 {
     QWidget probe(nullptr, Qt::Window);
-    return probe.restoreGeometry(geometry) && withinExtent(probe.geometry()) &&
-           withinExtent(normalGeometryOf(probe));
+    if (!probe.restoreGeometry(geometry) || !withinExtent(probe.geometry()) || !withinExtent(normalGeometryOf(probe)))
+        return false;
+    return !(probe.isMaximized() || probe.isFullScreen()) ||
+           QGuiApplication::screenAt(probe.normalGeometry().center()) != nullptr;
 }
 
 // The available area of the screen a window is on (most of it, or the
@@ -96,6 +104,39 @@ QSize frameMarginsOf(const QWidget &window)
     const QStyle *style = window.style();
     const int border = 2 * style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
     return QSize(border, border + style->pixelMetric(QStyle::PM_TitleBarHeight));
+}
+
+// Where a frame goes to lie within area: moved as little as it takes, and
+// from the area's top left corner where it is larger.
+QPoint placedWithin(QRect frame, const QRect &area)
+{
+    if (frame.right() > area.right())
+        frame.moveRight(area.right());
+    if (frame.bottom() > area.bottom())
+        frame.moveBottom(area.bottom());
+    if (frame.left() < area.left())
+        frame.moveLeft(area.left());
+    if (frame.top() < area.top())
+        frame.moveTop(area.top());
+    return frame.topLeft();
+}
+
+// Keeps a floating dock or tool bar on the screen it is on (else the one it
+// was made for), no larger than the screen's available area. A restored
+// tool bar takes its saved place and size as they are, which may lie off
+// every screen the desk has now.
+void keepFloatingOnScreen(QWidget &tool)
+{
+    const QRect available = availableAreaOf(tool);
+    if (!tool.isWindow() || available.isEmpty())
+        return;
+    const QSize margins = frameMarginsOf(tool);
+    const QSize size = tool.size().boundedTo(available.size() - margins).expandedTo(tool.minimumSize());
+    if (size != tool.size())
+        tool.resize(size);
+    const QPoint at = placedWithin(QRect(tool.frameGeometry().topLeft(), size + margins), available);
+    if (at != tool.frameGeometry().topLeft())
+        tool.move(at);
 }
 
 // The name of the timing diagram's property that tells it has been placed.
@@ -143,17 +184,10 @@ void Pallador::keepOnScreen()
     // left to it; one with a place of its own is moved onto the area.
     if (!isVisible() && !testAttribute(Qt::WA_Moved))
         return;
-    QRect target(frameGeometry().topLeft(), wanted.boundedTo(largest).expandedTo(minimumSize()) + margins);
-    if (target.right() > available.right())
-        target.moveRight(available.right());
-    if (target.bottom() > available.bottom())
-        target.moveBottom(available.bottom());
-    if (target.left() < available.left())
-        target.moveLeft(available.left());
-    if (target.top() < available.top())
-        target.moveTop(available.top());
-    if (target.topLeft() != frameGeometry().topLeft())
-        move(target.topLeft());
+    const QPoint at = placedWithin(
+        QRect(frameGeometry().topLeft(), wanted.boundedTo(largest).expandedTo(minimumSize()) + margins), available);
+    if (at != frameGeometry().topLeft())
+        move(at);
 }
 
 void Pallador::restoreWindowState()
@@ -167,7 +201,8 @@ void Pallador::restoreWindowState()
         return;
     const QByteArray geometry = checkedValue(store, kGeometry, kGeometryCheck);
     const QByteArray state = checkedValue(store, kState, kStateCheck);
-    if (geometry.isEmpty() || state.isEmpty() || !acceptableGeometry(geometry))
+    if (!SavedLayout::isSoundGeometry(geometry) || !SavedLayout::isSoundState(state, kStateVersion, *this) ||
+        !acceptableGeometry(geometry))
         return;
 
     // The store is taken whole or not at all. Qt leaves the window as it was
@@ -181,6 +216,10 @@ void Pallador::restoreWindowState()
     restoreGeometry(geometry);
     restoreState(state, kStateVersion);
     keepOnScreen();
+    for (QWidget *tool : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<QDockWidget *>(tool) || qobject_cast<QToolBar *>(tool))
+            keepFloatingOnScreen(*tool);
+    }
     // A floating diagram opens where the store has it.
     ui.dockTiming->setProperty(kPlaced, true);
 }

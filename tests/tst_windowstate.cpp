@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCryptographicHash>
+#include <QDataStream>
 #include <QDirIterator>
 #include <QDockWidget>
 #include <QMainWindow>
@@ -19,9 +20,11 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QToolBar>
+#include <QtEndian>
 #include <QtTest>
 
 #include <functional>
+#include <iterator>
 
 namespace {
 
@@ -55,9 +58,13 @@ QString layoutOf(Pallador &w)
             where = dock->isFloating() ? QStringLiteral("floating") : areaName(w.dockWidgetArea(dock));
             where += QStringLiteral("/%1x%2").arg(dock->width()).arg(dock->height());
         }
+        if (!w.tabifiedDockWidgets(dock).isEmpty())
+            where += QStringLiteral("/tabbed");
         parts << dock->objectName() + QLatin1Char(':') + where;
     }
-    parts << QStringLiteral("toolBar:") + (w.ui.toolBar->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"));
+    parts << QStringLiteral("toolBar:") +
+                 (w.ui.toolBar->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden")) + QLatin1Char('/') +
+                 areaName(Qt::DockWidgetArea(int(w.toolBarArea(w.ui.toolBar))));
     return parts.join(QLatin1Char(' '));
 }
 
@@ -100,6 +107,74 @@ void arrangeByUser(Pallador &w)
     w.setGeometry(10, 30, 700, 540);
 }
 
+// Whether the user can reach target (a dock or the tool bar of window)
+// through its View action and, for a tabbed dock, its tab: switched on, it is
+// shown, not empty, and at least partly in the window when docked (on the
+// test screen the docks may need more room than there is) or on the screen
+// when floating. Its place is returned in where.
+bool reachable(const QMainWindow &window, QAction *view, QWidget *target, QString &where)
+{
+    if (!view->isChecked())
+        view->trigger();
+    if (!target->isVisible()) {
+        view->trigger();
+        view->trigger();
+    }
+    target->raise();
+    QCoreApplication::processEvents();
+    const bool floating = target->isWindow();
+    const QRect frame =
+        floating ? target->frameGeometry() : QRect(target->mapTo(&window, QPoint(0, 0)), target->size());
+    where = target->objectName() + QStringLiteral(" %1 %2 at %3,%4 %5x%6")
+                                       .arg(target->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"))
+                                       .arg(floating ? QStringLiteral("floating") : QStringLiteral("docked"))
+                                       .arg(frame.x())
+                                       .arg(frame.y())
+                                       .arg(frame.width())
+                                       .arg(frame.height());
+    const QRect area = floating ? target->screen()->availableGeometry() : window.rect();
+    return target->isVisible() && !frame.isEmpty() && area.intersects(frame);
+}
+
+// A string as a saved state holds it.
+QByteArray serialized(const QString &text)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << text;
+    return bytes;
+}
+
+void putWord(QByteArray &bytes, int at, qint32 value)
+{
+    char word[4];
+    qToBigEndian(value, word);
+    bytes.replace(at, 4, QByteArray(word, 4));
+}
+
+// Changes to the state arrangeByUser saves (image B docked at the bottom, the
+// tool bar its only one) that keep it well-formed but that Qt would lay out
+// unusably or that no window of this program writes.
+const std::pair<const char *, std::function<void(QByteArray &)>> kUnusableStates[] = {
+    // Laid out empty, off the window: its flags, then its position and size.
+    {"a shown dock of no size",
+     [](QByteArray &state) {
+         const QByteArray name = serialized(QStringLiteral("dockImageB"));
+         putWord(state, state.indexOf(name) + name.size() + 1 + 4, 0);
+     }},
+    // The four corners come just before the tool bar section: its marker,
+    // number of lines, the line's area and number of tool bars, then the
+    // tool bar's name.
+    {"the top left corner given to the left area",
+     [](QByteArray &state) {
+         putWord(state, state.indexOf(serialized(QStringLiteral("toolBar"))) - 13 - 16, Qt::LeftDockWidgetArea);
+     }},
+    {"a dock twice",
+     [](QByteArray &state) {
+         state.replace(serialized(QStringLiteral("dockImageC")), serialized(QStringLiteral("dockImageB")));
+     }},
+};
+
 bool onScreen(const QWidget &w)
 {
     return w.screen()->availableGeometry().contains(w.frameGeometry());
@@ -128,12 +203,19 @@ class TestWindowState : public QObject {
 
 private slots:
     void savedStateComesBack();
+    void everyArrangementComesBack_data();
+    void everyArrangementComesBack();
     void damagedStoreIsIgnored_data();
     void damagedStoreIsIgnored();
+    void mutatedStoreLeavesAUsableWindow();
+    void unusableStateIsIgnored_data();
+    void unusableStateIsIgnored();
     void foreignStoreIsIgnored_data();
     void foreignStoreIsIgnored();
     void storeFollowsCatalogueSpelling();
     void restoredWindowStaysOnScreen_data();
+    void floatingToolBarStaysOnScreen_data();
+    void floatingToolBarStaysOnScreen();
     void restoredWindowStaysOnScreen();
     void saveNeedsCataloguedSensor_data();
     void saveNeedsCataloguedSensor();
@@ -179,6 +261,82 @@ void TestWindowState::savedStateComesBack()
     QCOMPARE(responder.seen(), QStringList());
 }
 
+// Arrangements a user can make, beyond the one above. Each fits the test
+// screen once the window is placed as the user left it, so the PLL dock,
+// which is nearly as wide as the screen beside the main form, floats or is
+// hidden.
+const std::pair<const char *, Arrange> kArrangements[] = {
+    {"image docks tabbed",
+     [](Pallador &w) {
+         w.ui.dockPLL->setFloating(true);
+         w.tabifyDockWidget(w.ui.dockImageA, w.ui.dockImageB);
+     }},
+    {"image docks nested",
+     [](Pallador &w) {
+         w.ui.dockPLL->setFloating(true);
+         w.splitDockWidget(w.ui.dockImageA, w.ui.dockImageB, Qt::Vertical);
+     }},
+    {"tool bar and an image dock at the bottom",
+     [](Pallador &w) {
+         w.ui.actionPLL->trigger();
+         w.addToolBar(Qt::BottomToolBarArea, w.ui.toolBar);
+         w.addDockWidget(Qt::BottomDockWidgetArea, w.ui.dockImageA);
+     }},
+    {"tool bar and every dock hidden",
+     [](Pallador &w) {
+         for (QAction *view : {w.ui.actionToolBar, w.ui.actionPLL, w.ui.actionImage_A, w.ui.actionImage_B})
+             view->trigger();
+     }},
+    {"timing diagram floating",
+     [](Pallador &w) {
+         w.ui.dockPLL->setFloating(true);
+         w.ui.actionImage_B->trigger();
+         w.ui.actionTiming->trigger();
+     }},
+    {"timing diagram docked at the bottom",
+     [](Pallador &w) {
+         w.ui.actionPLL->trigger();
+         w.ui.actionImage_B->trigger();
+         w.ui.actionTiming->trigger();
+         w.ui.dockTiming->setFloating(false);
+         w.addDockWidget(Qt::BottomDockWidgetArea, w.ui.dockTiming);
+     }},
+    {"image docks floating",
+     [](Pallador &w) {
+         w.ui.actionPLL->trigger();
+         w.ui.dockImageA->setFloating(true);
+         w.ui.dockImageB->setFloating(true);
+         w.ui.dockImageB->move(100, 80);
+     }},
+};
+
+// Every arrangement the user saves passes the checks a stored state must
+// pass, and comes back as it was saved.
+void TestWindowState::everyArrangementComesBack_data()
+{
+    QTest::addColumn<int>("arrangement");
+    for (int i = 0; i < int(std::size(kArrangements)); ++i)
+        QTest::newRow(kArrangements[i].first) << i;
+}
+
+void TestWindowState::everyArrangementComesBack()
+{
+    QFETCH(int, arrangement);
+
+    FixtureInstall install;
+    const QString path = install.addSample(kSample);
+    DialogResponder responder;
+    const QString setUp = loadedLayout(path);
+    const QString saved = saveState(path, [&](Pallador &w) {
+        kArrangements[arrangement].second(w);
+        QCoreApplication::processEvents();
+        w.setGeometry(10, 30, 700, 540);
+    });
+    QVERIFY2(saved != setUp, qPrintable(saved));
+    QCOMPARE(loadedLayout(path), saved);
+    QCOMPARE(responder.seen(), QStringList());
+}
+
 // Single-byte damage anywhere in a stored value: every load shows the layout
 // the set-up makes, as if nothing had been saved.
 void TestWindowState::damagedStoreIsIgnored_data()
@@ -218,6 +376,139 @@ void TestWindowState::damagedStoreIsIgnored()
         const QString shown = loadedLayout(path);
         QVERIFY2(shown == setUp, qPrintable(QStringLiteral("byte %1 changed: %2").arg(at).arg(shown)));
     }
+    QCOMPARE(responder.seen(), QStringList());
+}
+
+// A store whose values were damaged and their checksums recomputed, by hand
+// or by a faulty program: 2,000 random mutations of a saved window state and
+// geometry (bit flips, cuts, extensions, changed bytes and 32-bit counts,
+// sizes and positions). Each is read as every load of the sensor reads the
+// store, into a window showing the sensor. Every read ends with the window
+// shown on the screen and every dock of the sensor, and the tool bar,
+// reachable through the View menu: no crash, no endless loop. Some damaged
+// values still make a sound state; those are taken.
+void TestWindowState::mutatedStoreLeavesAUsableWindow()
+{
+    FixtureInstall install;
+    const QString path = install.addSample(kSample);
+    DialogResponder responder;
+    saveState(path, arrangeByUser);
+    const QString keys[2] = {QStringLiteral("windowState"), QStringLiteral("geometry")};
+    QByteArray intact[2];
+    for (int k = 0; k < 2; ++k)
+        intact[k] = QSettings(QStringLiteral("Pallador"), kModel).value(keys[k]).toByteArray();
+    QVERIFY(intact[0].size() > 100 && intact[1].size() > 60);
+
+    // Values a damaged count, size or position may take.
+    const quint32 words[] = {0u,      1u,      2u,      3u,       4u,          5u,          0xfcu,       0xffu,
+                             0x7fffu, 0x8000u, 0xffffu, 0x10000u, 0x7fffffffu, 0x80000000u, 0xfffffffeu, 0xffffffffu};
+    QRandomGenerator random(20240707u);
+    auto mutate = [&](QByteArray bytes) {
+        const int mutations = 1 + random.bounded(3);
+        for (int m = 0; m < mutations && !bytes.isEmpty(); ++m) {
+            const int at = random.bounded(bytes.size());
+            switch (random.bounded(6)) {
+            case 0:
+                bytes[at] = char(bytes.at(at) ^ char(1 << random.bounded(8)));
+                break;
+            case 1:
+                bytes[at] = char(random.bounded(256));
+                break;
+            case 2:
+                bytes.truncate(at);
+                break;
+            case 3: {
+                QByteArray extra(1 + random.bounded(16), '\0');
+                for (char &c : extra)
+                    c = char(random.bounded(256));
+                bytes.insert(random.bounded(2) ? bytes.size() : at, extra);
+                break;
+            }
+            case 4:
+                bytes.remove(at, 1 + random.bounded(8));
+                break;
+            default: {
+                char word[4];
+                qToBigEndian(words[random.bounded(int(std::size(words)))], word);
+                bytes.replace(at, 4, QByteArray(word, 4));
+            }
+            }
+        }
+        return bytes;
+    };
+
+    Pallador w(QString{});
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.loadConfigFile(path);
+    QList<QPair<QAction *, QWidget *>> views = {{w.ui.actionToolBar, w.ui.toolBar},
+                                                {w.ui.actionPLL, w.ui.dockPLL},
+                                                {w.ui.actionImage_A, w.ui.dockImageA},
+                                                {w.ui.actionImage_B, w.ui.dockImageB}};
+    if (w.ui.actionTiming->isVisible())
+        views.append({w.ui.actionTiming, w.ui.dockTiming});
+    int taken = 0;
+    for (int i = 0; i < 2000; ++i) {
+        const int damaged = random.bounded(3); // the state, the geometry or both
+        {
+            QSettings store(QStringLiteral("Pallador"), kModel);
+            for (int k = 0; k < 2; ++k) {
+                const QByteArray value = damaged == k || damaged == 2 ? mutate(intact[k]) : intact[k];
+                store.setValue(keys[k], value);
+                store.setValue(
+                    keys[k] + QStringLiteral("Check"),
+                    QString::fromLatin1(QCryptographicHash::hash(value, QCryptographicHash::Sha256).toHex()));
+            }
+        }
+        const QByteArray before = w.saveState() + w.saveGeometry();
+        w.restoreWindowState();
+        QCoreApplication::processEvents();
+        taken += w.saveState() + w.saveGeometry() != before;
+
+        const QRect frame = w.frameGeometry();
+        const QRect screen = w.screen()->availableGeometry();
+        QVERIFY2(w.isVisible() && screen.contains(frame.topLeft()),
+                 qPrintable(QStringLiteral("mutation %1: window at %2,%3").arg(i).arg(frame.x()).arg(frame.y())));
+        for (const auto &view : views) {
+            QString where;
+            QVERIFY2(reachable(w, view.first, view.second, where),
+                     qPrintable(QStringLiteral("mutation %1: %2").arg(i).arg(where)));
+        }
+    }
+    QVERIFY(taken > 0);
+    QCOMPARE(responder.seen(), QStringList());
+}
+
+// A store with a checksummed window state that is well-formed but would lay
+// the window out unusably, or that no window of this program writes, is
+// ignored whole: the load shows the layout the set-up makes.
+void TestWindowState::unusableStateIsIgnored_data()
+{
+    QTest::addColumn<int>("change");
+    for (int i = 0; i < int(std::size(kUnusableStates)); ++i)
+        QTest::newRow(kUnusableStates[i].first) << i;
+}
+
+void TestWindowState::unusableStateIsIgnored()
+{
+    QFETCH(int, change);
+
+    FixtureInstall install;
+    const QString path = install.addSample(kSample);
+    DialogResponder responder;
+    const QString setUp = loadedLayout(path);
+    saveState(path, arrangeByUser);
+    {
+        QSettings store(QStringLiteral("Pallador"), kModel);
+        QByteArray state = store.value(QStringLiteral("windowState")).toByteArray();
+        const QByteArray intact = state;
+        kUnusableStates[change].second(state);
+        QVERIFY(state != intact && state.size() == intact.size());
+        store.setValue(QStringLiteral("windowState"), state);
+        store.setValue(QStringLiteral("windowStateCheck"),
+                       QString::fromLatin1(QCryptographicHash::hash(state, QCryptographicHash::Sha256).toHex()));
+    }
+    QCOMPARE(loadedLayout(path), setUp);
     QCOMPARE(responder.seen(), QStringList());
 }
 
@@ -356,6 +647,58 @@ void TestWindowState::restoredWindowStaysOnScreen()
         QVERIFY2(frame.right() <= screen.right() || frame.left() == screen.left(), qPrintable(shown));
         QVERIFY2(frame.bottom() <= screen.bottom() || frame.top() == screen.top(), qPrintable(shown));
     }
+    QCOMPARE(responder.seen(), QStringList());
+}
+
+// A store whose tool bar floats where no screen is now (left on a monitor
+// since removed), or larger than the screen: the tool bar comes back
+// floating, on the screen and no larger than it.
+void TestWindowState::floatingToolBarStaysOnScreen_data()
+{
+    QTest::addColumn<QRect>("saved");
+    QTest::newRow("beyond the screen") << QRect(5000, 4000, 300, 40);
+    QTest::newRow("left of the screen") << QRect(-3000, 100, 300, 40);
+    QTest::newRow("larger than the screen") << QRect(0, 0, 30000, 20000);
+}
+
+void TestWindowState::floatingToolBarStaysOnScreen()
+{
+    QFETCH(QRect, saved);
+
+    FixtureInstall install;
+    const QString path = install.addSample(kSample);
+    DialogResponder responder;
+    saveState(path, arrangeByUser);
+    {
+        // The tool bar is the state's last item; its floating geometry is
+        // packed into the last two 32-bit words as Qt packs it.
+        QSettings store(QStringLiteral("Pallador"), kModel);
+        QByteArray state = store.value(QStringLiteral("windowState")).toByteArray();
+        QVERIFY(state.endsWith(QByteArray(8, '\0')));
+        const quint32 words[2] = {
+            quint32(saved.width()) << 17 | quint32(saved.x() + 0x7fff) << 1 | 1u,
+            quint32(saved.height()) << 16 | quint32(saved.y() + 0x7fff),
+        };
+        char packed[8];
+        qToBigEndian(words[0], packed);
+        qToBigEndian(words[1], packed + 4);
+        state.replace(state.size() - 8, 8, QByteArray(packed, 8));
+        store.setValue(QStringLiteral("windowState"), state);
+        store.setValue(QStringLiteral("windowStateCheck"),
+                       QString::fromLatin1(QCryptographicHash::hash(state, QCryptographicHash::Sha256).toHex()));
+    }
+
+    Pallador w(QString{});
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.loadConfigFile(path);
+    QCoreApplication::processEvents();
+    QToolBar *bar = w.ui.toolBar;
+    const QRect frame = bar->frameGeometry();
+    const QString shown =
+        QStringLiteral("%1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height());
+    QVERIFY2(bar->isWindow() && bar->isVisible(), qPrintable(shown));
+    QVERIFY2(w.screen()->availableGeometry().contains(frame), qPrintable(shown));
     QCOMPARE(responder.seen(), QStringList());
 }
 
