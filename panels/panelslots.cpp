@@ -14,9 +14,13 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
+#include <QGroupBox>
+#include <QScrollArea>
 #include <QSpinBox>
 
+#include <cstddef>
 #include <functional>
+#include <vector>
 
 namespace panels {
 
@@ -31,7 +35,13 @@ bool isVek125(int sensorIndex)
 }
 constexpr int kHolv101 = 114;
 
-void setWidgetValue(QWidget *widget, double value)
+// A number as a combo box item shows it ("16", "0.5").
+QString numberText(double value)
+{
+    return QString::number(value, 'g', 12);
+}
+
+void setWidgetValue(QWidget *widget, double value, bool byText)
 {
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
         button->setChecked(value != 0.0);
@@ -40,10 +50,10 @@ void setWidgetValue(QWidget *widget, double value)
     else if (auto *dspin = qobject_cast<QDoubleSpinBox *>(widget))
         dspin->setValue(value);
     else if (auto *combo = qobject_cast<QComboBox *>(widget))
-        combo->setCurrentIndex(int(value));
+        combo->setCurrentIndex(byText ? combo->findText(numberText(value)) : int(value));
 }
 
-double widgetValue(const QWidget *widget)
+double widgetValue(const QWidget *widget, bool byText)
 {
     if (auto *button = qobject_cast<const QAbstractButton *>(widget))
         return button->isChecked() ? 1.0 : 0.0;
@@ -52,24 +62,109 @@ double widgetValue(const QWidget *widget)
     if (auto *dspin = qobject_cast<const QDoubleSpinBox *>(widget))
         return dspin->value();
     if (auto *combo = qobject_cast<const QComboBox *>(widget))
-        return combo->currentIndex();
+        return byText ? Pallador::numberFromText(combo->currentText()) : combo->currentIndex();
     return 0.0;
 }
 
-// Looks up, sets up and connects a freshly built form.
-void setUpForm(Pallador &w, const FormCase &c, int context, QWidget *form, const CFamilyCore &family)
+void setCaption(QWidget *widget, const char *text)
 {
-    fillMembers(w, c, context, form);
-    if (c.connectFirst) {
-        connectWidgets(w, c, context);
-        setStartingValues(w, c, context, family);
-    } else {
-        setStartingValues(w, c, context, family);
-        connectWidgets(w, c, context);
+    if (auto *group = qobject_cast<QGroupBox *>(widget))
+        group->setTitle(QString::fromUtf8(text));
+    else
+        widget->setProperty("text", QString::fromUtf8(text));
+}
+
+// The widgets of a case's lines as the lookups of its first opening found
+// them (null where a line is not looked up or the form lacks the name).
+using Found = std::vector<QWidget *>;
+
+Found lookUpLines(Pallador &w, const FormCase &c, int context, QWidget *form)
+{
+    Found found(c.widgets.size(), nullptr);
+    for (std::size_t i = 0; i < c.widgets.size(); ++i) {
+        const Widget &d = c.widgets[i];
+        if (d.flags & NotInForm)
+            continue;
+        found[i] = lookUp(form, d.name, d.member.type);
+        if (d.member.set)
+            d.member.set(w, context, found[i]);
+        if (found[i] && d.newCaption)
+            setCaption(found[i], d.newCaption);
     }
-    setToolTips(w, c, context);
-    if (c.connected)
-        c.connected(w, context);
+    return found;
+}
+
+// The starting values set before the connections (late: after them) that
+// apply to the loaded sensor.
+void setStartingValues(Pallador &w, const FormCase &c, int context, const CFamilyCore &family, const Found &found,
+                       bool late)
+{
+    for (std::size_t i = 0; i < c.widgets.size(); ++i) {
+        const Widget &d = c.widgets[i];
+        QWidget *widget = found[i];
+        const bool lineLate = c.connectFirst || (d.flags & Late);
+        if (!widget || lineLate != late || !d.startEntries.contains(w.sensorIndex))
+            continue;
+        if (auto *combo = qobject_cast<QComboBox *>(widget); combo && d.items) {
+            combo->clear();
+            combo->addItems(d.items(w, family, context));
+        }
+        if (d.startValue)
+            setWidgetValue(widget, d.startValue(w, family, context), d.flags & ByText);
+    }
+}
+
+// Visible and enabled states: the flags for their entries, then the rules.
+void setStates(const Pallador &w, const FormCase &c, int context, const CFamilyCore &family, const Found &found)
+{
+    for (std::size_t i = 0; i < c.widgets.size(); ++i) {
+        const Widget &d = c.widgets[i];
+        QWidget *widget = found[i];
+        if (!widget)
+            continue;
+        if ((d.flags & Hidden) && d.hiddenEntries.contains(w.sensorIndex))
+            widget->hide();
+        if ((d.flags & Disabled) && d.disabledEntries.contains(w.sensorIndex))
+            widget->setEnabled(false);
+        if (d.shownWhen)
+            widget->setHidden(d.shownWhen(w, family, context) == 0.0);
+        if (d.enabledWhen)
+            widget->setEnabled(d.enabledWhen(w, family, context) != 0.0);
+    }
+}
+
+void connectWidgets(Pallador &w, const FormCase &c, const Found &found, bool afterRule)
+{
+    for (std::size_t i = 0; i < c.widgets.size(); ++i) {
+        const Widget &d = c.widgets[i];
+        const char *signal = found[i] ? signalFor(found[i]->metaObject()) : nullptr;
+        if (!d.slotName || !signal || bool(d.flags & ConnectAfterRule) != afterRule)
+            continue;
+        // The string form of QObject::connect: SIGNAL() and SLOT() codes.
+        const QByteArray signalText = QByteArray("2") + signal;
+        const QByteArray slotText = QByteArray("1") + d.slotName;
+        QObject::connect(found[i], signalText.constData(), &w, slotText.constData());
+    }
+}
+
+// Scrolls the dock a panel opens in so that the panel is in view: as much of
+// it as fits, its top-left corner first.
+void bringIntoView(QWidget *panel)
+{
+    QWidget *placeholder = panel->parentWidget();
+    for (QWidget *up = placeholder; up; up = up->parentWidget()) {
+        auto *area = qobject_cast<QScrollArea *>(up);
+        if (!area || !area->widget() || !area->widget()->isAncestorOf(panel))
+            continue;
+        // The placeholder clips a form larger than itself.
+        const QRect shown = QRect(QPoint(0, 0), panel->size())
+                                .intersected(QRect(panel->mapFrom(placeholder, QPoint(0, 0)), placeholder->size()));
+        const QPoint topLeft = panel->mapTo(area->widget(), shown.topLeft());
+        const QPoint bottomRight = panel->mapTo(area->widget(), shown.bottomRight() + QPoint(1, 1));
+        area->ensureVisible(bottomRight.x(), bottomRight.y(), 0, 0);
+        area->ensureVisible(topLeft.x(), topLeft.y(), 0, 0);
+        return;
+    }
 }
 
 // First opening of panel A or B.
@@ -92,16 +187,22 @@ void buildAdvancedPanel(Pallador &w, const FormCase &c, int context, const CFami
 
 // Ticking a built panel again: what the engineer left in it becomes the
 // context's settings (the use-case reload of the close had replaced them).
-void reopenAdvancedPanel(Pallador &w, const FormCase &c, int context)
+void reopenAdvancedPanel(Pallador &w, const FormCase &c, int context, const CFamilyCore &family)
 {
     if (c.showOnly)
         return;
     readBack(w, c, context);
+    if (c.readBackRule)
+        c.readBackRule(w, family, context);
     if (!c.keepsFrameRate) {
         const QComboBox *rate = context == 0 ? w.ui.comboMaxFRate_A : w.ui.comboMaxFRate_B;
         w.maxFps[context] = Pallador::numberFromText(rate->currentText());
     }
     w.recalc(false);
+    if (c.recalculated)
+        c.recalculated(w, family, context);
+    if (c.toolTipsOnReopen)
+        setToolTips(w, c, context);
 }
 
 // The binder's integration-time box takes the family's value.
@@ -144,10 +245,12 @@ void advancedPanel(Pallador &w, int context, const std::function<void()> &reload
         if (!w.advFormLoaded[context])
             buildAdvancedPanel(w, *c, context, *family);
         else
-            reopenAdvancedPanel(w, *c, context);
+            reopenAdvancedPanel(w, *c, context, *family);
     }
-    if (w.advForm[context])
+    if (w.advForm[context]) {
         w.advForm[context]->show();
+        bringIntoView(w.advForm[context]);
+    }
 }
 
 // Every opening of the PLL panel builds its form anew from the family's
@@ -174,27 +277,19 @@ QWidget *lookUp(QWidget *form, const char *name, const QMetaObject *type)
     return nullptr;
 }
 
-void fillMembers(Pallador &w, const FormCase &c, int context, QWidget *form)
+void setUpForm(Pallador &w, const FormCase &c, int context, QWidget *form, const CFamilyCore &family)
 {
-    for (const Widget &d : c.widgets)
-        d.member.set(w, context, lookUp(form, d.name, d.member.type));
-}
-
-void setStartingValues(Pallador &w, const FormCase &c, int context, const CFamilyCore &family)
-{
-    for (const Widget &d : c.widgets) {
-        QWidget *widget = d.member.get(w, context);
-        if (!widget)
-            continue;
-        if (d.start)
-            setWidgetValue(widget, d.start(w, family, context));
-        if (d.flags & Hidden)
-            widget->hide();
-        if (d.flags & Disabled)
-            widget->setEnabled(false);
-    }
+    const Found found = lookUpLines(w, c, context, form);
+    setStartingValues(w, c, context, family, found, false);
+    setStates(w, c, context, family, found);
     if (c.prepare)
         c.prepare(w, family, context);
+    connectWidgets(w, c, found, false);
+    setStartingValues(w, c, context, family, found, true);
+    setToolTips(w, c, context);
+    if (c.connected)
+        c.connected(w, context);
+    connectWidgets(w, c, found, true);
 }
 
 const char *signalFor(const QMetaObject *type)
@@ -210,24 +305,10 @@ const char *signalFor(const QMetaObject *type)
     return nullptr;
 }
 
-void connectWidgets(Pallador &w, const FormCase &c, int context)
-{
-    for (const Widget &d : c.widgets) {
-        QWidget *widget = d.member.get(w, context);
-        const char *signal = widget ? signalFor(widget->metaObject()) : nullptr;
-        if (!d.slot || !signal)
-            continue;
-        // The string form of QObject::connect: SIGNAL() and SLOT() codes.
-        const QByteArray signalText = QByteArray("2") + signal;
-        const QByteArray slotText = QByteArray("1") + d.slot;
-        QObject::connect(widget, signalText.constData(), &w, slotText.constData());
-    }
-}
-
 void setToolTips(Pallador &w, const FormCase &c, int context)
 {
     for (const Widget &d : c.widgets) {
-        QWidget *widget = d.member.get(w, context);
+        QWidget *widget = d.member.get ? d.member.get(w, context) : nullptr;
         if (widget && d.toolTip)
             widget->setToolTip(QString::fromUtf8(d.toolTip));
     }
@@ -236,9 +317,11 @@ void setToolTips(Pallador &w, const FormCase &c, int context)
 void readBack(Pallador &w, const FormCase &c, int context)
 {
     for (const Widget &d : c.widgets) {
-        const QWidget *widget = d.member.get(w, context);
-        if (widget && d.readBack)
-            d.readBack(w, context, widgetValue(widget));
+        const QWidget *widget = d.member.get ? d.member.get(w, context) : nullptr;
+        if (!widget || !d.storeTo || !d.storeEntries.contains(w.sensorIndex))
+            continue;
+        if (!d.storeWhen || d.storeWhen(w, context))
+            d.storeTo(w, context, widgetValue(widget, d.flags & ByText));
     }
 }
 
@@ -269,6 +352,7 @@ void Pallador::on_checkPLL_ADV_clicked()
             ui.comboUseCase_A->setEnabled(false);
         if (pllForm) {
             pllForm->show();
+            bringIntoView(pllForm);
             showPllResults();
         }
         return;

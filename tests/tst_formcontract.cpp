@@ -1,11 +1,14 @@
 // The Designer forms against the panel code that uses them: every form in
-// the resources loads and is one the sensor table names; every widget a form
-// case looks up is in its form with its class (or, where the case says the
-// form lacks it, is not); every connection names a slot of the window that
-// takes the widget's signal; the text of every caption fits its widget at
-// the form's size; and a few values that behaviour depends on are the form's.
-// The checks are driven by the panel tables, so every form added to them is
-// checked too.
+// the resources loads and is one the sensor table names, at its size; every
+// widget a form case looks up is in its form with its class (or, where the
+// case says the form lacks it, is not), and each case finds as many widgets
+// as its form is known to hold for it; every connection names a slot of the
+// window that takes the widget's signal; no two panels of a sensor write one
+// window member, and only the listed members are shared between the context
+// panels and the PLL panel; the text of every caption fits its widget at the
+// form's size; the forms give ranges before values; and a few values that
+// behaviour depends on are the form's. The checks are driven by the panel
+// tables, so every form added to them is checked too.
 #include "panels/panels.h"
 
 #include <QAbstractButton>
@@ -19,9 +22,13 @@
 #include <QSpinBox>
 #include <QStyleFactory>
 #include <QUiLoader>
+#include <QXmlStreamReader>
 #include <QtTest>
 
+#include <map>
 #include <memory>
+#include <set>
+#include <utility>
 
 namespace {
 
@@ -73,6 +80,64 @@ QString panelName(panels::Panel panel)
                                        : QStringLiteral("PLL");
 }
 
+// "Murn111_Adv A", or "Vek116_Adv A 76-79" for a case of some entries.
+QString caseLabel(const panels::FormCase &c)
+{
+    QString label = QLatin1String(c.form) + QLatin1Char(' ') + panelName(c.panel);
+    if (c.firstSensor != 0)
+        label += QStringLiteral(" %1-%2").arg(c.firstSensor).arg(c.lastSensor);
+    return label;
+}
+
+int contextOf(panels::Panel panel)
+{
+    return panel == panels::Panel::B ? 1 : 0;
+}
+
+// The top widget's size of every option form.
+const std::map<QString, QSize> kTopSizes = {
+    {QStringLiteral("Murn101_Adv"), {204, 106}}, {QStringLiteral("Murn105_Adv"), {237, 118}},
+    {QStringLiteral("Vek124_Adv"), {379, 203}},  {QStringLiteral("Murn109_Adv"), {379, 219}},
+    {QStringLiteral("Murn111_Adv"), {386, 165}}, {QStringLiteral("Murn101_PLL"), {440, 158}},
+    {QStringLiteral("Murn105_PLL"), {300, 86}},  {QStringLiteral("Murn109_PLL"), {440, 214}},
+    {QStringLiteral("Murn111_PLL"), {440, 214}},
+};
+
+// How many of the names each case looks up its form holds (caseLabel).
+const std::map<QString, int> kPresentNames = {
+    {QStringLiteral("Murn101_Adv A"), 4},    {QStringLiteral("Murn101_Adv B"), 0},
+    {QStringLiteral("Murn105_Adv A"), 4},    {QStringLiteral("Vek124_Adv A"), 7},
+    {QStringLiteral("Murn109_Adv A"), 7},    {QStringLiteral("Murn111_Adv A"), 10},
+    {QStringLiteral("Murn101_PLL PLL"), 7},  {QStringLiteral("Murn105_PLL PLL"), 4},
+    {QStringLiteral("Murn109_PLL PLL"), 11}, {QStringLiteral("Murn111_PLL PLL"), 16},
+};
+
+// A window member as a panel writes it: the member and, for a member kept
+// per context, the element.
+using MemberSlot = std::pair<const void *, int>;
+
+MemberSlot slotOf(const panels::Member &member, panels::Panel panel)
+{
+    return {member.id, member.element(contextOf(panel))};
+}
+
+// Whether a line writes its member when the case's form is built.
+bool writes(const panels::Widget &d)
+{
+    return d.member.set && !(d.flags & panels::NotInForm);
+}
+
+// The members that both a context panel and the PLL panel may write: widgets
+// of one panel's form that serve a role of the other panel (the dark-row
+// boxes and the revision combo of some advanced forms, the high-speed box of
+// some PLL forms).
+const QList<MemberSlot> kSharedMembers = {
+    slotOf(panels::ref<&Pallador::checkPLL_DarkRows>(), panels::Panel::A),
+    slotOf(panels::ref<&Pallador::checkPLL_DarkCols>(), panels::Panel::A),
+    slotOf(panels::ref<&Pallador::comboPLL_REV>(), panels::Panel::A),
+    slotOf(panels::ref<&Pallador::checkHighSpeed>(), panels::Panel::A),
+};
+
 } // namespace
 
 class TestFormContract : public QObject {
@@ -83,9 +148,15 @@ private slots:
     void everyFormLoads();
     void everyFormIsNamedBySensorTable();
     void everyCaseFormIsInResources();
+    void topSizes();
     void lookupsMatchForms_data();
     void lookupsMatchForms();
+    void linesAreWellFormed();
     void connectionsNameSlots();
+    void membersWrittenOnce();
+    void membersSharedBetweenPanels();
+    void rangesBeforeValues_data();
+    void rangesBeforeValues();
     void captionsFit_data();
     void captionsFit();
     void formValues_data();
@@ -135,15 +206,30 @@ void TestFormContract::everyCaseFormIsInResources()
     }
 }
 
+void TestFormContract::topSizes()
+{
+    for (const QString &form : optionForms()) {
+        const auto size = kTopSizes.find(form);
+        QVERIFY2(size != kTopSizes.end(), qPrintable(form + QStringLiteral(" has no size in the table")));
+        std::unique_ptr<QWidget> top = load(form);
+        QVERIFY(top);
+        QCOMPARE(top->size(), size->second);
+    }
+    for (const auto &row : kTopSizes)
+        QVERIFY2(optionForms().contains(row.first), qPrintable(row.first));
+}
+
 void TestFormContract::lookupsMatchForms_data()
 {
     QTest::addColumn<int>("index");
     const std::vector<panels::FormCase> &cases = panels::formCases();
     for (int i = 0; i < int(cases.size()); ++i)
-        QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(cases[i].form), panelName(cases[i].panel))))
-            << i;
+        QTest::newRow(qPrintable(caseLabel(cases[i]))) << i;
 }
 
+// Every name a case looks up is in its form with its class, except the names
+// the case says the form lacks; the case finds as many widgets as the table
+// says its form holds for it.
 void TestFormContract::lookupsMatchForms()
 {
     QFETCH(int, index);
@@ -151,21 +237,52 @@ void TestFormContract::lookupsMatchForms()
     std::unique_ptr<QWidget> form = load(QLatin1String(c.form));
     QVERIFY(form);
     QSet<QString> names;
+    int present = 0;
     for (const panels::Widget &d : c.widgets) {
         const QString name = QLatin1String(d.name);
         QVERIFY2(!names.contains(name), qPrintable(name + QStringLiteral(" looked up twice")));
         names.insert(name);
         QWidget *found = panels::lookUp(form.get(), d.name, d.member.type);
-        if (d.flags & panels::Absent) {
+        if (d.flags & (panels::LookedUpAbsent | panels::NotInForm)) {
             QVERIFY2(!found && !form->findChild<QObject *>(name), qPrintable(name + QStringLiteral(" must be absent")));
             continue;
         }
         QVERIFY2(found, qPrintable(name + QStringLiteral(" (") + QLatin1String(d.member.type->className()) +
                                    QStringLiteral(") missing")));
+        ++present;
         // A widget the code reads or connects is one of the kinds it handles.
-        if (d.start || d.slot || d.readBack)
+        if (d.startValue || d.slotName || d.storeTo)
             QVERIFY2(panels::signalFor(found->metaObject()), qPrintable(name));
     }
+    const auto expected = kPresentNames.find(caseLabel(c));
+    QVERIFY2(expected != kPresentNames.end(), qPrintable(caseLabel(c) + QStringLiteral(" has no count in the table")));
+    QCOMPARE(present, expected->second);
+}
+
+// What a line does fits what it is: a widget looked up without a member only
+// hides or disables; a name never looked up does nothing; items and item
+// texts belong to combo boxes; and the count table names only cases that
+// exist.
+void TestFormContract::linesAreWellFormed()
+{
+    QSet<QString> labels;
+    for (const panels::FormCase &c : panels::formCases()) {
+        labels.insert(caseLabel(c));
+        for (const panels::Widget &d : c.widgets) {
+            const QString where = caseLabel(c) + QLatin1Char(' ') + QLatin1String(d.name);
+            const bool acts = d.startValue || d.items || d.slotName || d.toolTip || d.newCaption || d.storeTo ||
+                              d.shownWhen || d.enabledWhen;
+            if (!d.member.set)
+                QVERIFY2(!acts && (d.flags & (panels::Hidden | panels::Disabled)), qPrintable(where));
+            if (d.flags & (panels::LookedUpAbsent | panels::NotInForm))
+                QVERIFY2(!acts && d.member.set, qPrintable(where));
+            const bool combo = d.member.type->inherits(&QComboBox::staticMetaObject);
+            if (d.items || (d.flags & panels::ByText))
+                QVERIFY2(combo, qPrintable(where));
+        }
+    }
+    for (const auto &row : kPresentNames)
+        QVERIFY2(labels.contains(row.first), qPrintable(row.first));
 }
 
 void TestFormContract::connectionsNameSlots()
@@ -173,15 +290,128 @@ void TestFormContract::connectionsNameSlots()
     const QMetaObject &window = Pallador::staticMetaObject;
     for (const panels::FormCase &c : panels::formCases()) {
         for (const panels::Widget &d : c.widgets) {
-            if (!d.slot)
+            if (!d.slotName)
                 continue;
-            const QByteArray slot = QMetaObject::normalizedSignature(d.slot);
+            const QByteArray slot = QMetaObject::normalizedSignature(d.slotName);
             QVERIFY2(window.indexOfSlot(slot.constData()) >= 0, slot.constData());
             const QByteArray signal = panels::signalFor(d.member.type);
             QVERIFY2(QMetaObject::checkConnectArgs(signal.constData(), slot.constData()),
                      qPrintable(QLatin1String(d.name) + QStringLiteral(" -> ") + QLatin1String(slot)));
         }
     }
+}
+
+// A sensor's panels never write one window member twice: a later lookup
+// would take the member from the panel that filled it first.
+void TestFormContract::membersWrittenOnce()
+{
+    for (int sensor = 1; sensor <= 115; ++sensor) {
+        std::map<MemberSlot, QString> writer;
+        for (panels::Panel panel : {panels::Panel::A, panels::Panel::B, panels::Panel::Pll}) {
+            const panels::FormCase *c = panels::formCase(sensor, panel);
+            if (!c)
+                continue;
+            for (const panels::Widget &d : c->widgets) {
+                if (!writes(d))
+                    continue;
+                const QString line = caseLabel(*c) + QLatin1Char(' ') + QLatin1String(d.name);
+                const auto [at, inserted] = writer.emplace(slotOf(d.member, panel), line);
+                QVERIFY2(
+                    inserted,
+                    qPrintable(
+                        QStringLiteral("sensor %1: %2 and %3 write one member").arg(sensor).arg(at->second, line)));
+            }
+        }
+    }
+}
+
+// A member that the context panels and the PLL panel both write is one of
+// the listed shared members.
+void TestFormContract::membersSharedBetweenPanels()
+{
+    std::set<MemberSlot> contextMembers;
+    std::set<MemberSlot> pllMembers;
+    for (const panels::FormCase &c : panels::formCases()) {
+        for (const panels::Widget &d : c.widgets) {
+            if (writes(d))
+                (c.panel == panels::Panel::Pll ? pllMembers : contextMembers).insert(slotOf(d.member, c.panel));
+        }
+    }
+    for (const panels::FormCase &c : panels::formCases()) {
+        for (const panels::Widget &d : c.widgets) {
+            const MemberSlot member = slotOf(d.member, c.panel);
+            if (writes(d) && contextMembers.count(member) && pllMembers.count(member))
+                QVERIFY2(kSharedMembers.contains(member),
+                         qPrintable(caseLabel(c) + QLatin1Char(' ') + QLatin1String(d.name) +
+                                    QStringLiteral(" writes a member of the other panel")));
+        }
+    }
+}
+
+void TestFormContract::rangesBeforeValues_data()
+{
+    QTest::addColumn<QString>("form");
+    for (const QString &form : optionForms())
+        QTest::newRow(qPrintable(form)) << form;
+}
+
+// QUiLoader applies the properties in the order the form gives them: a value
+// before its range would be clamped to the default range, a value before its
+// decimals rounded, and a current index before the items lost. Spin boxes
+// give minimum, maximum, step, decimals and value in this order, combo boxes
+// their items before the current index.
+void TestFormContract::rangesBeforeValues()
+{
+    QFETCH(QString, form);
+    QFile file(panels::formResource(form));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList spinOrder = {QStringLiteral("minimum"), QStringLiteral("maximum"), QStringLiteral("singleStep"),
+                                   QStringLiteral("decimals"), QStringLiteral("value")};
+    struct Element {
+        QString tag;
+        QString widgetClass;
+        QString widgetName;
+        QStringList children; // property names and "item", in document order
+    };
+    QList<Element> open;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            const QString tag = xml.name().toString();
+            if (!open.isEmpty() && open.last().tag == QLatin1String("widget")) {
+                if (tag == QLatin1String("property"))
+                    open.last().children << xml.attributes().value(QLatin1String("name")).toString();
+                else if (tag == QLatin1String("item"))
+                    open.last().children << tag;
+            }
+            open.append({tag,
+                         xml.attributes().value(QLatin1String("class")).toString(),
+                         xml.attributes().value(QLatin1String("name")).toString(),
+                         {}});
+        } else if (xml.isEndElement()) {
+            const Element done = open.takeLast();
+            if (done.tag != QLatin1String("widget"))
+                continue;
+            const QString where = form + QLatin1Char(' ') + done.widgetName;
+            if (done.widgetClass == QLatin1String("QSpinBox") || done.widgetClass == QLatin1String("QDoubleSpinBox")) {
+                int last = -1;
+                for (const QString &property : done.children) {
+                    const int at = spinOrder.indexOf(property);
+                    if (at < 0)
+                        continue;
+                    QVERIFY2(at > last,
+                             qPrintable(where + QStringLiteral(": ") + property + QStringLiteral(" too late")));
+                    last = at;
+                }
+            } else if (done.widgetClass == QLatin1String("QComboBox")) {
+                const int current = done.children.indexOf(QStringLiteral("currentIndex"));
+                QVERIFY2(current < 0 || done.children.lastIndexOf(QStringLiteral("item")) < current,
+                         qPrintable(where + QStringLiteral(": an item after the current index")));
+            }
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
 }
 
 void TestFormContract::captionsFit_data()

@@ -4,20 +4,26 @@
 // use case; opening it again reads the values left in it back into the
 // context and calculates once, with the same form. The advanced PLL panel is
 // a new form at every opening and the one it replaces is gone. Loading
-// another sensor discards the open panels and every reference into them.
+// another sensor discards the open panels and every reference into them. A
+// panel that opens is scrolled into view in its dock. The words the form
+// cases are written in do what they say on a real form.
 #include "calvex.h"
 #include "pallador.h"
+#include "panels/panels.h"
 #include "testsupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPointer>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QtTest>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(panels::Value)
 
 namespace {
 
@@ -51,6 +57,28 @@ void leave(QCheckBox *box, bool on)
     const QSignalBlocker blocker(box);
     box->setChecked(on);
 }
+void leave(QComboBox *combo, int index)
+{
+    const QSignalBlocker blocker(combo);
+    combo->setCurrentIndex(index);
+}
+
+// The scroll area of the dock a placeholder sits in.
+QScrollArea *dockArea(QWidget *placeholder)
+{
+    for (QWidget *up = placeholder->parentWidget(); up; up = up->parentWidget()) {
+        if (auto *area = qobject_cast<QScrollArea *>(up))
+            return area;
+    }
+    return nullptr;
+}
+
+// The part of a widget its dock's scroll area shows.
+QRect inView(QWidget *widget, QScrollArea *area)
+{
+    const QRect rect(widget->mapTo(area->viewport(), QPoint(0, 0)), widget->size());
+    return rect.intersected(area->viewport()->rect());
+}
 
 bool shownIn(const QWidget *form, const QWidget *placeholder)
 {
@@ -72,6 +100,13 @@ private slots:
     void panelBWithoutOwnContext();
     void anotherSensorWithPanelsOpen();
     void pllOnlySensor();
+    void panelOpensInView_data();
+    void panelOpensInView();
+    void valueWords_data();
+    void valueWords();
+    void lineWordsFirstOpening();
+    void lineWordsReadBack();
+    void derivedCase();
 };
 
 void TestPanels::advancedPanel_data()
@@ -453,6 +488,219 @@ void TestPanels::pllOnlySensor()
     w.ui.checkPLL_ADV->click();
     QVERIFY(w.ui.comboUseCase_A->isEnabled());
     QCOMPARE(w.ui.comboUseCase_A->currentIndex(), w.calvex->holv_101->useCaseIndex);
+}
+
+void TestPanels::panelOpensInView_data()
+{
+    QTest::addColumn<int>("panel");
+    QTest::newRow("A") << int(panels::Panel::A);
+    QTest::newRow("PLL") << int(panels::Panel::Pll);
+}
+
+// The panel opens below the box that opens it, out of the dock's view: the
+// dock scrolls so that the panel shows.
+void TestPanels::panelOpensInView()
+{
+    QFETCH(int, panel);
+    Session s(QStringLiteral("Sarn116k"));
+    Pallador &w = s.w();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const bool a = panel == int(panels::Panel::A);
+    QCheckBox *box = a ? w.ui.checkAdvParam_A : w.ui.checkPLL_ADV;
+    QWidget *placeholder = a ? w.ui.widgetADV_A : w.ui.widgetADV_PLL;
+    QScrollArea *area = dockArea(placeholder);
+    QVERIFY(area);
+    QVERIFY2(inView(placeholder, area).isEmpty(), "the panel's place is in view before it opens");
+
+    box->click();
+    QWidget *form = placeholder->findChild<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    QVERIFY(form && form->isVisible());
+    const QRect shown = inView(form, area);
+    const QSize room = area->viewport()->size();
+    QCOMPARE(shown.topLeft(), form->mapTo(area->viewport(), QPoint(0, 0)));
+    QCOMPARE(shown.size(), form->size().boundedTo(room));
+}
+
+void TestPanels::valueWords_data()
+{
+    QTest::addColumn<panels::Value>("value");
+    QTest::addColumn<double>("expected");
+    using namespace panels;
+    const auto row = [](const char *name, const Value &v, double expected) { QTest::newRow(name) << v << expected; };
+    row("flag 0", flag(0), 0);
+    row("flag -2", flag(-2), 1);
+    row("factor 1", factor(1), 0);
+    row("factor 2", factor(2), 1);
+    row("zero 0", zero(0), 1);
+    row("one of 4 in 2, 4", oneOf(4, {2, 4}), 1);
+    row("one of 3 in 2, 4", oneOf(3, {2, 4}), 0);
+    // Colour-correction rows 16, 32, 64, 128 as the index of their item.
+    row("log2 16/16", log2Of(Value(16) / 16), 0);
+    row("log2 64/16", log2Of(Value(64) / 16), 2);
+    row("log2 96/16", log2Of(Value(96) / 16), 2);
+    row("log2 of 0 rows", clamp(log2Of(Value(0) / 16), 0, 3), 0);
+    row("log2 of 1024 rows", clamp(log2Of(Value(1024) / 16), 0, 3), 3);
+    row("x / 0", Value(5) / 0, 0);
+    row("rows less twice the border", Value(1088) - 2 * Value(4), 1080);
+    // The loaded sensor is Sarn116k, entry 31; its context B record.
+    row("entry 31", byEntry({30, 31}, 1, 2), 1);
+    row("other entry", byEntry(Entries::range(32, 40), 1, 2), 2);
+    row("setting of context A", setting(&Pallador::cols), 1296);
+    row("setting of context B", ofContext(1, setting(&Pallador::cols)), 2592);
+    row("family of context B", ofContext(1, mode(&CModeState::outputRows)), 1944);
+    row("single setting", setting(&Pallador::revIndex), 0);
+}
+
+void TestPanels::valueWords()
+{
+    QFETCH(panels::Value, value);
+    QFETCH(double, expected);
+    Session s(QStringLiteral("Sarn116k"));
+    QCOMPARE(value(s.w(), s.family(), 0), expected);
+}
+
+namespace {
+
+using P = Pallador;
+
+// A case of every kind of line, on the Murn111_Adv form (Sarn116k, entry 31).
+panels::FormCase wordsCase()
+{
+    using namespace panels;
+    FormCase c{Panel::A, "Murn111_Adv"};
+    c.widgets = {
+        on<&P::checkBinning>("checkBinning")
+            .caption("Bin 2x2")
+            .back(both(store(&P::binning), store(&P::lowPower)))
+            .backIf(ticked(ref<&P::checkSkipping>())),
+        on<&P::checkBinXonly>("checkBinXonly").back(store(&P::binXOnly)).backIf(unticked(ref<&P::checkSkipping>())),
+        lookOnly<QCheckBox>("checkCropping").hidden({14, 31}),
+        lookOnly<QCheckBox>("checkAspectRatio").disabled({1, 2}),
+        on<&P::spinRows>("spinRows").start(setting(&P::rows) - 16, {31}).back(store(&P::rows), {5}),
+        on<&P::spinCols>("spinCols")
+            .start(777)
+            .late()
+            .slot("spinCols_valueChanged(int)")
+            .tip("columns")
+            .back(store(&P::skipping, threeAsFour)),
+        on<&P::comboOutFormat>("comboOutFormat")
+            .fill([](const Pallador &, const CFamilyCore &, int) {
+                return QStringList{"16", "32", "64", "128"};
+            })
+            .start(64)
+            .byText()
+            .back(store(&P::ccRow)),
+        on<&P::checkSkipping>("checkSkipping").enabledIf(zero(setting(&P::rows))),
+        on<&P::checkLowPower>("checkLowPower").shownIf(0),
+        on<&P::checkBin2Skip2>("checkBin2Skip2").slot("checkBin2Skip2_clicked()").connectAfterRule(),
+        on<&P::checkHDR>("checkHDR").absent(),
+        on<&P::checkHighSpeed>("checkHighSpeed").notInForm(),
+    };
+    // Clicks the box that is connected only after this rule: nothing runs.
+    c.connected = [](Pallador &w, int context) { w.checkBin2Skip2[context]->click(); };
+    return c;
+}
+
+} // namespace
+
+// What each word of a line does on the first opening.
+void TestPanels::lineWordsFirstOpening()
+{
+    Session s(QStringLiteral("Sarn116k"));
+    Pallador &w = s.w();
+    const panels::FormCase c = wordsCase();
+    QWidget *form = w.loadForm(w.ui.widgetADV_A, panels::formResource(QLatin1String(c.form)));
+    // Members another panel of the sensor had filled.
+    w.checkHDR[0] = w.ui.checkAdvParam_A;
+    w.checkHighSpeed[0] = w.ui.checkAdvParam_B;
+    const int rows = w.rows[0];
+    w.currentContext = 0;
+    resetJournal(w);
+    panels::setUpForm(w, c, 0, form, s.family());
+
+    QCOMPARE(w.checkBinning[0], child<QCheckBox>(form, "checkBinning"));
+    QCOMPARE(w.checkBinning[0]->text(), QStringLiteral("Bin 2x2"));
+    QVERIFY(child<QCheckBox>(form, "checkCropping")->isHidden());
+    QVERIFY(child<QCheckBox>(form, "checkAspectRatio")->isEnabled());
+    QCOMPARE(w.spinRows[0]->value(), rows - 16);
+    // Set after the connections: its slot stored it and calculated.
+    QCOMPARE(w.spinCols[0]->value(), 777);
+    QCOMPARE(w.cols[0], 777);
+    QCOMPARE(w.spinCols[0]->toolTip(), QStringLiteral("columns"));
+    QCOMPARE(w.comboOutFormat[0]->currentText(), QStringLiteral("64"));
+    QVERIFY(!w.checkSkipping[0]->isEnabled());
+    QVERIFY(w.checkLowPower[0]->isHidden());
+    QVERIFY(w.checkBin2Skip2[0]->isChecked());
+    QCOMPARE(w.checkHDR[0], nullptr);
+    QCOMPARE(w.checkHighSpeed[0], w.ui.checkAdvParam_B);
+    QCOMPARE(calculations(w), 1);
+    // Connected after the rule.
+    w.checkBin2Skip2[0]->click();
+    QCOMPARE(calculations(w), 2);
+    QCOMPARE(w.bin2Skip2[0], 0);
+}
+
+// What the read-back of each line stores, by entry and condition.
+void TestPanels::lineWordsReadBack()
+{
+    Session s(QStringLiteral("Sarn116k"));
+    Pallador &w = s.w();
+    const panels::FormCase c = wordsCase();
+    panels::setUpForm(w, c, 0, w.loadForm(w.ui.widgetADV_A, panels::formResource(QLatin1String(c.form))), s.family());
+    const int rows = w.rows[0];
+    w.binXOnly[0] = 5;
+    leave(w.spinRows[0], 500);
+    leave(w.spinCols[0], 3);
+    leave(w.comboOutFormat[0], 3);
+    leave(w.checkSkipping[0], true);
+    leave(w.checkBinning[0], true);
+    leave(w.checkBinXonly[0], true);
+    panels::readBack(w, c, 0);
+    QCOMPARE(w.rows[0], rows);  // read back for another entry only
+    QCOMPARE(w.skipping[0], 4); // a read-out mode of 3 is stored as 4
+    QCOMPARE(w.ccRow[0], 128);  // the number the item shows
+    QCOMPARE(w.binning[0], 1);  // while "Skipping" is ticked, into two settings
+    QCOMPARE(w.lowPower[0], 1);
+    QCOMPARE(w.binXOnly[0], 5); // only while it is not
+
+    leave(w.checkSkipping[0], false);
+    leave(w.checkBinning[0], false);
+    panels::readBack(w, c, 0);
+    QCOMPARE(w.binning[0], 1);
+    QCOMPARE(w.binXOnly[0], 1);
+}
+
+// A context-B case made from the A case: rows dropped and changed, no tool
+// tips; it fills the B members and reads back into context B.
+void TestPanels::derivedCase()
+{
+    Session s(QStringLiteral("Sarn116k"));
+    Pallador &w = s.w();
+    const panels::FormCase a = wordsCase();
+    panels::FormCase b =
+        a.derive(panels::Panel::B)
+            .without({"checkCropping", "checkBin2Skip2"})
+            .change("spinRows",
+                    [](panels::Widget &d) { d.start(panels::setting(&P::rows)).back(panels::store(&P::rows)); })
+            .noToolTips();
+    b.connected = nullptr;
+    QCOMPARE(b.panel, panels::Panel::B);
+    QCOMPARE(int(b.widgets.size()), int(a.widgets.size()) - 2);
+    QCOMPARE(int(a.widgets.size()), 12);
+
+    QWidget *form = w.loadForm(w.ui.widgetADV_B, panels::formResource(QLatin1String(b.form)));
+    w.currentContext = 1;
+    panels::setUpForm(w, b, 1, form, s.family());
+    QCOMPARE(w.spinRows[1], child<QSpinBox>(form, "spinRows"));
+    QCOMPARE(w.spinRows[0], nullptr);
+    QCOMPARE(w.spinRows[1]->value(), w.rows[1]);
+    QVERIFY(!child<QCheckBox>(form, "checkCropping")->isHidden());
+    QVERIFY(w.spinCols[1]->toolTip().isEmpty());
+    QCOMPARE(w.cols[1], 777);
+    leave(w.spinRows[1], 600);
+    panels::readBack(w, b, 1);
+    QCOMPARE(w.rows[1], 600);
 }
 
 QTEST_MAIN(TestPanels)
