@@ -1,6 +1,7 @@
 #include "app/palladormain.h"
 
 #include "app/automation.h"
+#include "output/outputfiles.h"
 
 #include "pallador.h"
 #include "startup.h"
@@ -8,7 +9,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 #include <QTextStream>
 
@@ -92,15 +92,11 @@ QString libraryVersion(const QString &given)
     return parts.at(0) + QLatin1Char('.') + parts.at(1);
 }
 
-// Writes the text to path whole or not at all.
+// Writes the text to path whole or not at all (a write that fails on the
+// way, as on a full disk, leaves the old file).
 bool writeWhole(const QString &path, const QString &text, QString &error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    return output::writeFileWhole(path, text.toUtf8(), &error);
 }
 
 // The switches that end the program at once: registration and the interface

@@ -3,6 +3,7 @@
 
 #include "calvex.h"
 #include "catalogue.h"
+#include "cguivars.h"
 #include "installdir.h"
 #include "registerdataio.h"
 
@@ -153,6 +154,9 @@ Pallador::Pallador(QString configFile, QWidget *parent, Qt::WindowFlags flags) :
 
 Pallador::~Pallador()
 {
+    // The binder points into the family's variables: it goes first.
+    delete guiVars;
+    delete fovPixmap;
     delete calvex;
     delete dataIO;
     delete advLayout;

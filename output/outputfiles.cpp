@@ -129,6 +129,11 @@ bool writeTextFile(const QString &path, const QString &text, QString *error, Lin
     QTextCodec *codec = QTextCodec::codecForLocale();
     const QByteArray bytes = codec ? codec->fromUnicode(crlf) : crlf.toLocal8Bit();
 
+    return writeFileWhole(path, bytes, error, links);
+}
+
+bool writeFileWhole(const QString &path, const QByteArray &bytes, QString *error, Links links)
+{
     Target target;
     QString reason;
     if (targetOf(path, links, &target, &reason) && replaceWhole(target, bytes, &reason))

@@ -2,6 +2,7 @@
 // bug-information files.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class Pallador;
@@ -23,6 +24,10 @@ enum class Links { WriteThrough, Refuse };
 // data reach the disk, as on a full disk) returns false with the reason in
 // error and leaves the file as it was.
 bool writeTextFile(const QString &path, const QString &text, QString *error, Links links = Links::WriteThrough);
+
+// Writes bytes as they are, with the same guarantees as writeTextFile.
+bool writeFileWhole(const QString &path, const QByteArray &bytes, QString *error,
+                    Links links = Links::WriteThrough);
 
 // Reads a file whole when it is a regular file. Anything else (a pipe would
 // hold the reader until someone writes to it) is refused without waiting. On
