@@ -106,6 +106,7 @@ class TestFirstShow : public QObject {
 
 private slots:
     void initTestCase();
+    void registerNamesFit_data();
     void registerNamesFit();
     void diagramDrawnWhenShown_data();
     void diagramDrawnWhenShown();
@@ -122,11 +123,27 @@ void TestFirstShow::initTestCase()
 }
 
 // The table shown after a sensor load: its name column fits every name and
-// its header, and the value columns share the rest.
+// its header, and the value columns share the rest; also when the sensor
+// before it had rows hidden where the new one has its long names.
+void TestFirstShow::registerNamesFit_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::newRow("fresh window") << QString();
+    // Vek113m hides the fine integration rows it does not use.
+    QTest::newRow("after Vek113m, table shown") << QStringLiteral("Vek113m");
+}
+
 void TestFirstShow::registerNamesFit()
 {
-    WindowSession s(QStringLiteral("Vek117m"));
+    QFETCH(QString, before);
+    WindowSession s(before.isEmpty() ? QStringLiteral("Vek117m") : before);
     Pallador &w = s.w();
+    if (!before.isEmpty()) {
+        showWindow(w);
+        showTable(w, Showing::ByControl);
+        w.loadConfigFile(s.install.addSample(QStringLiteral("Vek117m.cfg")));
+    }
+    QCOMPARE(w.sensorIndex, 83);
     showWindow(w);
     showTable(w, Showing::ByControl);
     QTableWidget *table = w.ui.tableRegister;
