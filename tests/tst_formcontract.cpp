@@ -101,6 +101,9 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Murn111_Adv"), {386, 165}}, {QStringLiteral("Murn101_PLL"), {440, 158}},
     {QStringLiteral("Murn105_PLL"), {300, 86}},  {QStringLiteral("Murn109_PLL"), {440, 214}},
     {QStringLiteral("Murn111_PLL"), {440, 214}},
+    // Brel104_Adv, Brel105_Adv, Brel106_Adv, Brel107_Adv
+    {QStringLiteral("Brel104_Adv"), {355, 171}}, {QStringLiteral("Brel105_Adv"), {497, 184}},
+    {QStringLiteral("Brel106_Adv"), {250, 143}}, {QStringLiteral("Brel107_Adv"), {228, 119}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -110,6 +113,10 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Murn109_Adv A"), 7},    {QStringLiteral("Murn111_Adv A"), 10},
     {QStringLiteral("Murn101_PLL PLL"), 7},  {QStringLiteral("Murn105_PLL PLL"), 4},
     {QStringLiteral("Murn109_PLL PLL"), 11}, {QStringLiteral("Murn111_PLL PLL"), 16},
+    // Brel104_Adv, Brel105_Adv, Brel106_Adv, Brel107_Adv
+    {QStringLiteral("Brel104_Adv A"), 10},   {QStringLiteral("Brel104_Adv B"), 10},
+    {QStringLiteral("Brel105_Adv A"), 12},   {QStringLiteral("Brel105_Adv B"), 12},
+    {QStringLiteral("Brel106_Adv A"), 6},    {QStringLiteral("Brel107_Adv A"), 4},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -523,6 +530,30 @@ void TestFormContract::formValues_data()
     row("Murn111_PLL", "spinPLL_P4", "singleStep", 2);
     row("Murn111_PLL", "spinPLL_I2C", "maximum", 400);
     row("Murn111_PLL", "comboPLL_REV", "items", QStringList{"Rev1", "Rev2"});
+    // Brel104_Adv, Brel105_Adv, Brel106_Adv, Brel107_Adv
+    row("Brel104_Adv", "spinCols", "minimum", 30);
+    row("Brel104_Adv", "spinCols", "maximum", 2048);
+    row("Brel104_Adv", "spinCols", "value", 1928);
+    row("Brel104_Adv", "spinRows", "maximum", 1536);
+    row("Brel104_Adv", "spinRows", "value", 1088);
+    row("Brel104_Adv", "spinColSub", "minimum", 1);
+    row("Brel104_Adv", "spinColSub", "maximum", 3);
+    row("Brel104_Adv", "spinRowSub", "value", 1);
+    row("Brel104_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Brel104_Adv", "dSpinIntgTime", "maximum", 999999.0);
+    row("Brel104_Adv", "checkInterleave", "enabled", false);
+    row("Brel104_Adv", "checkSkipping", "text", QStringLiteral("Column Subsampling"));
+    row("Brel104_Adv", "checkBinXonly", "text", QStringLiteral("Row Subsampling"));
+    row("Brel105_Adv", "spinCols", "value", 2304);
+    row("Brel105_Adv", "spinRows", "minimum", 30);
+    row("Brel105_Adv", "spinRows", "value", 1296);
+    row("Brel105_Adv", "spinFovC", "maximum", 2304);
+    row("Brel105_Adv", "spinFovR", "value", 1296);
+    row("Brel105_Adv", "spinRowSub", "maximum", 3);
+    row("Brel105_Adv", "checkSkipping", "text", QStringLiteral("Col Subsampling"));
+    row("Brel106_Adv", "spinSMode", "maximum", 65535);
+    row("Brel106_Adv", "spinCols", "maximum", 9999);
+    row("Brel107_Adv", "spinRows", "maximum", 9999);
 }
 
 void TestFormContract::formValues()
