@@ -236,26 +236,27 @@ inline Rows brel104To107Rows()
                                   .given(fieldOfView(true))
                                   .hidden(shortSeq)
                                   .disabled({"checkSkipping", "checkBinXonly"}));
-        // Unticked: the output boxes and the two boxes' states. The output is
-        // left at the boxes' largest values, which the array holds whole, and
-        // the field-of-view boxes at theirs: the field of view the
-        // calculation then shows in its boxes is what they already show, so
-        // no box's slot calculates again.
+        // Unticked: the output boxes and the two boxes' states. The boxes'
+        // states 1 and 0 read out every row and column, so the field of
+        // view the calculation then shows in its boxes is the output size;
+        // leaving them at it keeps the register refresh from changing them,
+        // whose slots would calculate again. Context A's use case has no
+        // column-only sub-sampling, context B's has.
         rows.reopenings.push_back(
             Reopening{s.entry, s.sample, panel}
                 .note("field of view unticked")
                 .leave({{"checkUseFOV", 0},
-                        {"checkSkipping", opposite(&P::skipping)},
-                        {"checkBinXonly", opposite(&P::binXOnly)},
-                        {"spinCols", 2304},
-                        {"spinRows", 1536},
-                        {"spinFovC", 2304},
-                        {"spinFovR", 1536},
+                        {"checkSkipping", 1},
+                        {"checkBinXonly", 0},
+                        {"spinCols", 1200},
+                        {"spinRows", 1000},
+                        {"spinFovC", 1200},
+                        {"spinFovR", 1000},
                         {"checkHighSpeed", opposite(&P::highSpeed)},
                         {"dSpinIntgTime", 7.25}})
-                .stores({kept("useFov", &P::useFov), stored("cols", &P::cols, 2304), stored("rows", &P::rows, 1536),
-                         stored("skipping", &P::skipping, opposite(&P::skipping)),
-                         stored("binXOnly", &P::binXOnly, opposite(&P::binXOnly)),
+                .stores({kept("useFov", &P::useFov), stored("cols", &P::cols, 1200), stored("rows", &P::rows, 1000),
+                         stored("skipping", &P::skipping, 1),
+                         panel == Panel::A ? kept("binXOnly", &P::binXOnly) : stored("binXOnly", &P::binXOnly, 0),
                          stored("highSpeed", &P::highSpeed, opposite(&P::highSpeed)),
                          stored("intgTime", &P::intgTime, 7.25)}));
         // Ticked: the field-of-view boxes become the size the calculation
