@@ -104,6 +104,7 @@ QString formResource(const QString &form)
 std::vector<FormCase> murnAdvancedCases();
 std::vector<FormCase> murnPllCases();
 std::vector<FormCase> brel101Sarn106cBrel103Cases();
+std::vector<FormCase> brel104To107Cases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -113,6 +114,7 @@ const std::vector<FormCase> &formCases()
                  murnAdvancedCases,
                  murnPllCases,
                  brel101Sarn106cBrel103Cases,
+                 brel104To107Cases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

@@ -104,6 +104,9 @@ const std::map<QString, QSize> kTopSizes = {
     // Brel101, Sarn106c and Brel103 advanced forms.
     {QStringLiteral("Brel101_Adv"), {255, 142}}, {QStringLiteral("Sarn106c_Adv"), {317, 142}},
     {QStringLiteral("Brel103_Adv"), {228, 119}},
+    // Brel104_Adv, Brel105_Adv, Brel106_Adv, Brel107_Adv
+    {QStringLiteral("Brel104_Adv"), {355, 171}}, {QStringLiteral("Brel105_Adv"), {497, 184}},
+    {QStringLiteral("Brel106_Adv"), {250, 143}}, {QStringLiteral("Brel107_Adv"), {228, 119}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -117,6 +120,10 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Brel101_Adv A"), 5},    {QStringLiteral("Brel101_Adv B"), 5},
     {QStringLiteral("Sarn106c_Adv A"), 13},  {QStringLiteral("Sarn106c_Adv B"), 13},
     {QStringLiteral("Brel103_Adv A"), 4},
+    // Brel104_Adv, Brel105_Adv, Brel106_Adv, Brel107_Adv
+    {QStringLiteral("Brel104_Adv A"), 10},   {QStringLiteral("Brel104_Adv B"), 10},
+    {QStringLiteral("Brel105_Adv A"), 12},   {QStringLiteral("Brel105_Adv B"), 12},
+    {QStringLiteral("Brel106_Adv A"), 6},    {QStringLiteral("Brel107_Adv A"), 4},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -547,6 +554,30 @@ void TestFormContract::formValues_data()
     row("Sarn106c_Adv", "comboRowSkip", "currentIndex", 0);
     row("Brel103_Adv", "spinRows", "maximum", 9999);
     row("Brel103_Adv", "checkBinning", "text", QStringLiteral("Summing"));
+    // Brel104_Adv, Brel105_Adv, Brel106_Adv, Brel107_Adv
+    row("Brel104_Adv", "spinCols", "minimum", 30);
+    row("Brel104_Adv", "spinCols", "maximum", 2048);
+    row("Brel104_Adv", "spinCols", "value", 1928);
+    row("Brel104_Adv", "spinRows", "maximum", 1536);
+    row("Brel104_Adv", "spinRows", "value", 1088);
+    row("Brel104_Adv", "spinColSub", "minimum", 1);
+    row("Brel104_Adv", "spinColSub", "maximum", 3);
+    row("Brel104_Adv", "spinRowSub", "value", 1);
+    row("Brel104_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Brel104_Adv", "dSpinIntgTime", "maximum", 999999.0);
+    row("Brel104_Adv", "checkInterleave", "enabled", false);
+    row("Brel104_Adv", "checkSkipping", "text", QStringLiteral("Column Subsampling"));
+    row("Brel104_Adv", "checkBinXonly", "text", QStringLiteral("Row Subsampling"));
+    row("Brel105_Adv", "spinCols", "value", 2304);
+    row("Brel105_Adv", "spinRows", "minimum", 30);
+    row("Brel105_Adv", "spinRows", "value", 1296);
+    row("Brel105_Adv", "spinFovC", "maximum", 2304);
+    row("Brel105_Adv", "spinFovR", "value", 1296);
+    row("Brel105_Adv", "spinRowSub", "maximum", 3);
+    row("Brel105_Adv", "checkSkipping", "text", QStringLiteral("Col Subsampling"));
+    row("Brel106_Adv", "spinSMode", "maximum", 65535);
+    row("Brel106_Adv", "spinCols", "maximum", 9999);
+    row("Brel107_Adv", "spinRows", "maximum", 9999);
 }
 
 void TestFormContract::formValues()
