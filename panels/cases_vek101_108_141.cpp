@@ -90,8 +90,8 @@ std::vector<FormCase> vek101Vek108Vek141Cases()
         on<&P::spinFovX>("spinFovX").slot("spinFovX_valueChanged(int)").tip(kFovColsOffset).back(store(&P::fovX)),
     };
     cases.push_back(vek108);
-    cases.push_back(vek108.derive(Panel::B).change(
-        "checkHDR", [](Widget &d) { d.enabledIf(zero(ofContext(0, ctx(&C::combi)))); }));
+    cases.push_back(
+        vek108.derive(Panel::B).change("checkHDR", [](Widget &d) { d.enabledIf(zero(ofContext(0, ctx(&C::combi)))); }));
 
     // The read-out mode 3 is stored as 4. The "CC Rows:" items are 16 x 2 to
     // the power of their index. The dark-pixel boxes fill the advanced PLL
@@ -132,10 +132,7 @@ std::vector<FormCase> vek101Vek108Vek141Cases()
             .start(pll(&CPllParams::darkColumns))
             .slot("checkPLL_DarkCols_clicked()")
             .tip(tips::kDarkCols),
-        on<&P::checkTxLatch>("checkTxLatch")
-            .start(flag(ctx(&C::txLatch)))
-            .slot("checkTxLatch_clicked()")
-            .tip(kTxLatch),
+        on<&P::checkTxLatch>("checkTxLatch").start(flag(ctx(&C::txLatch))).slot("checkTxLatch_clicked()").tip(kTxLatch),
         on<&P::comboCCRow>("comboCCRow")
             .start(clamp(log2Of(ctx(&C::ccRows) / 16), 0, 3))
             .slot("comboCCRow_currentIndexChanged(int)")

@@ -40,12 +40,9 @@ template <class T, std::size_t N> Value otherThan(T (SensorSettings::*field)[N])
 inline std::vector<Check> sizeAndTime()
 {
     return {
-        value("spinRows", mode(&M::outputRows)),
-        value("spinCols", mode(&M::outputCols)),
-        value("dSpinIntgTime", ctx(&C::intgTime)),
-        holds(ref<&P::spinRows>(), "spinRows"),
-        holds(ref<&P::spinCols>(), "spinCols"),
-        holds(ref<&P::dSpinIntgTime>(), "dSpinIntgTime"),
+        value("spinRows", mode(&M::outputRows)),   value("spinCols", mode(&M::outputCols)),
+        value("dSpinIntgTime", ctx(&C::intgTime)), holds(ref<&P::spinRows>(), "spinRows"),
+        holds(ref<&P::spinCols>(), "spinCols"),    holds(ref<&P::dSpinIntgTime>(), "dSpinIntgTime"),
     };
 }
 
@@ -77,24 +74,23 @@ inline std::vector<Check> vek108()
     std::vector<Check> checks = sizeAndTime();
     const std::vector<Check> tips = sizeAndTimeTips();
     checks.insert(checks.end(), tips.begin(), tips.end());
-    checks.insert(checks.end(),
-                  {
-                      value("checkSkipping", panels::factor(mode(&M::colSkip))),
-                      value("checkHDR", flag(ctx(&C::hdrMode))),
-                      value("checkInterleave", flag(ctx(&C::interleave))),
-                      value("spinFovY", 0),
-                      value("spinFovX", 0),
-                      tip("checkSkipping", "Check to activate skip setting."),
-                      tip("checkHDR", kHdrTip),
-                      noTip("checkInterleave"),
-                      tip("spinFovY", "Enter sensor optical center rows offset"),
-                      tip("spinFovX", "Enter sensor optical center cols offset"),
-                      holds(ref<&P::checkSkipping>(), "checkSkipping"),
-                      holds(ref<&P::checkHDR>(), "checkHDR"),
-                      holds(ref<&P::checkInterleave>(), "checkInterleave"),
-                      holds(ref<&P::spinFovY>(), "spinFovY"),
-                      holds(ref<&P::spinFovX>(), "spinFovX"),
-                  });
+    checks.insert(checks.end(), {
+                                    value("checkSkipping", panels::factor(mode(&M::colSkip))),
+                                    value("checkHDR", flag(ctx(&C::hdrMode))),
+                                    value("checkInterleave", flag(ctx(&C::interleave))),
+                                    value("spinFovY", 0),
+                                    value("spinFovX", 0),
+                                    tip("checkSkipping", "Check to activate skip setting."),
+                                    tip("checkHDR", kHdrTip),
+                                    noTip("checkInterleave"),
+                                    tip("spinFovY", "Enter sensor optical center rows offset"),
+                                    tip("spinFovX", "Enter sensor optical center cols offset"),
+                                    holds(ref<&P::checkSkipping>(), "checkSkipping"),
+                                    holds(ref<&P::checkHDR>(), "checkHDR"),
+                                    holds(ref<&P::checkInterleave>(), "checkInterleave"),
+                                    holds(ref<&P::spinFovY>(), "spinFovY"),
+                                    holds(ref<&P::spinFovX>(), "spinFovX"),
+                                });
     return checks;
 }
 
@@ -105,44 +101,42 @@ inline std::vector<Check> vek141()
     std::vector<Check> checks = sizeAndTime();
     const std::vector<Check> tips = sizeAndTimeTips();
     checks.insert(checks.end(), tips.begin(), tips.end());
-    checks.insert(
-        checks.end(),
-        {
-            value("spinReadMode", ctx(&C::skipping)),
-            value("checkBinning", flag(ctx(&C::binning))),
-            value("checkBinXonly", flag(ctx(&C::binXOnly))),
-            value("checkHDR", flag(ctx(&C::hdrMode))),
-            value("checkPLL_DarkRows", pll(&CPllParams::darkRows)),
-            value("checkPLL_DarkCols", pll(&CPllParams::darkColumns)),
-            value("checkTxLatch", flag(ctx(&C::txLatch))),
-            value("spinScaler", ctx(&C::scaler)),
-            value("spinScaleM", ctx(&C::scaleM)),
-            value("spinSMode", ctx(&C::sMode)),
-            shows("checkPLL_DarkRows", "Show Dark Cols"),
-            shows("checkPLL_DarkCols", "Show Dark Rows"),
-            tip("spinReadMode", "Enter the sensor read out mode (1, 2, 4)"),
-            tip("checkBinning", "Check to activate y summing setting"),
-            tip("checkBinXonly", "Check to activate x binning setting"),
-            tip("checkHDR", kHdrTip),
-            tip("checkPLL_DarkRows", "Check to activate the dark rows in the output"),
-            tip("checkPLL_DarkCols", "Check to activate the dark cols in the output"),
-            tip("checkTxLatch", "Check to turn on the TxLatch"),
-            tip("comboCCRow", "Select the Color Correction Rows to use"),
-            tip("spinScaler", "Enter the Scaler mode (0 ~ 2"),
-            tip("spinScaleM", "Enter the Scale M value (16 ~ 96)"),
-            noTip("spinSMode"),
-            holds(ref<&P::spinReadMode>(), "spinReadMode"),
-            holds(ref<&P::checkBinning>(), "checkBinning"),
-            holds(ref<&P::checkBinXonly>(), "checkBinXonly"),
-            holds(ref<&P::checkHDR>(), "checkHDR"),
-            holds(ref<&P::checkPLL_DarkRows>(), "checkPLL_DarkRows"),
-            holds(ref<&P::checkPLL_DarkCols>(), "checkPLL_DarkCols"),
-            holds(ref<&P::checkTxLatch>(), "checkTxLatch"),
-            holds(ref<&P::comboCCRow>(), "comboCCRow"),
-            holds(ref<&P::spinScaler>(), "spinScaler"),
-            holds(ref<&P::spinScaleM>(), "spinScaleM"),
-            holds(ref<&P::spinSMode>(), "spinSMode"),
-        });
+    checks.insert(checks.end(), {
+                                    value("spinReadMode", ctx(&C::skipping)),
+                                    value("checkBinning", flag(ctx(&C::binning))),
+                                    value("checkBinXonly", flag(ctx(&C::binXOnly))),
+                                    value("checkHDR", flag(ctx(&C::hdrMode))),
+                                    value("checkPLL_DarkRows", pll(&CPllParams::darkRows)),
+                                    value("checkPLL_DarkCols", pll(&CPllParams::darkColumns)),
+                                    value("checkTxLatch", flag(ctx(&C::txLatch))),
+                                    value("spinScaler", ctx(&C::scaler)),
+                                    value("spinScaleM", ctx(&C::scaleM)),
+                                    value("spinSMode", ctx(&C::sMode)),
+                                    shows("checkPLL_DarkRows", "Show Dark Cols"),
+                                    shows("checkPLL_DarkCols", "Show Dark Rows"),
+                                    tip("spinReadMode", "Enter the sensor read out mode (1, 2, 4)"),
+                                    tip("checkBinning", "Check to activate y summing setting"),
+                                    tip("checkBinXonly", "Check to activate x binning setting"),
+                                    tip("checkHDR", kHdrTip),
+                                    tip("checkPLL_DarkRows", "Check to activate the dark rows in the output"),
+                                    tip("checkPLL_DarkCols", "Check to activate the dark cols in the output"),
+                                    tip("checkTxLatch", "Check to turn on the TxLatch"),
+                                    tip("comboCCRow", "Select the Color Correction Rows to use"),
+                                    tip("spinScaler", "Enter the Scaler mode (0 ~ 2"),
+                                    tip("spinScaleM", "Enter the Scale M value (16 ~ 96)"),
+                                    noTip("spinSMode"),
+                                    holds(ref<&P::spinReadMode>(), "spinReadMode"),
+                                    holds(ref<&P::checkBinning>(), "checkBinning"),
+                                    holds(ref<&P::checkBinXonly>(), "checkBinXonly"),
+                                    holds(ref<&P::checkHDR>(), "checkHDR"),
+                                    holds(ref<&P::checkPLL_DarkRows>(), "checkPLL_DarkRows"),
+                                    holds(ref<&P::checkPLL_DarkCols>(), "checkPLL_DarkCols"),
+                                    holds(ref<&P::checkTxLatch>(), "checkTxLatch"),
+                                    holds(ref<&P::comboCCRow>(), "comboCCRow"),
+                                    holds(ref<&P::spinScaler>(), "spinScaler"),
+                                    holds(ref<&P::spinScaleM>(), "spinScaleM"),
+                                    holds(ref<&P::spinSMode>(), "spinSMode"),
+                                });
     return checks;
 }
 
@@ -209,14 +203,15 @@ inline Rows vek101Vek108Vek141Rows()
                                              shows("dSpinIntgTime", "12.500"), value("checkBinning", 1)}));
         rows.states.push_back(States{21, "Vek101", panel});
     }
-    rows.openings.push_back(Opening{21, "Vek101"}.note("binning factor 1 is off").given([](Pallador &, CFamilyCore &f) {
-        f.mode[0].binning = 1;
-    }).expect({value("checkBinning", 0)}));
+    rows.openings.push_back(Opening{21, "Vek101"}
+                                .note("binning factor 1 is off")
+                                .given([](Pallador &, CFamilyCore &f) { f.mode[0].binning = 1; })
+                                .expect({value("checkBinning", 0)}));
     const std::vector<Leave> vek101Left = {
         {"spinRows", 400}, {"spinCols", 600}, {"dSpinIntgTime", 7.25}, {"checkBinning", otherThan(&P::binning)}};
-    const std::vector<Stored> vek101Stored = {
-        stored("cols", &P::cols, 600), stored("rows", &P::rows, 400), stored("intgTime", &P::intgTime, 7.25),
-        stored("binning", &P::binning, otherThan(&P::binning))};
+    const std::vector<Stored> vek101Stored = {stored("cols", &P::cols, 600), stored("rows", &P::rows, 400),
+                                              stored("intgTime", &P::intgTime, 7.25),
+                                              stored("binning", &P::binning, otherThan(&P::binning))};
     rows.reopenings.push_back(Reopening{21, "Vek101"}
                                   .note("no HDR box")
                                   .given(strayHdrBox)
@@ -234,8 +229,10 @@ inline Rows vek101Vek108Vek141Rows()
     for (const Sensor &s : kVek108) {
         for (Panel panel : {Panel::A, Panel::B}) {
             rows.openings.push_back(Opening{s.entry, s.sample, panel}.expect(vek108()));
-            rows.states.push_back(
-                States{s.entry, s.sample, panel}.note("companding on").disabled({"checkHDR", "checkInterleave"}));
+            rows.states.push_back(States{s.entry, s.sample, panel}
+                                      .note("companding on")
+                                      .given(companding(1, 1))
+                                      .disabled({"checkHDR", "checkInterleave"}));
             rows.states.push_back(States{s.entry, s.sample, panel}
                                       .note("companding off")
                                       .given(companding(0, 0))
@@ -251,9 +248,8 @@ inline Rows vek101Vek108Vek141Rows()
                             {"checkHDR", otherThan(&P::hdrMode)},
                             {"checkSkipping", otherThan(&P::skipping)},
                             {"checkInterleave", otherThan(&P::interleave)}})
-                    .stores({stored("cols", &P::cols, 640), stored("rows", &P::rows, 480),
-                             stored("fovX", &P::fovX, 12), stored("fovY", &P::fovY, -7),
-                             stored("intgTime", &P::intgTime, 7.25),
+                    .stores({stored("cols", &P::cols, 640), stored("rows", &P::rows, 480), stored("fovX", &P::fovX, 12),
+                             stored("fovY", &P::fovY, -7), stored("intgTime", &P::intgTime, 7.25),
                              stored("hdrMode", &P::hdrMode, otherThan(&P::hdrMode)),
                              stored("skipping", &P::skipping, otherThan(&P::skipping)),
                              stored("interleave", &P::interleave, otherThan(&P::interleave))}));
@@ -267,10 +263,15 @@ inline Rows vek101Vek108Vek141Rows()
             f.mode[c].colSkip = 2;
         }
     };
-    rows.openings.push_back(Opening{22, "Vek108m"}
-                                .note("HDR, interleave and column skip on")
-                                .given(hdrInterleaveSkip)
-                                .expect({value("checkHDR", 1), value("checkInterleave", 1), value("checkSkipping", 1)}));
+    rows.openings.push_back(
+        Opening{22, "Vek108m"}
+            .note("HDR, interleave and column skip on")
+            .given(hdrInterleaveSkip)
+            .expect({value("checkHDR", 1), value("checkInterleave", 1), value("checkSkipping", 1)}));
+    rows.openings.push_back(Opening{24, "Vek109t"}
+                                .note("column skip factor 1 is off")
+                                .given([](Pallador &, CFamilyCore &f) { f.mode[0].colSkip = 1; })
+                                .expect({value("checkSkipping", 0)}));
     rows.states.push_back(States{23, "Vek108t", Panel::B}
                               .note("companding off in context B only")
                               .given(companding(1, 0))
@@ -295,29 +296,28 @@ inline Rows vek101Vek108Vek141Rows()
                          holds(ref<&P::checkPLL_DarkCols>(), "checkPLL_DarkCols"),
                          holds(ref<&P::comboCCRow>(), "comboCCRow"), holds(ref<&P::checkHDR>(), "checkHDR")}));
     }
-    rows.openings.push_back(Opening{39, "Vek142"}
-                                .note("distinct family values")
-                                .given([](Pallador &, CFamilyCore &f) {
-                                    f.mode[0].outputRows = 1200;
-                                    f.mode[0].outputCols = 1600;
-                                    f.ctx[0].intgTime = 12.5;
-                                    f.ctx[0].skipping = 2;
-                                    f.ctx[0].binning = 1;
-                                    f.ctx[0].binXOnly = 1;
-                                    f.ctx[0].hdrMode = 1;
-                                    f.ctx[0].txLatch = true;
-                                    f.ctx[0].scaler = 2;
-                                    f.ctx[0].scaleM = 48;
-                                    f.ctx[0].sMode = 3;
-                                    f.pll.darkRows = 1;
-                                    f.pll.darkColumns = 0;
-                                })
-                                .expect({value("spinRows", 1200), value("spinCols", 1600),
-                                         shows("dSpinIntgTime", "12.500"), value("spinReadMode", 2),
-                                         value("checkBinning", 1), value("checkBinXonly", 1), value("checkHDR", 1),
-                                         value("checkTxLatch", 1), value("spinScaler", 2), value("spinScaleM", 48),
-                                         value("spinSMode", 3), value("checkPLL_DarkRows", 1),
-                                         value("checkPLL_DarkCols", 0)}));
+    rows.openings.push_back(
+        Opening{39, "Vek142"}
+            .note("distinct family values")
+            .given([](Pallador &, CFamilyCore &f) {
+                f.mode[0].outputRows = 1200;
+                f.mode[0].outputCols = 1600;
+                f.ctx[0].intgTime = 12.5;
+                f.ctx[0].skipping = 2;
+                f.ctx[0].binning = 1;
+                f.ctx[0].binXOnly = 1;
+                f.ctx[0].hdrMode = 1;
+                f.ctx[0].txLatch = true;
+                f.ctx[0].scaler = 2;
+                f.ctx[0].scaleM = 48;
+                f.ctx[0].sMode = 3;
+                f.pll.darkRows = 1;
+                f.pll.darkColumns = 0;
+            })
+            .expect({value("spinRows", 1200), value("spinCols", 1600), shows("dSpinIntgTime", "12.500"),
+                     value("spinReadMode", 2), value("checkBinning", 1), value("checkBinXonly", 1),
+                     value("checkHDR", 1), value("checkTxLatch", 1), value("spinScaler", 2), value("spinScaleM", 48),
+                     value("spinSMode", 3), value("checkPLL_DarkRows", 1), value("checkPLL_DarkCols", 0)}));
     // "CC Rows:" by the family's row count; a count outside the items
     // stays on the nearest one.
     const struct {
@@ -326,13 +326,15 @@ inline Rows vek101Vek108Vek141Rows()
         const char *text;
         const char *note;
     } ccRowCases[] = {
-        {16, 0, "16", "16 CC rows"},      {32, 1, "32", "32 CC rows"},     {64, 2, "64", "64 CC rows"},
-        {128, 3, "128", "128 CC rows"},   {96, 2, "64", "96 CC rows"},     {512, 3, "128", "512 CC rows"},
+        {16, 0, "16", "16 CC rows"},    {32, 1, "32", "32 CC rows"}, {64, 2, "64", "64 CC rows"},
+        {128, 3, "128", "128 CC rows"}, {96, 2, "64", "96 CC rows"}, {512, 3, "128", "512 CC rows"},
         {8, 0, "16", "8 CC rows"},
     };
     for (const auto &c : ccRowCases) {
-        rows.openings.push_back(Opening{37, "Sarn120"}.note(c.note).given(ccRows(c.rows)).expect(
-            {value("comboCCRow", c.index), shows("comboCCRow", c.text)}));
+        rows.openings.push_back(Opening{37, "Sarn120"}
+                                    .note(c.note)
+                                    .given(ccRows(c.rows))
+                                    .expect({value("comboCCRow", c.index), shows("comboCCRow", c.text)}));
     }
     // Read-out mode 3 is stored as 4, 2 as it is; Tx latch, the dark-pixel
     // boxes, "CC Rows:" and "Mode:" are not read back.
