@@ -105,6 +105,7 @@ std::vector<FormCase> murnAdvancedCases();
 std::vector<FormCase> murnPllCases();
 std::vector<FormCase> brel101Sarn106cBrel103Cases();
 std::vector<FormCase> brel104To107Cases();
+std::vector<FormCase> vek101Vek108Vek141Cases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -115,6 +116,7 @@ const std::vector<FormCase> &formCases()
                  murnPllCases,
                  brel101Sarn106cBrel103Cases,
                  brel104To107Cases,
+                 vek101Vek108Vek141Cases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

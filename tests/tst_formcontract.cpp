@@ -107,6 +107,9 @@ const std::map<QString, QSize> kTopSizes = {
     // Brel104_Adv, Brel105_Adv, Brel106_Adv, Brel107_Adv
     {QStringLiteral("Brel104_Adv"), {355, 171}}, {QStringLiteral("Brel105_Adv"), {497, 184}},
     {QStringLiteral("Brel106_Adv"), {250, 143}}, {QStringLiteral("Brel107_Adv"), {228, 119}},
+    // Vek101, Vek108 and Vek141 advanced forms.
+    {QStringLiteral("Vek101_Adv"), {284, 144}},  {QStringLiteral("Vek108_Adv"), {335, 160}},
+    {QStringLiteral("Vek141_Adv"), {398, 209}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -124,6 +127,10 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Brel104_Adv A"), 10},   {QStringLiteral("Brel104_Adv B"), 10},
     {QStringLiteral("Brel105_Adv A"), 12},   {QStringLiteral("Brel105_Adv B"), 12},
     {QStringLiteral("Brel106_Adv A"), 6},    {QStringLiteral("Brel107_Adv A"), 4},
+    // Vek101, Vek108 and Vek141 advanced forms.
+    {QStringLiteral("Vek101_Adv A"), 4},     {QStringLiteral("Vek101_Adv B"), 4},
+    {QStringLiteral("Vek108_Adv A"), 8},     {QStringLiteral("Vek108_Adv B"), 8},
+    {QStringLiteral("Vek141_Adv A"), 14},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -578,6 +585,30 @@ void TestFormContract::formValues_data()
     row("Brel106_Adv", "spinSMode", "maximum", 65535);
     row("Brel106_Adv", "spinCols", "maximum", 9999);
     row("Brel107_Adv", "spinRows", "maximum", 9999);
+    // Vek101, Vek108 and Vek141 advanced forms.
+    row("Vek101_Adv", "spinCols", "maximum", 1284);
+    row("Vek101_Adv", "spinCols", "value", 1280);
+    row("Vek101_Adv", "spinRows", "minimum", 240);
+    row("Vek101_Adv", "spinRows", "value", 964);
+    row("Vek101_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Vek101_Adv", "dSpinIntgTime", "maximum", 999999.0);
+    row("Vek108_Adv", "spinCols", "minimum", 200);
+    row("Vek108_Adv", "spinRows", "maximum", 848);
+    row("Vek108_Adv", "spinRows", "value", 720);
+    row("Vek108_Adv", "spinFovX", "minimum", -99);
+    row("Vek108_Adv", "spinFovY", "value", 0);
+    row("Vek108_Adv", "checkHDR", "enabled", false);
+    row("Vek108_Adv", "checkInterleave", "enabled", false);
+    row("Vek141_Adv", "spinCols", "singleStep", 2);
+    row("Vek141_Adv", "spinCols", "value", 3264);
+    row("Vek141_Adv", "spinRows", "minimum", 24);
+    row("Vek141_Adv", "spinRows", "value", 2448);
+    row("Vek141_Adv", "spinReadMode", "maximum", 4);
+    row("Vek141_Adv", "spinScaleM", "minimum", 16);
+    row("Vek141_Adv", "spinSMode", "maximum", 4);
+    row("Vek141_Adv", "comboCCRow", "items", QStringList{"16", "32", "64", "128"});
+    row("Vek141_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Cols"));
+    row("Vek141_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Rows"));
 }
 
 void TestFormContract::formValues()
