@@ -101,6 +101,8 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Murn111_Adv"), {386, 165}}, {QStringLiteral("Murn101_PLL"), {440, 158}},
     {QStringLiteral("Murn105_PLL"), {300, 86}},  {QStringLiteral("Murn109_PLL"), {440, 214}},
     {QStringLiteral("Murn111_PLL"), {440, 214}},
+    // Vek145l_Adv, Vek149_Adv
+    {QStringLiteral("Vek145l_Adv"), {570, 329}}, {QStringLiteral("Vek149_Adv"), {398, 209}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -110,6 +112,8 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Murn109_Adv A"), 7},    {QStringLiteral("Murn111_Adv A"), 10},
     {QStringLiteral("Murn101_PLL PLL"), 7},  {QStringLiteral("Murn105_PLL PLL"), 4},
     {QStringLiteral("Murn109_PLL PLL"), 11}, {QStringLiteral("Murn111_PLL PLL"), 16},
+    // Vek145l_Adv, Vek149_Adv
+    {QStringLiteral("Vek145l_Adv A"), 26},   {QStringLiteral("Vek149_Adv A"), 13},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -523,6 +527,24 @@ void TestFormContract::formValues_data()
     row("Murn111_PLL", "spinPLL_P4", "singleStep", 2);
     row("Murn111_PLL", "spinPLL_I2C", "maximum", 400);
     row("Murn111_PLL", "comboPLL_REV", "items", QStringList{"Rev1", "Rev2"});
+    // Vek145l_Adv, Vek149_Adv
+    row("Vek145l_Adv", "spinCols", "singleStep", 4);
+    row("Vek145l_Adv", "spinCols", "value", 1000);
+    row("Vek145l_Adv", "spinRows", "maximum", 758);
+    row("Vek145l_Adv", "spinRows", "singleStep", 2);
+    row("Vek145l_Adv", "spinFP16", "maximum", 2);
+    row("Vek145l_Adv", "spinFocalPlanes", "value", 16);
+    row("Vek145l_Adv", "spinFocalPlanes", "enabled", false);
+    row("Vek145l_Adv", "comboPackMod", "items", QStringList{"1", "2", "4", "8", "16"});
+    row("Vek145l_Adv", "comboRev", "items", QStringList{"Rev1", "Rev2"});
+    row("Vek145l_Adv", "checkBinXonly", "text", QStringLiteral("Row\nSkipping"));
+    row("Vek145l_Adv", "label_FP_Options", "text", QStringLiteral("0: Active\n1: Reduced Power\n2: Power Down"));
+    row("Vek149_Adv", "spinCols", "value", 4912);
+    row("Vek149_Adv", "spinRows", "minimum", 16);
+    row("Vek149_Adv", "spinReadMode", "maximum", 4);
+    row("Vek149_Adv", "spinSMode", "value", 1);
+    row("Vek149_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Cols"));
+    row("Vek149_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Rows"));
 }
 
 void TestFormContract::formValues()
