@@ -106,6 +106,7 @@ std::vector<FormCase> murnPllCases();
 std::vector<FormCase> brel101Sarn106cBrel103Cases();
 std::vector<FormCase> brel104To107Cases();
 std::vector<FormCase> vek101Vek108Vek141Cases();
+std::vector<FormCase> vek145l149Cases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -117,6 +118,7 @@ const std::vector<FormCase> &formCases()
                  brel101Sarn106cBrel103Cases,
                  brel104To107Cases,
                  vek101Vek108Vek141Cases,
+                 vek145l149Cases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

@@ -110,6 +110,8 @@ const std::map<QString, QSize> kTopSizes = {
     // Vek101, Vek108 and Vek141 advanced forms.
     {QStringLiteral("Vek101_Adv"), {284, 144}},  {QStringLiteral("Vek108_Adv"), {335, 160}},
     {QStringLiteral("Vek141_Adv"), {398, 209}},
+    // Vek145l_Adv, Vek149_Adv
+    {QStringLiteral("Vek145l_Adv"), {570, 329}}, {QStringLiteral("Vek149_Adv"), {398, 209}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -131,6 +133,8 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Vek101_Adv A"), 4},     {QStringLiteral("Vek101_Adv B"), 4},
     {QStringLiteral("Vek108_Adv A"), 8},     {QStringLiteral("Vek108_Adv B"), 8},
     {QStringLiteral("Vek141_Adv A"), 14},
+    // Vek145l_Adv, Vek149_Adv
+    {QStringLiteral("Vek145l_Adv A"), 26},   {QStringLiteral("Vek149_Adv A"), 13},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -609,6 +613,24 @@ void TestFormContract::formValues_data()
     row("Vek141_Adv", "comboCCRow", "items", QStringList{"16", "32", "64", "128"});
     row("Vek141_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Cols"));
     row("Vek141_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Rows"));
+    // Vek145l_Adv, Vek149_Adv
+    row("Vek145l_Adv", "spinCols", "singleStep", 4);
+    row("Vek145l_Adv", "spinCols", "value", 1000);
+    row("Vek145l_Adv", "spinRows", "maximum", 758);
+    row("Vek145l_Adv", "spinRows", "singleStep", 2);
+    row("Vek145l_Adv", "spinFP16", "maximum", 2);
+    row("Vek145l_Adv", "spinFocalPlanes", "value", 16);
+    row("Vek145l_Adv", "spinFocalPlanes", "enabled", false);
+    row("Vek145l_Adv", "comboPackMod", "items", QStringList{"1", "2", "4", "8", "16"});
+    row("Vek145l_Adv", "comboRev", "items", QStringList{"Rev1", "Rev2"});
+    row("Vek145l_Adv", "checkBinXonly", "text", QStringLiteral("Row\nSkipping"));
+    row("Vek145l_Adv", "label_FP_Options", "text", QStringLiteral("0: Active\n1: Reduced Power\n2: Power Down"));
+    row("Vek149_Adv", "spinCols", "value", 4912);
+    row("Vek149_Adv", "spinRows", "minimum", 16);
+    row("Vek149_Adv", "spinReadMode", "maximum", 4);
+    row("Vek149_Adv", "spinSMode", "value", 1);
+    row("Vek149_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Cols"));
+    row("Vek149_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Rows"));
 }
 
 void TestFormContract::formValues()

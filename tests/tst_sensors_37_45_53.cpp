@@ -571,13 +571,14 @@ void TestSensors37To53::focalPlanes()
     Session s(QStringLiteral("Vek145l"));
     Pallador &w = s.w();
     const CFamilyBase &f = s.family();
-    for (int i = 0; i < 4; ++i)
-        w.fpOptions[i] = options[i];
     w.revIndex = revision;
     w.activateAll = activateAll;
     w.ui.checkAdvParam_A->click();
-    // The panel's first opening calculates nothing; the next calculation
-    // works with the panel open.
+    // The panel's first opening has put its boxes' options into the window;
+    // the options are set past them, and the next calculation works with
+    // the panel open.
+    for (int i = 0; i < 4; ++i)
+        w.fpOptions[i] = options[i];
     w.recalc(false);
     if (!panel)
         w.ui.checkAdvParam_A->click();
