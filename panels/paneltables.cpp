@@ -103,6 +103,8 @@ QString formResource(const QString &form)
 // declaration and one line in formCases() per group.
 std::vector<FormCase> murnAdvancedCases();
 std::vector<FormCase> murnPllCases();
+// Murn107_Adv, Murn103_Adv, Murn110_Adv, Murn108_Adv, Vek116_Adv
+std::vector<FormCase> murnVek116Cases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -111,6 +113,7 @@ const std::vector<FormCase> &formCases()
         for (std::vector<FormCase> (*group)() : {
                  murnAdvancedCases,
                  murnPllCases,
+                 murnVek116Cases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());
