@@ -103,7 +103,7 @@ QString formResource(const QString &form)
 // declaration and one line in formCases() per group.
 std::vector<FormCase> murnAdvancedCases();
 std::vector<FormCase> murnPllCases();
-// Murn107_Adv, Murn103_Adv, Murn110_Adv, Murn108_Adv, Vek116_Adv
+std::vector<FormCase> brel101Sarn106cBrel103Cases();
 std::vector<FormCase> murnVek116Cases();
 
 const std::vector<FormCase> &formCases()
@@ -113,6 +113,7 @@ const std::vector<FormCase> &formCases()
         for (std::vector<FormCase> (*group)() : {
                  murnAdvancedCases,
                  murnPllCases,
+                 brel101Sarn106cBrel103Cases,
                  murnVek116Cases,
              }) {
             std::vector<FormCase> more = group();
