@@ -107,6 +107,7 @@ std::vector<FormCase> brel101Sarn106cBrel103Cases();
 std::vector<FormCase> brel104To107Cases();
 std::vector<FormCase> vek101Vek108Vek141Cases();
 std::vector<FormCase> vek145l149Cases();
+std::vector<FormCase> murnVek116Cases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -119,6 +120,7 @@ const std::vector<FormCase> &formCases()
                  brel104To107Cases,
                  vek101Vek108Vek141Cases,
                  vek145l149Cases,
+                 murnVek116Cases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

@@ -112,6 +112,10 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Vek141_Adv"), {398, 209}},
     // Vek145l_Adv, Vek149_Adv
     {QStringLiteral("Vek145l_Adv"), {570, 329}}, {QStringLiteral("Vek149_Adv"), {398, 209}},
+    // Murn107_Adv, Murn103_Adv, Murn110_Adv, Murn108_Adv, Vek116_Adv
+    {QStringLiteral("Murn107_Adv"), {317, 173}}, {QStringLiteral("Murn103_Adv"), {317, 173}},
+    {QStringLiteral("Murn110_Adv"), {386, 165}}, {QStringLiteral("Murn108_Adv"), {346, 188}},
+    {QStringLiteral("Vek116_Adv"), {452, 218}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -135,6 +139,11 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Vek141_Adv A"), 14},
     // Vek145l_Adv, Vek149_Adv
     {QStringLiteral("Vek145l_Adv A"), 26},   {QStringLiteral("Vek149_Adv A"), 13},
+    // Murn107_Adv, Murn103_Adv, Murn110_Adv, Murn108_Adv, Vek116_Adv (its two
+    // dark-row boxes are in the form, but this case does not look them up)
+    {QStringLiteral("Murn107_Adv A"), 6},    {QStringLiteral("Murn103_Adv A"), 5},
+    {QStringLiteral("Murn110_Adv A"), 9},    {QStringLiteral("Murn108_Adv A"), 9},
+    {QStringLiteral("Vek116_Adv A 72-74"), 11},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -631,6 +640,33 @@ void TestFormContract::formValues_data()
     row("Vek149_Adv", "spinSMode", "value", 1);
     row("Vek149_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Cols"));
     row("Vek149_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Rows"));
+    // Murn107_Adv, Murn103_Adv, Murn110_Adv, Murn108_Adv, Vek116_Adv
+    row("Murn107_Adv", "comboADCMode", "items", QStringList{"Don't Care", "1", "2"});
+    row("Murn107_Adv", "checkOtherLineTime", "text", QStringLiteral("Use Context B Line Time"));
+    row("Murn103_Adv", "spinCols", "maximum", 9999);
+    row("Murn110_Adv", "spinCols", "minimum", 320);
+    row("Murn110_Adv", "spinCols", "maximum", 2048);
+    row("Murn110_Adv", "spinRows", "minimum", 240);
+    row("Murn110_Adv", "spinRows", "maximum", 1536);
+    row("Murn110_Adv", "checkBin2Skip2", "text", QStringLiteral("Skipping"));
+    row("Murn110_Adv", "checkSkipping", "text", QStringLiteral("Skip2 only"));
+    row("Murn110_Adv", "checkJpeg", "text", QStringLiteral("Jpeg"));
+    row("Murn108_Adv", "comboADCMode", "items", QStringList{"Don't Care", "1", "2"});
+    row("Murn108_Adv", "checkCentering", "text", QStringLiteral("Centering"));
+    row("Vek116_Adv", "spinCols", "minimum", 30);
+    row("Vek116_Adv", "spinCols", "value", 1928);
+    row("Vek116_Adv", "spinRows", "maximum", 1536);
+    row("Vek116_Adv", "spinRows", "value", 1088);
+    row("Vek116_Adv", "spinColSub", "maximum", 1);
+    row("Vek116_Adv", "spinRowSub", "maximum", 1);
+    row("Vek116_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Vek116_Adv", "dSpinIntgTime", "maximum", 999999.0);
+    row("Vek116_Adv", "checkSkipping", "text", QStringLiteral("Column Subsampling"));
+    row("Vek116_Adv", "checkBinXonly", "text", QStringLiteral("Row Subsampling"));
+    row("Vek116_Adv", "checkInterleave", "enabled", false);
+    row("Vek116_Adv", "checkLineInterleave", "enabled", false);
+    row("Vek116_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Rows"));
+    row("Vek116_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Cols"));
 }
 
 void TestFormContract::formValues()
