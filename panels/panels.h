@@ -255,12 +255,15 @@ enum WidgetFlag : unsigned {
     // name, and the member keeps what another panel of the sensor put there.
     NotInForm = 8,
     // The combo box's starting value selects the item showing that number,
-    // and its read-back is the number its current item shows.
+    // and its read-back is the number its current item shows (or its index,
+    // with IndexBack).
     ByText = 16,
     // The starting value is set after the connections, so it runs the slot.
     Late = 32,
     // Connected only after the case's connected rule has run.
     ConnectAfterRule = 64,
+    // A combo box selected by text whose read-back is its current index.
+    IndexBack = 128,
 };
 
 // One widget a panel looks up, made by on<&Pallador::member>("objectName")
@@ -272,6 +275,8 @@ struct Widget {
     Member member;              // where it goes, and its class; no setter: looked up only
     Value startValue;           // none: the form's own value stays
     Entries startEntries;
+    Value maximumValue; // none: the form's own maximum stays
+    Entries maximumEntries;
     Items items;
     const char *slotName = nullptr; // window slot, e.g. "checkSkipping_clicked()"
     const char *toolTip = nullptr;
@@ -287,6 +292,9 @@ struct Widget {
 
     // Starting value, for the entries only when given.
     Widget &start(Value v, Entries entries = {});
+    // The spin box's maximum, set right before its starting value (for the
+    // entries only when given).
+    Widget &maximum(Value v, Entries entries = {});
     // The combo box is emptied and filled before its starting value is set.
     Widget &fill(Items list);
     // The starting value is set after the connections (runs the slot).
@@ -304,7 +312,8 @@ struct Widget {
     // Shown or enabled exactly while the value is not 0.
     Widget &shownIf(Value v);
     Widget &enabledIf(Value v);
-    Widget &byText();
+    // indexBack: the read-back stays the index of the current item.
+    Widget &byText(bool indexBack = false);
     Widget &absent();    // looked up, absent
     Widget &notInForm(); // never looked up
     Widget &connectAfterRule();

@@ -109,6 +109,9 @@ void setStartingValues(Pallador &w, const FormCase &c, int context, const CFamil
             combo->clear();
             combo->addItems(d.items(w, family, context));
         }
+        if (auto *spin = qobject_cast<QAbstractSpinBox *>(widget);
+            spin && d.maximumValue && d.maximumEntries.contains(w.sensorIndex))
+            spin->setProperty("maximum", d.maximumValue(w, family, context));
         if (d.startValue)
             setWidgetValue(widget, d.startValue(w, family, context), d.flags & ByText);
     }
@@ -321,7 +324,7 @@ void readBack(Pallador &w, const FormCase &c, int context)
         if (!widget || !d.storeTo || !d.storeEntries.contains(w.sensorIndex))
             continue;
         if (!d.storeWhen || d.storeWhen(w, context))
-            d.storeTo(w, context, widgetValue(widget, d.flags & ByText));
+            d.storeTo(w, context, widgetValue(widget, (d.flags & ByText) && !(d.flags & IndexBack)));
     }
 }
 

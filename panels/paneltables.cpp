@@ -103,6 +103,7 @@ QString formResource(const QString &form)
 // declaration and one line in formCases() per group.
 std::vector<FormCase> murnAdvancedCases();
 std::vector<FormCase> murnPllCases();
+std::vector<FormCase> vek118Vek157Vek137Cases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -111,6 +112,7 @@ const std::vector<FormCase> &formCases()
         for (std::vector<FormCase> (*group)() : {
                  murnAdvancedCases,
                  murnPllCases,
+                 vek118Vek157Vek137Cases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

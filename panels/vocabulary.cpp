@@ -178,6 +178,12 @@ Widget &Widget::start(Value v, Entries entries)
     startEntries = entries;
     return *this;
 }
+Widget &Widget::maximum(Value v, Entries entries)
+{
+    maximumValue = std::move(v);
+    maximumEntries = entries;
+    return *this;
+}
 Widget &Widget::fill(Items list)
 {
     items = std::move(list);
@@ -236,9 +242,11 @@ Widget &Widget::enabledIf(Value v)
     enabledWhen = std::move(v);
     return *this;
 }
-Widget &Widget::byText()
+Widget &Widget::byText(bool indexBack)
 {
     flags |= ByText;
+    if (indexBack)
+        flags |= IndexBack;
     return *this;
 }
 Widget &Widget::absent()

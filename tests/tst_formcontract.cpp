@@ -101,6 +101,9 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Murn111_Adv"), {386, 165}}, {QStringLiteral("Murn101_PLL"), {440, 158}},
     {QStringLiteral("Murn105_PLL"), {300, 86}},  {QStringLiteral("Murn109_PLL"), {440, 214}},
     {QStringLiteral("Murn111_PLL"), {440, 214}},
+    // Vek118_Adv, Vek157b_Adv, Vek157f_Adv, Vek137_Adv
+    {QStringLiteral("Vek118_Adv"), {440, 295}},  {QStringLiteral("Vek157b_Adv"), {428, 195}},
+    {QStringLiteral("Vek157f_Adv"), {428, 195}}, {QStringLiteral("Vek137_Adv"), {438, 191}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -110,6 +113,9 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Murn109_Adv A"), 7},    {QStringLiteral("Murn111_Adv A"), 10},
     {QStringLiteral("Murn101_PLL PLL"), 7},  {QStringLiteral("Murn105_PLL PLL"), 4},
     {QStringLiteral("Murn109_PLL PLL"), 11}, {QStringLiteral("Murn111_PLL PLL"), 16},
+    // Vek118_Adv, Vek157b_Adv, Vek157f_Adv, Vek137_Adv
+    {QStringLiteral("Vek118_Adv A"), 18},    {QStringLiteral("Vek157b_Adv A"), 12},
+    {QStringLiteral("Vek157f_Adv A"), 12},   {QStringLiteral("Vek137_Adv A"), 11},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -279,6 +285,8 @@ void TestFormContract::linesAreWellFormed()
             const bool combo = d.member.type->inherits(&QComboBox::staticMetaObject);
             if (d.items || (d.flags & panels::ByText))
                 QVERIFY2(combo, qPrintable(where));
+            if (d.maximumValue)
+                QVERIFY2(d.member.type->inherits(&QAbstractSpinBox::staticMetaObject), qPrintable(where));
         }
     }
     for (const auto &row : kPresentNames)
@@ -523,6 +531,33 @@ void TestFormContract::formValues_data()
     row("Murn111_PLL", "spinPLL_P4", "singleStep", 2);
     row("Murn111_PLL", "spinPLL_I2C", "maximum", 400);
     row("Murn111_PLL", "comboPLL_REV", "items", QStringList{"Rev1", "Rev2"});
+    // Vek118_Adv, Vek157b_Adv, Vek157f_Adv, Vek137_Adv
+    row("Vek118_Adv", "spinRows", "maximum", 1288);
+    row("Vek118_Adv", "spinCols", "maximum", 2064);
+    row("Vek118_Adv", "dSpinIntgTime2", "value", 8.0);
+    row("Vek118_Adv", "dSpinIntgTime3", "value", 0.83);
+    row("Vek118_Adv", "dSpinIntgTime4", "value", 0.002);
+    row("Vek118_Adv", "spinIdleRows", "value", 120);
+    row("Vek118_Adv", "spinT1_T2", "maximum", 4);
+    row("Vek118_Adv", "checkUse_Reg", "checked", true);
+    row("Vek118_Adv", "checkPLL_DarkCols", "enabled", false);
+    row("Vek118_Adv", "comboOperMode", "maxVisibleItems", 13);
+    row("Vek118_Adv", "comboOperMode", "count", 0);
+    for (const char *form : {"Vek157b_Adv", "Vek157f_Adv"}) {
+        row(form, "comboCCRow", "items", QStringList{"1", "2", "4", "8", "16"});
+        row(form, "comboCCRow", "enabled", false);
+        row(form, "spinRowReadMode", "maximum", 4);
+        row(form, "spinScaleM", "minimum", 16);
+        row(form, "go_pro_3x3", "decimals", 5);
+        row(form, "go_pro_3x3", "value", 1.0);
+        row(form, "labelReadModes", "text", QStringLiteral("1 = full resolution\n2 = skip2 or bin2 \n3 = skip3\n4 = skip4 or bin2skip2"));
+    }
+    row("Vek137_Adv", "spinReadMode", "maximum", 2);
+    row("Vek137_Adv", "spinBorderPixels", "singleStep", 2);
+    row("Vek137_Adv", "checkBinning", "enabled", false);
+    row("Vek137_Adv", "checkBinXonly", "enabled", false);
+    row("Vek137_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Cols"));
+    row("Vek137_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Rows"));
 }
 
 void TestFormContract::formValues()
