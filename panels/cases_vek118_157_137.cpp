@@ -120,8 +120,8 @@ FormCase vek118()
 
 // The Vek157 forms of both sensors. The exposure-ratio combo shows the
 // family's ratio as the item of that text and is open exactly while HDR is
-// ticked (the HDR box's slot keeps it so); its read-back is the item's
-// position, which the calculation turns into the ratio.
+// ticked (the HDR box's slot keeps it so); with the panel open the
+// calculation takes the ratio from the item's position.
 FormCase vek157(const char *form)
 {
     FormCase c{Panel::A, form};
@@ -163,7 +163,7 @@ FormCase vek157(const char *form)
             .back(store(&P::hdrMode)),
         on<&P::comboCCRow>("comboCCRow")
             .start(ctx(&C::ccRow))
-            .byText(true)
+            .byText()
             .enabledIf(flag(ctx(&C::hdrMode)))
             .slot("comboCCRow_currentIndexChanged(int)")
             .tip("Exposure Ratio: Enter desired Exposure Ratio for this context")

@@ -255,15 +255,12 @@ enum WidgetFlag : unsigned {
     // name, and the member keeps what another panel of the sensor put there.
     NotInForm = 8,
     // The combo box's starting value selects the item showing that number,
-    // and its read-back is the number its current item shows (or its index,
-    // with IndexBack).
+    // and its read-back is the number its current item shows.
     ByText = 16,
     // The starting value is set after the connections, so it runs the slot.
     Late = 32,
     // Connected only after the case's connected rule has run.
     ConnectAfterRule = 64,
-    // A combo box selected by text whose read-back is its current index.
-    IndexBack = 128,
 };
 
 // One widget a panel looks up, made by on<&Pallador::member>("objectName")
@@ -312,8 +309,7 @@ struct Widget {
     // Shown or enabled exactly while the value is not 0.
     Widget &shownIf(Value v);
     Widget &enabledIf(Value v);
-    // indexBack: the read-back stays the index of the current item.
-    Widget &byText(bool indexBack = false);
+    Widget &byText();
     Widget &absent();    // looked up, absent
     Widget &notInForm(); // never looked up
     Widget &connectAfterRule();

@@ -324,7 +324,7 @@ void readBack(Pallador &w, const FormCase &c, int context)
         if (!widget || !d.storeTo || !d.storeEntries.contains(w.sensorIndex))
             continue;
         if (!d.storeWhen || d.storeWhen(w, context))
-            d.storeTo(w, context, widgetValue(widget, (d.flags & ByText) && !(d.flags & IndexBack)));
+            d.storeTo(w, context, widgetValue(widget, d.flags & ByText));
     }
 }
 

@@ -242,11 +242,9 @@ Widget &Widget::enabledIf(Value v)
     enabledWhen = std::move(v);
     return *this;
 }
-Widget &Widget::byText(bool indexBack)
+Widget &Widget::byText()
 {
     flags |= ByText;
-    if (indexBack)
-        flags |= IndexBack;
     return *this;
 }
 Widget &Widget::absent()
