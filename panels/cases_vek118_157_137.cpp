@@ -78,24 +78,14 @@ FormCase vek118()
             .slot("dSpinIntgTime_valueChanged(double)")
             .tip(tips::kIntgTime)
             .back(store(&P::intgTime)),
-        on<&P::dSpinIntgTime2>("dSpinIntgTime2")
-            .slot("dSpinIntgTime2_valueChanged(double)")
-            .back(store(&P::intgTime2)),
-        on<&P::dSpinIntgTime3>("dSpinIntgTime3")
-            .slot("dSpinIntgTime3_valueChanged(double)")
-            .back(store(&P::intgTime3)),
-        on<&P::dSpinIntgTime4>("dSpinIntgTime4")
-            .slot("dSpinIntgTime4_valueChanged(double)")
-            .back(store(&P::intgTime4)),
+        on<&P::dSpinIntgTime2>("dSpinIntgTime2").slot("dSpinIntgTime2_valueChanged(double)").back(store(&P::intgTime2)),
+        on<&P::dSpinIntgTime3>("dSpinIntgTime3").slot("dSpinIntgTime3_valueChanged(double)").back(store(&P::intgTime3)),
+        on<&P::dSpinIntgTime4>("dSpinIntgTime4").slot("dSpinIntgTime4_valueChanged(double)").back(store(&P::intgTime4)),
         on<&P::checkPLL_DarkRows>("checkPLL_DarkRows")
             .start(flag(pll(&CPllParams::darkRows)))
             .slot("checkPLL_DarkRows_clicked()"),
-        on<&P::checkAtr_Rows>("checkAtr_Rows")
-            .start(flag(pll(&CPllParams::atrRows)))
-            .slot("checkAtrRows_clicked()"),
-        on<&P::checkDtr_Rows>("checkDtr_Rows")
-            .start(flag(pll(&CPllParams::dtrRows)))
-            .slot("checkDtrRows_clicked()"),
+        on<&P::checkAtr_Rows>("checkAtr_Rows").start(flag(pll(&CPllParams::atrRows))).slot("checkAtrRows_clicked()"),
+        on<&P::checkDtr_Rows>("checkDtr_Rows").start(flag(pll(&CPllParams::dtrRows))).slot("checkDtrRows_clicked()"),
         on<&P::checkUse_Reg>("checkUse_Reg").start(flag(ctx(&C::useReg))).slot("checkUseReg_clicked()"),
         on<&P::spinT1_T2>("spinT1_T2").start(own(&ExposureRatios::t1T2Ratio)).slot("spinT1_T2_clicked(int)"),
         on<&P::spinT2_T3>("spinT2_T3").start(own(&ExposureRatios::t2T3Ratio)).slot("spinT2_T3_clicked(int)"),

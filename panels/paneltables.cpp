@@ -103,6 +103,7 @@ QString formResource(const QString &form)
 // declaration and one line in formCases() per group.
 std::vector<FormCase> murnAdvancedCases();
 std::vector<FormCase> murnPllCases();
+std::vector<FormCase> brel101Sarn106cBrel103Cases();
 std::vector<FormCase> vek118Vek157Vek137Cases();
 
 const std::vector<FormCase> &formCases()
@@ -112,6 +113,7 @@ const std::vector<FormCase> &formCases()
         for (std::vector<FormCase> (*group)() : {
                  murnAdvancedCases,
                  murnPllCases,
+                 brel101Sarn106cBrel103Cases,
                  vek118Vek157Vek137Cases,
              }) {
             std::vector<FormCase> more = group();

@@ -101,7 +101,10 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Murn111_Adv"), {386, 165}}, {QStringLiteral("Murn101_PLL"), {440, 158}},
     {QStringLiteral("Murn105_PLL"), {300, 86}},  {QStringLiteral("Murn109_PLL"), {440, 214}},
     {QStringLiteral("Murn111_PLL"), {440, 214}},
-    // Vek118_Adv, Vek157b_Adv, Vek157f_Adv, Vek137_Adv
+    // Brel101, Sarn106c and Brel103 advanced forms.
+    {QStringLiteral("Brel101_Adv"), {255, 142}}, {QStringLiteral("Sarn106c_Adv"), {317, 142}},
+    {QStringLiteral("Brel103_Adv"), {228, 119}},
+    // Vek118_Adv, Vek157b_Adv, Vek157f_Adv and Vek137_Adv.
     {QStringLiteral("Vek118_Adv"), {440, 295}},  {QStringLiteral("Vek157b_Adv"), {428, 195}},
     {QStringLiteral("Vek157f_Adv"), {428, 195}}, {QStringLiteral("Vek137_Adv"), {438, 191}},
 };
@@ -113,7 +116,11 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Murn109_Adv A"), 7},    {QStringLiteral("Murn111_Adv A"), 10},
     {QStringLiteral("Murn101_PLL PLL"), 7},  {QStringLiteral("Murn105_PLL PLL"), 4},
     {QStringLiteral("Murn109_PLL PLL"), 11}, {QStringLiteral("Murn111_PLL PLL"), 16},
-    // Vek118_Adv, Vek157b_Adv, Vek157f_Adv, Vek137_Adv
+    // Brel101, Sarn106c and Brel103 advanced forms.
+    {QStringLiteral("Brel101_Adv A"), 5},    {QStringLiteral("Brel101_Adv B"), 5},
+    {QStringLiteral("Sarn106c_Adv A"), 13},  {QStringLiteral("Sarn106c_Adv B"), 13},
+    {QStringLiteral("Brel103_Adv A"), 4},
+    // Vek118_Adv, Vek157b_Adv, Vek157f_Adv and Vek137_Adv.
     {QStringLiteral("Vek118_Adv A"), 18},    {QStringLiteral("Vek157b_Adv A"), 12},
     {QStringLiteral("Vek157f_Adv A"), 12},   {QStringLiteral("Vek137_Adv A"), 11},
 };
@@ -531,7 +538,24 @@ void TestFormContract::formValues_data()
     row("Murn111_PLL", "spinPLL_P4", "singleStep", 2);
     row("Murn111_PLL", "spinPLL_I2C", "maximum", 400);
     row("Murn111_PLL", "comboPLL_REV", "items", QStringList{"Rev1", "Rev2"});
-    // Vek118_Adv, Vek157b_Adv, Vek157f_Adv, Vek137_Adv
+    // Brel101, Sarn106c and Brel103 advanced forms.
+    row("Brel101_Adv", "spinCols", "minimum", 30);
+    row("Brel101_Adv", "spinCols", "value", 848);
+    row("Brel101_Adv", "spinRows", "value", 638);
+    row("Brel101_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Brel101_Adv", "dSpinIntgTime", "maximum", 999999.0);
+    row("Brel101_Adv", "checkHDR", "text", QStringLiteral("iHDR Enable"));
+    row("Sarn106c_Adv", "spinCols", "value", 1284);
+    row("Sarn106c_Adv", "spinRows", "singleStep", 2);
+    row("Sarn106c_Adv", "spinRows", "value", 964);
+    row("Sarn106c_Adv", "spinColSub", "maximum", 1260);
+    row("Sarn106c_Adv", "spinRowSub", "value", 2);
+    row("Sarn106c_Adv", "comboCCRow", "items", QStringList{"4x", "8x", "16x"});
+    row("Sarn106c_Adv", "comboRowSkip", "items", QStringList{"1x", "2x", "4x", "8x", "16x", "32x"});
+    row("Sarn106c_Adv", "comboRowSkip", "currentIndex", 0);
+    row("Brel103_Adv", "spinRows", "maximum", 9999);
+    row("Brel103_Adv", "checkBinning", "text", QStringLiteral("Summing"));
+    // Vek118_Adv, Vek157b_Adv, Vek157f_Adv and Vek137_Adv.
     row("Vek118_Adv", "spinRows", "maximum", 1288);
     row("Vek118_Adv", "spinCols", "maximum", 2064);
     row("Vek118_Adv", "dSpinIntgTime2", "value", 8.0);
@@ -550,7 +574,8 @@ void TestFormContract::formValues_data()
         row(form, "spinScaleM", "minimum", 16);
         row(form, "go_pro_3x3", "decimals", 5);
         row(form, "go_pro_3x3", "value", 1.0);
-        row(form, "labelReadModes", "text", QStringLiteral("1 = full resolution\n2 = skip2 or bin2 \n3 = skip3\n4 = skip4 or bin2skip2"));
+        row(form, "labelReadModes", "text",
+            QStringLiteral("1 = full resolution\n2 = skip2 or bin2 \n3 = skip3\n4 = skip4 or bin2skip2"));
     }
     row("Vek137_Adv", "spinReadMode", "maximum", 2);
     row("Vek137_Adv", "spinBorderPixels", "singleStep", 2);

@@ -204,14 +204,14 @@ inline Rows vek118Vek157Vek137Rows()
     // the form's defaults whatever the context holds.
     for (const Sensor &s : kVek118) {
         rows.openings.push_back(Opening{s.entry, s.sample}.expect(vek118()));
-        rows.openings.push_back(Opening{s.entry, s.sample}
-                                    .note("distinct values")
-                                    .given(vek118Distinct)
-                                    .expect(vek118())
-                                    .expect({value("dSpinIntgTime2", 8.0), value("dSpinIntgTime3", 0.83),
-                                             value("dSpinIntgTime4", 0.002), value("spinIdleRows", 120),
-                                             shows("comboOperMode", "3ExpLIM"), value("checkBinning", 1),
-                                             value("checkBinXonly", 0), value("spinT2_T3", 3)}));
+        rows.openings.push_back(
+            Opening{s.entry, s.sample}
+                .note("distinct values")
+                .given(vek118Distinct)
+                .expect(vek118())
+                .expect({value("dSpinIntgTime2", 8.0), value("dSpinIntgTime3", 0.83), value("dSpinIntgTime4", 0.002),
+                         value("spinIdleRows", 120), shows("comboOperMode", "3ExpLIM"), value("checkBinning", 1),
+                         value("checkBinXonly", 0), value("spinT2_T3", 3)}));
         rows.openings.push_back(Opening{s.entry, s.sample}
                                     .note("operation mode outside the list")
                                     .given([](Pallador &, CFamilyCore &f) { f.ctx[0].hdrMode = 9; })
@@ -244,29 +244,35 @@ inline Rows vek118Vek157Vek137Rows()
                 .after({tip("spinRows", kRowsTip), tip("checkBinXonly", "Check to activate bin setting."),
                         tip("spinDarkCols", "Select dark column index number"), noTip("checkBinning")},
                        [](Pallador &w, CFamilyCore &) {
-                           for (QWidget *widget : std::initializer_list<QWidget *>{w.spinRows[0], w.checkBinXonly[0],
-                                                                                   w.spinBorderPixels})
+                           for (QWidget *widget :
+                                std::initializer_list<QWidget *>{w.spinRows[0], w.checkBinXonly[0], w.spinBorderPixels})
                                widget->setToolTip(QString());
                        }));
     }
-    // The size boxes of Vek146m reach the family's array first; the others
-    // keep the form's maxima.
+    // A size beyond the form's ranges shows whole; the boxes of Vek146m
+    // reach the family's array, so a size up to it is taken as it is.
     for (const Sensor &s : kVek118) {
-        const bool raised = s.entry == 115;
         rows.openings.push_back(Opening{s.entry, s.sample}
                                     .note("output beyond the form's ranges")
                                     .given(largeOutput)
-                                    .expect({shows("spinRows", raised ? "2000" : "1288"),
-                                             shows("spinCols", raised ? "3000" : "2064")}));
+                                    .expect({shows("spinRows", "2000"), shows("spinCols", "3000")}));
     }
+    rows.reopenings.push_back(Reopening{115, "Vek146m"}
+                                  .note("output up to the array")
+                                  .given(largeOutput)
+                                  .leave({{"spinRows", 2200}, {"spinCols", 3300}})
+                                  .stores({stored("rows", &P::rows, 2200), stored("cols", &P::cols, 3300)}));
 
     // Vek157b_Adv and Vek157f_Adv.
     for (const Sensor &s : kVek157) {
         rows.openings.push_back(Opening{s.entry, s.sample}.expect(vek157()));
         for (int r : {1, 2, 4, 8, 16}) {
             rows.openings.push_back(Opening{s.entry, s.sample}
-                                        .note(r == 1 ? "ratio 1" : r == 2 ? "ratio 2" : r == 4 ? "ratio 4"
-                                                                             : r == 8 ? "ratio 8" : "ratio 16")
+                                        .note(r == 1   ? "ratio 1"
+                                              : r == 2 ? "ratio 2"
+                                              : r == 4 ? "ratio 4"
+                                              : r == 8 ? "ratio 8"
+                                                       : "ratio 16")
                                         .given(ratio(r, 1))
                                         .expect({shows("comboCCRow", QString::number(r)), value("checkHDR", 1)}));
         }
@@ -318,7 +324,8 @@ inline Rows vek118Vek157Vek137Rows()
                                     f.ctx[0].binXOnly = 1;
                                 })
                                 .expect({value("checkBinning", 1), value("checkBinXonly", 1)}));
-    rows.states.push_back(States{kVek137.entry, kVek137.sample}.disabled({"checkBinning", "checkBinXonly", "comboCCRow"}));
+    rows.states.push_back(
+        States{kVek137.entry, kVek137.sample}.disabled({"checkBinning", "checkBinXonly", "comboCCRow"}));
     rows.states.push_back(States{kVek137.entry, kVek137.sample}
                               .note("digital column correction")
                               .given(digitalCC)
