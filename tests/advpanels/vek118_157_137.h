@@ -308,14 +308,18 @@ inline Rows vek118Vek157Vek137Rows()
 
     // Vek137_Adv.
     rows.openings.push_back(Opening{kVek137.entry, kVek137.sample}.expect(vek137()));
+    // The read-out box shows the family's value plus 1, widened where that
+    // lies beyond its range; the CFPn list starts at its first item whatever
+    // the window's setting.
     for (int skipping : {1, 3}) {
-        rows.openings.push_back(Opening{kVek137.entry, kVek137.sample}
-                                    .note(skipping == 1 ? "skipping 1" : "skipping 3")
-                                    .given([skipping](Pallador &w, CFamilyCore &f) {
-                                        f.ctx[0].skipping = skipping;
-                                        w.ccRow[0] = 2;
-                                    })
-                                    .expect({value("spinReadMode", 2), value("comboCCRow", 0)}));
+        rows.openings.push_back(
+            Opening{kVek137.entry, kVek137.sample}
+                .note(skipping == 1 ? "skipping 1" : "skipping 3")
+                .given([skipping](Pallador &w, CFamilyCore &f) {
+                    f.ctx[0].skipping = skipping;
+                    w.ccRow[0] = 2;
+                })
+                .expect({value("spinReadMode", panels::ctx(&C::skipping) + 1), value("comboCCRow", 0)}));
     }
     rows.openings.push_back(Opening{kVek137.entry, kVek137.sample}
                                 .note("binning of the family")
