@@ -117,6 +117,9 @@ void setStartingValues(Pallador &w, const FormCase &c, int context, const CFamil
             combo->clear();
             combo->addItems(d.items(w, family, context));
         }
+        if (auto *spin = qobject_cast<QAbstractSpinBox *>(widget);
+            spin && d.maximumValue && d.maximumEntries.contains(w.sensorIndex))
+            spin->setProperty("maximum", d.maximumValue(w, family, context));
         if (d.startValue)
             setWidgetValue(widget, d.startValue(w, family, context), d.flags & ByText);
     }

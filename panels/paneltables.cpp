@@ -108,6 +108,7 @@ std::vector<FormCase> brel104To107Cases();
 std::vector<FormCase> vek101Vek108Vek141Cases();
 std::vector<FormCase> vek145l149Cases();
 std::vector<FormCase> murnVek116Cases();
+std::vector<FormCase> vek118Vek157Vek137Cases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -121,6 +122,7 @@ const std::vector<FormCase> &formCases()
                  vek101Vek108Vek141Cases,
                  vek145l149Cases,
                  murnVek116Cases,
+                 vek118Vek157Vek137Cases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

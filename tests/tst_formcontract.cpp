@@ -116,6 +116,9 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Murn107_Adv"), {317, 173}}, {QStringLiteral("Murn103_Adv"), {317, 173}},
     {QStringLiteral("Murn110_Adv"), {386, 165}}, {QStringLiteral("Murn108_Adv"), {346, 188}},
     {QStringLiteral("Vek116_Adv"), {452, 218}},
+    // Vek118_Adv, Vek157b_Adv, Vek157f_Adv and Vek137_Adv.
+    {QStringLiteral("Vek118_Adv"), {440, 295}},  {QStringLiteral("Vek157b_Adv"), {428, 195}},
+    {QStringLiteral("Vek157f_Adv"), {428, 195}}, {QStringLiteral("Vek137_Adv"), {438, 191}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -144,6 +147,9 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Murn107_Adv A"), 6},    {QStringLiteral("Murn103_Adv A"), 5},
     {QStringLiteral("Murn110_Adv A"), 9},    {QStringLiteral("Murn108_Adv A"), 9},
     {QStringLiteral("Vek116_Adv A 72-74"), 11},
+    // Vek118_Adv, Vek157b_Adv, Vek157f_Adv and Vek137_Adv.
+    {QStringLiteral("Vek118_Adv A"), 18},    {QStringLiteral("Vek157b_Adv A"), 12},
+    {QStringLiteral("Vek157f_Adv A"), 12},   {QStringLiteral("Vek137_Adv A"), 11},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -313,6 +319,8 @@ void TestFormContract::linesAreWellFormed()
             const bool combo = d.member.type->inherits(&QComboBox::staticMetaObject);
             if (d.items || (d.flags & panels::ByText))
                 QVERIFY2(combo, qPrintable(where));
+            if (d.maximumValue)
+                QVERIFY2(d.member.type->inherits(&QAbstractSpinBox::staticMetaObject), qPrintable(where));
         }
     }
     for (const auto &row : kPresentNames)
@@ -667,6 +675,34 @@ void TestFormContract::formValues_data()
     row("Vek116_Adv", "checkLineInterleave", "enabled", false);
     row("Vek116_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Rows"));
     row("Vek116_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Cols"));
+    // Vek118_Adv, Vek157b_Adv, Vek157f_Adv and Vek137_Adv.
+    row("Vek118_Adv", "spinRows", "maximum", 1288);
+    row("Vek118_Adv", "spinCols", "maximum", 2064);
+    row("Vek118_Adv", "dSpinIntgTime2", "value", 8.0);
+    row("Vek118_Adv", "dSpinIntgTime3", "value", 0.83);
+    row("Vek118_Adv", "dSpinIntgTime4", "value", 0.002);
+    row("Vek118_Adv", "spinIdleRows", "value", 120);
+    row("Vek118_Adv", "spinT1_T2", "maximum", 4);
+    row("Vek118_Adv", "checkUse_Reg", "checked", true);
+    row("Vek118_Adv", "checkPLL_DarkCols", "enabled", false);
+    row("Vek118_Adv", "comboOperMode", "maxVisibleItems", 13);
+    row("Vek118_Adv", "comboOperMode", "count", 0);
+    for (const char *form : {"Vek157b_Adv", "Vek157f_Adv"}) {
+        row(form, "comboCCRow", "items", QStringList{"1", "2", "4", "8", "16"});
+        row(form, "comboCCRow", "enabled", false);
+        row(form, "spinRowReadMode", "maximum", 4);
+        row(form, "spinScaleM", "minimum", 16);
+        row(form, "go_pro_3x3", "decimals", 5);
+        row(form, "go_pro_3x3", "value", 1.0);
+        row(form, "labelReadModes", "text",
+            QStringLiteral("1 = full resolution\n2 = skip2 or bin2 \n3 = skip3\n4 = skip4 or bin2skip2"));
+    }
+    row("Vek137_Adv", "spinReadMode", "maximum", 2);
+    row("Vek137_Adv", "spinBorderPixels", "singleStep", 2);
+    row("Vek137_Adv", "checkBinning", "enabled", false);
+    row("Vek137_Adv", "checkBinXonly", "enabled", false);
+    row("Vek137_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Cols"));
+    row("Vek137_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Rows"));
 }
 
 void TestFormContract::formValues()
