@@ -390,5 +390,7 @@ void setToolTips(Pallador &w, const FormCase &c, int context);
 void readBack(Pallador &w, const FormCase &c, int context);
 // The signal a widget of this class is connected by.
 const char *signalFor(const QMetaObject *type);
+// Sizes the option panels' placeholders to the open forms in them.
+void fitPlaceholders(Pallador &w);
 
 } // namespace panels

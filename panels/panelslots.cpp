@@ -15,6 +15,7 @@
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLayout>
 #include <QScrollArea>
 #include <QSpinBox>
 
@@ -158,6 +159,44 @@ void connectWidgets(Pallador &w, const FormCase &c, const Found &found, bool aft
     }
 }
 
+// A placeholder's minimum size as the window was designed with it.
+QSize designedMinimum(QWidget *placeholder)
+{
+    static const char *const kProperty = "designedMinimumSize";
+    const QVariant kept = placeholder->property(kProperty);
+    if (kept.isValid())
+        return kept.toSize();
+    placeholder->setProperty(kProperty, placeholder->minimumSize());
+    return placeholder->minimumSize();
+}
+
+// A form placed in its placeholder at its own size (not by a layout).
+bool placedAtOwnSize(const QWidget *form)
+{
+    const QLayout *layout = form->parentWidget() ? form->parentWidget()->layout() : nullptr;
+    return !layout || layout->indexOf(const_cast<QWidget *>(form)) < 0;
+}
+
+} // namespace
+
+// Each placeholder is at least as large as the open form in it: its dock's
+// scroll area, which adjusts to its contents, then widens to show the form
+// whole as far as the window allows and scrolls to the rest. A closed or
+// removed form gives the room back.
+void fitPlaceholders(Pallador &w)
+{
+    for (QWidget *placeholder : {w.ui.widgetADV_A, w.ui.widgetADV_B, w.ui.widgetADV_PLL}) {
+        QSize size = designedMinimum(placeholder);
+        for (QWidget *form : placeholder->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (form->isVisibleTo(placeholder) && placedAtOwnSize(form))
+                size = size.expandedTo(form->size());
+        }
+        placeholder->setMinimumSize(size);
+    }
+}
+
+namespace {
+
 // Scrolls the dock a panel opens in so that the panel is in view: as much of
 // it as fits, its top-left corner first.
 void bringIntoView(QWidget *panel)
@@ -235,6 +274,7 @@ void advancedPanel(Pallador &w, int context, const std::function<void()> &reload
     if (!box->isChecked()) {
         if (w.advForm[context])
             w.advForm[context]->hide();
+        fitPlaceholders(w);
         useCases->setEnabled(true);
         reloadUseCase();
         return;
@@ -260,6 +300,7 @@ void advancedPanel(Pallador &w, int context, const std::function<void()> &reload
     }
     if (w.advForm[context]) {
         w.advForm[context]->show();
+        fitPlaceholders(w);
         bringIntoView(w.advForm[context]);
     }
 }
@@ -363,6 +404,7 @@ void Pallador::on_checkPLL_ADV_clicked()
             ui.comboUseCase_A->setEnabled(false);
         if (pllForm) {
             pllForm->show();
+            panels::fitPlaceholders(*this);
             bringIntoView(pllForm);
             showPllResults();
         }
@@ -378,5 +420,6 @@ void Pallador::on_checkPLL_ADV_clicked()
     }
     if (pllForm)
         pllForm->hide();
+    panels::fitPlaceholders(*this);
     pllFormLoaded = false;
 }

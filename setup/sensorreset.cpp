@@ -8,6 +8,7 @@
 #include "pallador.h"
 
 #include "calc/adapter.h"
+#include "panels/panels.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -88,6 +89,7 @@ void discardOptionPanels(Pallador &w)
     w.advForm[0] = w.advForm[1] = w.pllForm = nullptr;
     w.advFormLoaded[0] = w.advFormLoaded[1] = false;
     w.pllFormLoaded = false;
+    panels::fitPlaceholders(w);
 }
 
 // Closes the option panels of the file loaded again: they stay built with the
@@ -100,6 +102,7 @@ void closeOptionPanels(Pallador &w)
             form->hide();
     }
     w.pllFormLoaded = false;
+    panels::fitPlaceholders(w);
 }
 
 } // namespace

@@ -108,6 +108,7 @@ private slots:
     void lineWordsReadBack();
     void derivedCase();
     void sensorLargerThanForm();
+    void wideFormShownWhole();
 };
 
 void TestPanels::advancedPanel_data()
@@ -728,6 +729,35 @@ void TestPanels::sensorLargerThanForm()
     QCOMPARE(w.rows[0], rows);
     QCOMPARE(s.family().mode[0].outputCols, cols);
     QVERIFY(w.ui.textResult_A->toPlainText().contains(QStringLiteral("Output size: %1 x %2").arg(cols).arg(rows)));
+}
+
+// Vek145l_Adv is wider than panel A's place: opening it widens the dock so
+// that the whole form is seen at the window's starting size, and closing it
+// gives the room back.
+void TestPanels::wideFormShownWhole()
+{
+    Session s(QStringLiteral("Vek145l"));
+    Pallador &w = s.w();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QWidget *placeholder = w.ui.widgetADV_A;
+    const QSize designed = placeholder->minimumSize();
+    QScrollArea *area = dockArea(placeholder);
+    QVERIFY(area);
+
+    w.ui.checkAdvParam_A->click();
+    QWidget *form = w.advForm[0];
+    QVERIFY(form && form->isVisible());
+    QVERIFY(form->width() > designed.width());
+    QCOMPARE(placeholder->minimumSize(), designed.expandedTo(form->size()));
+    QTRY_COMPARE(inView(form, area).width(), form->width());
+
+    w.ui.checkAdvParam_A->click();
+    QCOMPARE(placeholder->minimumSize(), designed);
+    w.ui.checkAdvParam_A->click();
+    QCOMPARE(placeholder->minimumSize(), designed.expandedTo(form->size()));
+    w.loadConfigFile(s.install.addSample(QStringLiteral("Sarn116k.cfg")));
+    QCOMPARE(placeholder->minimumSize(), designed);
 }
 
 QTEST_MAIN(TestPanels)
