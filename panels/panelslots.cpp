@@ -44,19 +44,21 @@ QString numberText(double value)
 }
 
 // A form's ranges are drawn for the usual sensors of its family. A sensor
-// whose value lies outside them still shows its own value: the box widens to
+// whose value lies above them still shows its own value: the box widens to
 // hold it, so that re-opening the panel reads back what the sensor has and
-// not a clipped number.
+// not a clipped number. Below the minimum the box keeps its range: there the
+// library's 0 for "off" shows as the form's lowest setting (a read-out
+// factor of 0 is shown and read back as 1, which programs the same).
 void setWidgetValue(QWidget *widget, double value, bool byText)
 {
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
         button->setChecked(value != 0.0);
     else if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
         const int number = int(qBound(double(INT_MIN), value, double(INT_MAX)));
-        spin->setRange(qMin(spin->minimum(), number), qMax(spin->maximum(), number));
+        spin->setMaximum(qMax(spin->maximum(), number));
         spin->setValue(number);
     } else if (auto *dspin = qobject_cast<QDoubleSpinBox *>(widget)) {
-        dspin->setRange(qMin(dspin->minimum(), value), qMax(dspin->maximum(), value));
+        dspin->setMaximum(qMax(dspin->maximum(), value));
         dspin->setValue(value);
     } else if (auto *combo = qobject_cast<QComboBox *>(widget))
         combo->setCurrentIndex(byText ? combo->findText(numberText(value)) : int(value));
