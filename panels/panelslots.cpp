@@ -280,6 +280,8 @@ QWidget *lookUp(QWidget *form, const char *name, const QMetaObject *type)
 void setUpForm(Pallador &w, const FormCase &c, int context, QWidget *form, const CFamilyCore &family)
 {
     const Found found = lookUpLines(w, c, context, form);
+    if (c.limits)
+        c.limits(w, family, context);
     setStartingValues(w, c, context, family, found, false);
     setStates(w, c, context, family, found);
     if (c.prepare)

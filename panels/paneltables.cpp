@@ -103,6 +103,8 @@ QString formResource(const QString &form)
 // declaration and one line in formCases() per group.
 std::vector<FormCase> murnAdvancedCases();
 std::vector<FormCase> murnPllCases();
+// Yorm102_Adv, Yorm105_Adv, Murn106_Adv
+std::vector<FormCase> bridgeCases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -111,6 +113,8 @@ const std::vector<FormCase> &formCases()
         for (std::vector<FormCase> (*group)() : {
                  murnAdvancedCases,
                  murnPllCases,
+                 // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
+                 bridgeCases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

@@ -101,6 +101,9 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Murn111_Adv"), {386, 165}}, {QStringLiteral("Murn101_PLL"), {440, 158}},
     {QStringLiteral("Murn105_PLL"), {300, 86}},  {QStringLiteral("Murn109_PLL"), {440, 214}},
     {QStringLiteral("Murn111_PLL"), {440, 214}},
+    // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
+    {QStringLiteral("Yorm102_Adv"), {473, 234}}, {QStringLiteral("Yorm105_Adv"), {473, 234}},
+    {QStringLiteral("Murn106_Adv"), {873, 317}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -110,6 +113,9 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Murn109_Adv A"), 7},    {QStringLiteral("Murn111_Adv A"), 10},
     {QStringLiteral("Murn101_PLL PLL"), 7},  {QStringLiteral("Murn105_PLL PLL"), 4},
     {QStringLiteral("Murn109_PLL PLL"), 11}, {QStringLiteral("Murn111_PLL PLL"), 16},
+    // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
+    {QStringLiteral("Yorm102_Adv A"), 14},   {QStringLiteral("Yorm105_Adv A 57-57"), 13},
+    {QStringLiteral("Yorm105_Adv A 58-58"), 13}, {QStringLiteral("Murn106_Adv A"), 13},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -523,6 +529,24 @@ void TestFormContract::formValues_data()
     row("Murn111_PLL", "spinPLL_P4", "singleStep", 2);
     row("Murn111_PLL", "spinPLL_I2C", "maximum", 400);
     row("Murn111_PLL", "comboPLL_REV", "items", QStringList{"Rev1", "Rev2"});
+    // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
+    row("Yorm102_Adv", "spinFovR", "maximum", 976);
+    row("Yorm102_Adv", "spinSocC", "singleStep", 2);
+    row("Yorm102_Adv", "spinCols", "value", 1280);
+    row("Yorm102_Adv", "spinReadMode", "maximum", 1);
+    row("Yorm102_Adv", "comboOutFormat", "items", QStringList{"YcbCr-8+8", "YcbCr-10+10", "YcbCr-16"});
+    row("Yorm102_Adv", "scrollAreaFOV", "geometry", QRect(10, 20, 128, 96));
+    row("Yorm102_Adv", "labelOutPic", "geometry", QRect(330, 20, 128, 96));
+    row("Yorm105_Adv", "comboOutFormat", "items",
+        QStringList{"Bayer", "YcbCr-8", "YcbCr-10", "RGB-888", "RGB-565", "Jpeg", "H.264"});
+    row("Yorm105_Adv", "comboOutFormat", "currentIndex", 1);
+    row("Yorm105_Adv", "spinRows", "maximum", 976);
+    row("Yorm105_Adv", "spinSocC", "maximum", 1284);
+    row("Murn106_Adv", "scrollArea", "geometry", QRect(10, 40, 131, 101));
+    row("Murn106_Adv", "labelSOCPic", "geometry", QRect(180, 40, 128, 101));
+    row("Murn106_Adv", "spinFovX", "maximum", 1280);
+    row("Murn106_Adv", "spinFovY", "maximum", 960);
+    row("Murn106_Adv", "spinReadMode", "maximum", 2);
 }
 
 void TestFormContract::formValues()
