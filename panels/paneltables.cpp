@@ -103,6 +103,7 @@ QString formResource(const QString &form)
 // declaration and one line in formCases() per group.
 std::vector<FormCase> murnAdvancedCases();
 std::vector<FormCase> murnPllCases();
+std::vector<FormCase> brel101Sarn106cBrel103Cases();
 // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
 std::vector<FormCase> bridgeCases();
 
@@ -113,6 +114,7 @@ const std::vector<FormCase> &formCases()
         for (std::vector<FormCase> (*group)() : {
                  murnAdvancedCases,
                  murnPllCases,
+                 brel101Sarn106cBrel103Cases,
                  // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
                  bridgeCases,
              }) {

@@ -101,6 +101,9 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Murn111_Adv"), {386, 165}}, {QStringLiteral("Murn101_PLL"), {440, 158}},
     {QStringLiteral("Murn105_PLL"), {300, 86}},  {QStringLiteral("Murn109_PLL"), {440, 214}},
     {QStringLiteral("Murn111_PLL"), {440, 214}},
+    // Brel101, Sarn106c and Brel103 advanced forms.
+    {QStringLiteral("Brel101_Adv"), {255, 142}}, {QStringLiteral("Sarn106c_Adv"), {317, 142}},
+    {QStringLiteral("Brel103_Adv"), {228, 119}},
     // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
     {QStringLiteral("Yorm102_Adv"), {473, 234}}, {QStringLiteral("Yorm105_Adv"), {473, 234}},
     {QStringLiteral("Murn106_Adv"), {873, 317}},
@@ -113,6 +116,10 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Murn109_Adv A"), 7},    {QStringLiteral("Murn111_Adv A"), 10},
     {QStringLiteral("Murn101_PLL PLL"), 7},  {QStringLiteral("Murn105_PLL PLL"), 4},
     {QStringLiteral("Murn109_PLL PLL"), 11}, {QStringLiteral("Murn111_PLL PLL"), 16},
+    // Brel101, Sarn106c and Brel103 advanced forms.
+    {QStringLiteral("Brel101_Adv A"), 5},    {QStringLiteral("Brel101_Adv B"), 5},
+    {QStringLiteral("Sarn106c_Adv A"), 13},  {QStringLiteral("Sarn106c_Adv B"), 13},
+    {QStringLiteral("Brel103_Adv A"), 4},
     // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
     {QStringLiteral("Yorm102_Adv A"), 14},   {QStringLiteral("Yorm105_Adv A 57-57"), 13},
     {QStringLiteral("Yorm105_Adv A 58-58"), 13}, {QStringLiteral("Murn106_Adv A"), 13},
@@ -529,6 +536,23 @@ void TestFormContract::formValues_data()
     row("Murn111_PLL", "spinPLL_P4", "singleStep", 2);
     row("Murn111_PLL", "spinPLL_I2C", "maximum", 400);
     row("Murn111_PLL", "comboPLL_REV", "items", QStringList{"Rev1", "Rev2"});
+    // Brel101, Sarn106c and Brel103 advanced forms.
+    row("Brel101_Adv", "spinCols", "minimum", 30);
+    row("Brel101_Adv", "spinCols", "value", 848);
+    row("Brel101_Adv", "spinRows", "value", 638);
+    row("Brel101_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Brel101_Adv", "dSpinIntgTime", "maximum", 999999.0);
+    row("Brel101_Adv", "checkHDR", "text", QStringLiteral("iHDR Enable"));
+    row("Sarn106c_Adv", "spinCols", "value", 1284);
+    row("Sarn106c_Adv", "spinRows", "singleStep", 2);
+    row("Sarn106c_Adv", "spinRows", "value", 964);
+    row("Sarn106c_Adv", "spinColSub", "maximum", 1260);
+    row("Sarn106c_Adv", "spinRowSub", "value", 2);
+    row("Sarn106c_Adv", "comboCCRow", "items", QStringList{"4x", "8x", "16x"});
+    row("Sarn106c_Adv", "comboRowSkip", "items", QStringList{"1x", "2x", "4x", "8x", "16x", "32x"});
+    row("Sarn106c_Adv", "comboRowSkip", "currentIndex", 0);
+    row("Brel103_Adv", "spinRows", "maximum", 9999);
+    row("Brel103_Adv", "checkBinning", "text", QStringLiteral("Summing"));
     // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
     row("Yorm102_Adv", "spinFovR", "maximum", 976);
     row("Yorm102_Adv", "spinSocC", "singleStep", 2);

@@ -388,12 +388,6 @@ void TestSensors14To24::brel102PlacedImage()
     QCOMPARE(reg(w, "Y_ADDR_START"), 2u);
     QCOMPARE(reg(w, "X_ADDR_START"), 0u);
     QCOMPARE(w.warnings[0] & 0x3000u, 0u);
-    auto *colStart = new QSpinBox(&w);
-    auto *rowStart = new QSpinBox(&w);
-    colStart->setObjectName(QStringLiteral("spinColSub"));
-    rowStart->setObjectName(QStringLiteral("spinRowSub"));
-    w.spinColSub[1] = colStart;
-    w.spinRowSub[1] = rowStart;
     w.ui.comboUseCase_B->setCurrentIndex(1); // 1920 x 1080
     w.hdrMode[0] = 1;
     w.hdrMode[1] = 0;
@@ -403,6 +397,10 @@ void TestSensors14To24::brel102PlacedImage()
     f.ctx[0].interfaceIndex = f.ctx[1].interfaceIndex = 7;
 
     w.ui.checkAdvParam_B->click();
+    // The start boxes of the panel's form.
+    QSpinBox *colStart = w.spinColSub[1];
+    QSpinBox *rowStart = w.spinRowSub[1];
+    QVERIFY(colStart && rowStart && colStart != rowStart);
     // The panel's first opening calculates nothing; the next calculation
     // works with the panel open.
     w.recalc(false);
