@@ -30,6 +30,16 @@ const KindDivisor kDivisors[] = {
 
 constexpr int kDefaultDivisor = 10;
 
+// Sizes and places far beyond any screen (a value out of range that reached
+// the family) are drawn at this bound, so that no geometry overflows and no
+// picture of that size is made.
+constexpr int kFarthest = 4096;
+
+int bounded(int v)
+{
+    return qBound(-kFarthest, v, kFarthest);
+}
+
 // Where the three areas sit in the panel, besides their centring.
 constexpr QPoint kSensorOrigin(10, 20);
 constexpr QPoint kCropOrigin(170, 20);
@@ -37,7 +47,7 @@ constexpr QPoint kOutputOrigin(330, 20);
 
 QSize divided(const QSize &size, int d)
 {
-    return {size.width() / d, size.height() / d};
+    return {bounded(size.width() / d), bounded(size.height() / d)};
 }
 
 // An area of the given size centred on the drawing area, moved by origin.
@@ -92,7 +102,7 @@ void drawFieldOfView(Pallador &w, const FovDrawing &d)
     if (w.scrollAreaFOV)
         w.scrollAreaFOV->setGeometry(centred(area, core, kSensorOrigin));
     if (w.labelT1T2)
-        w.labelT1T2->setGeometry(QRect(d.position, core));
+        w.labelT1T2->setGeometry(QRect(QPoint(bounded(d.position.x()), bounded(d.position.y())), core));
     if (w.labelT2T3)
         w.labelT2T3->setGeometry(centred(area, divided(d.soc, divisor), kCropOrigin));
     if (w.labelT3T4) {

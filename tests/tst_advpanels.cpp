@@ -717,6 +717,11 @@ void TestAdvPanels::firstOpening()
     QWidget *form = openedForm(w, r.panel);
     QVERIFY(form);
     QCOMPARE(form->objectName(), topWidgetName(panels::formName(r.entry, r.panel)));
+    // A form placed without a layout has room for the whole of it.
+    if (const QWidget *room = placeholder(w, r.panel); !room->layout()) {
+        QVERIFY(room->minimumWidth() >= form->width());
+        QVERIFY(room->minimumHeight() >= form->height());
+    }
     QVERIFY(w.advParamOn[context]);
     QVERIFY(!(context == 0 ? w.ui.comboUseCase_A : w.ui.comboUseCase_B)->isEnabled());
     QString failure;
