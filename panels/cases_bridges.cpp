@@ -16,6 +16,9 @@
 #include <QScrollArea>
 #include <QSpinBox>
 
+#include <utility>
+#include <vector>
+
 namespace panels {
 
 namespace {
