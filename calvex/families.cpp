@@ -871,6 +871,15 @@ void Brel_103::familyDefaults()
     pll.borderSize = 4;
 }
 
+// The size asked for is the image; the sensor sends it inside a border of
+// borderSize pixels on every side, so the read-out is that much larger.
+void Brel_103::familyTimingInput(int, TimingInput &in) const
+{
+    const qint64 border = 2 * qint64(qBound(0, pll.borderSize, 1024));
+    in.cols = int(qBound<qint64>(0, in.cols + border, INT_MAX));
+    in.rows = int(qBound<qint64>(0, in.rows + border, INT_MAX));
+}
+
 void Brel_104::familyTimingInput(int context, TimingInput &in) const
 {
     const CContextParams &p = ctx[context];

@@ -141,6 +141,7 @@ public:
 
 protected:
     void familyDefaults() override;
+    void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
 class Vek_124 : public CFamilyBase {

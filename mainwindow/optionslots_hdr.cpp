@@ -161,9 +161,9 @@ void Pallador::checkHDR_clicked()
         }
     }
 
-    // Vek157b/f: every click flips the CC-row list.
-    if ((s == 80 || s == 81) && comboCCRow[A])
-        comboCCRow[A]->setEnabled(comboCCRow[A]->testAttribute(Qt::WA_Disabled));
+    // Vek157b/f: the exposure-ratio list is open exactly while HDR is on.
+    if (s == 80 || s == 81)
+        enable(comboCCRow[A], ticked(checkHDR[A]));
 
     recalc(false);
 

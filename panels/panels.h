@@ -272,6 +272,8 @@ struct Widget {
     Member member;              // where it goes, and its class; no setter: looked up only
     Value startValue;           // none: the form's own value stays
     Entries startEntries;
+    Value maximumValue; // none: the form's own maximum stays
+    Entries maximumEntries;
     Items items;
     const char *slotName = nullptr; // window slot, e.g. "checkSkipping_clicked()"
     const char *toolTip = nullptr;
@@ -287,6 +289,9 @@ struct Widget {
 
     // Starting value, for the entries only when given.
     Widget &start(Value v, Entries entries = {});
+    // The spin box's maximum, set right before its starting value (for the
+    // entries only when given).
+    Widget &maximum(Value v, Entries entries = {});
     // The combo box is emptied and filled before its starting value is set.
     Widget &fill(Items list);
     // The starting value is set after the connections (runs the slot).

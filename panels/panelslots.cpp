@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QSpinBox>
 
+#include <climits>
 #include <cstddef>
 #include <functional>
 #include <vector>
@@ -41,15 +42,22 @@ QString numberText(double value)
     return QString::number(value, 'g', 12);
 }
 
+// A form's ranges are drawn for the usual sensors of its family. A sensor
+// whose value lies outside them still shows its own value: the box widens to
+// hold it, so that re-opening the panel reads back what the sensor has and
+// not a clipped number.
 void setWidgetValue(QWidget *widget, double value, bool byText)
 {
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
         button->setChecked(value != 0.0);
-    else if (auto *spin = qobject_cast<QSpinBox *>(widget))
-        spin->setValue(int(value));
-    else if (auto *dspin = qobject_cast<QDoubleSpinBox *>(widget))
+    else if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
+        const int number = int(qBound(double(INT_MIN), value, double(INT_MAX)));
+        spin->setRange(qMin(spin->minimum(), number), qMax(spin->maximum(), number));
+        spin->setValue(number);
+    } else if (auto *dspin = qobject_cast<QDoubleSpinBox *>(widget)) {
+        dspin->setRange(qMin(dspin->minimum(), value), qMax(dspin->maximum(), value));
         dspin->setValue(value);
-    else if (auto *combo = qobject_cast<QComboBox *>(widget))
+    } else if (auto *combo = qobject_cast<QComboBox *>(widget))
         combo->setCurrentIndex(byText ? combo->findText(numberText(value)) : int(value));
 }
 
@@ -109,6 +117,9 @@ void setStartingValues(Pallador &w, const FormCase &c, int context, const CFamil
             combo->clear();
             combo->addItems(d.items(w, family, context));
         }
+        if (auto *spin = qobject_cast<QAbstractSpinBox *>(widget);
+            spin && d.maximumValue && d.maximumEntries.contains(w.sensorIndex))
+            spin->setProperty("maximum", d.maximumValue(w, family, context));
         if (d.startValue)
             setWidgetValue(widget, d.startValue(w, family, context), d.flags & ByText);
     }

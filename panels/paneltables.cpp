@@ -104,6 +104,11 @@ QString formResource(const QString &form)
 std::vector<FormCase> murnAdvancedCases();
 std::vector<FormCase> murnPllCases();
 std::vector<FormCase> brel101Sarn106cBrel103Cases();
+std::vector<FormCase> brel104To107Cases();
+std::vector<FormCase> vek101Vek108Vek141Cases();
+std::vector<FormCase> vek145l149Cases();
+std::vector<FormCase> murnVek116Cases();
+std::vector<FormCase> vek118Vek157Vek137Cases();
 // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
 std::vector<FormCase> bridgeCases();
 
@@ -115,6 +120,11 @@ const std::vector<FormCase> &formCases()
                  murnAdvancedCases,
                  murnPllCases,
                  brel101Sarn106cBrel103Cases,
+                 brel104To107Cases,
+                 vek101Vek108Vek141Cases,
+                 vek145l149Cases,
+                 murnVek116Cases,
+                 vek118Vek157Vek137Cases,
                  // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
                  bridgeCases,
              }) {

@@ -178,6 +178,12 @@ Widget &Widget::start(Value v, Entries entries)
     startEntries = entries;
     return *this;
 }
+Widget &Widget::maximum(Value v, Entries entries)
+{
+    maximumValue = std::move(v);
+    maximumEntries = entries;
+    return *this;
+}
 Widget &Widget::fill(Items list)
 {
     items = std::move(list);

@@ -104,6 +104,21 @@ const std::map<QString, QSize> kTopSizes = {
     // Brel101, Sarn106c and Brel103 advanced forms.
     {QStringLiteral("Brel101_Adv"), {255, 142}}, {QStringLiteral("Sarn106c_Adv"), {317, 142}},
     {QStringLiteral("Brel103_Adv"), {228, 119}},
+    // Brel104_Adv, Brel105_Adv, Brel106_Adv, Brel107_Adv
+    {QStringLiteral("Brel104_Adv"), {355, 171}}, {QStringLiteral("Brel105_Adv"), {497, 184}},
+    {QStringLiteral("Brel106_Adv"), {250, 143}}, {QStringLiteral("Brel107_Adv"), {228, 119}},
+    // Vek101, Vek108 and Vek141 advanced forms.
+    {QStringLiteral("Vek101_Adv"), {284, 144}},  {QStringLiteral("Vek108_Adv"), {335, 160}},
+    {QStringLiteral("Vek141_Adv"), {398, 209}},
+    // Vek145l_Adv, Vek149_Adv
+    {QStringLiteral("Vek145l_Adv"), {570, 329}}, {QStringLiteral("Vek149_Adv"), {398, 209}},
+    // Murn107_Adv, Murn103_Adv, Murn110_Adv, Murn108_Adv, Vek116_Adv
+    {QStringLiteral("Murn107_Adv"), {317, 173}}, {QStringLiteral("Murn103_Adv"), {317, 173}},
+    {QStringLiteral("Murn110_Adv"), {386, 165}}, {QStringLiteral("Murn108_Adv"), {346, 188}},
+    {QStringLiteral("Vek116_Adv"), {452, 218}},
+    // Vek118_Adv, Vek157b_Adv, Vek157f_Adv and Vek137_Adv.
+    {QStringLiteral("Vek118_Adv"), {440, 295}},  {QStringLiteral("Vek157b_Adv"), {428, 195}},
+    {QStringLiteral("Vek157f_Adv"), {428, 195}}, {QStringLiteral("Vek137_Adv"), {438, 191}},
     // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
     {QStringLiteral("Yorm102_Adv"), {473, 234}}, {QStringLiteral("Yorm105_Adv"), {473, 234}},
     {QStringLiteral("Murn106_Adv"), {873, 317}},
@@ -120,6 +135,24 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Brel101_Adv A"), 5},    {QStringLiteral("Brel101_Adv B"), 5},
     {QStringLiteral("Sarn106c_Adv A"), 13},  {QStringLiteral("Sarn106c_Adv B"), 13},
     {QStringLiteral("Brel103_Adv A"), 4},
+    // Brel104_Adv, Brel105_Adv, Brel106_Adv, Brel107_Adv
+    {QStringLiteral("Brel104_Adv A"), 10},   {QStringLiteral("Brel104_Adv B"), 10},
+    {QStringLiteral("Brel105_Adv A"), 12},   {QStringLiteral("Brel105_Adv B"), 12},
+    {QStringLiteral("Brel106_Adv A"), 6},    {QStringLiteral("Brel107_Adv A"), 4},
+    // Vek101, Vek108 and Vek141 advanced forms.
+    {QStringLiteral("Vek101_Adv A"), 4},     {QStringLiteral("Vek101_Adv B"), 4},
+    {QStringLiteral("Vek108_Adv A"), 8},     {QStringLiteral("Vek108_Adv B"), 8},
+    {QStringLiteral("Vek141_Adv A"), 14},
+    // Vek145l_Adv, Vek149_Adv
+    {QStringLiteral("Vek145l_Adv A"), 26},   {QStringLiteral("Vek149_Adv A"), 13},
+    // Murn107_Adv, Murn103_Adv, Murn110_Adv, Murn108_Adv, Vek116_Adv (its two
+    // dark-row boxes are in the form, but this case does not look them up)
+    {QStringLiteral("Murn107_Adv A"), 6},    {QStringLiteral("Murn103_Adv A"), 5},
+    {QStringLiteral("Murn110_Adv A"), 9},    {QStringLiteral("Murn108_Adv A"), 9},
+    {QStringLiteral("Vek116_Adv A 72-74"), 11},
+    // Vek118_Adv, Vek157b_Adv, Vek157f_Adv and Vek137_Adv.
+    {QStringLiteral("Vek118_Adv A"), 18},    {QStringLiteral("Vek157b_Adv A"), 12},
+    {QStringLiteral("Vek157f_Adv A"), 12},   {QStringLiteral("Vek137_Adv A"), 11},
     // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
     {QStringLiteral("Yorm102_Adv A"), 14},   {QStringLiteral("Yorm105_Adv A 57-57"), 13},
     {QStringLiteral("Yorm105_Adv A 58-58"), 13}, {QStringLiteral("Murn106_Adv A"), 13},
@@ -292,6 +325,8 @@ void TestFormContract::linesAreWellFormed()
             const bool combo = d.member.type->inherits(&QComboBox::staticMetaObject);
             if (d.items || (d.flags & panels::ByText))
                 QVERIFY2(combo, qPrintable(where));
+            if (d.maximumValue)
+                QVERIFY2(d.member.type->inherits(&QAbstractSpinBox::staticMetaObject), qPrintable(where));
         }
     }
     for (const auto &row : kPresentNames)
@@ -553,6 +588,127 @@ void TestFormContract::formValues_data()
     row("Sarn106c_Adv", "comboRowSkip", "currentIndex", 0);
     row("Brel103_Adv", "spinRows", "maximum", 9999);
     row("Brel103_Adv", "checkBinning", "text", QStringLiteral("Summing"));
+    // Brel104_Adv, Brel105_Adv, Brel106_Adv, Brel107_Adv
+    row("Brel104_Adv", "spinCols", "minimum", 30);
+    row("Brel104_Adv", "spinCols", "maximum", 2048);
+    row("Brel104_Adv", "spinCols", "value", 1928);
+    row("Brel104_Adv", "spinRows", "maximum", 1536);
+    row("Brel104_Adv", "spinRows", "value", 1088);
+    row("Brel104_Adv", "spinColSub", "minimum", 1);
+    row("Brel104_Adv", "spinColSub", "maximum", 3);
+    row("Brel104_Adv", "spinRowSub", "value", 1);
+    row("Brel104_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Brel104_Adv", "dSpinIntgTime", "maximum", 999999.0);
+    row("Brel104_Adv", "checkInterleave", "enabled", false);
+    row("Brel104_Adv", "checkSkipping", "text", QStringLiteral("Column Subsampling"));
+    row("Brel104_Adv", "checkBinXonly", "text", QStringLiteral("Row Subsampling"));
+    row("Brel105_Adv", "spinCols", "value", 2304);
+    row("Brel105_Adv", "spinRows", "minimum", 30);
+    row("Brel105_Adv", "spinRows", "value", 1296);
+    row("Brel105_Adv", "spinFovC", "maximum", 2304);
+    row("Brel105_Adv", "spinFovR", "value", 1296);
+    row("Brel105_Adv", "spinRowSub", "maximum", 3);
+    row("Brel105_Adv", "checkSkipping", "text", QStringLiteral("Col Subsampling"));
+    row("Brel106_Adv", "spinSMode", "maximum", 65535);
+    row("Brel106_Adv", "spinCols", "maximum", 9999);
+    row("Brel107_Adv", "spinRows", "maximum", 9999);
+    // Vek101, Vek108 and Vek141 advanced forms.
+    row("Vek101_Adv", "spinCols", "maximum", 1284);
+    row("Vek101_Adv", "spinCols", "value", 1280);
+    row("Vek101_Adv", "spinRows", "minimum", 240);
+    row("Vek101_Adv", "spinRows", "value", 964);
+    row("Vek101_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Vek101_Adv", "dSpinIntgTime", "maximum", 999999.0);
+    row("Vek108_Adv", "spinCols", "minimum", 200);
+    row("Vek108_Adv", "spinRows", "maximum", 848);
+    row("Vek108_Adv", "spinRows", "value", 720);
+    row("Vek108_Adv", "spinFovX", "minimum", -99);
+    row("Vek108_Adv", "spinFovY", "value", 0);
+    row("Vek108_Adv", "checkHDR", "enabled", false);
+    row("Vek108_Adv", "checkInterleave", "enabled", false);
+    row("Vek141_Adv", "spinCols", "singleStep", 2);
+    row("Vek141_Adv", "spinCols", "value", 3264);
+    row("Vek141_Adv", "spinRows", "minimum", 24);
+    row("Vek141_Adv", "spinRows", "value", 2448);
+    row("Vek141_Adv", "spinReadMode", "maximum", 4);
+    row("Vek141_Adv", "spinScaleM", "minimum", 16);
+    row("Vek141_Adv", "spinSMode", "maximum", 4);
+    row("Vek141_Adv", "comboCCRow", "items", QStringList{"16", "32", "64", "128"});
+    row("Vek141_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Cols"));
+    row("Vek141_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Rows"));
+    // Vek145l_Adv, Vek149_Adv
+    row("Vek145l_Adv", "spinCols", "singleStep", 4);
+    row("Vek145l_Adv", "spinCols", "value", 1000);
+    row("Vek145l_Adv", "spinRows", "maximum", 758);
+    row("Vek145l_Adv", "spinRows", "singleStep", 2);
+    row("Vek145l_Adv", "spinFP16", "maximum", 2);
+    row("Vek145l_Adv", "spinFocalPlanes", "value", 16);
+    row("Vek145l_Adv", "spinFocalPlanes", "enabled", false);
+    row("Vek145l_Adv", "comboPackMod", "items", QStringList{"1", "2", "4", "8", "16"});
+    row("Vek145l_Adv", "comboRev", "items", QStringList{"Rev1", "Rev2"});
+    row("Vek145l_Adv", "checkBinXonly", "text", QStringLiteral("Row\nSkipping"));
+    row("Vek145l_Adv", "label_FP_Options", "text", QStringLiteral("0: Active\n1: Reduced Power\n2: Power Down"));
+    row("Vek149_Adv", "spinCols", "value", 4912);
+    row("Vek149_Adv", "spinRows", "minimum", 16);
+    row("Vek149_Adv", "spinReadMode", "maximum", 4);
+    row("Vek149_Adv", "spinSMode", "value", 1);
+    row("Vek149_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Cols"));
+    row("Vek149_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Rows"));
+    // Murn107_Adv, Murn103_Adv, Murn110_Adv, Murn108_Adv, Vek116_Adv
+    row("Murn107_Adv", "comboADCMode", "items", QStringList{"Don't Care", "1", "2"});
+    row("Murn107_Adv", "checkOtherLineTime", "text", QStringLiteral("Use Context B Line Time"));
+    row("Murn103_Adv", "spinCols", "maximum", 9999);
+    row("Murn110_Adv", "spinCols", "minimum", 320);
+    row("Murn110_Adv", "spinCols", "maximum", 2048);
+    row("Murn110_Adv", "spinRows", "minimum", 240);
+    row("Murn110_Adv", "spinRows", "maximum", 1536);
+    row("Murn110_Adv", "checkBin2Skip2", "text", QStringLiteral("Skipping"));
+    row("Murn110_Adv", "checkSkipping", "text", QStringLiteral("Skip2 only"));
+    row("Murn110_Adv", "checkJpeg", "text", QStringLiteral("Jpeg"));
+    row("Murn108_Adv", "comboADCMode", "items", QStringList{"Don't Care", "1", "2"});
+    row("Murn108_Adv", "checkCentering", "text", QStringLiteral("Centering"));
+    row("Vek116_Adv", "spinCols", "minimum", 30);
+    row("Vek116_Adv", "spinCols", "value", 1928);
+    row("Vek116_Adv", "spinRows", "maximum", 1536);
+    row("Vek116_Adv", "spinRows", "value", 1088);
+    row("Vek116_Adv", "spinColSub", "maximum", 1);
+    row("Vek116_Adv", "spinRowSub", "maximum", 1);
+    row("Vek116_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Vek116_Adv", "dSpinIntgTime", "maximum", 999999.0);
+    row("Vek116_Adv", "checkSkipping", "text", QStringLiteral("Column Subsampling"));
+    row("Vek116_Adv", "checkBinXonly", "text", QStringLiteral("Row Subsampling"));
+    row("Vek116_Adv", "checkInterleave", "enabled", false);
+    row("Vek116_Adv", "checkLineInterleave", "enabled", false);
+    row("Vek116_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Rows"));
+    row("Vek116_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Cols"));
+    // Vek118_Adv, Vek157b_Adv, Vek157f_Adv and Vek137_Adv.
+    row("Vek118_Adv", "spinRows", "maximum", 1288);
+    row("Vek118_Adv", "spinCols", "maximum", 2064);
+    row("Vek118_Adv", "dSpinIntgTime2", "value", 8.0);
+    row("Vek118_Adv", "dSpinIntgTime3", "value", 0.83);
+    row("Vek118_Adv", "dSpinIntgTime4", "value", 0.002);
+    row("Vek118_Adv", "spinIdleRows", "value", 120);
+    row("Vek118_Adv", "spinT1_T2", "maximum", 4);
+    row("Vek118_Adv", "checkUse_Reg", "checked", true);
+    row("Vek118_Adv", "checkPLL_DarkCols", "enabled", false);
+    row("Vek118_Adv", "comboOperMode", "maxVisibleItems", 13);
+    row("Vek118_Adv", "comboOperMode", "count", 0);
+    for (const char *form : {"Vek157b_Adv", "Vek157f_Adv"}) {
+        row(form, "comboCCRow", "items", QStringList{"1", "2", "4", "8", "16"});
+        row(form, "comboCCRow", "enabled", false);
+        row(form, "spinRowReadMode", "maximum", 4);
+        row(form, "spinScaleM", "minimum", 16);
+        row(form, "go_pro_3x3", "decimals", 5);
+        row(form, "go_pro_3x3", "value", 1.0);
+        row(form, "labelReadModes", "text",
+            QStringLiteral("1 = full resolution\n2 = skip2 or bin2 \n3 = skip3\n4 = skip4 or bin2skip2"));
+    }
+    row("Vek137_Adv", "spinReadMode", "maximum", 2);
+    row("Vek137_Adv", "spinBorderPixels", "singleStep", 2);
+    row("Vek137_Adv", "checkBinning", "enabled", false);
+    row("Vek137_Adv", "checkBinXonly", "enabled", false);
+    row("Vek137_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Cols"));
+    row("Vek137_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Rows"));
     // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
     row("Yorm102_Adv", "spinFovR", "maximum", 976);
     row("Yorm102_Adv", "spinSocC", "singleStep", 2);

@@ -107,6 +107,7 @@ private slots:
     void lineWordsFirstOpening();
     void lineWordsReadBack();
     void derivedCase();
+    void sensorLargerThanForm();
 };
 
 void TestPanels::advancedPanel_data()
@@ -701,6 +702,32 @@ void TestPanels::derivedCase()
     leave(w.spinRows[1], 600);
     panels::readBack(w, b, 1);
     QCOMPARE(w.rows[1], 600);
+}
+
+// Brel101_Adv's size boxes are drawn for a smaller array than Sarn102's
+// 2592 x 1944: the boxes still show the sensor's size, and opening the panel
+// again leaves the output size as it was instead of clipping it.
+void TestPanels::sensorLargerThanForm()
+{
+    Session s(QStringLiteral("Sarn102"));
+    Pallador &w = s.w();
+    w.ui.widgetADV_A->setAttribute(Qt::WA_UnderMouse, true);
+    const int cols = s.family().mode[0].outputCols;
+    const int rows = s.family().mode[0].outputRows;
+    QVERIFY(cols > 848 && rows > 638);
+
+    w.ui.checkAdvParam_A->click();
+    QCOMPARE(w.advForm[0]->objectName(), QStringLiteral("Brel101_Adv"));
+    QCOMPARE(w.spinCols[0]->value(), cols);
+    QCOMPARE(w.spinRows[0]->value(), rows);
+    QCOMPARE(w.spinCols[0]->minimum(), 30);
+
+    w.ui.checkAdvParam_A->click();
+    w.ui.checkAdvParam_A->click();
+    QCOMPARE(w.cols[0], cols);
+    QCOMPARE(w.rows[0], rows);
+    QCOMPARE(s.family().mode[0].outputCols, cols);
+    QVERIFY(w.ui.textResult_A->toPlainText().contains(QStringLiteral("Output size: %1 x %2").arg(cols).arg(rows)));
 }
 
 QTEST_MAIN(TestPanels)

@@ -16,6 +16,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTextEdit>
 #include <QtTest>
@@ -426,10 +427,15 @@ void TestSensors28To30::timingStepPerContext()
     CFamilyBase &f = s.family();
     PanelWidgets widgets(w);
     w.interfaceIndex = interfaceIndex;
-    widgets.intgTime[0]->setValue(12.5);
     widgets.intgTime[1]->setValue(99.0);
 
     w.ui.checkAdvParam_A->click();
+    // A's panel now holds its own integration-time box.
+    QVERIFY(w.dSpinIntgTime[0] != widgets.intgTime[0]);
+    {
+        const QSignalBlocker blocker(w.dSpinIntgTime[0]);
+        w.dSpinIntgTime[0]->setValue(12.5);
+    }
     // The panel's first opening calculates nothing; the next calculation
     // works with the panel open.
     resetJournal(w);

@@ -460,13 +460,22 @@ void TestSensors37To53::highSpeedCcRows()
         w.ui.checkPLL_ADV->click();
     if (optionPanel)
         w.ui.checkAdvParam_A->click();
+    // A sensor whose option form has its own list drives that one, from
+    // "16" as the stand-in starts.
+    QComboBox *combo = w.comboCCRow[0];
+    const bool ownList = combo != list.combo;
+    if (ownList) {
+        const QSignalBlocker blocker(combo);
+        combo->setCurrentIndex(0);
+    }
 
     resetJournal(w);
-    list.combo->setCurrentIndex(2);
-    QCOMPARE(list.combo->currentIndex(), back ? 0 : 2);
+    combo->setCurrentIndex(2);
+    QCOMPARE(combo->currentIndex(), back ? 0 : 2);
     QCOMPARE(w.ccRow[0], back ? 0 : 2);
     QCOMPARE(f.ctx[0].ccRows, back ? 16 : 64);
-    QCOMPARE(list.deepest, back ? 2 : 1);
+    if (!ownList)
+        QCOMPARE(list.deepest, back ? 2 : 1);
     QCOMPARE(calculations(w), back ? 2 : 1);
     QCOMPARE(f.pll.highSpeed, highSpeed);
     if (w.sensorIndex != 42)
@@ -562,13 +571,14 @@ void TestSensors37To53::focalPlanes()
     Session s(QStringLiteral("Vek145l"));
     Pallador &w = s.w();
     const CFamilyBase &f = s.family();
-    for (int i = 0; i < 4; ++i)
-        w.fpOptions[i] = options[i];
     w.revIndex = revision;
     w.activateAll = activateAll;
     w.ui.checkAdvParam_A->click();
-    // The panel's first opening calculates nothing; the next calculation
-    // works with the panel open.
+    // The panel's first opening has put its boxes' options into the window;
+    // the options are set past them, and the next calculation works with
+    // the panel open.
+    for (int i = 0; i < 4; ++i)
+        w.fpOptions[i] = options[i];
     w.recalc(false);
     if (!panel)
         w.ui.checkAdvParam_A->click();
