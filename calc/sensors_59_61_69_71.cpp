@@ -9,6 +9,7 @@
 // the PLL results the family object already holds.
 #include "adapter.h"
 
+#include "panels/fovdrawing.h"
 #include "registerdataio.h"
 
 #include <QCheckBox>
@@ -401,6 +402,9 @@ void recalcMurn106(Pallador &w, bool pllChanged)
     }
     calculate(w, *f, cc, pllChanged, true);
     contextAPaneRefresh(w);
+    // The open panel's field-of-view drawing follows the new sizes.
+    if (w.advParamOn[0])
+        panels::drawFieldOfView(w, panels::fovDrawing(w, *f));
 }
 
 } // namespace adapter

@@ -357,6 +357,9 @@ struct FormCase {
     bool gridLayout = false;
     // The tool tips are set again after the calculation of every re-opening.
     bool toolTipsOnReopen = false;
+    // First opening: after the lookups, before the starting values (the
+    // ranges the starting values must fit in).
+    Rule limits = nullptr;
     // First opening: after the starting values and states, before the
     // connections.
     Rule prepare = nullptr;

@@ -1,11 +1,12 @@
-// The advanced panels of the Brel, Sarn106c and Vek forms, driven through the
-// window's boxes from tables of rows: one row is one catalogue entry and one
-// expectation. The first opening shows the family's values, states and tool
-// tips and calculates nothing (or what the row says); closing reloads the
-// use case and calculates once; opening again stores what was left in the
-// widgets, takes the frame rate from the rate combo's text and calculates
-// once; opening and closing another panel leaves the references into the
-// form alone; and every entry of these forms has its case and its rows.
+// The advanced panels of the Brel, Sarn106c, Vek and bridge forms, driven
+// through the window's boxes from tables of rows: one row is one catalogue
+// entry and one expectation. The first opening shows the family's values,
+// states and tool tips and calculates nothing (or what the row says);
+// closing reloads the use case and calculates once; opening again stores
+// what was left in the widgets, takes the frame rate from the rate combo's
+// text and calculates once; opening and closing another panel leaves the
+// references into the form alone; and every entry of these forms has its
+// case and its rows.
 //
 // How to add rows. A group of forms keeps its rows in
 // tests/advpanels/<group>.h: one inline function returning a Rows, written
@@ -30,7 +31,13 @@
 //   after() checks the widgets once more after the re-opening.
 // - Kept: panel A opened, then the panel across() opened and closed; the
 //   checks (usually holds()) are true before and after.
-// Every row can change the loaded sensor first with given(); a callback
+// - Drawing, Turned: the field-of-view drawing of the first opening, from
+//   the sizes a row gives the family; Turned: mirrored and flipped.
+// - Cascade: a re-opening that writes the family's sizes into the connected
+//   boxes, with the calculations it runs.
+// Checks also compare a widget's property() or the items() of a combo box.
+// Every row can change the loaded sensor first with given(), or load its
+// sample with another attached raw sensor with attachedTo(); a callback
 // that drives a panel widget of a two-context sensor calls pointAt() first,
 // since the slots take their context from the placeholder under the
 // pointer. A row's note() tells it apart from the other rows of its entry.
@@ -43,17 +50,23 @@
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDebug>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QPointer>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -70,12 +83,14 @@ using Given = std::function<void(Pallador &w, CFamilyCore &f)>;
 
 // What a row expects of one widget of the panel's form.
 struct Check {
-    enum Kind { WidgetValue, Text, ToolTip, Holds };
+    enum Kind { WidgetValue, Text, ToolTip, Holds, Property, Items };
     Kind kind;
     const char *widget;
     Value quantity = {}; // WidgetValue
     QString text = {};   // Text, ToolTip
     panels::Member member = {};
+    const char *property = nullptr; // Property
+    QVariant expected = {};         // Property, Items
 };
 
 inline Check value(const char *widget, Value v)
@@ -97,6 +112,16 @@ inline Check noTip(const char *widget)
 inline Check holds(const panels::Member &member, const char *widget)
 {
     return {Check::Holds, widget, {}, {}, member};
+}
+// A property of the widget ("maximum", "pos"), and the items a combo box
+// offers.
+inline Check property(const char *widget, const char *name, const QVariant &expected)
+{
+    return {Check::Property, widget, {}, {}, {}, name, expected};
+}
+inline Check items(const char *widget, const QStringList &expected)
+{
+    return {Check::Items, widget, {}, {}, {}, nullptr, expected};
 }
 
 // A setting of the panel's context after the re-opening: the value stored,
@@ -138,8 +163,16 @@ template <class Self> struct Row {
     Panel panel = Panel::A;
     const char *label = "";
     Given prepare = {};
+    const char *rawSensor = nullptr;
 
     Row(int entry, const char *sample, Panel panel = Panel::A) : entry(entry), sample(sample), panel(panel) {}
+    // The sample with another attached raw sensor (a bridge's set-up derives
+    // the attached sensor's kind from its name).
+    Self &attachedTo(const char *raw)
+    {
+        rawSensor = raw;
+        return self();
+    }
     Self &note(const char *text)
     {
         label = text;
@@ -156,6 +189,8 @@ template <class Self> struct Row {
                            .arg(entry)
                            .arg(QLatin1String(sample))
                            .arg(panel == Panel::A ? QLatin1Char('A') : QLatin1Char('B'));
+        if (rawSensor)
+            text += QStringLiteral(" with ") + QLatin1String(rawSensor);
         if (*label)
             text += QStringLiteral(": ") + QLatin1String(label);
         return text;
@@ -243,12 +278,100 @@ struct Kept : Row<Kept> {
     }
 };
 
+// The field-of-view drawing of the first opening: the family's sizes in
+// sensor pixels (given), and where the picture areas end up, in the panel's
+// pixels.
+struct FovSizes {
+    QSize array, fov, core, soc, output;
+    QPoint position;
+    int centering = 0;
+};
+
+struct Drawing : Row<Drawing> {
+    using Row::Row;
+    FovSizes sizes;
+    QSize crop;            // of the picture, in every area
+    QRect sensorArea;      // the frame of the sensor picture
+    QRect core, soc, out;  // the three picture areas
+    bool outScaled = true; // the output area scales its picture
+
+    Drawing &from(const FovSizes &s)
+    {
+        sizes = s;
+        return *this;
+    }
+    Drawing &draws(QSize c, QRect area, QRect corePicture, QRect socPicture, QRect outPicture, bool scaled = true)
+    {
+        crop = c;
+        sensorArea = area;
+        core = corePicture;
+        soc = socPicture;
+        out = outPicture;
+        outScaled = scaled;
+        return *this;
+    }
+};
+
+// The whole sensor picture drawn, mirrored and flipped as context A reads the
+// sensor.
+struct Turned : Row<Turned> {
+    using Row::Row;
+    bool mirror = false;
+    bool flip = false;
+    int divisor = 10; // of the sensor's drawing
+
+    Turned &turn(bool mirrored, bool flipped)
+    {
+        mirror = mirrored;
+        flip = flipped;
+        return *this;
+    }
+    Turned &at(int d)
+    {
+        divisor = d;
+        return *this;
+    }
+};
+
+// A panel whose re-opening writes the family's sizes into its connected
+// size boxes: values changed in the open panel (through their slots, or left
+// with the signals blocked), then closed and opened again; the calculations
+// of the re-opening are counted, and the size boxes end up with the family's
+// values.
+struct Cascade : Row<Cascade> {
+    using Row::Row;
+    std::vector<Leave> changes;
+    bool blocked = false;
+    int calculationCount = 1;
+    std::vector<Check> checksAfter;
+
+    Cascade &change(std::vector<Leave> values, bool signalsBlocked = false)
+    {
+        changes = std::move(values);
+        blocked = signalsBlocked;
+        return *this;
+    }
+    Cascade &calculations(int count)
+    {
+        calculationCount = count;
+        return *this;
+    }
+    Cascade &after(std::vector<Check> checks)
+    {
+        checksAfter = std::move(checks);
+        return *this;
+    }
+};
+
 // The rows of one group of forms.
 struct Rows {
     std::vector<Opening> openings;
     std::vector<States> states;
     std::vector<Reopening> reopenings;
     std::vector<Kept> kept;
+    std::vector<Drawing> drawings;
+    std::vector<Turned> turned;
+    std::vector<Cascade> cascades;
 };
 
 // The slots of a two-context sensor's panels take their context from the
@@ -267,6 +390,7 @@ inline void pointAt(Pallador &w, Panel panel)
 #include "advpanels/vek145l_149.h"
 #include "advpanels/murn_vek116.h"
 #include "advpanels/vek118_157_137.h"
+#include "advpanels/bridges.h"
 
 namespace {
 
@@ -284,12 +408,16 @@ const Rows &allRows()
                  vek145l149Rows,
                  murnVek116Rows,
                  vek118Vek157Vek137Rows,
+                 bridgeRows,
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
             all.states.insert(all.states.end(), more.states.begin(), more.states.end());
             all.reopenings.insert(all.reopenings.end(), more.reopenings.begin(), more.reopenings.end());
             all.kept.insert(all.kept.end(), more.kept.begin(), more.kept.end());
+            all.drawings.insert(all.drawings.end(), more.drawings.begin(), more.drawings.end());
+            all.turned.insert(all.turned.end(), more.turned.begin(), more.turned.end());
+            all.cascades.insert(all.cascades.end(), more.cascades.begin(), more.cascades.end());
         }
         return all;
     }();
@@ -301,6 +429,7 @@ const std::vector<std::pair<int, int>> kEntries = {
     {12, 12}, {14, 25}, {28, 30}, {32, 45}, // Brel, Sarn106c and Vek forms
     {59, 61}, {69, 70}, {72, 74},           // Murn107, Murn103, Murn110, Murn108, Vek116 forms
     {75, 75}, {80, 82}, {102, 102}, {115, 115}, // Vek118, Vek157b, Vek157f, Vek137 forms
+    {54, 58}, {71, 71},                         // Yorm102, Yorm105, Murn106 forms
 };
 
 // Entries whose forms are still being built, one line per group of forms.
@@ -339,6 +468,23 @@ struct Session : WindowSession {
     using WindowSession::WindowSession;
     CFamilyCore &family() { return *window->calvex->family(); }
 };
+
+// The row's sample, with its attached raw sensor when it names one.
+template <class R> std::unique_ptr<Session> session(const R &r)
+{
+    if (!r.rawSensor)
+        return std::make_unique<Session>(QLatin1String(r.sample));
+    const QString file = QLatin1String(r.sample) + QStringLiteral(".cfg");
+    QFile sample(FixtureInstall::samplesRoot() + QStringLiteral("bin/cfg_pallador/") + file);
+    if (!sample.open(QIODevice::ReadOnly))
+        return nullptr;
+    QByteArray text = sample.readAll();
+    const int start = text.indexOf("raw_sensor =");
+    if (start < 0)
+        return nullptr;
+    text.replace(start, text.indexOf('\n', start) - start, QByteArray("raw_sensor = ") + r.rawSensor);
+    return std::make_unique<Session>(file, text);
+}
 
 // A widget's state as a number: a box 0 or 1, a spin box its value, a combo
 // box its index.
@@ -391,6 +537,13 @@ std::vector<double> expectedValues(const std::vector<Check> &checks, const Palla
     return values;
 }
 
+QString variantText(const QVariant &v)
+{
+    QString text;
+    QDebug(&text) << v;
+    return text;
+}
+
 // Whether every check holds for the form; the first that does not, in the
 // message.
 bool verify(const std::vector<Check> &checks, const std::vector<double> &expected, const Pallador &w,
@@ -437,6 +590,26 @@ bool verify(const std::vector<Check> &checks, const std::vector<double> &expecte
                 return false;
             }
             break;
+        case Check::Property: {
+            const QVariant shown = widget->property(c.property);
+            if (shown != c.expected) {
+                *failure = QStringLiteral("%1 has %2 %3, expected %4")
+                               .arg(name, QLatin1String(c.property), variantText(shown), variantText(c.expected));
+                return false;
+            }
+            break;
+        }
+        case Check::Items: {
+            auto *combo = qobject_cast<const QComboBox *>(widget);
+            QStringList offered;
+            for (int i = 0; combo && i < combo->count(); ++i)
+                offered << combo->itemText(i);
+            if (offered != c.expected.toStringList()) {
+                *failure = QStringLiteral("%1 offers %2").arg(name, offered.join(QStringLiteral(", ")));
+                return false;
+            }
+            break;
+        }
         }
     }
     return true;
@@ -481,6 +654,22 @@ QString topWidgetName(const QString &form)
     return QString();
 }
 
+// The sizes of context A: the family's, the window's settings and the
+// boxes of the panel, in the order of kSizeBoxes.
+using Sizes = std::array<int, 6>;
+const char *const kSizeBoxes[] = {"spinFovC", "spinFovR", "spinSocC", "spinSocR", "spinCols", "spinRows"};
+
+Sizes familySizes(const CFamilyCore &f)
+{
+    const CModeState &m = f.mode[0];
+    return {m.fovCols, m.fovRows, m.cropCols, m.cropRows, m.outputCols, m.outputRows};
+}
+
+Sizes settingSizes(const Pallador &w)
+{
+    return {w.fovCols[0], w.fovRows[0], w.socCols[0], w.socRows[0], w.cols[0], w.rows[0]};
+}
+
 template <class R> void addRows(const std::vector<R> &rows)
 {
     QTest::addColumn<int>("row");
@@ -502,6 +691,12 @@ private slots:
     void closeAndReopen();
     void referencesKept_data();
     void referencesKept();
+    void fieldOfView_data();
+    void fieldOfView();
+    void fieldOfViewTurned_data();
+    void fieldOfViewTurned();
+    void reopeningCascade_data();
+    void reopeningCascade();
     void coverage_data();
     void coverage();
 };
@@ -518,7 +713,9 @@ void TestAdvPanels::firstOpening()
 {
     QFETCH(int, row);
     const Opening &r = allRows().openings[row];
-    Session s(QLatin1String(r.sample));
+    const std::unique_ptr<Session> opened = session(r);
+    QVERIFY(opened);
+    Session &s = *opened;
     Pallador &w = s.w();
     QCOMPARE(w.sensorIndex, r.entry);
     const int context = contextOf(r.panel);
@@ -532,6 +729,11 @@ void TestAdvPanels::firstOpening()
     QWidget *form = openedForm(w, r.panel);
     QVERIFY(form);
     QCOMPARE(form->objectName(), topWidgetName(panels::formName(r.entry, r.panel)));
+    // A form placed without a layout has room for the whole of it.
+    if (const QWidget *room = placeholder(w, r.panel); !room->layout()) {
+        QVERIFY(room->minimumWidth() >= form->width());
+        QVERIFY(room->minimumHeight() >= form->height());
+    }
     QVERIFY(w.advParamOn[context]);
     QVERIFY(!(context == 0 ? w.ui.comboUseCase_A : w.ui.comboUseCase_B)->isEnabled());
     QString failure;
@@ -549,7 +751,9 @@ void TestAdvPanels::states()
 {
     QFETCH(int, row);
     const States &r = allRows().states[row];
-    Session s(QLatin1String(r.sample));
+    const std::unique_ptr<Session> opened = session(r);
+    QVERIFY(opened);
+    Session &s = *opened;
     Pallador &w = s.w();
     QCOMPARE(w.sensorIndex, r.entry);
     if (r.prepare)
@@ -585,7 +789,9 @@ void TestAdvPanels::closeAndReopen()
 {
     QFETCH(int, row);
     const Reopening &r = allRows().reopenings[row];
-    Session s(QLatin1String(r.sample));
+    const std::unique_ptr<Session> opened = session(r);
+    QVERIFY(opened);
+    Session &s = *opened;
     Pallador &w = s.w();
     QCOMPARE(w.sensorIndex, r.entry);
     const int context = contextOf(r.panel);
@@ -672,7 +878,9 @@ void TestAdvPanels::referencesKept()
 {
     QFETCH(int, row);
     const Kept &r = allRows().kept[row];
-    Session s(QLatin1String(r.sample));
+    const std::unique_ptr<Session> opened = session(r);
+    QVERIFY(opened);
+    Session &s = *opened;
     Pallador &w = s.w();
     QCOMPARE(w.sensorIndex, r.entry);
     if (r.prepare)
@@ -712,6 +920,170 @@ void TestAdvPanels::coverage()
     if (listed(kStillBuilding, entry))
         QEXPECT_FAIL("", "the form is still being built", Abort);
     QVERIFY2(hasCase && hasRow, hasCase ? "no first-opening row" : "no context-A case");
+}
+
+void TestAdvPanels::fieldOfView_data()
+{
+    addRows(allRows().drawings);
+}
+
+// The first opening draws the field of view from the family's sizes, before
+// anything is calculated: the picture cropped to the field of view in all
+// three areas, each area placed by its size.
+void TestAdvPanels::fieldOfView()
+{
+    QFETCH(int, row);
+    const Drawing &r = allRows().drawings[row];
+    const std::unique_ptr<Session> opened = session(r);
+    QVERIFY(opened);
+    Session &s = *opened;
+    Pallador &w = s.w();
+    QCOMPARE(w.sensorIndex, r.entry);
+    CFamilyCore &f = s.family();
+    f.pll.arrayCols = r.sizes.array.width();
+    f.pll.arrayRows = r.sizes.array.height();
+    CModeState &m = f.mode[0];
+    m.fovCols = r.sizes.fov.width();
+    m.fovRows = r.sizes.fov.height();
+    m.coreCols = r.sizes.core.width();
+    m.coreRows = r.sizes.core.height();
+    m.cropCols = r.sizes.soc.width();
+    m.cropRows = r.sizes.soc.height();
+    m.outputCols = r.sizes.output.width();
+    m.outputRows = r.sizes.output.height();
+    f.ctx[0].fovX = r.sizes.position.x();
+    f.ctx[0].fovY = r.sizes.position.y();
+    f.ctx[0].centering = r.sizes.centering;
+
+    resetJournal(w);
+    w.ui.checkAdvParam_A->click();
+    QCOMPARE(calculations(w), 0);
+    QWidget *form = openedForm(w, Panel::A);
+    QVERIFY(form);
+    auto *area = qobject_cast<QScrollArea *>(w.scrollAreaFOV);
+    QVERIFY(area && form->isAncestorOf(area));
+    QCOMPARE(area->geometry(), r.sensorArea);
+    const struct {
+        QLabel *label;
+        QRect place;
+    } pictures[] = {{w.labelT1T2, r.core}, {w.labelT2T3, r.soc}, {w.labelT3T4, r.out}};
+    for (const auto &p : pictures) {
+        QVERIFY(p.label && form->isAncestorOf(p.label));
+        QCOMPARE(p.label->pixmap(Qt::ReturnByValue).size(), r.crop);
+        QCOMPARE(p.label->geometry(), p.place);
+    }
+    QVERIFY(area->isAncestorOf(w.labelT1T2));
+    QCOMPARE(w.labelT3T4->hasScaledContents(), r.outScaled);
+}
+
+void TestAdvPanels::fieldOfViewTurned_data()
+{
+    addRows(allRows().turned);
+}
+
+// With the field of view as large as the drawing area, every area shows the
+// whole sensor picture, turned as context A reads the sensor.
+void TestAdvPanels::fieldOfViewTurned()
+{
+    QFETCH(int, row);
+    const Turned &r = allRows().turned[row];
+    const std::unique_ptr<Session> opened = session(r);
+    QVERIFY(opened);
+    Session &s = *opened;
+    Pallador &w = s.w();
+    QCOMPARE(w.sensorIndex, r.entry);
+    QVERIFY(w.fovPixmap);
+    const QImage source = w.fovPixmap->toImage().convertToFormat(QImage::Format_ARGB32);
+    // A picture that looks the same turned would prove nothing.
+    QVERIFY(source.mirrored(true, false) != source && source.mirrored(false, true) != source);
+    CFamilyCore &f = s.family();
+    f.pll.arrayCols = f.mode[0].fovCols = source.width() * r.divisor;
+    f.pll.arrayRows = f.mode[0].fovRows = source.height() * r.divisor;
+    w.mirror[0] = r.mirror;
+    w.flip[0] = r.flip;
+
+    w.ui.checkAdvParam_A->click();
+    for (const QLabel *label : {w.labelT1T2, w.labelT2T3, w.labelT3T4}) {
+        QVERIFY(label);
+        const QImage shown = label->pixmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(shown.size(), source.size());
+        for (int y = 0; y < source.height(); ++y) {
+            for (int x = 0; x < source.width(); ++x) {
+                const int sx = r.mirror ? source.width() - 1 - x : x;
+                const int sy = r.flip ? source.height() - 1 - y : y;
+                if (shown.pixel(x, y) != source.pixel(sx, sy))
+                    QFAIL(qPrintable(QStringLiteral("%1: pixel %2,%3").arg(label->objectName()).arg(x).arg(y)));
+            }
+        }
+    }
+}
+
+void TestAdvPanels::reopeningCascade_data()
+{
+    addRows(allRows().cascades);
+}
+
+// Opening such a panel again: the family's sizes become the settings, the
+// frame rate is the rate combo's, one calculation runs, and then the boxes
+// take the family's values, each box that changes running its slot (one
+// calculation each). The settings end as the family's from before the
+// re-opening, or as the slot of a box that changed stored them.
+void TestAdvPanels::reopeningCascade()
+{
+    QFETCH(int, row);
+    const Cascade &r = allRows().cascades[row];
+    const std::unique_ptr<Session> opened = session(r);
+    QVERIFY(opened);
+    Session &s = *opened;
+    Pallador &w = s.w();
+    QCOMPARE(w.sensorIndex, r.entry);
+    QCheckBox *box = w.ui.checkAdvParam_A;
+    box->click();
+    QPointer<QWidget> form = openedForm(w, Panel::A);
+    QVERIFY(form);
+    pointAt(w, Panel::A);
+    for (const Leave &l : r.changes) {
+        auto *spin = form->findChild<QSpinBox *>(QLatin1String(l.widget));
+        QVERIFY2(spin, l.widget);
+        const int value = int(l.value(w, s.family(), 0));
+        const QSignalBlocker blocker(r.blocked ? spin : nullptr);
+        spin->setValue(value);
+        QCOMPARE(spin->value(), value);
+    }
+    box->click();
+    QVERIFY(!openedForm(w, Panel::A));
+    QComboBox *rate = w.ui.comboMaxFRate_A;
+    {
+        const QSignalBlocker blocker(rate);
+        if (rate->isEditable())
+            rate->setEditText(QStringLiteral("12.5"));
+        else
+            rate->setCurrentIndex(rate->count() - 1);
+    }
+    const double rateShown = Pallador::numberFromText(rate->currentText());
+    QVERIFY(rateShown != w.maxFps[0]);
+    const Sizes familyBefore = familySizes(s.family());
+    Sizes boxesBefore{};
+    for (std::size_t i = 0; i < boxesBefore.size(); ++i)
+        boxesBefore[i] = form->findChild<QSpinBox *>(QLatin1String(kSizeBoxes[i]))->value();
+
+    resetJournal(w);
+    box->click();
+    QCOMPARE(openedForm(w, Panel::A), form.data());
+    QCOMPARE(calculations(w), r.calculationCount);
+    QCOMPARE(w.maxFps[0], rateShown);
+    Sizes settings = familyBefore;
+    const Sizes family = familySizes(s.family());
+    for (std::size_t i = 0; i < settings.size(); ++i) {
+        const int shown = form->findChild<QSpinBox *>(QLatin1String(kSizeBoxes[i]))->value();
+        QVERIFY2(shown == family[i], kSizeBoxes[i]);
+        if (shown != boxesBefore[i])
+            settings[i] = shown;
+    }
+    QVERIFY(settingSizes(w) == settings);
+    const std::vector<double> expected = expectedValues(r.checksAfter, w, s.family(), 0);
+    QString failure;
+    QVERIFY2(verify(r.checksAfter, expected, w, form, 0, &failure), qPrintable(failure));
 }
 
 QTEST_MAIN(TestAdvPanels)

@@ -458,8 +458,13 @@ void TestBridge::contextInputs()
 
     w.ui.checkAdvParam_A->setChecked(true);
     w.on_checkAdvParam_A_clicked();
-    // The panel's first opening calculates nothing; the next calculation
-    // works with the panel open.
+    // The panel's first opening calculates nothing and takes the family's
+    // sizes; the engineer's come after, and the next calculation works with
+    // the panel open.
+    w.fovCols[0] = 900;
+    w.fovRows[0] = 500;
+    w.socCols[0] = 800;
+    w.socRows[0] = 400;
     w.recalc(false);
     QVERIFY(r.advParamOn);
     QCOMPARE(r.fovCols, 900);
@@ -685,7 +690,8 @@ void TestBridge::fieldOfViewPicture_data()
 
 namespace {
 
-// The bridges' context-A panel as far as the picture uses it.
+// The bridges' context-A panel, opened with the sizes the window's settings
+// held before (the first opening takes the family's), and calculated once.
 struct PicturePanel {
     QLabel *core;
     QLabel *soc;
@@ -693,19 +699,16 @@ struct PicturePanel {
 
     explicit PicturePanel(Pallador &w)
     {
-        auto *panel = new QWidget(w.ui.widgetADV_A);
-        w.advForm[0] = panel;
-        core = new QLabel(panel);
-        core->setObjectName(QStringLiteral("labelCorePic"));
-        soc = new QLabel(panel);
-        soc->setObjectName(QStringLiteral("labelSOCPic"));
-        out = new QLabel(panel);
-        out->setObjectName(QStringLiteral("labelOutPic"));
-        w.scrollAreaFOV = new QScrollArea(panel);
-        w.spinFovX[0] = new QSpinBox(panel);
-        w.spinFovY[0] = new QSpinBox(panel);
+        const int sizes[] = {w.fovCols[0], w.fovRows[0], w.socCols[0], w.socRows[0]};
         w.ui.checkAdvParam_A->setChecked(true);
         w.on_checkAdvParam_A_clicked();
+        core = w.labelT1T2;
+        soc = w.labelT2T3;
+        out = w.labelT3T4;
+        w.fovCols[0] = sizes[0];
+        w.fovRows[0] = sizes[1];
+        w.socCols[0] = sizes[2];
+        w.socRows[0] = sizes[3];
         // Opening the panel calculates nothing; the next calculation draws.
         w.recalc(false);
     }

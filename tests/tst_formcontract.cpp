@@ -119,6 +119,9 @@ const std::map<QString, QSize> kTopSizes = {
     // Vek118_Adv, Vek157b_Adv, Vek157f_Adv and Vek137_Adv.
     {QStringLiteral("Vek118_Adv"), {440, 295}},  {QStringLiteral("Vek157b_Adv"), {428, 195}},
     {QStringLiteral("Vek157f_Adv"), {428, 195}}, {QStringLiteral("Vek137_Adv"), {438, 191}},
+    // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
+    {QStringLiteral("Yorm102_Adv"), {473, 234}}, {QStringLiteral("Yorm105_Adv"), {473, 234}},
+    {QStringLiteral("Murn106_Adv"), {873, 317}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -150,6 +153,9 @@ const std::map<QString, int> kPresentNames = {
     // Vek118_Adv, Vek157b_Adv, Vek157f_Adv and Vek137_Adv.
     {QStringLiteral("Vek118_Adv A"), 18},    {QStringLiteral("Vek157b_Adv A"), 12},
     {QStringLiteral("Vek157f_Adv A"), 12},   {QStringLiteral("Vek137_Adv A"), 11},
+    // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
+    {QStringLiteral("Yorm102_Adv A"), 14},   {QStringLiteral("Yorm105_Adv A 57-57"), 13},
+    {QStringLiteral("Yorm105_Adv A 58-58"), 13}, {QStringLiteral("Murn106_Adv A"), 13},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -703,6 +709,24 @@ void TestFormContract::formValues_data()
     row("Vek137_Adv", "checkBinXonly", "enabled", false);
     row("Vek137_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Cols"));
     row("Vek137_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Rows"));
+    // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
+    row("Yorm102_Adv", "spinFovR", "maximum", 976);
+    row("Yorm102_Adv", "spinSocC", "singleStep", 2);
+    row("Yorm102_Adv", "spinCols", "value", 1280);
+    row("Yorm102_Adv", "spinReadMode", "maximum", 1);
+    row("Yorm102_Adv", "comboOutFormat", "items", QStringList{"YcbCr-8+8", "YcbCr-10+10", "YcbCr-16"});
+    row("Yorm102_Adv", "scrollAreaFOV", "geometry", QRect(10, 20, 128, 96));
+    row("Yorm102_Adv", "labelOutPic", "geometry", QRect(330, 20, 128, 96));
+    row("Yorm105_Adv", "comboOutFormat", "items",
+        QStringList{"Bayer", "YcbCr-8", "YcbCr-10", "RGB-888", "RGB-565", "Jpeg", "H.264"});
+    row("Yorm105_Adv", "comboOutFormat", "currentIndex", 1);
+    row("Yorm105_Adv", "spinRows", "maximum", 976);
+    row("Yorm105_Adv", "spinSocC", "maximum", 1284);
+    row("Murn106_Adv", "scrollArea", "geometry", QRect(10, 40, 131, 101));
+    row("Murn106_Adv", "labelSOCPic", "geometry", QRect(180, 40, 128, 101));
+    row("Murn106_Adv", "spinFovX", "maximum", 1280);
+    row("Murn106_Adv", "spinFovY", "maximum", 960);
+    row("Murn106_Adv", "spinReadMode", "maximum", 2);
 }
 
 void TestFormContract::formValues()
