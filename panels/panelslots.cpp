@@ -219,26 +219,12 @@ void bringIntoView(QWidget *panel)
     }
 }
 
-// A form placed without a layout and larger than its placeholder widens it,
-// so that the dock makes room for the whole form (or scrolls to it) instead
-// of clipping it. The placeholder's own minimum, from the main form, is kept
-// for the forms of a sensor loaded later.
-void makeRoomFor(QWidget *placeholder, const QWidget *form)
-{
-    static const char kOwnMinimum[] = "ownMinimumSize";
-    if (!placeholder->property(kOwnMinimum).isValid())
-        placeholder->setProperty(kOwnMinimum, placeholder->minimumSize());
-    placeholder->setMinimumSize(placeholder->property(kOwnMinimum).toSize().expandedTo(form->size()));
-}
-
 // First opening of panel A or B.
 void buildAdvancedPanel(Pallador &w, const FormCase &c, int context, const CFamilyCore &family)
 {
     QWidget *placeholder = context == 0 ? w.ui.widgetADV_A : w.ui.widgetADV_B;
     w.advFormLoaded[context] = true;
     w.advForm[context] = w.loadForm(placeholder, formResource(QLatin1String(c.form)));
-    if (!c.gridLayout && w.advForm[context])
-        makeRoomFor(placeholder, w.advForm[context]);
     if (c.gridLayout && context == 0 && w.advForm[0]) {
         // The scroll-area forms follow the placeholder's size. The layout is
         // made once and stays the placeholder's for the window's lifetime.
