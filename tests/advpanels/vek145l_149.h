@@ -109,8 +109,8 @@ inline std::vector<Check> planesShown(int revision)
 inline std::vector<Check> familyOptions(bool toFirstRevision)
 {
     static constexpr const char *kOptions[16] = {
-        "fpOptions[0]", "fpOptions[1]", "fpOptions[2]",  "fpOptions[3]",  "fpOptions[4]",  "fpOptions[5]",
-        "fpOptions[6]", "fpOptions[7]", "fpOptions[8]",  "fpOptions[9]",  "fpOptions[10]", "fpOptions[11]",
+        "fpOptions[0]",  "fpOptions[1]",  "fpOptions[2]",  "fpOptions[3]",  "fpOptions[4]",  "fpOptions[5]",
+        "fpOptions[6]",  "fpOptions[7]",  "fpOptions[8]",  "fpOptions[9]",  "fpOptions[10]", "fpOptions[11]",
         "fpOptions[12]", "fpOptions[13]", "fpOptions[14]", "fpOptions[15]",
     };
     std::vector<Check> checks;
