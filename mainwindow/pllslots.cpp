@@ -510,34 +510,41 @@ void Pallador::comboCust_REV_currentIndexChanged(int newIndex)
 
 void Pallador::comboPLL_REV_currentIndexChanged(int newIndex)
 {
+    const int previous = revIndex;
     revIndex = newIndex;
     if (sensorIndex == 41) {
-        // Vek145l: revision 0 knows two focal-plane states (active, power
-        // down), later revisions three (active, reduced power, power down).
-        // The boxes are rewritten under busy, so their slots only store.
+        // Vek145l: revision 0 knows two focal-plane options (0 active,
+        // 1 power down), later revisions three (0 active, 1 reduced power,
+        // 2 power down). Only a change between these two encodings converts
+        // the boxes, keeping what each plane does: power down stays power
+        // down, and reduced power, which revision 0 lacks, becomes active so
+        // that the plane is still read. Otherwise (the panel's first opening,
+        // one later revision for another) the options stay, clamped to the
+        // revision's range. The boxes are rewritten under busy, so their
+        // slots do not calculate; the options are stored once all boxes hold
+        // theirs, since a box's slot stores into the box with the focus.
         busy = true;
         const bool firstRevision = revIndex == 0;
+        const bool encodingChanged = (previous == 0) != firstRevision;
+        const int maximum = firstRevision ? 1 : 2;
         if (QLabel *label = advForm[0] ? advForm[0]->findChild<QLabel *>(QStringLiteral("label_FP_Options")) : nullptr)
             label->setText(firstRevision ? QStringLiteral("0: Active\n1: Power Down")
                                          : QStringLiteral("0: Active\n1: Reduced Power\n2: Power Down"));
+        int options[16] = {};
         for (int i = 0; i < 16; ++i) {
             QSpinBox *box = spinFP[i];
             if (!box)
                 continue;
-            const int v = box->value();
-            int mapped;
-            if (firstRevision)
-                mapped = v == 2 ? 1 : 0;
-            else
-                mapped = v == 0 ? 0 : 2; // a box already at 2 (power down) stays there
-            fpOptions[i] = mapped;
-            if (firstRevision) {
-                box->setValue(mapped);
-                box->setMaximum(1);
-            } else {
-                box->setMaximum(2);
-                box->setValue(mapped);
-            }
+            int v = box->value();
+            if (encodingChanged)
+                v = firstRevision ? (v == 2 ? 1 : 0) : (v == 0 ? 0 : 2);
+            options[i] = qMin(v, maximum);
+            box->setMaximum(maximum);
+            box->setValue(options[i]);
+        }
+        for (int i = 0; i < 16; ++i) {
+            if (spinFP[i])
+                fpOptions[i] = options[i];
         }
         busy = false;
     }

@@ -18,8 +18,11 @@
 //   panels::Value worked out for the panel's context before the box is
 //   clicked), shows()
 //   (the text the widget shows), tip() / noTip(), holds(member, name) (the
-//   window member of the panel's context is that widget). calculations(n)
-//   for a form that calculates on opening.
+//   window member of the panel's context is that widget), outcome(what,
+//   actual, expected) (a quantity of the window or the family afterwards,
+//   expected worked out before the box is clicked). calculations(n) for a
+//   form that calculates on opening; then(action) drives the opened panel
+//   before the checks (its calculations count too).
 // - States: after the first opening every named widget of the form is shown
 //   and enabled except the ones listed by hidden() and disabled().
 // - Reopening: the panel opened, closed and, after leave(name, v) has put
@@ -83,14 +86,15 @@ using Given = std::function<void(Pallador &w, CFamilyCore &f)>;
 
 // What a row expects of one widget of the panel's form.
 struct Check {
-    enum Kind { WidgetValue, Text, ToolTip, Holds, Property, Items };
+    enum Kind { WidgetValue, Text, ToolTip, Holds, Property, Items, Outcome };
     Kind kind;
-    const char *widget;
-    Value quantity = {}; // WidgetValue
+    const char *widget;  // Outcome: what the quantity is
+    Value quantity = {}; // WidgetValue, Outcome: the value expected
     QString text = {};   // Text, ToolTip
     panels::Member member = {};
     const char *property = nullptr; // Property
     QVariant expected = {};         // Property, Items
+    Value actual = {};              // Outcome
 };
 
 inline Check value(const char *widget, Value v)
@@ -122,6 +126,10 @@ inline Check property(const char *widget, const char *name, const QVariant &expe
 inline Check items(const char *widget, const QStringList &expected)
 {
     return {Check::Items, widget, {}, {}, {}, nullptr, expected};
+}
+inline Check outcome(const char *what, Value actual, Value expected)
+{
+    return {Check::Outcome, what, std::move(expected), {}, {}, nullptr, {}, std::move(actual)};
 }
 
 // A setting of the panel's context after the re-opening: the value stored,
@@ -204,6 +212,7 @@ struct Opening : Row<Opening> {
     using Row::Row;
     std::vector<Check> checks;
     int calculationCount = 0;
+    Given action = {};
 
     Opening &expect(std::vector<Check> more)
     {
@@ -213,6 +222,11 @@ struct Opening : Row<Opening> {
     Opening &calculations(int count)
     {
         calculationCount = count;
+        return *this;
+    }
+    Opening &then(Given drive)
+    {
+        action = std::move(drive);
         return *this;
     }
 };
@@ -532,8 +546,10 @@ std::vector<double> expectedValues(const std::vector<Check> &checks, const Palla
                                    int context)
 {
     std::vector<double> values;
-    for (const Check &c : checks)
-        values.push_back(c.kind == Check::WidgetValue ? c.quantity(w, f, context) : 0.0);
+    for (const Check &c : checks) {
+        const bool worked = c.kind == Check::WidgetValue || c.kind == Check::Outcome;
+        values.push_back(worked ? c.quantity(w, f, context) : 0.0);
+    }
     return values;
 }
 
@@ -552,6 +568,14 @@ bool verify(const std::vector<Check> &checks, const std::vector<double> &expecte
     for (std::size_t i = 0; i < checks.size(); ++i) {
         const Check &c = checks[i];
         const QString name = QLatin1String(c.widget);
+        if (c.kind == Check::Outcome) {
+            const double now = c.actual(w, *w.calvex->family(), context);
+            if (!qFuzzyCompare(1.0 + now, 1.0 + expected[i])) {
+                *failure = QStringLiteral("%1 is %2, expected %3").arg(name).arg(now).arg(expected[i]);
+                return false;
+            }
+            continue;
+        }
         const QWidget *widget = form->findChild<QWidget *>(name);
         if (!widget) {
             *failure = name + QStringLiteral(" is not in the form");
@@ -610,6 +634,8 @@ bool verify(const std::vector<Check> &checks, const std::vector<double> &expecte
             }
             break;
         }
+        case Check::Outcome:
+            break;
         }
     }
     return true;
@@ -725,9 +751,11 @@ void TestAdvPanels::firstOpening()
 
     resetJournal(w);
     panelBox(w, r.panel)->click();
-    QCOMPARE(calculations(w), r.calculationCount);
     QWidget *form = openedForm(w, r.panel);
     QVERIFY(form);
+    if (r.action)
+        r.action(w, s.family());
+    QCOMPARE(calculations(w), r.calculationCount);
     QCOMPARE(form->objectName(), topWidgetName(panels::formName(r.entry, r.panel)));
     // A form placed without a layout has room for the whole of it.
     if (const QWidget *room = placeholder(w, r.panel); !room->layout()) {

@@ -1172,10 +1172,12 @@ void TestInputSlots::focalPlaneRevision()
     }
     QComboBox *revision =
         panelCombo(w, w.comboPLL_REV, SLOT(comboPLL_REV_currentIndexChanged(int)), {"Rev 1", "Rev 2", "Rev 3"});
+    // The window is at the list's revision index 1, whose options run to 2.
     {
         const QSignalBlocker block(revision);
         revision->setCurrentIndex(1);
     }
+    w.revIndex = 1;
     resetJournal(w);
 
     revision->setCurrentIndex(0);

@@ -27,14 +27,18 @@ template <std::size_t... I> std::vector<Check> planesHeld(std::index_sequence<I.
     return {holds(panels::ref<&P::spinFP, int(I)>(), kPlanes[I])...};
 }
 
-// The family's options, 0 (active) or 2 (power down) in no regular pattern,
-// so that a box showing another plane's option fails; and the revision the
-// window holds when the panel first opens.
-inline Given planesAndRevision(int revision)
+// The family's options, 0 (active) or 2 (power down), with reducedPower
+// also 1 (reduced power), in no regular pattern, so that a box showing
+// another plane's option fails; and the revision the window holds when the
+// panel first opens.
+inline Given planesAndRevision(int revision, bool reducedPower = false)
 {
-    return [revision](Pallador &w, CFamilyCore &f) {
-        for (int i = 0; i < 16; ++i)
-            f.ctx[0].fpOptions[i] = (i == 1 || i == 4 || i == 6 || i == 11 || i == 15) ? 2 : 0;
+    return [revision, reducedPower](Pallador &w, CFamilyCore &f) {
+        for (int i = 0; i < 16; ++i) {
+            const bool down = i == 1 || i == 4 || i == 6 || i == 11 || i == 15;
+            const bool reduced = reducedPower && (i == 2 || i == 7 || i == 8 || i == 13);
+            f.ctx[0].fpOptions[i] = down ? 2 : reduced ? 1 : 0;
+        }
         f.mode[0].colSkip = 2;
         f.mode[0].rowSkip = 1;
         f.ctx[0].interleave = 1;
@@ -87,16 +91,59 @@ inline std::vector<Check> vek145lNamed()
 
 // The focal-plane boxes after the revision slot: the family's option of
 // the plane, in the revision's terms (revision 1 knows 0 and 1 only, so
-// power down is 1).
+// power down is 1 and reduced power is active).
 inline std::vector<Check> planesShown(int revision)
 {
     std::vector<Check> checks = planesHeld(std::make_index_sequence<16>());
     for (int i = 0; i < 16; ++i) {
         const Value option = panels::ctx(&C::fpOptions, i);
-        checks.push_back(value(kPlanes[i], revision == 0 ? option / 2 : option));
+        checks.push_back(value(kPlanes[i], revision == 0 ? panels::oneOf(option, {2}) : option));
     }
     checks.push_back(shows("label_FP_Options", revision == 0 ? kLegendRev1 : kLegendRev2));
     return checks;
+}
+
+// The family's option of each plane once the panel has calculated: the
+// option given to the family, or with toFirstRevision what is left of it
+// after the boxes went to revision index 0 (reduced power becomes active).
+inline std::vector<Check> familyOptions(bool toFirstRevision)
+{
+    static constexpr const char *kOptions[16] = {
+        "fpOptions[0]",  "fpOptions[1]",  "fpOptions[2]",  "fpOptions[3]",  "fpOptions[4]",  "fpOptions[5]",
+        "fpOptions[6]",  "fpOptions[7]",  "fpOptions[8]",  "fpOptions[9]",  "fpOptions[10]", "fpOptions[11]",
+        "fpOptions[12]", "fpOptions[13]", "fpOptions[14]", "fpOptions[15]",
+    };
+    std::vector<Check> checks;
+    for (int i = 0; i < 16; ++i) {
+        const Value option = panels::ctx(&C::fpOptions, i);
+        const Value left = [option, toFirstRevision](const Pallador &w, const CFamilyCore &f, int c) {
+            const double given = option(w, f, c);
+            return toFirstRevision && given == 1 ? 0.0 : given;
+        };
+        checks.push_back(outcome(kOptions[i], option, left));
+    }
+    return checks;
+}
+
+// The value of a register row of the last calculation, -1 without the row.
+inline Value registerShown(const char *name)
+{
+    return [name](const Pallador &w, const CFamilyCore &, int) -> double {
+        for (int i = 0; i < qBound(0, w.regCount, int(Pallador::RegRowCapacity)); ++i) {
+            if (w.regs[i].name == QLatin1String(name))
+                return w.regs[i].value;
+        }
+        return -1.0;
+    };
+}
+
+// Selects revision items of the panel's own list, one after the other.
+inline Given chooseRevisions(std::vector<int> items)
+{
+    return [items = std::move(items)](Pallador &w, CFamilyCore &) {
+        for (int item : items)
+            w.comboPLL_REV->setCurrentIndex(item);
+    };
 }
 
 // A setting of the window that the read-back must leave alone.
@@ -249,6 +296,34 @@ inline Rows vek145l149Rows()
                                     .expect(vek145lNamed())
                                     .expect(planesShown(revision)));
     }
+    // Opening the panel keeps the family's options, reduced power among
+    // them, so the reduced-power planes stay addressed (serial write index
+    // 0). The list shows "Rev1" whatever the window's revision: choosing
+    // "Rev2" while the window is already at revision index 1 changes no
+    // option; a change between index 0 (active, power down) and a later
+    // revision (active, reduced power, power down) keeps what each plane
+    // does, and reduced power, unknown to index 0, becomes active.
+    rows.openings.push_back(Opening{41, "Vek145l"}
+                                .note("revision index 1, reduced power kept")
+                                .given(planesAndRevision(1, true))
+                                .calculations(1)
+                                .expect(planesShown(1))
+                                .expect(familyOptions(false))
+                                .expect({outcome("SERIAL_WRITE_INDEX_S", registerShown("SERIAL_WRITE_INDEX_S"), 0.0)}));
+    rows.openings.push_back(Opening{41, "Vek145l"}
+                                .note("revision index 1 chosen again, then index 0")
+                                .given(planesAndRevision(1, true))
+                                .then(chooseRevisions({1, 0}))
+                                .calculations(3)
+                                .expect(planesShown(0))
+                                .expect(familyOptions(true)));
+    rows.openings.push_back(Opening{41, "Vek145l"}
+                                .note("revision index 0, then index 1")
+                                .given(planesAndRevision(0))
+                                .then(chooseRevisions({1}))
+                                .calculations(2)
+                                .expect(planesShown(1))
+                                .expect(familyOptions(false)));
     rows.states.push_back(States{41, "Vek145l"}.disabled({"spinFocalPlanes"}));
     rows.reopenings.push_back(
         Reopening{41, "Vek145l"}
