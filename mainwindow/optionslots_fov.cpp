@@ -269,7 +269,7 @@ void Pallador::spinReadMode_valueChanged(int newValue)
         }
     } else if (sensorIndex == 82) {
         // Vek137: the box shows the read-out mode, which counts from 0, plus 1.
-        skipping[options::chooseContext(*this, options::Rule::PanelA)] = newValue - 1;
+        skipping[options::chooseContext(*this, options::Rule::PanelA)] = saturated(newValue, -1, 1);
     } else {
         readModeStep(*this, spinReadMode, skipping, newValue);
     }

@@ -266,10 +266,10 @@ inline void pointAt(Pallador &w, Panel panel)
 
 #include "advpanels/brel101_sarn106c_brel103.h"
 #include "advpanels/brel104_107.h"
-#include "advpanels/murn_vek116.h"
 #include "advpanels/vek101_108_141.h"
-#include "advpanels/vek118_157_137.h"
 #include "advpanels/vek145l_149.h"
+#include "advpanels/murn_vek116.h"
+#include "advpanels/vek118_157_137.h"
 
 namespace {
 
@@ -301,8 +301,8 @@ const Rows &allRows()
 
 // The catalogue entries these forms serve, each with its context-A case.
 const std::vector<std::pair<int, int>> kEntries = {
-    {12, 12}, {14, 25}, {28, 30},   {32, 45},   // Brel, Sarn106c and Vek forms
-    {59, 61}, {69, 70}, {72, 74},               // Murn107, Murn103, Murn110, Murn108, Vek116 forms
+    {12, 12}, {14, 25}, {28, 30}, {32, 45}, // Brel, Sarn106c and Vek forms
+    {59, 61}, {69, 70}, {72, 74},           // Murn107, Murn103, Murn110, Murn108, Vek116 forms
     {75, 75}, {80, 82}, {102, 102}, {115, 115}, // Vek118, Vek157b, Vek157f, Vek137 forms
 };
 
