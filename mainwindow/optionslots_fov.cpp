@@ -267,6 +267,9 @@ void Pallador::spinReadMode_valueChanged(int newValue)
             tellUser(QMessageBox::Critical, QLatin1String(kTitle), QLatin1String(problem));
             skipping[c] = 0;
         }
+    } else if (sensorIndex == 82) {
+        // Vek137: the box shows the read-out mode, which counts from 0, plus 1.
+        skipping[options::chooseContext(*this, options::Rule::PanelA)] = saturated(newValue, -1, 1);
     } else {
         readModeStep(*this, spinReadMode, skipping, newValue);
     }

@@ -177,7 +177,8 @@ FormCase vek157(const char *form)
     return c;
 }
 
-// The read-out box counts from 1 where the family counts from 0. The CFPn
+// The read-out box counts from 1 where the family counts from 0: it shows
+// the family's mode plus 1 and stores the mode it shows minus 1. The CFPn
 // list is the family's, starts at its first item and is open exactly while
 // digital column correction is on. The size options are the family's and
 // stay disabled.
@@ -204,7 +205,7 @@ FormCase vek137()
             .start(ctx(&C::skipping) + 1)
             .slot("spinReadMode_valueChanged(int)")
             .tip(tips::kReadMode)
-            .back(store(&P::skipping, threeAsFour)),
+            .back(store(&P::skipping, [](double shown) { return threeAsFour(shown) - 1.0; })),
         on<&P::spinBorderPixels>("spinBorderPixels")
             .start(own(&Vek_137::borderPixels))
             .slot("spinBorderPix_changed(int)")

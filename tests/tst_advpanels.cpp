@@ -5,8 +5,9 @@
 // closing reloads the use case and calculates once; opening again stores
 // what was left in the widgets, takes the frame rate from the rate combo's
 // text and calculates once; opening and closing another panel leaves the
-// references into the form alone; and every entry of these forms has its
-// case and its rows.
+// references into the form alone; opening, closing and opening again without
+// touching anything leaves the sensor's programming as it was; and every
+// entry of these forms has its case and its rows.
 //
 // How to add rows. A group of forms keeps its rows in
 // tests/advpanels/<group>.h: one inline function returning a Rows, written
@@ -64,6 +65,7 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTextEdit>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -453,6 +455,23 @@ const std::vector<std::pair<int, int>> kEntries = {
 // listed that has its case and rows passes, which fails the test (XPASS).
 const std::vector<std::pair<int, int>> kStillBuilding = {};
 
+// Panels whose untouched re-opening still changes the sensor's programming,
+// each with the reason; the test expects them to fail until mended.
+struct KnownChange {
+    int entry;
+    Panel panel;
+    const char *reason;
+};
+const std::vector<KnownChange> kKnownChanges = {
+    {15, Panel::A,
+     "the close reloads the use case without the skipping the loading calculated, and the form reads none back"},
+    {23, Panel::B, "a ticked skipping box is read back as 1, which the library reads as no skipping"},
+    {30, Panel::B, "the Brel105 sub-sampling is read back as the library does not count it"},
+    {60, Panel::A, "a ticked skipping box is read back as 1, which the library reads as no skipping"},
+    {61, Panel::A, "a ticked skipping box is read back as 1, which the library reads as no skipping"},
+    {102, Panel::A, "the integration times 2 to 4 the form starts with are read back over the context's"},
+};
+
 bool listed(const std::vector<std::pair<int, int>> &ranges, int entry)
 {
     for (const auto &[first, last] : ranges) {
@@ -696,6 +715,44 @@ Sizes settingSizes(const Pallador &w)
     return {w.fovCols[0], w.fovRows[0], w.socCols[0], w.socRows[0], w.cols[0], w.rows[0]};
 }
 
+// The sample the first-opening rows load for an entry's panel, or for its
+// panel A where no row opens that panel; empty for an entry without rows.
+QString sampleOf(int entry, Panel panel)
+{
+    QString sample;
+    for (const Opening &r : allRows().openings) {
+        if (r.entry == entry && r.panel == panel)
+            return QLatin1String(r.sample);
+        if (r.entry == entry && r.panel == Panel::A && sample.isEmpty())
+            sample = QLatin1String(r.sample);
+    }
+    return sample;
+}
+
+// What the user and a calling program see of a context: the library's
+// register values, and the output size, read mode and frame rate lines of
+// the context's result pane.
+QStringList programming(const Pallador &w, int context)
+{
+    QStringList seen;
+    const CFamilyCore *f = w.calvex->family();
+    const RegTable *table = f->regTable();
+    for (int i = 0; i < f->registerCount(); ++i) {
+        const char *name = table && i < table->count ? table->rows[i].name : "";
+        seen << QStringLiteral("%1 (row %2) = 0x%3")
+                    .arg(QLatin1String(name))
+                    .arg(i)
+                    .arg(f->results.registerValues[i], 0, 16);
+    }
+    const QTextEdit *pane = context == 0 ? w.ui.textResult_A : w.ui.textResult_B;
+    for (const QString &line : pane->toPlainText().split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("Output size:")) || line.startsWith(QLatin1String("Read mode:")) ||
+            line.startsWith(QLatin1String("Frame rate:")))
+            seen << line;
+    }
+    return seen;
+}
+
 template <class R> void addRows(const std::vector<R> &rows)
 {
     QTest::addColumn<int>("row");
@@ -704,6 +761,8 @@ template <class R> void addRows(const std::vector<R> &rows)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(advpanels::Panel)
 
 class TestAdvPanels : public QObject {
     Q_OBJECT
@@ -723,6 +782,8 @@ private slots:
     void fieldOfViewTurned();
     void reopeningCascade_data();
     void reopeningCascade();
+    void untouchedReopening_data();
+    void untouchedReopening();
     void coverage_data();
     void coverage();
 };
@@ -926,6 +987,52 @@ void TestAdvPanels::referencesKept()
     other->click();
     QVERIFY(form);
     QVERIFY2(verify(r.checks, expected, w, form, 0, &failure), qPrintable(failure));
+}
+
+void TestAdvPanels::untouchedReopening_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<Panel>("panel");
+    for (const auto &[first, last] : kEntries) {
+        for (int entry = first; entry <= last; ++entry) {
+            for (Panel panel : {Panel::A, Panel::B}) {
+                const QString sample = sampleOf(entry, panel);
+                if (panels::formCase(entry, panel) && !sample.isEmpty())
+                    QTest::addRow("%d %s %c", entry, qPrintable(sample), panel == Panel::A ? 'A' : 'B')
+                        << entry << sample << panel;
+            }
+        }
+    }
+}
+
+// Opening a panel, closing it and opening it again without touching it
+// programs the sensor as the loaded file did: the registers, output size,
+// read mode and frame rate are what they were before the first opening.
+void TestAdvPanels::untouchedReopening()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, sample);
+    QFETCH(Panel, panel);
+    Session s(sample);
+    Pallador &w = s.w();
+    QCOMPARE(w.sensorIndex, entry);
+    const int context = contextOf(panel);
+    const QStringList loaded = programming(w, context);
+    QVERIFY(!loaded.isEmpty());
+
+    QCheckBox *box = panelBox(w, panel);
+    box->click();
+    QVERIFY(openedForm(w, panel));
+    box->click();
+    box->click();
+    QVERIFY(openedForm(w, panel));
+    QVERIFY(w.advParamOn[context]);
+    for (const KnownChange &known : kKnownChanges) {
+        if (known.entry == entry && known.panel == panel)
+            QEXPECT_FAIL("", known.reason, Abort);
+    }
+    QCOMPARE(programming(w, context), loaded);
 }
 
 void TestAdvPanels::coverage_data()

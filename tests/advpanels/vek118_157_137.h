@@ -334,7 +334,8 @@ inline Rows vek118Vek157Vek137Rows()
                               .note("digital column correction")
                               .given(digitalCC)
                               .disabled({"checkBinning", "checkBinXonly"}));
-    // The disabled binning boxes are read back as they stand.
+    // The disabled binning boxes are read back as they stand; the read-out
+    // mode the box shows is stored minus 1, as the family counts it.
     rows.reopenings.push_back(
         Reopening{kVek137.entry, kVek137.sample}
             .leave({{"spinCols", 1600},
@@ -347,7 +348,7 @@ inline Rows vek118Vek157Vek137Rows()
                     {"checkBinning", other(&P::binning)},
                     {"checkBinXonly", other(&P::binXOnly)}})
             .stores({stored("cols", &P::cols, 1600), stored("rows", &P::rows, 1200),
-                     stored("intgTime", &P::intgTime, 9.5), stored("skipping", &P::skipping, 2),
+                     stored("intgTime", &P::intgTime, 9.5), stored("skipping", &P::skipping, 1),
                      stored("borderPixels", &P::borderPixels, 4), stored("digitalCC", &P::digitalCC, 1),
                      stored("ccRow", &P::ccRow, 2), stored("binning", &P::binning, other(&P::binning)),
                      stored("binXOnly", &P::binXOnly, other(&P::binXOnly))}));
