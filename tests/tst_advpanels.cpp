@@ -30,7 +30,8 @@
 //   after() checks the widgets once more after the re-opening.
 // - Kept: panel A opened, then the panel across() opened and closed; the
 //   checks (usually holds()) are true before and after.
-// Every row can change the loaded sensor first with given(); a callback
+// Every row can change the loaded sensor first with given(), and a first
+// opening or states row can drive the open panel with then(); a callback
 // that drives a panel widget of a two-context sensor calls pointAt() first,
 // since the slots take their context from the placeholder under the
 // pointer. A row's note() tells it apart from the other rows of its entry.
@@ -138,6 +139,7 @@ template <class Self> struct Row {
     Panel panel = Panel::A;
     const char *label = "";
     Given prepare = {};
+    Given act = {};
 
     Row(int entry, const char *sample, Panel panel = Panel::A) : entry(entry), sample(sample), panel(panel) {}
     Self &note(const char *text)
@@ -148,6 +150,13 @@ template <class Self> struct Row {
     Self &given(Given g)
     {
         prepare = std::move(g);
+        return self();
+    }
+    // What the engineer does in the panel once it is open (first openings
+    // and states), before the checks.
+    Self &then(Given g)
+    {
+        act = std::move(g);
         return self();
     }
     QString name() const
@@ -267,6 +276,7 @@ inline void pointAt(Pallador &w, Panel panel)
 #include "advpanels/vek145l_149.h"
 #include "advpanels/murn_vek116.h"
 #include "advpanels/vek118_157_137.h"
+#include "advpanels/vek123_135_132.h" // Vek123_Adv, Vek135_Adv, Vek132_Adv
 
 namespace {
 
@@ -284,6 +294,7 @@ const Rows &allRows()
                  vek145l149Rows,
                  murnVek116Rows,
                  vek118Vek157Vek137Rows,
+                 vek123Vek135Vek132Rows, // Vek123_Adv, Vek135_Adv, Vek132_Adv
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -301,6 +312,7 @@ const std::vector<std::pair<int, int>> kEntries = {
     {12, 12}, {14, 25}, {28, 30}, {32, 45}, // Brel, Sarn106c and Vek forms
     {59, 61}, {69, 70}, {72, 74},           // Murn107, Murn103, Murn110, Murn108, Vek116 forms
     {75, 75}, {80, 82}, {102, 102}, {115, 115}, // Vek118, Vek157b, Vek157f, Vek137 forms
+    {88, 91}, {95, 98},                         // Vek123, Vek135, Vek132 forms
 };
 
 // Entries whose forms are still being built, one line per group of forms.
@@ -531,6 +543,8 @@ void TestAdvPanels::firstOpening()
     QCOMPARE(calculations(w), r.calculationCount);
     QWidget *form = openedForm(w, r.panel);
     QVERIFY(form);
+    if (r.act)
+        r.act(w, s.family());
     QCOMPARE(form->objectName(), topWidgetName(panels::formName(r.entry, r.panel)));
     QVERIFY(w.advParamOn[context]);
     QVERIFY(!(context == 0 ? w.ui.comboUseCase_A : w.ui.comboUseCase_B)->isEnabled());
@@ -557,6 +571,8 @@ void TestAdvPanels::states()
     panelBox(w, r.panel)->click();
     QWidget *form = openedForm(w, r.panel);
     QVERIFY(form);
+    if (r.act)
+        r.act(w, s.family());
 
     QStringList names;
     for (QWidget *widget : namedWidgets(form)) {
