@@ -250,17 +250,15 @@ inline Rows vek123Vek135Vek132Rows()
         rows.states.push_back(States{s.entry, s.sample}
                                   .note("963 x 559")
                                   .given(windowSize(963, 559))
-                                  .disabled({"comboAspectRatio", "dSpinFovPercent", "checkSpreadGain"}));
+                                  .disabled({"comboAspectRatio", "dSpinFovPercent"}));
         rows.states.push_back(States{s.entry, s.sample}
                                   .note("964 x 560")
                                   .given(windowSize(964, 560))
-                                  .disabled({"checkSkipping", "checkBinXonly", "comboAspectRatio", "dSpinFovPercent",
-                                             "checkSpreadGain"}));
+                                  .disabled({"checkSkipping", "checkBinXonly", "comboAspectRatio", "dSpinFovPercent"}));
         rows.states.push_back(States{s.entry, s.sample}
                                   .note("964 x 559")
                                   .given(windowSize(964, 559))
-                                  .disabled({"checkSkipping", "comboAspectRatio", "dSpinFovPercent",
-                                             "checkSpreadGain"}));
+                                  .disabled({"checkSkipping", "comboAspectRatio", "dSpinFovPercent"}));
         // The parallel interface has no HDR; without HDR the exposure count
         // and the spread gain are closed.
         rows.states.push_back(
@@ -274,21 +272,24 @@ inline Rows vek123Vek135Vek132Rows()
                 .disabled({"checkHDR", "comboNumExp", "checkSpreadGain", "comboAspectRatio", "dSpinFovPercent"}));
         // The field of view in use closes the size boxes and opens its own;
         // ticking it in the panel does the same through its slot, which has
-        // no sub-sampling spin boxes to show.
+        // no sub-sampling spin boxes to show, and its calculation closes the
+        // sub-sampling boxes for the field of view it gives.
         rows.states.push_back(States{s.entry, s.sample}
                                   .note("field of view")
                                   .given([](Pallador &w, CFamilyCore &f) {
                                       windowSize(963, 559)(w, f);
                                       f.ctx[0].useFov = true;
                                   })
-                                  .disabled({"spinRows", "spinCols", "checkSpreadGain"}));
+                                  .disabled({"spinRows", "spinCols"}));
         rows.states.push_back(States{s.entry, s.sample}
                                   .note("field of view ticked")
                                   .given(windowSize(963, 559))
                                   .then(click("checkUseFOV"))
-                                  .disabled({"spinRows", "spinCols", "checkSpreadGain"}));
+                                  .disabled({"spinRows", "spinCols", "checkSkipping", "checkBinXonly"}));
         // The HDR box shows what the calculation of the re-opening used: the
-        // state the engineer left in it.
+        // state the engineer left in it. The calculation shows the share of
+        // the array the output covers in the field-of-view box, whose slot
+        // calculates once more.
         rows.reopenings.push_back(
             Reopening{s.entry, s.sample}
                 .leave({{"checkSkipping", other(&P::skipping)},
@@ -300,6 +301,7 @@ inline Rows vek123Vek135Vek132Rows()
                         {"checkSpreadGain", other(&P::interleave)},
                         {"comboAspectRatio", 2},
                         {"spinT1_T2", 4}})
+                .calculations(2)
                 .stores({stored("skipping", &P::skipping, other(&P::skipping)),
                          stored("binXOnly", &P::binXOnly, other(&P::binXOnly)), stored("cols", &P::cols, 1280),
                          stored("rows", &P::rows, 720), stored("intgTime", &P::intgTime, 6.5),
