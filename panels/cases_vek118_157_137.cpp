@@ -19,17 +19,6 @@ using P = Pallador;
 using M = CModeState;
 using C = CContextParams;
 
-// A value the family object keeps in one of its own option records (the
-// exposure ratios of the operation-mode sensors, the Vek137 options); 0 for
-// a family without it.
-template <class Record, class T> Value own(T Record::*field)
-{
-    return [field](const Pallador &, const CFamilyCore &f, int) -> double {
-        const auto *record = dynamic_cast<const Record *>(&f);
-        return record ? double(record->*field) : 0.0;
-    };
-}
-
 // The HDR sequencer modes of the operation-mode sensors; the position of an
 // item is the mode value the window and the family carry.
 const QStringList kOperationModes = {"1ExpLin", "2ExpHDR", "3ExpHDR", "4ExpHDR", "2ExpLIM",

@@ -191,6 +191,17 @@ template <class T, std::size_t N> Value ctx(T (CContextParams::*field)[N], int i
         [field, i](const Pallador &, const CFamilyCore &f, int c) -> double { return (familyContext(f, c).*field)[i]; };
 }
 
+// A quantity the family object keeps in one of its own option records
+// (ExposureRatios, ScalerOptions, a family's own member); 0 for a family
+// without that record.
+template <class Record, class T> Value own(T Record::*field)
+{
+    return [field](const Pallador &, const CFamilyCore &f, int) -> double {
+        const auto *record = dynamic_cast<const Record *>(&f);
+        return record ? double(record->*field) : 0.0;
+    };
+}
+
 // v worked out for a fixed context (context A's value in a context-B panel).
 Value ofContext(int context, const Value &v);
 // 1 when v is not 0 (a flag), when v is greater than 1 (a factor: the
@@ -200,6 +211,8 @@ Value flag(const Value &v);
 Value factor(const Value &v);
 Value zero(const Value &v);
 Value oneOf(const Value &v, std::initializer_list<double> numbers);
+// 1 when v is less than limit.
+Value below(const Value &v, double limit);
 // The integer log2 of v (0 below 1), and v limited to lowest..highest (an
 // index derived from a quantity stays inside its combo's items).
 Value log2Of(const Value &v);

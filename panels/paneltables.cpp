@@ -111,6 +111,8 @@ std::vector<FormCase> murnVek116Cases();
 std::vector<FormCase> vek118Vek157Vek137Cases();
 // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
 std::vector<FormCase> bridgeCases();
+// Vek123_Adv, Vek135_Adv, Vek132_Adv
+std::vector<FormCase> vek123Vek135Vek132Cases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -127,6 +129,7 @@ const std::vector<FormCase> &formCases()
                  vek118Vek157Vek137Cases,
                  // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
                  bridgeCases,
+                 vek123Vek135Vek132Cases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

@@ -104,6 +104,11 @@ Value oneOf(const Value &v, std::initializer_list<double> numbers)
     return test(v, [set](double x) { return std::find(set.begin(), set.end(), x) != set.end(); });
 }
 
+Value below(const Value &v, double limit)
+{
+    return test(v, [limit](double x) { return x < limit; });
+}
+
 Value log2Of(const Value &v)
 {
     return [v](const Pallador &w, const CFamilyCore &f, int c) {

@@ -122,6 +122,9 @@ const std::map<QString, QSize> kTopSizes = {
     // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
     {QStringLiteral("Yorm102_Adv"), {473, 234}}, {QStringLiteral("Yorm105_Adv"), {473, 234}},
     {QStringLiteral("Murn106_Adv"), {873, 317}},
+    // Vek123_Adv, Vek135_Adv and Vek132_Adv.
+    {QStringLiteral("Vek123_Adv"), {481, 213}},  {QStringLiteral("Vek135_Adv"), {440, 216}},
+    {QStringLiteral("Vek132_Adv"), {440, 236}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -156,6 +159,10 @@ const std::map<QString, int> kPresentNames = {
     // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
     {QStringLiteral("Yorm102_Adv A"), 14},   {QStringLiteral("Yorm105_Adv A 57-57"), 13},
     {QStringLiteral("Yorm105_Adv A 58-58"), 13}, {QStringLiteral("Murn106_Adv A"), 13},
+    // Vek123_Adv (without the two sub-sampling spin boxes), Vek135_Adv and
+    // Vek132_Adv (its mode box is in the form, but not looked up).
+    {QStringLiteral("Vek123_Adv A"), 13},    {QStringLiteral("Vek135_Adv A"), 12},
+    {QStringLiteral("Vek132_Adv A"), 12},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -727,6 +734,33 @@ void TestFormContract::formValues_data()
     row("Murn106_Adv", "spinFovX", "maximum", 1280);
     row("Murn106_Adv", "spinFovY", "maximum", 960);
     row("Murn106_Adv", "spinReadMode", "maximum", 2);
+    // Vek123_Adv, Vek135_Adv and Vek132_Adv.
+    row("Vek123_Adv", "spinCols", "maximum", 1920);
+    row("Vek123_Adv", "spinRows", "minimum", 12);
+    row("Vek123_Adv", "spinRows", "maximum", 1188);
+    row("Vek123_Adv", "dSpinFovPercent", "minimum", 10.34);
+    row("Vek123_Adv", "dSpinFovPercent", "value", 90.91);
+    row("Vek123_Adv", "dSpinIntgTime", "decimals", 2);
+    row("Vek123_Adv", "comboAspectRatio", "items", QStringList{"16 : 9", "4 : 3", "3 : 2", "1 : 1"});
+    row("Vek123_Adv", "comboAspectRatio", "editable", false);
+    row("Vek123_Adv", "comboNumExp", "count", 0);
+    row("Vek123_Adv", "comboNumExp", "currentIndex", -1);
+    row("Vek123_Adv", "checkSpreadGain", "enabled", false);
+    row("Vek123_Adv", "spinT2_T3", "maximum", 4);
+    row("Vek135_Adv", "spinCols", "maximum", 4208);
+    row("Vek135_Adv", "spinCols", "singleStep", 2);
+    row("Vek135_Adv", "spinRows", "maximum", 3120);
+    row("Vek135_Adv", "spinReadMode", "maximum", 4);
+    row("Vek135_Adv", "spinReadMode_Y", "minimum", 1);
+    row("Vek135_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Vek132_Adv", "spinCols", "maximum", 4648);
+    row("Vek132_Adv", "spinRows", "maximum", 3508);
+    row("Vek132_Adv", "checkSupercell", "checked", true);
+    row("Vek132_Adv", "spinN_in", "value", 192);
+    row("Vek132_Adv", "spinN_in", "enabled", false);
+    row("Vek132_Adv", "spinScaleM", "enabled", false);
+    row("Vek132_Adv", "spinSMode", "enabled", false);
+    row("Vek132_Adv", "spinBorderPixels", "maximum", 8);
 }
 
 void TestFormContract::formValues()
