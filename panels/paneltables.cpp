@@ -109,6 +109,8 @@ std::vector<FormCase> vek101Vek108Vek141Cases();
 std::vector<FormCase> vek145l149Cases();
 std::vector<FormCase> murnVek116Cases();
 std::vector<FormCase> vek118Vek157Vek137Cases();
+// Vek111_Adv and the Vek121 group's Vek116_Adv
+std::vector<FormCase> vek111Vek121Cases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -123,6 +125,8 @@ const std::vector<FormCase> &formCases()
                  vek145l149Cases,
                  murnVek116Cases,
                  vek118Vek157Vek137Cases,
+                 // Vek111_Adv and the Vek121 group's Vek116_Adv
+                 vek111Vek121Cases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

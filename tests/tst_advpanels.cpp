@@ -267,6 +267,7 @@ inline void pointAt(Pallador &w, Panel panel)
 #include "advpanels/vek145l_149.h"
 #include "advpanels/murn_vek116.h"
 #include "advpanels/vek118_157_137.h"
+#include "advpanels/vek111_121.h" // Vek111_Adv, Vek116_Adv for the Vek121 group
 
 namespace {
 
@@ -284,6 +285,7 @@ const Rows &allRows()
                  vek145l149Rows,
                  murnVek116Rows,
                  vek118Vek157Vek137Rows,
+                 vek111Vek121Rows, // Vek111_Adv, Vek116_Adv for the Vek121 group
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -301,6 +303,7 @@ const std::vector<std::pair<int, int>> kEntries = {
     {12, 12}, {14, 25}, {28, 30}, {32, 45}, // Brel, Sarn106c and Vek forms
     {59, 61}, {69, 70}, {72, 74},           // Murn107, Murn103, Murn110, Murn108, Vek116 forms
     {75, 75}, {80, 82}, {102, 102}, {115, 115}, // Vek118, Vek157b, Vek157f, Vek137 forms
+    {76, 79}, {86, 87}, {103, 104},             // Vek111 form, Vek116 form for the Vek121 group
 };
 
 // Entries whose forms are still being built, one line per group of forms.

@@ -119,6 +119,8 @@ const std::map<QString, QSize> kTopSizes = {
     // Vek118_Adv, Vek157b_Adv, Vek157f_Adv and Vek137_Adv.
     {QStringLiteral("Vek118_Adv"), {440, 295}},  {QStringLiteral("Vek157b_Adv"), {428, 195}},
     {QStringLiteral("Vek157f_Adv"), {428, 195}}, {QStringLiteral("Vek137_Adv"), {438, 191}},
+    // Vek111_Adv
+    {QStringLiteral("Vek111_Adv"), {414, 180}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -150,6 +152,9 @@ const std::map<QString, int> kPresentNames = {
     // Vek118_Adv, Vek157b_Adv, Vek157f_Adv and Vek137_Adv.
     {QStringLiteral("Vek118_Adv A"), 18},    {QStringLiteral("Vek157b_Adv A"), 12},
     {QStringLiteral("Vek157f_Adv A"), 12},   {QStringLiteral("Vek137_Adv A"), 11},
+    // Vek111_Adv (Vek111 and Vek119 sensors), Vek116_Adv for the Vek121 group
+    {QStringLiteral("Vek111_Adv A 86-87"), 10}, {QStringLiteral("Vek111_Adv A 103-104"), 10},
+    {QStringLiteral("Vek116_Adv A 76-79"), 13},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -703,6 +708,23 @@ void TestFormContract::formValues_data()
     row("Vek137_Adv", "checkBinXonly", "enabled", false);
     row("Vek137_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Cols"));
     row("Vek137_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Rows"));
+    // Vek111_Adv
+    row("Vek111_Adv", "spinCols", "minimum", 80);
+    row("Vek111_Adv", "spinCols", "maximum", 1288);
+    row("Vek111_Adv", "spinCols", "value", 1280);
+    row("Vek111_Adv", "spinRows", "minimum", 50);
+    row("Vek111_Adv", "spinRows", "maximum", 808);
+    row("Vek111_Adv", "spinRows", "value", 800);
+    row("Vek111_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Vek111_Adv", "dSpinIntgTime", "maximum", 999999.0);
+    row("Vek111_Adv", "comboColSkip", "items", QStringList{"1", "2", "4", "8", "16"});
+    row("Vek111_Adv", "comboColSkip", "maxVisibleItems", 10);
+    row("Vek111_Adv", "comboRowSkip", "items", QStringList{"1", "2", "4", "8", "16"});
+    row("Vek111_Adv", "comboRowSkip", "currentIndex", 0);
+    row("Vek111_Adv", "labelRows", "text", QStringLiteral("Rows:    "));
+    row("Vek111_Adv", "checkSkipping", "text", QStringLiteral("Row Skip"));
+    row("Vek111_Adv", "checkBinXonly", "text", QStringLiteral("Column Skip"));
+    row("Vek111_Adv", "checkSumming", "text", QStringLiteral("Col Summing"));
 }
 
 void TestFormContract::formValues()
