@@ -113,6 +113,8 @@ std::vector<FormCase> vek118Vek157Vek137Cases();
 std::vector<FormCase> bridgeCases();
 // Vek123_Adv, Vek135_Adv, Vek132_Adv
 std::vector<FormCase> vek123Vek135Vek132Cases();
+// Vek111_Adv and the Vek121 group's Vek116_Adv
+std::vector<FormCase> vek111Vek121Cases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -130,6 +132,8 @@ const std::vector<FormCase> &formCases()
                  // Yorm102_Adv, Yorm105_Adv, Murn106_Adv
                  bridgeCases,
                  vek123Vek135Vek132Cases,
+                 // Vek111_Adv and the Vek121 group's Vek116_Adv
+                 vek111Vek121Cases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

@@ -418,6 +418,7 @@ inline void pointAt(Pallador &w, Panel panel)
 #include "advpanels/vek118_157_137.h"
 #include "advpanels/bridges.h"
 #include "advpanels/vek123_135_132.h" // Vek123_Adv, Vek135_Adv, Vek132_Adv
+#include "advpanels/vek111_121.h" // Vek111_Adv, Vek116_Adv for the Vek121 group
 
 namespace {
 
@@ -437,6 +438,7 @@ const Rows &allRows()
                  vek118Vek157Vek137Rows,
                  bridgeRows,
                  vek123Vek135Vek132Rows, // Vek123_Adv, Vek135_Adv, Vek132_Adv
+                 vek111Vek121Rows, // Vek111_Adv, Vek116_Adv for the Vek121 group
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -459,6 +461,7 @@ const std::vector<std::pair<int, int>> kEntries = {
     {75, 75}, {80, 82}, {102, 102}, {115, 115}, // Vek118, Vek157b, Vek157f, Vek137 forms
     {54, 58}, {71, 71},                         // Yorm102, Yorm105, Murn106 forms
     {88, 91}, {95, 98},                         // Vek123, Vek135, Vek132 forms
+    {76, 79}, {86, 87}, {103, 104},             // Vek111 form, Vek116 form for the Vek121 group
 };
 
 // Entries whose forms are still being built, one line per group of forms.
@@ -483,6 +486,8 @@ const std::vector<KnownChange> kKnownChanges = {
     {60, Panel::A, "a ticked skipping box is read back as 1, which the library reads as no skipping"},
     {61, Panel::A, "a ticked skipping box is read back as 1, which the library reads as no skipping"},
     {102, Panel::A, "the integration times 2 to 4 the form starts with are read back over the context's"},
+    {103, Panel::A, "the column-skip list's 1 is read back as 1, which the library reads as column binning 2"},
+    {104, Panel::A, "the column-skip list's 1 is read back as 1, which the library reads as column binning 2"},
 };
 
 bool listed(const std::vector<std::pair<int, int>> &ranges, int entry)

@@ -125,6 +125,8 @@ const std::map<QString, QSize> kTopSizes = {
     // Vek123_Adv, Vek135_Adv and Vek132_Adv.
     {QStringLiteral("Vek123_Adv"), {481, 213}},  {QStringLiteral("Vek135_Adv"), {440, 216}},
     {QStringLiteral("Vek132_Adv"), {440, 236}},
+    // Vek111_Adv
+    {QStringLiteral("Vek111_Adv"), {414, 180}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -163,6 +165,9 @@ const std::map<QString, int> kPresentNames = {
     // Vek132_Adv (its mode box is in the form, but not looked up).
     {QStringLiteral("Vek123_Adv A"), 13},    {QStringLiteral("Vek135_Adv A"), 12},
     {QStringLiteral("Vek132_Adv A"), 12},
+    // Vek111_Adv (Vek111 and Vek119 sensors), Vek116_Adv for the Vek121 group
+    {QStringLiteral("Vek111_Adv A 86-87"), 10}, {QStringLiteral("Vek111_Adv A 103-104"), 10},
+    {QStringLiteral("Vek116_Adv A 76-79"), 13},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -761,6 +766,23 @@ void TestFormContract::formValues_data()
     row("Vek132_Adv", "spinScaleM", "enabled", false);
     row("Vek132_Adv", "spinSMode", "enabled", false);
     row("Vek132_Adv", "spinBorderPixels", "maximum", 8);
+    // Vek111_Adv
+    row("Vek111_Adv", "spinCols", "minimum", 80);
+    row("Vek111_Adv", "spinCols", "maximum", 1288);
+    row("Vek111_Adv", "spinCols", "value", 1280);
+    row("Vek111_Adv", "spinRows", "minimum", 50);
+    row("Vek111_Adv", "spinRows", "maximum", 808);
+    row("Vek111_Adv", "spinRows", "value", 800);
+    row("Vek111_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Vek111_Adv", "dSpinIntgTime", "maximum", 999999.0);
+    row("Vek111_Adv", "comboColSkip", "items", QStringList{"1", "2", "4", "8", "16"});
+    row("Vek111_Adv", "comboColSkip", "maxVisibleItems", 10);
+    row("Vek111_Adv", "comboRowSkip", "items", QStringList{"1", "2", "4", "8", "16"});
+    row("Vek111_Adv", "comboRowSkip", "currentIndex", 0);
+    row("Vek111_Adv", "labelRows", "text", QStringLiteral("Rows:    "));
+    row("Vek111_Adv", "checkSkipping", "text", QStringLiteral("Row Skip"));
+    row("Vek111_Adv", "checkBinXonly", "text", QStringLiteral("Column Skip"));
+    row("Vek111_Adv", "checkSumming", "text", QStringLiteral("Col Summing"));
 }
 
 void TestFormContract::formValues()
