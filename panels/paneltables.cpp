@@ -115,6 +115,8 @@ std::vector<FormCase> bridgeCases();
 std::vector<FormCase> vek123Vek135Vek132Cases();
 // Vek111_Adv and the Vek121 group's Vek116_Adv
 std::vector<FormCase> vek111Vek121Cases();
+// Vek107_Adv
+std::vector<FormCase> vek107Cases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -134,6 +136,7 @@ const std::vector<FormCase> &formCases()
                  vek123Vek135Vek132Cases,
                  // Vek111_Adv and the Vek121 group's Vek116_Adv
                  vek111Vek121Cases,
+                 vek107Cases, // Vek107_Adv
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

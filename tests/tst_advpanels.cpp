@@ -57,14 +57,18 @@
 #include <QDebug>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -419,6 +423,7 @@ inline void pointAt(Pallador &w, Panel panel)
 #include "advpanels/bridges.h"
 #include "advpanels/vek123_135_132.h" // Vek123_Adv, Vek135_Adv, Vek132_Adv
 #include "advpanels/vek111_121.h" // Vek111_Adv, Vek116_Adv for the Vek121 group
+#include "advpanels/vek107.h"    // Vek107_Adv
 
 namespace {
 
@@ -439,6 +444,7 @@ const Rows &allRows()
                  bridgeRows,
                  vek123Vek135Vek132Rows, // Vek123_Adv, Vek135_Adv, Vek132_Adv
                  vek111Vek121Rows, // Vek111_Adv, Vek116_Adv for the Vek121 group
+                 vek107Rows,       // Vek107_Adv
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -462,6 +468,7 @@ const std::vector<std::pair<int, int>> kEntries = {
     {54, 58}, {71, 71},                         // Yorm102, Yorm105, Murn106 forms
     {88, 91}, {95, 98},                         // Vek123, Vek135, Vek132 forms
     {76, 79}, {86, 87}, {103, 104},             // Vek111 form, Vek116 form for the Vek121 group
+    {83, 85},                                   // Vek107 form
 };
 
 // Entries whose forms are still being built, one line per group of forms.
@@ -804,6 +811,14 @@ private slots:
     void untouchedReopening();
     void coverage_data();
     void coverage();
+    // Vek107_Adv
+    void scrollFormFillsPlaceholder_data();
+    void scrollFormFillsPlaceholder();
+    void scrollFormAfterOtherSensors();
+    void formToolTips_data();
+    void formToolTips();
+    void lineLengthByBlanking_data();
+    void lineLengthByBlanking();
 };
 
 void TestAdvPanels::firstOpening_data()
@@ -1240,6 +1255,220 @@ void TestAdvPanels::reopeningCascade()
     QString failure;
     QVERIFY2(verify(r.checksAfter, expected, w, form, 0, &failure), qPrintable(failure));
 }
+
+// Vek107_Adv: the scroll form in the window's grid layout, the form's own
+// rich-text tool tips, Vek113m's line-length rule.
+
+namespace {
+
+// Panel A opened on the sensor loaded now, its form laid out.
+QWidget *openPanelA(Pallador &w)
+{
+    if (w.ui.checkAdvParam_A->isChecked())
+        w.ui.checkAdvParam_A->click();
+    w.ui.checkAdvParam_A->click();
+    QCoreApplication::processEvents();
+    return openedForm(w, Panel::A);
+}
+
+// The room the placeholder's layout gives its items.
+QRect layoutRoom(Pallador &w)
+{
+    return w.ui.widgetADV_A->rect().marginsRemoved(w.advLayout->contentsMargins());
+}
+
+} // namespace
+
+void TestAdvPanels::scrollFormFillsPlaceholder_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<int>("entry");
+    QTest::newRow("83") << QStringLiteral("Vek117m") << 83;
+    QTest::newRow("84") << QStringLiteral("Vek107m") << 84;
+    QTest::newRow("85") << QStringLiteral("Vek113m") << 85;
+}
+
+// The scroll form fills panel A's placeholder through the window's grid
+// layout and follows the placeholder's size, scrolling while the placeholder
+// is smaller than the form's contents.
+void TestAdvPanels::scrollFormFillsPlaceholder()
+{
+    QFETCH(QString, sample);
+    QFETCH(int, entry);
+    Session s(sample);
+    Pallador &w = s.w();
+    QCOMPARE(w.sensorIndex, entry);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(!w.advLayout);
+
+    QWidget *form = openPanelA(w);
+    QVERIFY(form);
+    QVERIFY(w.advLayout);
+    QCOMPARE(w.ui.widgetADV_A->layout(), w.advLayout);
+    QVERIFY(w.advLayout->indexOf(form) >= 0);
+    QCOMPARE(form->geometry(), layoutRoom(w));
+    auto *area = form->findChild<QScrollArea *>(QStringLiteral("scrollArea"));
+    QVERIFY(area);
+    QCOMPARE(area->geometry(), form->rect());
+
+    QWidget *place = w.ui.widgetADV_A;
+    place->resize(460, 320);
+    QCOMPARE(form->geometry(), layoutRoom(w));
+    QVERIFY(area->horizontalScrollBar()->maximum() > 0);
+    QVERIFY(area->verticalScrollBar()->maximum() > 0);
+    place->resize(1400, 800);
+    QCOMPARE(form->geometry(), layoutRoom(w));
+    QCOMPARE(area->horizontalScrollBar()->maximum(), 0);
+    QCOMPARE(area->verticalScrollBar()->maximum(), 0);
+
+    // Closing and opening again keeps the one layout and the form in it.
+    QGridLayout *layout = w.advLayout;
+    openPanelA(w);
+    QCOMPARE(w.advLayout, layout);
+    QCOMPARE(openedForm(w, Panel::A), form);
+    QCOMPARE(w.advLayout->count(), 1);
+}
+
+// Loading Vek107m, then a sensor whose form sits at its own size, then
+// Vek113m: the window keeps its one grid layout, the other sensor's form
+// stays out of it, and the scroll form fills the placeholder again.
+void TestAdvPanels::scrollFormAfterOtherSensors()
+{
+    Session s(QStringLiteral("Vek107m"));
+    Pallador &w = s.w();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QPointer<QWidget> first = openPanelA(w);
+    QVERIFY(first);
+    QGridLayout *const layout = w.advLayout;
+    QVERIFY(layout);
+
+    w.loadConfigFile(s.install.addSample(QStringLiteral("Tolm104m.cfg")));
+    QCOMPARE(w.sensorIndex, 1);
+    QVERIFY(!first);
+    QWidget *own = openPanelA(w);
+    QVERIFY(own);
+    QCOMPARE(w.advLayout, layout);
+    QCOMPARE(w.ui.widgetADV_A->layout(), layout);
+    QVERIFY(layout->indexOf(own) < 0);
+    QCOMPARE(own->geometry(), QRect(QPoint(0, 0), QSize(204, 106)));
+
+    w.loadConfigFile(s.install.addSample(QStringLiteral("Vek113m.cfg")));
+    QCOMPARE(w.sensorIndex, 85);
+    QWidget *form = openPanelA(w);
+    QVERIFY(form);
+    QCOMPARE(w.advLayout, layout);
+    QCOMPARE(w.ui.widgetADV_A->layout(), layout);
+    QVERIFY(layout->indexOf(form) >= 0);
+    QCOMPARE(layout->count(), 1);
+    QCOMPARE(form->geometry(), layoutRoom(w));
+    w.ui.widgetADV_A->resize(1400, 800);
+    QCOMPARE(form->geometry(), layoutRoom(w));
+}
+
+void TestAdvPanels::formToolTips_data()
+{
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("bold");
+    QTest::newRow("spinScaler") << QStringLiteral("spinScaler")
+                                << QStringList{"scaling mode = 0 for 1x scaling",
+                                               "scaling mode = 1 for 2xH or 1.5xH scaling",
+                                               "scaling mode = 2 for 2.0xHV or 1.5xHV scaling"}
+                                << QStringList{};
+    QTest::newRow("spinScaleM") << QStringLiteral("spinScaleM")
+                                << QStringList{"scaling = 1x for 16", "scaling = 1.5xH or 1.5HV for 24",
+                                               "scaling = 2.0xHV for 32"}
+                                << QStringList{};
+    QTest::newRow("checkLFM_mode") << QStringLiteral("checkLFM_mode")
+                                   << QStringList{"LED Flicker Mitigation mode enabled only when:",
+                                                  "in line Interleave mode with col/row binning performed.", "or,",
+                                                  "in linear mode with col/row binning performed."}
+                                   << QStringList{"LED Flicker Mitigation"};
+}
+
+// The form's own rich-text tool tips stay, line by line and with their bold
+// text, on the first opening and after a re-opening sets the panel's tool
+// tips again.
+void TestAdvPanels::formToolTips()
+{
+    QFETCH(QString, widget);
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, bold);
+    Session s(QStringLiteral("Vek107m"));
+    Pallador &w = s.w();
+    QWidget *form = openPanelA(w);
+    QVERIFY(form);
+    for (const char *when : {"first opening", "re-opening"}) {
+        const QWidget *child = form->findChild<QWidget *>(widget);
+        QVERIFY(child);
+        const QString tip = child->toolTip();
+        QVERIFY2(Qt::mightBeRichText(tip), when);
+        QTextDocument document;
+        document.setHtml(tip);
+        QCOMPARE(document.toPlainText().split(QLatin1Char('\n')), lines);
+        QStringList boldText;
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                if (it.fragment().charFormat().fontWeight() > QFont::Normal)
+                    boldText << it.fragment().text();
+            }
+        }
+        QCOMPARE(boldText, bold);
+        QCOMPARE(openPanelA(w), form);
+    }
+}
+
+void TestAdvPanels::lineLengthByBlanking_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<int>("blankType");
+    QTest::addColumn<bool>("familyFlag");
+    QTest::addColumn<bool>("flagAfter");
+    QTest::addColumn<bool>("boxEnabled");
+    // Vek113m clears the flag for blanking types 1, 2 and 6; its box is open
+    // and ticked exactly while the flag is set.
+    for (int type : {0, 1, 2, 3, 6}) {
+        for (bool flag : {false, true}) {
+            const bool kept = flag && type != 1 && type != 2 && type != 6;
+            QTest::addRow("85 blanking %d flag %d", type, int(flag))
+                << QStringLiteral("Vek113m") << type << flag << kept << kept;
+        }
+    }
+    // The other two sensors only show the flag, in the form's open box.
+    QTest::newRow("83 blanking 1 flag 1") << QStringLiteral("Vek117m") << 1 << true << true << true;
+    QTest::newRow("84 blanking 6 flag 1") << QStringLiteral("Vek107m") << 6 << true << true << true;
+    QTest::newRow("84 blanking 0 flag 0") << QStringLiteral("Vek107m") << 0 << false << false << true;
+}
+
+// The fixed-line-length box on the first opening, by the context's blanking
+// type, and the family's flag after it; nothing is calculated.
+void TestAdvPanels::lineLengthByBlanking()
+{
+    QFETCH(QString, sample);
+    QFETCH(int, blankType);
+    QFETCH(bool, familyFlag);
+    QFETCH(bool, flagAfter);
+    QFETCH(bool, boxEnabled);
+    Session s(sample);
+    Pallador &w = s.w();
+    w.blankType[0] = blankType;
+    s.family().ctx[0].useFixLLpck = familyFlag;
+
+    resetJournal(w);
+    w.ui.checkAdvParam_A->click();
+    QCOMPARE(calculations(w), 0);
+    QWidget *form = openedForm(w, Panel::A);
+    QVERIFY(form);
+    QCOMPARE(s.family().ctx[0].useFixLLpck, flagAfter);
+    auto *box = form->findChild<QCheckBox *>(QStringLiteral("checkFixLLpck"));
+    QVERIFY(box);
+    QCOMPARE(box->isChecked(), flagAfter);
+    QCOMPARE(box->isEnabled(), boxEnabled);
+    QCOMPARE(w.checkFixLLpck, box);
+}
+
 
 QTEST_MAIN(TestAdvPanels)
 #include "tst_advpanels.moc"

@@ -127,6 +127,8 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Vek132_Adv"), {440, 236}},
     // Vek111_Adv
     {QStringLiteral("Vek111_Adv"), {414, 180}},
+    // Vek107_Adv
+    {QStringLiteral("Vek107_Adv"), {474, 286}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -168,6 +170,8 @@ const std::map<QString, int> kPresentNames = {
     // Vek111_Adv (Vek111 and Vek119 sensors), Vek116_Adv for the Vek121 group
     {QStringLiteral("Vek111_Adv A 86-87"), 10}, {QStringLiteral("Vek111_Adv A 103-104"), 10},
     {QStringLiteral("Vek116_Adv A 76-79"), 13},
+    // Vek107_Adv
+    {QStringLiteral("Vek107_Adv A"), 41},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -783,6 +787,36 @@ void TestFormContract::formValues_data()
     row("Vek111_Adv", "checkSkipping", "text", QStringLiteral("Row Skip"));
     row("Vek111_Adv", "checkBinXonly", "text", QStringLiteral("Column Skip"));
     row("Vek111_Adv", "checkSumming", "text", QStringLiteral("Col Summing"));
+    // Vek107_Adv
+    row("Vek107_Adv", "spinCols", "minimum", 30);
+    row("Vek107_Adv", "spinCols", "maximum", 2048);
+    row("Vek107_Adv", "spinCols", "value", 1928);
+    row("Vek107_Adv", "spinRows", "maximum", 1536);
+    row("Vek107_Adv", "spinRows", "value", 1088);
+    row("Vek107_Adv", "spinDarkCols", "maximum", 3);
+    row("Vek107_Adv", "spinScaler", "maximum", 2);
+    row("Vek107_Adv", "spinScaleM", "minimum", 16);
+    row("Vek107_Adv", "spinScaleM", "maximum", 32);
+    row("Vek107_Adv", "spinScaleM", "singleStep", 8);
+    row("Vek107_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Vek107_Adv", "dSpinIntgTime", "maximum", 999999.0);
+    row("Vek107_Adv", "dSpinIntgTime", "value", 16.0);
+    row("Vek107_Adv", "dspinFixLLpck", "minimum", 700);
+    row("Vek107_Adv", "dspinFixLLpck", "maximum", 65535);
+    row("Vek107_Adv", "spinT1_T2", "maximum", 4);
+    row("Vek107_Adv", "spinT3_T4", "value", 2);
+    row("Vek107_Adv", "spinShAdv_T4", "maximum", 3);
+    row("Vek107_Adv", "comboATR", "items", QStringList{"0", "8", "12"});
+    row("Vek107_Adv", "comboATR", "currentIndex", 1);
+    row("Vek107_Adv", "comboDTR", "items", QStringList{"0", "8"});
+    row("Vek107_Adv", "comboDTR", "currentIndex", 1);
+    for (const char *name : {"comboNumExp", "comboMax_nExposure", "comboEmbedData_Rows", "comboStatsData_Rows"})
+        row("Vek107_Adv", name, "count", 0);
+    for (const char *name : {"comboATR", "comboDTR", "checkLineInterleave", "checkLineComboMode", "checkLFM_mode",
+                             "dspinFixLLpck", "spinT2_ExpTime", "spinT3_ExpTime", "spinT4_ExpTime"})
+        row("Vek107_Adv", name, "enabled", false);
+    row("Vek107_Adv", "checkUse_Reg", "text", QStringLiteral("Set Individual Coarse Integration \nTime Registers"));
+    row("Vek107_Adv", "labelT1T2", "text", QStringLiteral("4"));
 }
 
 void TestFormContract::formValues()

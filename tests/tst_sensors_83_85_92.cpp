@@ -16,6 +16,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTextEdit>
 #include <QtTest>
@@ -80,24 +81,15 @@ void openPllPanel(Pallador &w, int lanesIndex, int bitsIndex)
     w.on_checkPLL_ADV_clicked();
 }
 
-// The context A option panel's widgets Vek_113's calculation reads and
-// sets, and the panel opened.
+// Vek_113's context A option panel opened, its integration time 10 ms (set
+// as a value left in the panel: no calculation).
 void openVek113OptionPanel(Pallador &w)
 {
-    w.labelT1T2 = panelWidget<QLabel>(w, "labelT1T2");
-    w.labelT2T3 = panelWidget<QLabel>(w, "labelT2T3");
-    w.labelT3T4 = panelWidget<QLabel>(w, "labelT3T4");
-    w.spinConfigBuf_T1 = panelWidget<QSpinBox>(w, "spinConfigBuf_T1");
-    w.spinConfigBuf_T2 = panelWidget<QSpinBox>(w, "spinConfigBuf_T2");
-    w.spinConfigBuf_T3 = panelWidget<QSpinBox>(w, "spinConfigBuf_T3");
-    w.checkFixLLpck = panelWidget<QCheckBox>(w, "checkFixLLpck");
-    w.dspinFixLLpck = panelWidget<QSpinBox>(w, "dspinFixLLpck");
-    w.checkBinXonly[0] = panelWidget<QCheckBox>(w, "checkBinXonly");
-    w.checkBinning[0] = panelWidget<QCheckBox>(w, "checkBinning");
-    w.dSpinIntgTime[0] = panelWidget<QDoubleSpinBox>(w, "dSpinIntgTime");
-    w.dSpinIntgTime[0]->setValue(10.0);
     w.ui.checkAdvParam_A->setChecked(true);
     w.on_checkAdvParam_A_clicked();
+    QVERIFY(w.dSpinIntgTime[0]);
+    const QSignalBlocker blocker(w.dSpinIntgTime[0]);
+    w.dSpinIntgTime[0]->setValue(10.0);
 }
 
 // A configuration of a sensor with one 1280 x 960 use case.
