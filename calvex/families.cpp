@@ -93,6 +93,29 @@ const int kVek128Revisions = 2;
 // The Vek_118 sensor with a 16-bit output.
 const int kSixteenBitSensor = 75;
 
+// Brel_104 and Brel_105 without the field of view: the option panel's
+// "Column Subsampling" box stores its tick (1) in skipping and its "Row
+// Subsampling" box in binXOnly, so each setting reads one direction: 1 every
+// second column or row (as binning 1 is bin 2), a use case's larger value
+// that factor, up to the 4 the odd-increment registers hold. With the field
+// of view in use the settings hold the sub-sampling spin boxes' factors,
+// read as in the other families (false).
+bool boxSubsampling(const CContextParams &p, int *xFactor, int *yFactor, QString *name)
+{
+    if (p.useFov)
+        return false;
+    const auto factor = [](int setting) { return setting == 1 ? 2 : qBound(1, setting, 4); };
+    *xFactor = factor(p.skipping);
+    *yFactor = factor(p.binXOnly);
+    QStringList parts;
+    if (*xFactor > 1)
+        parts << QStringLiteral("Column subsampling %1").arg(*xFactor);
+    if (*yFactor > 1)
+        parts << QStringLiteral("Row subsampling %1").arg(*yFactor);
+    *name = parts.isEmpty() ? QStringLiteral("Normal") : parts.join(QStringLiteral(", "));
+    return true;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -880,6 +903,12 @@ void Brel_103::familyTimingInput(int, TimingInput &in) const
     in.rows = int(qBound<qint64>(0, in.rows + border, INT_MAX));
 }
 
+void Brel_104::readoutFactors(int context, int *xFactor, int *yFactor, QString *name) const
+{
+    if (!boxSubsampling(ctx[safeContext(context)], xFactor, yFactor, name))
+        CFamilyBase::readoutFactors(context, xFactor, yFactor, name);
+}
+
 void Brel_104::familyTimingInput(int context, TimingInput &in) const
 {
     const CContextParams &p = ctx[context];
@@ -888,6 +917,12 @@ void Brel_104::familyTimingInput(int context, TimingInput &in) const
     // Without high-speed read-out the column circuits need a longer line.
     if (!p.highSpeed)
         in.extraHBlank = 64;
+}
+
+void Brel_105::readoutFactors(int context, int *xFactor, int *yFactor, QString *name) const
+{
+    if (!boxSubsampling(ctx[safeContext(context)], xFactor, yFactor, name))
+        CFamilyBase::readoutFactors(context, xFactor, yFactor, name);
 }
 
 // The short sequencer shortens the line; the minimum lines set the smallest
