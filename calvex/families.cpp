@@ -95,25 +95,40 @@ const int kSixteenBitSensor = 75;
 
 // Brel_104 and Brel_105 without the field of view: the option panel's
 // "Column Subsampling" box stores its tick (1) in skipping and its "Row
-// Subsampling" box in binXOnly, so each setting reads one direction: 1 every
-// second column or row (as binning 1 is bin 2), a use case's larger value
-// that factor, up to the 4 the odd-increment registers hold. With the field
-// of view in use the settings hold the sub-sampling spin boxes' factors,
-// read as in the other families (false).
-bool boxSubsampling(const CContextParams &p, int *xFactor, int *yFactor, QString *name)
+// Subsampling" box in binXOnly. A tick reads every second column or row of
+// its box's direction (as binning 1 is bin 2); it is taken out of the
+// settings, whose other values (a use case's factors) are read as in the
+// other families. With the field of view in use the settings hold the
+// sub-sampling spin boxes' factors and are read as they are.
+bool subsamplingTick(const CContextParams &p, int setting)
 {
-    if (p.useFov)
-        return false;
-    const auto factor = [](int setting) { return setting == 1 ? 2 : qBound(1, setting, 4); };
-    *xFactor = factor(p.skipping);
-    *yFactor = factor(p.binXOnly);
+    return !p.useFov && setting == 1;
+}
+
+CContextParams withoutTicks(const CContextParams &p)
+{
+    CContextParams factors = p;
+    if (subsamplingTick(p, p.skipping))
+        factors.skipping = 0;
+    if (subsamplingTick(p, p.binXOnly))
+        factors.binXOnly = 0;
+    return factors;
+}
+
+void addTicks(const CContextParams &p, int *xFactor, int *yFactor, QString *name)
+{
     QStringList parts;
-    if (*xFactor > 1)
-        parts << QStringLiteral("Column subsampling %1").arg(*xFactor);
-    if (*yFactor > 1)
-        parts << QStringLiteral("Row subsampling %1").arg(*yFactor);
+    if (*name != QLatin1String("Normal"))
+        parts << *name;
+    if (subsamplingTick(p, p.skipping)) {
+        *xFactor = qMax(*xFactor, 2);
+        parts << QStringLiteral("Column subsampling 2");
+    }
+    if (subsamplingTick(p, p.binXOnly)) {
+        *yFactor = qMax(*yFactor, 2);
+        parts << QStringLiteral("Row subsampling 2");
+    }
     *name = parts.isEmpty() ? QStringLiteral("Normal") : parts.join(QStringLiteral(", "));
-    return true;
 }
 
 } // namespace
@@ -905,8 +920,9 @@ void Brel_103::familyTimingInput(int, TimingInput &in) const
 
 void Brel_104::readoutFactors(int context, int *xFactor, int *yFactor, QString *name) const
 {
-    if (!boxSubsampling(ctx[safeContext(context)], xFactor, yFactor, name))
-        CFamilyBase::readoutFactors(context, xFactor, yFactor, name);
+    const CContextParams &p = ctx[safeContext(context)];
+    readoutFactorsOf(withoutTicks(p), xFactor, yFactor, name);
+    addTicks(p, xFactor, yFactor, name);
 }
 
 void Brel_104::familyTimingInput(int context, TimingInput &in) const
@@ -921,8 +937,9 @@ void Brel_104::familyTimingInput(int context, TimingInput &in) const
 
 void Brel_105::readoutFactors(int context, int *xFactor, int *yFactor, QString *name) const
 {
-    if (!boxSubsampling(ctx[safeContext(context)], xFactor, yFactor, name))
-        CFamilyBase::readoutFactors(context, xFactor, yFactor, name);
+    const CContextParams &p = ctx[safeContext(context)];
+    readoutFactorsOf(withoutTicks(p), xFactor, yFactor, name);
+    addTicks(p, xFactor, yFactor, name);
 }
 
 // The short sequencer shortens the line; the minimum lines set the smallest

@@ -527,9 +527,8 @@ void TestSensors28To30::subsamplingBoxes_data()
     for (const char *sample : {"Sarn111", "Sarn112"}) {
         for (int context : {0, 1}) {
             const QString name = QStringLiteral("%1 %2 ").arg(QLatin1String(sample)).arg(context == 0 ? "A" : "B");
-            QTest::newRow(qPrintable(name + "Column Subsampling"))
-                << sample << context << "checkSkipping"
-                << "Column subsampling 2" << 2 << 1;
+            QTest::newRow(qPrintable(name + "Column Subsampling")) << sample << context << "checkSkipping"
+                                                                   << "Column subsampling 2" << 2 << 1;
             QTest::newRow(qPrintable(name + "Row Subsampling")) << sample << context << "checkBinXonly"
                                                                 << "Row subsampling 2" << 1 << 2;
         }
@@ -570,7 +569,8 @@ void TestSensors28To30::subsamplingBoxes()
 
     panel->findChild<QCheckBox *>(box)->click();
 
-    QCOMPARE(readModeLine(w, context), QStringLiteral("Read mode: %1 (x %2, y %3)").arg(mode).arg(xFactor).arg(yFactor));
+    QCOMPARE(readModeLine(w, context),
+             QStringLiteral("Read mode: %1 (x %2, y %3)").arg(mode).arg(xFactor).arg(yFactor));
     QCOMPARE(f.timing(context).xFactor, xFactor);
     QCOMPARE(f.timing(context).yFactor, yFactor);
     QCOMPARE(reg(w, xOddInc.constData()), qint64(2 * xFactor - 1));
@@ -583,7 +583,8 @@ void TestSensors28To30::subsamplingBoxes()
     openPanel(w, context);
     QCOMPARE(panel->findChild<QCheckBox *>("checkSkipping")->isChecked(), xFactor > 1);
     QCOMPARE(panel->findChild<QCheckBox *>("checkBinXonly")->isChecked(), yFactor > 1);
-    QCOMPARE(readModeLine(w, context), QStringLiteral("Read mode: %1 (x %2, y %3)").arg(mode).arg(xFactor).arg(yFactor));
+    QCOMPARE(readModeLine(w, context),
+             QStringLiteral("Read mode: %1 (x %2, y %3)").arg(mode).arg(xFactor).arg(yFactor));
     QCOMPARE(reg(w, xOddInc.constData()), qint64(2 * xFactor - 1));
     QCOMPARE(s.responder.seen(), QStringList());
 }
