@@ -93,6 +93,44 @@ const int kVek128Revisions = 2;
 // The Vek_118 sensor with a 16-bit output.
 const int kSixteenBitSensor = 75;
 
+// Brel_104 and Brel_105 without the field of view: the option panel's
+// "Column Subsampling" box stores its tick (1) in skipping and its "Row
+// Subsampling" box in binXOnly. A tick reads every second column or row of
+// its box's direction (as binning 1 is bin 2); it is taken out of the
+// settings, whose other values (a use case's factors) are read as in the
+// other families. With the field of view in use the settings hold the
+// sub-sampling spin boxes' factors and are read as they are.
+bool subsamplingTick(const CContextParams &p, int setting)
+{
+    return !p.useFov && setting == 1;
+}
+
+CContextParams withoutTicks(const CContextParams &p)
+{
+    CContextParams factors = p;
+    if (subsamplingTick(p, p.skipping))
+        factors.skipping = 0;
+    if (subsamplingTick(p, p.binXOnly))
+        factors.binXOnly = 0;
+    return factors;
+}
+
+void addTicks(const CContextParams &p, int *xFactor, int *yFactor, QString *name)
+{
+    QStringList parts;
+    if (*name != QLatin1String("Normal"))
+        parts << *name;
+    if (subsamplingTick(p, p.skipping)) {
+        *xFactor = qMax(*xFactor, 2);
+        parts << QStringLiteral("Column subsampling 2");
+    }
+    if (subsamplingTick(p, p.binXOnly)) {
+        *yFactor = qMax(*yFactor, 2);
+        parts << QStringLiteral("Row subsampling 2");
+    }
+    *name = parts.isEmpty() ? QStringLiteral("Normal") : parts.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -880,6 +918,13 @@ void Brel_103::familyTimingInput(int, TimingInput &in) const
     in.rows = int(qBound<qint64>(0, in.rows + border, INT_MAX));
 }
 
+void Brel_104::readoutFactors(int context, int *xFactor, int *yFactor, QString *name) const
+{
+    const CContextParams &p = ctx[safeContext(context)];
+    readoutFactorsOf(withoutTicks(p), xFactor, yFactor, name);
+    addTicks(p, xFactor, yFactor, name);
+}
+
 void Brel_104::familyTimingInput(int context, TimingInput &in) const
 {
     const CContextParams &p = ctx[context];
@@ -888,6 +933,13 @@ void Brel_104::familyTimingInput(int context, TimingInput &in) const
     // Without high-speed read-out the column circuits need a longer line.
     if (!p.highSpeed)
         in.extraHBlank = 64;
+}
+
+void Brel_105::readoutFactors(int context, int *xFactor, int *yFactor, QString *name) const
+{
+    const CContextParams &p = ctx[safeContext(context)];
+    readoutFactorsOf(withoutTicks(p), xFactor, yFactor, name);
+    addTicks(p, xFactor, yFactor, name);
 }
 
 // The short sequencer shortens the line; the minimum lines set the smallest

@@ -176,6 +176,7 @@ public:
     explicit Brel_104(int typeCode);
 
 protected:
+    void readoutFactors(int context, int *xFactor, int *yFactor, QString *name) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
 };
 
@@ -187,6 +188,7 @@ public:
     explicit Brel_105(int typeCode);
 
 protected:
+    void readoutFactors(int context, int *xFactor, int *yFactor, QString *name) const override;
     void familyTimingInput(int context, calvex::TimingInput &in) const override;
     int familyRowRole(const RegRow &row) const override;
     bool familyRegister(int role, const RegRow &r, quint32 *value) const override;

@@ -736,7 +736,11 @@ void CFamilyCore::enginePll(PllMode pllMode, int interfaceIndex)
 
 void CFamilyCore::readoutFactors(int context, int *xFactor, int *yFactor, QString *name) const
 {
-    const CContextParams &p = ctx[safeContext(context)];
+    readoutFactorsOf(ctx[safeContext(context)], xFactor, yFactor, name);
+}
+
+void CFamilyCore::readoutFactorsOf(const CContextParams &p, int *xFactor, int *yFactor, QString *name)
+{
     const int skipX = factorOf(p.skipping, 16);
     const int skipY = p.skippingY >= 2 ? factorOf(p.skippingY, 16) : skipX;
     const int bin = p.binning >= 1 ? (p.binning == 1 ? 2 : qMin(p.binning, 4)) : 1;

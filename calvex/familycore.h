@@ -243,6 +243,9 @@ protected:
     virtual void familyPll() {}
     // Read-out factors and their name for a context.
     virtual void readoutFactors(int context, int *xFactor, int *yFactor, QString *name) const;
+    // The read-out factors of a context's settings and their name, as most
+    // families read them.
+    static void readoutFactorsOf(const CContextParams &p, int *xFactor, int *yFactor, QString *name);
     // The timing limits of the family (an attached sensor may replace the array).
     virtual void familyTimingLimits(calvex::TimingLimits &limits) const { Q_UNUSED(limits) }
     // Family inputs of the timing model (presets, exposures, fixed lengths).

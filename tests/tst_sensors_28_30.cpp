@@ -3,10 +3,11 @@
 // in the window, Sarn112's start on HiSPi, the "240" entry of its rate list,
 // the link and PLL step by interface and panel, the timing step by each
 // context's advanced box across the other-context pass, Sarn112's field-of-
-// view size, and each sample end to end (library inputs, registers, colours).
+// view size, the sub-sampling boxes and factors of the option panels, and
+// each sample end to end (library inputs, registers, colours).
 //
-// The option panels are not part of the window yet: where a rule reads one
-// of their widgets, the test gives the window a widget of that object name.
+// Where a rule reads a widget of a panel the test does not open, the test
+// gives the window a widget of that object name.
 #include "calvex.h"
 #include "pallador.h"
 #include "testsupport.h"
@@ -103,6 +104,27 @@ bool sameRegisters(const Pallador &w, const CFamilyCore &f)
     return w.regCount > 0;
 }
 
+// The option panel of a context, opened by its advanced box, with the
+// pointer over it so that its slots take that context.
+QWidget *openPanel(Pallador &w, int context)
+{
+    (context == 0 ? w.ui.checkAdvParam_A : w.ui.checkAdvParam_B)->click();
+    w.ui.widgetADV_A->setAttribute(Qt::WA_UnderMouse, context == 0);
+    w.ui.widgetADV_B->setAttribute(Qt::WA_UnderMouse, context == 1);
+    return w.advForm[context];
+}
+
+// The "Read mode:" line of a context's result text.
+QString readModeLine(const Pallador &w, int context)
+{
+    const QString text = (context == 0 ? w.ui.textResult_A : w.ui.textResult_B)->toPlainText();
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("Read mode: ")))
+            return line;
+    }
+    return QString();
+}
+
 // The value the window shows for the first row of a name (-1: no such row).
 qint64 reg(const Pallador &w, const char *name)
 {
@@ -131,6 +153,10 @@ private slots:
     void timingStepPerContext_data();
     void timingStepPerContext();
     void brel105FieldOfView();
+    void subsamplingBoxes_data();
+    void subsamplingBoxes();
+    void subsamplingFactors_data();
+    void subsamplingFactors();
     void endToEnd_data();
     void endToEnd();
 };
@@ -486,6 +512,118 @@ void TestSensors28To30::brel105FieldOfView()
     QCOMPARE(f.mode[0].outputRows, 720);
     QCOMPARE(f.timing(0).lineLength, lineLength);
     QVERIFY(w.ui.textResult_A->toPlainText().contains(QLatin1String("Output size: 1280 x 720")));
+    QVERIFY(sameRegisters(w, f));
+    QCOMPARE(s.responder.seen(), QStringList());
+}
+
+void TestSensors28To30::subsamplingBoxes_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<int>("context");
+    QTest::addColumn<QString>("box");  // the box ticked
+    QTest::addColumn<QString>("mode"); // the read mode it gives
+    QTest::addColumn<int>("xFactor");
+    QTest::addColumn<int>("yFactor");
+    for (const char *sample : {"Sarn111", "Sarn112"}) {
+        for (int context : {0, 1}) {
+            const QString name = QStringLiteral("%1 %2 ").arg(QLatin1String(sample)).arg(context == 0 ? "A" : "B");
+            QTest::newRow(qPrintable(name + "Column Subsampling")) << sample << context << "checkSkipping"
+                                                                   << "Column subsampling 2" << 2 << 1;
+            QTest::newRow(qPrintable(name + "Row Subsampling")) << sample << context << "checkBinXonly"
+                                                                << "Row subsampling 2" << 1 << 2;
+        }
+    }
+}
+
+// Without the field of view, ticking "Column Subsampling" or "Row
+// Subsampling" in a context's panel reads every second column or row of that
+// context: the result text names it, the odd-increment registers program it,
+// and the panel opened again shows the same box ticked, which its read-back
+// keeps.
+void TestSensors28To30::subsamplingBoxes()
+{
+    QFETCH(QString, sample);
+    QFETCH(int, context);
+    QFETCH(QString, box);
+    QFETCH(QString, mode);
+    QFETCH(int, xFactor);
+    QFETCH(int, yFactor);
+    Session s(sample);
+    Pallador &w = s.w();
+    CFamilyBase &f = s.family();
+    const QByteArray suffix = context == 0 ? "" : "_CB";
+    const QByteArray xOddInc = "X_ODD_INC" + suffix, yOddInc = "Y_ODD_INC" + suffix;
+    QWidget *panel = openPanel(w, context);
+    QVERIFY(panel);
+    QVERIFY(!w.useFov[context]);
+    // Both boxes unticked first (a use case may have ticked them).
+    for (const char *name : {"checkSkipping", "checkBinXonly"}) {
+        auto *other = panel->findChild<QCheckBox *>(QLatin1String(name));
+        QVERIFY(other && other->isEnabled());
+        if (other->isChecked())
+            other->click();
+    }
+    QCOMPARE(readModeLine(w, context), QStringLiteral("Read mode: Normal (x 1, y 1)"));
+    QCOMPARE(reg(w, xOddInc.constData()), qint64(1));
+    QCOMPARE(reg(w, yOddInc.constData()), qint64(1));
+
+    panel->findChild<QCheckBox *>(box)->click();
+
+    QCOMPARE(readModeLine(w, context),
+             QStringLiteral("Read mode: %1 (x %2, y %3)").arg(mode).arg(xFactor).arg(yFactor));
+    QCOMPARE(f.timing(context).xFactor, xFactor);
+    QCOMPARE(f.timing(context).yFactor, yFactor);
+    QCOMPARE(reg(w, xOddInc.constData()), qint64(2 * xFactor - 1));
+    QCOMPARE(reg(w, yOddInc.constData()), qint64(2 * yFactor - 1));
+    QVERIFY(sameRegisters(w, f));
+
+    // Closed and opened again: the ticked box is the one that reads its
+    // direction, and the read-back calculates the same read-out.
+    (context == 0 ? w.ui.checkAdvParam_A : w.ui.checkAdvParam_B)->click();
+    openPanel(w, context);
+    QCOMPARE(panel->findChild<QCheckBox *>("checkSkipping")->isChecked(), xFactor > 1);
+    QCOMPARE(panel->findChild<QCheckBox *>("checkBinXonly")->isChecked(), yFactor > 1);
+    QCOMPARE(readModeLine(w, context),
+             QStringLiteral("Read mode: %1 (x %2, y %3)").arg(mode).arg(xFactor).arg(yFactor));
+    QCOMPARE(reg(w, xOddInc.constData()), qint64(2 * xFactor - 1));
+    QCOMPARE(s.responder.seen(), QStringList());
+}
+
+void TestSensors28To30::subsamplingFactors_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::newRow("Sarn111") << "Sarn111";
+    QTest::newRow("Sarn112") << "Sarn112";
+}
+
+// With the field of view in use the panel's spin boxes give the factors:
+// columns from "spinColSub", rows from "spinRowSub", each in the registers.
+void TestSensors28To30::subsamplingFactors()
+{
+    QFETCH(QString, sample);
+    Session s(sample);
+    Pallador &w = s.w();
+    CFamilyBase &f = s.family();
+    QWidget *panel = openPanel(w, 0);
+    QVERIFY(panel);
+    panel->findChild<QCheckBox *>("checkUseFOV")->click();
+    QVERIFY(w.useFov[0]);
+    QVERIFY(!panel->findChild<QCheckBox *>("checkSkipping")->isEnabled());
+
+    panel->findChild<QSpinBox *>("spinColSub")->setValue(3);
+    QCOMPARE(w.binXOnly[0], 3);
+    QCOMPARE(f.timing(0).xFactor, 3);
+    QCOMPARE(f.timing(0).yFactor, 1);
+    QCOMPARE(reg(w, "X_ODD_INC"), qint64(5));
+    QCOMPARE(reg(w, "Y_ODD_INC"), qint64(1));
+
+    panel->findChild<QSpinBox *>("spinRowSub")->setValue(2);
+    QCOMPARE(w.skipping[0], 2);
+    QCOMPARE(f.timing(0).xFactor, 3);
+    QCOMPARE(f.timing(0).yFactor, 2);
+    QCOMPARE(reg(w, "X_ODD_INC"), qint64(5));
+    QCOMPARE(reg(w, "Y_ODD_INC"), qint64(3));
+    QVERIFY(readModeLine(w, 0).endsWith(QLatin1String("(x 3, y 2)")));
     QVERIFY(sameRegisters(w, f));
     QCOMPARE(s.responder.seen(), QStringList());
 }

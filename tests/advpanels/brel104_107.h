@@ -236,25 +236,26 @@ inline Rows brel104To107Rows()
                                   .given(fieldOfView(true))
                                   .hidden(shortSeq)
                                   .disabled({"checkSkipping", "checkBinXonly"}));
-        // Unticked: the output boxes and the two boxes' states. The boxes'
-        // states 1 and 0 read out every row and column, so the field of
-        // view the calculation then shows in its boxes is the output size;
-        // leaving them at it keeps the register refresh from changing them,
-        // whose slots would calculate again. Context A's use case has no
-        // column-only sub-sampling, context B's has.
+        // Unticked: the output boxes and the two boxes' states. "Column
+        // Subsampling" ticked reads every second column and every row, so
+        // the field of view the calculation then shows in its boxes is
+        // twice the output columns by the output rows; leaving them at it
+        // keeps the register refresh from changing them, whose slots would
+        // calculate again. Context A's use case has no column-only
+        // sub-sampling, context B's has.
         rows.reopenings.push_back(
             Reopening{s.entry, s.sample, panel}
                 .note("field of view unticked")
                 .leave({{"checkUseFOV", 0},
                         {"checkSkipping", 1},
                         {"checkBinXonly", 0},
-                        {"spinCols", 1200},
+                        {"spinCols", 1000},
                         {"spinRows", 1000},
-                        {"spinFovC", 1200},
+                        {"spinFovC", 2000},
                         {"spinFovR", 1000},
                         {"checkHighSpeed", opposite(&P::highSpeed)},
                         {"dSpinIntgTime", 7.25}})
-                .stores({kept("useFov", &P::useFov), stored("cols", &P::cols, 1200), stored("rows", &P::rows, 1000),
+                .stores({kept("useFov", &P::useFov), stored("cols", &P::cols, 1000), stored("rows", &P::rows, 1000),
                          stored("skipping", &P::skipping, 1),
                          panel == Panel::A ? kept("binXOnly", &P::binXOnly) : stored("binXOnly", &P::binXOnly, 0),
                          stored("highSpeed", &P::highSpeed, opposite(&P::highSpeed)),
