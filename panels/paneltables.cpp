@@ -109,6 +109,8 @@ std::vector<FormCase> vek101Vek108Vek141Cases();
 std::vector<FormCase> vek145l149Cases();
 std::vector<FormCase> murnVek116Cases();
 std::vector<FormCase> vek118Vek157Vek137Cases();
+// Vek117_Adv, Vek114_Adv
+std::vector<FormCase> vek117Vek114Cases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -123,6 +125,7 @@ const std::vector<FormCase> &formCases()
                  vek145l149Cases,
                  murnVek116Cases,
                  vek118Vek157Vek137Cases,
+                 vek117Vek114Cases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

@@ -119,6 +119,8 @@ const std::map<QString, QSize> kTopSizes = {
     // Vek118_Adv, Vek157b_Adv, Vek157f_Adv and Vek137_Adv.
     {QStringLiteral("Vek118_Adv"), {440, 295}},  {QStringLiteral("Vek157b_Adv"), {428, 195}},
     {QStringLiteral("Vek157f_Adv"), {428, 195}}, {QStringLiteral("Vek137_Adv"), {438, 191}},
+    // Vek117_Adv, Vek114_Adv
+    {QStringLiteral("Vek117_Adv"), {440, 310}},  {QStringLiteral("Vek114_Adv"), {440, 250}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -150,6 +152,8 @@ const std::map<QString, int> kPresentNames = {
     // Vek118_Adv, Vek157b_Adv, Vek157f_Adv and Vek137_Adv.
     {QStringLiteral("Vek118_Adv A"), 18},    {QStringLiteral("Vek157b_Adv A"), 12},
     {QStringLiteral("Vek157f_Adv A"), 12},   {QStringLiteral("Vek137_Adv A"), 11},
+    // Vek117_Adv, Vek114_Adv
+    {QStringLiteral("Vek117_Adv A"), 30},    {QStringLiteral("Vek114_Adv A"), 12},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -703,6 +707,49 @@ void TestFormContract::formValues_data()
     row("Vek137_Adv", "checkBinXonly", "enabled", false);
     row("Vek137_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Cols"));
     row("Vek137_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Rows"));
+    // Vek117_Adv, Vek114_Adv
+    row("Vek117_Adv", "scrollArea", "widgetResizable", true);
+    row("Vek117_Adv", "spinCols", "minimum", 30);
+    row("Vek117_Adv", "spinCols", "value", 1928);
+    row("Vek117_Adv", "spinRows", "maximum", 1536);
+    row("Vek117_Adv", "spinRows", "value", 1088);
+    row("Vek117_Adv", "spinScaler", "maximum", 2);
+    row("Vek117_Adv", "spinScaleM", "singleStep", 8);
+    row("Vek117_Adv", "spinScaleM", "maximum", 32);
+    row("Vek117_Adv", "comboATR", "items", QStringList{"0", "8", "12"});
+    row("Vek117_Adv", "comboATR", "currentIndex", 1);
+    row("Vek117_Adv", "comboATR", "enabled", false);
+    row("Vek117_Adv", "comboDTR", "items", QStringList{"0", "8"});
+    row("Vek117_Adv", "comboDTR", "currentIndex", 1);
+    row("Vek117_Adv", "comboDTR", "enabled", false);
+    row("Vek117_Adv", "comboOverFlow", "items",
+        QStringList{"Non Super-Exposure", "Super-Exposure T1+T2", "Super-Exposure T1"});
+    row("Vek117_Adv", "checkLineComboMode", "enabled", false);
+    row("Vek117_Adv", "checkLFM_mode", "enabled", false);
+    row("Vek117_Adv", "dspinFixLLpck", "minimum", 700);
+    row("Vek117_Adv", "dspinFixLLpck", "maximum", 65535);
+    row("Vek117_Adv", "dspinFixLLpck", "enabled", false);
+    row("Vek117_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Vek117_Adv", "dSpinIntgTime", "value", 16.0);
+    row("Vek117_Adv", "spinT4_ExpTime", "maximum", 999);
+    row("Vek117_Adv", "spinT4_ExpTime", "enabled", false);
+    row("Vek117_Adv", "spinT3_T4", "maximum", 4);
+    row("Vek117_Adv", "spinT3_T4", "value", 2);
+    row("Vek117_Adv", "checkUse_Reg", "text", QStringLiteral("Set Individual Coarse Integration\nTime Registers"));
+    row("Vek114_Adv", "spinCols", "minimum", 200);
+    row("Vek114_Adv", "spinCols", "value", 1936);
+    row("Vek114_Adv", "spinRows", "maximum", 1096);
+    row("Vek114_Adv", "checkBinning", "text", QStringLiteral("Row Binning    "));
+    row("Vek114_Adv", "checkHDR", "checked", false);
+    row("Vek114_Adv", "comboNumExp", "enabled", false);
+    row("Vek114_Adv", "dSpinIntgTime", "decimals", 2);
+    row("Vek114_Adv", "dSpinIntgTime", "value", 5.0);
+    row("Vek114_Adv", "checkUse_Reg", "checked", true);
+    row("Vek114_Adv", "spinT2_ExpTime", "maximum", 9999);
+    row("Vek114_Adv", "spinT2_ExpTime", "value", 15);
+    row("Vek114_Adv", "spinT3_ExpTime", "value", 10);
+    row("Vek114_Adv", "spinT3_ExpTime", "enabled", false);
+    row("Vek114_Adv", "spinT2_T3", "maximum", 7);
 }
 
 void TestFormContract::formValues()
