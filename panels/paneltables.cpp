@@ -117,6 +117,8 @@ std::vector<FormCase> vek123Vek135Vek132Cases();
 std::vector<FormCase> vek111Vek121Cases();
 // Vek107_Adv
 std::vector<FormCase> vek107Cases();
+// Vek117_Adv, Vek114_Adv
+std::vector<FormCase> vek117Vek114Cases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -137,6 +139,7 @@ const std::vector<FormCase> &formCases()
                  // Vek111_Adv and the Vek121 group's Vek116_Adv
                  vek111Vek121Cases,
                  vek107Cases, // Vek107_Adv
+                 vek117Vek114Cases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

@@ -34,6 +34,17 @@
 //   after() checks the widgets once more after the re-opening.
 // - Kept: panel A opened, then the panel across() opened and closed; the
 //   checks (usually holds()) are true before and after.
+// - Driving: panel A opened, then drive(name, v) changes its widgets one
+//   after the other as a user does (a box clicked when its state differs, a
+//   spin box or combo box given the value, each running its slot); the
+//   calculations those changes ran (calculations(n), a bound that a slot
+//   writing its own widget again would exceed), and the checks and enabled
+//   states afterwards, their values worked out after the changes.
+// - Grid: the scroll-area forms placed through the window's grid layout. The
+//   samples of through() are loaded one after the other in one window, each
+//   with panel A opened, before the row's own: the form then fills
+//   widgetADV_A, follows its size and scrolls, and the window has made one
+//   layout for all of them.
 // - Drawing, Turned: the field-of-view drawing of the first opening, from
 //   the sizes a row gives the family; Turned: mirrored and flipped.
 // - Cascade: a re-opening that writes the family's sizes into the connected
@@ -393,6 +404,61 @@ struct Cascade : Row<Cascade> {
     }
 };
 
+// A value given to a widget as a user gives it.
+struct Drive {
+    const char *widget;
+    double value;
+};
+
+struct Driving : Row<Driving> {
+    using Row::Row;
+    std::vector<Drive> changes;
+    int calculationCount = 0;
+    std::vector<Check> checks;
+    QStringList enabledNames;
+    QStringList disabledNames;
+
+    Driving &drive(std::vector<Drive> values)
+    {
+        changes = std::move(values);
+        return *this;
+    }
+    Driving &calculations(int count)
+    {
+        calculationCount = count;
+        return *this;
+    }
+    Driving &expect(std::vector<Check> more)
+    {
+        checks.insert(checks.end(), more.begin(), more.end());
+        return *this;
+    }
+    Driving &enabled(const QStringList &names)
+    {
+        enabledNames = names;
+        return *this;
+    }
+    Driving &disabled(const QStringList &names)
+    {
+        disabledNames = names;
+        return *this;
+    }
+};
+
+struct Grid : Row<Grid> {
+    using Row::Row;
+    QStringList before;
+
+    Grid &through(const QStringList &samples)
+    {
+        before = samples;
+        return *this;
+    }
+};
+
+    std::vector<Driving> drivings;
+    std::vector<Grid> grids;
+
 // The rows of one group of forms.
 struct Rows {
     std::vector<Opening> openings;
@@ -402,6 +468,8 @@ struct Rows {
     std::vector<Drawing> drawings;
     std::vector<Turned> turned;
     std::vector<Cascade> cascades;
+    std::vector<Driving> drivings;
+    std::vector<Grid> grids;
 };
 
 // The slots of a two-context sensor's panels take their context from the
@@ -424,6 +492,7 @@ inline void pointAt(Pallador &w, Panel panel)
 #include "advpanels/vek123_135_132.h" // Vek123_Adv, Vek135_Adv, Vek132_Adv
 #include "advpanels/vek111_121.h" // Vek111_Adv, Vek116_Adv for the Vek121 group
 #include "advpanels/vek107.h"    // Vek107_Adv
+#include "advpanels/vek117_114.h" // Vek117_Adv, Vek114_Adv
 
 namespace {
 
@@ -445,6 +514,7 @@ const Rows &allRows()
                  vek123Vek135Vek132Rows, // Vek123_Adv, Vek135_Adv, Vek132_Adv
                  vek111Vek121Rows, // Vek111_Adv, Vek116_Adv for the Vek121 group
                  vek107Rows,       // Vek107_Adv
+                 vek117Vek114Rows, // Vek117_Adv, Vek114_Adv
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -454,6 +524,8 @@ const Rows &allRows()
             all.drawings.insert(all.drawings.end(), more.drawings.begin(), more.drawings.end());
             all.turned.insert(all.turned.end(), more.turned.begin(), more.turned.end());
             all.cascades.insert(all.cascades.end(), more.cascades.begin(), more.cascades.end());
+            all.drivings.insert(all.drivings.end(), more.drivings.begin(), more.drivings.end());
+            all.grids.insert(all.grids.end(), more.grids.begin(), more.grids.end());
         }
         return all;
     }();
@@ -469,6 +541,7 @@ const std::vector<std::pair<int, int>> kEntries = {
     {88, 91}, {95, 98},                         // Vek123, Vek135, Vek132 forms
     {76, 79}, {86, 87}, {103, 104},             // Vek111 form, Vek116 form for the Vek121 group
     {83, 85},                                   // Vek107 form
+    {92, 94},                                   // Vek117, Vek114 forms
 };
 
 // Entries whose forms are still being built, one line per group of forms.
@@ -819,6 +892,11 @@ private slots:
     void formToolTips();
     void lineLengthByBlanking_data();
     void lineLengthByBlanking();
+    // Vek117_Adv, Vek114_Adv
+    void driving_data();
+    void driving();
+    void gridLayout_data();
+    void gridLayout();
 };
 
 void TestAdvPanels::firstOpening_data()
@@ -1467,6 +1545,120 @@ void TestAdvPanels::lineLengthByBlanking()
     QCOMPARE(box->isChecked(), flagAfter);
     QCOMPARE(box->isEnabled(), boxEnabled);
     QCOMPARE(w.checkFixLLpck, box);
+}
+
+
+void TestAdvPanels::driving_data()
+{
+    addRows(allRows().drivings);
+}
+
+// Changing the panel's widgets runs their slots: as many calculations as the
+// row allows, and the panel's widgets as the slots and the calculation left
+// them.
+void TestAdvPanels::driving()
+{
+    QFETCH(int, row);
+    const Driving &r = allRows().drivings[row];
+    Session s(QLatin1String(r.sample));
+    Pallador &w = s.w();
+    QCOMPARE(w.sensorIndex, r.entry);
+    const int context = contextOf(r.panel);
+    if (r.prepare)
+        r.prepare(w, s.family());
+    panelBox(w, r.panel)->click();
+    QWidget *form = openedForm(w, r.panel);
+    QVERIFY(form);
+
+    resetJournal(w);
+    pointAt(w, r.panel);
+    for (const Drive &d : r.changes) {
+        QWidget *widget = form->findChild<QWidget *>(QLatin1String(d.widget));
+        QVERIFY2(widget, d.widget);
+        if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            QVERIFY2(button->isEnabled(), d.widget);
+            if (button->isChecked() != (d.value != 0.0))
+                button->click();
+        } else if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
+            spin->setValue(int(d.value));
+        } else if (auto *dspin = qobject_cast<QDoubleSpinBox *>(widget)) {
+            dspin->setValue(d.value);
+        } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+            combo->setCurrentIndex(int(d.value));
+        }
+    }
+    QCOMPARE(calculations(w), r.calculationCount);
+
+    const std::vector<double> expected = expectedValues(r.checks, w, s.family(), context);
+    QString failure;
+    QVERIFY2(verify(r.checks, expected, w, form, context, &failure), qPrintable(failure));
+    for (const QString &name : r.enabledNames + r.disabledNames) {
+        const QWidget *widget = form->findChild<QWidget *>(name);
+        QVERIFY2(widget, qPrintable(name));
+        QVERIFY2(
+            widget->isEnabledTo(form) == r.enabledNames.contains(name),
+            qPrintable(name + (widget->isEnabledTo(form) ? QStringLiteral(" enabled") : QStringLiteral(" disabled"))));
+    }
+}
+
+void TestAdvPanels::gridLayout_data()
+{
+    addRows(allRows().grids);
+}
+
+// A scroll-area form fills widgetADV_A through the window's grid layout,
+// follows the placeholder's size and scrolls to what it cannot show; the
+// layout is made once, and a form of another sensor loaded in between,
+// placed at its own size, does not disturb it.
+void TestAdvPanels::gridLayout()
+{
+    QFETCH(int, row);
+    const Grid &r = allRows().grids[row];
+    const QStringList samples = r.before + QStringList{QLatin1String(r.sample)};
+    Session s(samples.first());
+    Pallador &w = s.w();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QWidget *place = w.ui.widgetADV_A;
+    QGridLayout *layout = nullptr;
+    for (int i = 0; i < samples.size(); ++i) {
+        if (i > 0)
+            w.loadConfigFile(s.install.addSample(samples[i] + QStringLiteral(".cfg")));
+        QCheckBox *box = w.ui.checkAdvParam_A;
+        if (box->isChecked())
+            box->click();
+        box->click();
+        QWidget *form = openedForm(w, Panel::A);
+        QVERIFY2(form, qPrintable(samples[i]));
+        const panels::FormCase *c = panels::formCase(w.sensorIndex, Panel::A);
+        const bool grid = c && c->gridLayout;
+        if (grid && !layout)
+            layout = w.advLayout;
+        QVERIFY(w.advLayout == layout);
+        // A form placed at its own size is no item of the layout.
+        QCOMPARE(w.advLayout ? w.advLayout->indexOf(form) >= 0 : false, grid);
+    }
+    QCOMPARE(w.sensorIndex, r.entry);
+    QVERIFY(layout);
+    QCOMPARE(place->layout(), layout);
+    QCOMPARE(layout->count(), 1);
+
+    QWidget *form = openedForm(w, Panel::A);
+    auto *area = form->findChild<QScrollArea *>(QStringLiteral("scrollArea"));
+    QVERIFY(area);
+    const auto fills = [&] {
+        layout->activate();
+        return form->geometry() == place->rect().marginsRemoved(layout->contentsMargins()) &&
+               area->geometry() == form->rect();
+    };
+    QVERIFY(fills());
+    QVERIFY(area->verticalScrollBar()->maximum() > 0);
+
+    const QSize larger = place->size() + QSize(160, 480);
+    place->resize(larger);
+    QCOMPARE(place->size(), larger);
+    QVERIFY(fills());
+    QCOMPARE(area->verticalScrollBar()->maximum(), 0);
 }
 
 

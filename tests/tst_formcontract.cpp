@@ -129,6 +129,8 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Vek111_Adv"), {414, 180}},
     // Vek107_Adv
     {QStringLiteral("Vek107_Adv"), {474, 286}},
+    // Vek117_Adv, Vek114_Adv
+    {QStringLiteral("Vek117_Adv"), {440, 310}},  {QStringLiteral("Vek114_Adv"), {440, 250}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -172,6 +174,8 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Vek116_Adv A 76-79"), 13},
     // Vek107_Adv
     {QStringLiteral("Vek107_Adv A"), 41},
+    // Vek117_Adv, Vek114_Adv
+    {QStringLiteral("Vek117_Adv A"), 30},    {QStringLiteral("Vek114_Adv A"), 12},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -817,6 +821,49 @@ void TestFormContract::formValues_data()
         row("Vek107_Adv", name, "enabled", false);
     row("Vek107_Adv", "checkUse_Reg", "text", QStringLiteral("Set Individual Coarse Integration \nTime Registers"));
     row("Vek107_Adv", "labelT1T2", "text", QStringLiteral("4"));
+    // Vek117_Adv, Vek114_Adv
+    row("Vek117_Adv", "scrollArea", "widgetResizable", true);
+    row("Vek117_Adv", "spinCols", "minimum", 30);
+    row("Vek117_Adv", "spinCols", "value", 1928);
+    row("Vek117_Adv", "spinRows", "maximum", 1536);
+    row("Vek117_Adv", "spinRows", "value", 1088);
+    row("Vek117_Adv", "spinScaler", "maximum", 2);
+    row("Vek117_Adv", "spinScaleM", "singleStep", 8);
+    row("Vek117_Adv", "spinScaleM", "maximum", 32);
+    row("Vek117_Adv", "comboATR", "items", QStringList{"0", "8", "12"});
+    row("Vek117_Adv", "comboATR", "currentIndex", 1);
+    row("Vek117_Adv", "comboATR", "enabled", false);
+    row("Vek117_Adv", "comboDTR", "items", QStringList{"0", "8"});
+    row("Vek117_Adv", "comboDTR", "currentIndex", 1);
+    row("Vek117_Adv", "comboDTR", "enabled", false);
+    row("Vek117_Adv", "comboOverFlow", "items",
+        QStringList{"Non Super-Exposure", "Super-Exposure T1+T2", "Super-Exposure T1"});
+    row("Vek117_Adv", "checkLineComboMode", "enabled", false);
+    row("Vek117_Adv", "checkLFM_mode", "enabled", false);
+    row("Vek117_Adv", "dspinFixLLpck", "minimum", 700);
+    row("Vek117_Adv", "dspinFixLLpck", "maximum", 65535);
+    row("Vek117_Adv", "dspinFixLLpck", "enabled", false);
+    row("Vek117_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Vek117_Adv", "dSpinIntgTime", "value", 16.0);
+    row("Vek117_Adv", "spinT4_ExpTime", "maximum", 999);
+    row("Vek117_Adv", "spinT4_ExpTime", "enabled", false);
+    row("Vek117_Adv", "spinT3_T4", "maximum", 4);
+    row("Vek117_Adv", "spinT3_T4", "value", 2);
+    row("Vek117_Adv", "checkUse_Reg", "text", QStringLiteral("Set Individual Coarse Integration\nTime Registers"));
+    row("Vek114_Adv", "spinCols", "minimum", 200);
+    row("Vek114_Adv", "spinCols", "value", 1936);
+    row("Vek114_Adv", "spinRows", "maximum", 1096);
+    row("Vek114_Adv", "checkBinning", "text", QStringLiteral("Row Binning    "));
+    row("Vek114_Adv", "checkHDR", "checked", false);
+    row("Vek114_Adv", "comboNumExp", "enabled", false);
+    row("Vek114_Adv", "dSpinIntgTime", "decimals", 2);
+    row("Vek114_Adv", "dSpinIntgTime", "value", 5.0);
+    row("Vek114_Adv", "checkUse_Reg", "checked", true);
+    row("Vek114_Adv", "spinT2_ExpTime", "maximum", 9999);
+    row("Vek114_Adv", "spinT2_ExpTime", "value", 15);
+    row("Vek114_Adv", "spinT3_ExpTime", "value", 10);
+    row("Vek114_Adv", "spinT3_ExpTime", "enabled", false);
+    row("Vek114_Adv", "spinT2_T3", "maximum", 7);
 }
 
 void TestFormContract::formValues()
