@@ -23,17 +23,6 @@ using C = CContextParams;
 constexpr int kVek110m = 92;
 constexpr int kVek112m = 93;
 
-// A value the family keeps once for the sensor in one of its own option
-// records (exposure ratios, LED flicker mitigation, fixed line length); 0
-// for a family without it.
-template <class Record, class T> Value own(T Record::*field)
-{
-    return [field](const Pallador &, const CFamilyCore &f, int) -> double {
-        const auto *record = dynamic_cast<const Record *>(&f);
-        return record ? double(record->*field) : 0.0;
-    };
-}
-
 // The exposure counts both combos offer.
 Items exposureCounts()
 {
