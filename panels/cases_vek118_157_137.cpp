@@ -37,6 +37,12 @@ void operationModeData(Pallador &w, const CFamilyCore &, int)
 // reach the family's array before they take its output size.
 const Entries kVek146m{115};
 
+// Vek131m calculates with the context's integration times 2 to 4: its boxes
+// start from them, so that the read-back of an untouched panel gives them
+// back instead of the form's defaults. The other sensors of the form keep the
+// defaults, which their calculation does not use.
+const Entries kVek131m{102};
+
 FormCase vek118()
 {
     FormCase c{Panel::A, "Vek118_Adv"};
@@ -67,9 +73,18 @@ FormCase vek118()
             .slot("dSpinIntgTime_valueChanged(double)")
             .tip(tips::kIntgTime)
             .back(store(&P::intgTime)),
-        on<&P::dSpinIntgTime2>("dSpinIntgTime2").slot("dSpinIntgTime2_valueChanged(double)").back(store(&P::intgTime2)),
-        on<&P::dSpinIntgTime3>("dSpinIntgTime3").slot("dSpinIntgTime3_valueChanged(double)").back(store(&P::intgTime3)),
-        on<&P::dSpinIntgTime4>("dSpinIntgTime4").slot("dSpinIntgTime4_valueChanged(double)").back(store(&P::intgTime4)),
+        on<&P::dSpinIntgTime2>("dSpinIntgTime2")
+            .start(ctx(&C::intgTime2), kVek131m)
+            .slot("dSpinIntgTime2_valueChanged(double)")
+            .back(store(&P::intgTime2)),
+        on<&P::dSpinIntgTime3>("dSpinIntgTime3")
+            .start(ctx(&C::intgTime3), kVek131m)
+            .slot("dSpinIntgTime3_valueChanged(double)")
+            .back(store(&P::intgTime3)),
+        on<&P::dSpinIntgTime4>("dSpinIntgTime4")
+            .start(ctx(&C::intgTime4), kVek131m)
+            .slot("dSpinIntgTime4_valueChanged(double)")
+            .back(store(&P::intgTime4)),
         on<&P::checkPLL_DarkRows>("checkPLL_DarkRows")
             .start(flag(pll(&CPllParams::darkRows)))
             .slot("checkPLL_DarkRows_clicked()"),

@@ -565,7 +565,6 @@ const std::vector<KnownChange> kKnownChanges = {
     {30, Panel::B, "the Brel105 sub-sampling is read back as the library does not count it"},
     {60, Panel::A, "a ticked skipping box is read back as 1, which the library reads as no skipping"},
     {61, Panel::A, "a ticked skipping box is read back as 1, which the library reads as no skipping"},
-    {102, Panel::A, "the integration times 2 to 4 the form starts with are read back over the context's"},
     {103, Panel::A, "the column-skip list's 1 is read back as 1, which the library reads as column binning 2"},
     {104, Panel::A, "the column-skip list's 1 is read back as 1, which the library reads as column binning 2"},
 };

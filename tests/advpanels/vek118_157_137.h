@@ -200,16 +200,23 @@ inline Rows vek118Vek157Vek137Rows()
     Rows rows;
 
     // Vek118_Adv: the use case's values, then values none of the form's
-    // defaults equals; the integration times 2 to 4 and the idle rows keep
-    // the form's defaults whatever the context holds.
+    // defaults equals; the idle rows keep the form's default whatever the
+    // context holds, and so do the integration times 2 to 4 except on
+    // Vek131m, whose calculation uses the context's.
     for (const Sensor &s : kVek118) {
+        const bool ownTimes = s.entry == 102;
+        auto time = [ownTimes](double C::*field, double formDefault) {
+            return ownTimes ? panels::ctx(field) : Value(formDefault);
+        };
         rows.openings.push_back(Opening{s.entry, s.sample}.expect(vek118()));
         rows.openings.push_back(
             Opening{s.entry, s.sample}
                 .note("distinct values")
                 .given(vek118Distinct)
                 .expect(vek118())
-                .expect({value("dSpinIntgTime2", 8.0), value("dSpinIntgTime3", 0.83), value("dSpinIntgTime4", 0.002),
+                .expect({value("dSpinIntgTime2", time(&C::intgTime2, 8.0)),
+                         value("dSpinIntgTime3", time(&C::intgTime3, 0.83)),
+                         value("dSpinIntgTime4", time(&C::intgTime4, 0.002)),
                          value("spinIdleRows", 120), shows("comboOperMode", "3ExpLIM"), value("checkBinning", 1),
                          value("checkBinXonly", 0), value("spinT2_T3", 3)}));
         rows.openings.push_back(Opening{s.entry, s.sample}
