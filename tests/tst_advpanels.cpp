@@ -74,6 +74,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -493,6 +494,7 @@ inline void pointAt(Pallador &w, Panel panel)
 #include "advpanels/vek111_121.h" // Vek111_Adv, Vek116_Adv for the Vek121 group
 #include "advpanels/vek107.h"    // Vek107_Adv
 #include "advpanels/vek117_114.h" // Vek117_Adv, Vek114_Adv
+#include "advpanels/drav102_zelt.h" // Drav102_Adv, Zelt_Adv
 
 namespace {
 
@@ -515,6 +517,7 @@ const Rows &allRows()
                  vek111Vek121Rows, // Vek111_Adv, Vek116_Adv for the Vek121 group
                  vek107Rows,       // Vek107_Adv
                  vek117Vek114Rows, // Vek117_Adv, Vek114_Adv
+                 drav102ZeltRows,  // Drav102_Adv, Zelt_Adv
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -542,6 +545,13 @@ const std::vector<std::pair<int, int>> kEntries = {
     {76, 79}, {86, 87}, {103, 104},             // Vek111 form, Vek116 form for the Vek121 group
     {83, 85},                                   // Vek107 form
     {92, 94},                                   // Vek117, Vek114 forms
+    {105, 109}, {111, 111},                     // Zelt, Drav102 forms
+};
+
+// Catalogue entries without a context-A form: ticking the box builds and
+// shows nothing and leaves the use case free.
+const std::vector<std::pair<int, const char *>> kWithoutFormA = {
+    {114, "Holv101"},
 };
 
 // Panels whose untouched re-opening still changes the sensor's programming,
@@ -880,6 +890,10 @@ private slots:
     void driving();
     void gridLayout_data();
     void gridLayout();
+    // Drav102_Adv, Zelt_Adv
+    void hiddenRegionsCalculated();
+    void withoutFormA_data();
+    void withoutFormA();
 };
 
 void TestAdvPanels::firstOpening_data()
@@ -983,10 +997,10 @@ void TestAdvPanels::closeAndReopen()
     QCheckBox *box = panelBox(w, r.panel);
     QComboBox *useCases = context == 0 ? w.ui.comboUseCase_A : w.ui.comboUseCase_B;
     QComboBox *rate = context == 0 ? w.ui.comboMaxFRate_A : w.ui.comboMaxFRate_B;
-    const int useCaseRows = w.rows[context];
-    const int useCaseCols = w.cols[context];
     if (r.prepare)
         r.prepare(w, s.family());
+    const int useCaseRows = w.rows[context];
+    const int useCaseCols = w.cols[context];
     box->click();
     QPointer<QWidget> form = openedForm(w, r.panel);
     QVERIFY(form);
@@ -1642,6 +1656,79 @@ void TestAdvPanels::gridLayout()
     QCOMPARE(area->verticalScrollBar()->maximum(), 0);
 }
 
+
+// Drav102's closed panel goes on feeding the calculation: the frame-buffer
+// mode and the regions left in it are what the family calculates with after
+// the close's calculation and after a later one.
+void TestAdvPanels::hiddenRegionsCalculated()
+{
+    Session s(QStringLiteral("Drav102"));
+    Pallador &w = s.w();
+    QCOMPARE(w.sensorIndex, 111);
+    auto &family = dynamic_cast<Drav_102 &>(s.family());
+    w.ui.checkAdvParam_A->click();
+    QWidget *form = openedForm(w, Panel::A);
+    QVERIFY(form);
+    auto *mode = form->findChild<QComboBox *>(QStringLiteral("fbMode"));
+    auto *xSize = form->findChild<QSpinBox *>(QStringLiteral("roi0Xsize"));
+    auto *ySize = form->findChild<QSpinBox *>(QStringLiteral("roi1Ysize"));
+    QVERIFY(mode && xSize && ySize);
+    mode->setCurrentIndex(1);
+    xSize->setValue(320);
+    QCOMPARE(family.roi[0].roiValue(1), 320u);
+
+    w.ui.checkAdvParam_A->click();
+    QVERIFY(!form->isVisibleTo(w.ui.widgetADV_A));
+    QCOMPARE(family.fbMode, 1);
+    QCOMPARE(family.roi[0].roiValue(1), 320u);
+    {
+        const QSignalBlocker blocker(ySize);
+        ySize->setValue(240);
+    }
+    w.recalc(false);
+    QCOMPARE(family.roi[1].roiValue(3), 240u);
+    QVERIFY(xSize->isEnabled());
+}
+
+void TestAdvPanels::withoutFormA_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("sample");
+    for (const auto &[entry, sample] : kWithoutFormA)
+        QTest::addRow("%d %s", entry, sample) << entry << QString::fromLatin1(sample);
+}
+
+// The box of an entry without a form (ticked by a calling program: the
+// set-up hides it) shows nothing, builds nothing, keeps the use-case combo
+// usable and calculates nothing; unticking it reloads the use case.
+void TestAdvPanels::withoutFormA()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, sample);
+    QVERIFY(panels::formName(entry, Panel::A).isEmpty());
+    QVERIFY(!panels::formCase(entry, Panel::A));
+    Session s(sample);
+    Pallador &w = s.w();
+    QCOMPARE(w.sensorIndex, entry);
+    QVERIFY(!w.ui.checkAdvParam_A->isVisibleTo(w.ui.checkAdvParam_A->window()));
+    const int childrenBefore = w.ui.widgetADV_A->findChildren<QWidget *>().size();
+
+    resetJournal(w);
+    w.ui.checkAdvParam_A->setChecked(true);
+    w.on_checkAdvParam_A_clicked();
+    QCOMPARE(calculations(w), 0);
+    QVERIFY(!w.advForm[0]);
+    QVERIFY(!w.advFormLoaded[0]);
+    QVERIFY(w.advParamOn[0]);
+    QVERIFY(w.ui.comboUseCase_A->isEnabled());
+    QCOMPARE(w.ui.widgetADV_A->findChildren<QWidget *>().size(), childrenBefore);
+
+    w.ui.checkAdvParam_A->setChecked(false);
+    w.on_checkAdvParam_A_clicked();
+    QCOMPARE(calculations(w), 1);
+    QVERIFY(!w.advParamOn[0]);
+    QVERIFY(w.ui.comboUseCase_A->isEnabled());
+}
 
 QTEST_MAIN(TestAdvPanels)
 #include "tst_advpanels.moc"

@@ -131,6 +131,8 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Vek107_Adv"), {474, 286}},
     // Vek117_Adv, Vek114_Adv
     {QStringLiteral("Vek117_Adv"), {440, 310}},  {QStringLiteral("Vek114_Adv"), {440, 250}},
+    // Drav102_Adv, Zelt_Adv
+    {QStringLiteral("Drav102_Adv"), {440, 322}}, {QStringLiteral("Zelt_Adv"), {440, 200}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -176,6 +178,8 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Vek107_Adv A"), 41},
     // Vek117_Adv, Vek114_Adv
     {QStringLiteral("Vek117_Adv A"), 30},    {QStringLiteral("Vek114_Adv A"), 12},
+    // Drav102_Adv, Zelt_Adv
+    {QStringLiteral("Drav102_Adv A"), 23},   {QStringLiteral("Zelt_Adv A"), 12},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -864,6 +868,33 @@ void TestFormContract::formValues_data()
     row("Vek114_Adv", "spinT3_ExpTime", "value", 10);
     row("Vek114_Adv", "spinT3_ExpTime", "enabled", false);
     row("Vek114_Adv", "spinT2_T3", "maximum", 7);
+    // Drav102_Adv, Zelt_Adv
+    row("Drav102_Adv", "spinCols", "singleStep", 2);
+    row("Drav102_Adv", "spinRows", "maximum", 568);
+    row("Drav102_Adv", "spinRows", "value", 560);
+    row("Drav102_Adv", "spinScaleM", "minimum", 16);
+    row("Drav102_Adv", "spinScaleM", "maximum", 128);
+    row("Drav102_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Drav102_Adv", "dSpinIntgTime", "suffix", QStringLiteral("  ms"));
+    row("Drav102_Adv", "xSkipFactor", "items", QStringList{"1:1", "1:2", "1:4"});
+    row("Drav102_Adv", "ySkipFactor", "toolTip", QStringLiteral("Number of pixels to bin or skip"));
+    row("Drav102_Adv", "fbMode", "items", QStringList{"Off", "Roi", "Slow mipi"});
+    row("Drav102_Adv", "xScaling", "text", QStringLiteral("Comlumn scaling"));
+    row("Drav102_Adv", "roi0Xstart", "maximum", 567);
+    row("Drav102_Adv", "roi0Xsize", "value", 280);
+    row("Drav102_Adv", "roi1Ysize", "value", 560);
+    row("Drav102_Adv", "roi1Yscale", "minimum", 16);
+    row("Drav102_Adv", "roi1Yscale", "maximum", 64);
+    row("Zelt_Adv", "spinROI", "maximum", 3080);
+    row("Zelt_Adv", "spinROI", "value", 2060);
+    row("Zelt_Adv", "spinROI", "enabled", false);
+    row("Zelt_Adv", "spinRefCali", "maximum", 1023);
+    row("Zelt_Adv", "spinRefCali", "value", 68);
+    row("Zelt_Adv", "spinIntTime", "maximum", 17808);
+    row("Zelt_Adv", "spinIntOffset", "maximum", 999999999);
+    row("Zelt_Adv", "radioMaster", "checked", true);
+    row("Zelt_Adv", "radioMaster", "enabled", false);
+    row("Zelt_Adv", "radioSlave", "enabled", false);
 }
 
 void TestFormContract::formValues()
