@@ -133,7 +133,8 @@ FormCase drav102()
 
 // The Zelt widgets go into the window's general-purpose members: the
 // reference lines travel in the context's columns, the ROI rows in its rows,
-// the ROI switch in its other-line-time setting. The calculation opens the
+// the ROI switch in its other-line-time setting; sub-sampling is a factor
+// (1 when off) as the library keeps it. The calculation opens the
 // ROI box while the ROI is used; the trigger slot opens the master and slave
 // buttons. The read-back leaves the frame rate alone.
 FormCase zelt()
@@ -161,7 +162,7 @@ FormCase zelt()
             .tip("Check to use INCREMENTAL pixel array read out mode")
             .back(store(&P::lowPower)),
         on<&P::checkSkipping>("checkSkipping")
-            .start(flag(ctx(&C::skipping)))
+            .start(factor(ctx(&C::skipping)))
             .slot("checkSkipping_clicked()")
             .tip("Check to activate subsampling")
             .back(store(&P::skipping)),

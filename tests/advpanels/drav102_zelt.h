@@ -139,7 +139,7 @@ inline std::vector<Check> zelt()
         value("checkUseROI", panels::zero(panels::ctx(&C::roiOff))),
         value("spinROI", panels::ctx(&C::rows)),
         value("checkIncremental", panels::flag(panels::ctx(&C::lowPower))),
-        value("checkSkipping", panels::flag(panels::ctx(&C::skipping))),
+        value("checkSkipping", panels::factor(panels::ctx(&C::skipping))),
         value("spinIntTime", panels::ctx(&C::scaler)),
         value("spinIntOffset", panels::ctx(&C::scaleM)),
         value("checkSFOT", panels::flag(panels::ctx(&C::txLatch))),
@@ -182,7 +182,7 @@ inline void zeltDistinct(Pallador &, CFamilyCore &f)
     r.roiOff = !r.roiOff;
     r.rows = 1000;
     r.lowPower = r.lowPower ? 0 : 1;
-    r.skipping = r.skipping ? 0 : 2;
+    r.skipping = r.skipping > 1 ? 1 : 2;
     r.scaler = 2345;
     r.scaleM = 77;
     r.txLatch = !r.txLatch;
@@ -331,6 +331,11 @@ inline Rows drav102ZeltRows()
                                 .expect(zelt())
                                 .expect({value("spinRefCali", 12), value("spinROI", 1000), value("spinIntTime", 2345),
                                          value("spinIntOffset", 77)}));
+    // Sub-sampling by 1 is none.
+    rows.openings.push_back(Opening{106, "Zelt101"}
+                                .note("sub-sampling factor 1")
+                                .given([](Pallador &, CFamilyCore &f) { f.ctx[0].skipping = 1; })
+                                .expect({value("checkSkipping", 0)}));
     rows.states.push_back(States{107, "Zelt102"}
                               .note("ROI used, triggered")
                               .given([](Pallador &, CFamilyCore &f) {
