@@ -119,6 +119,8 @@ std::vector<FormCase> vek111Vek121Cases();
 std::vector<FormCase> vek107Cases();
 // Vek117_Adv, Vek114_Adv
 std::vector<FormCase> vek117Vek114Cases();
+// Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
+std::vector<FormCase> interfacePllCases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -140,6 +142,8 @@ const std::vector<FormCase> &formCases()
                  vek111Vek121Cases,
                  vek107Cases, // Vek107_Adv
                  vek117Vek114Cases,
+                 // Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
+                 interfacePllCases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());
