@@ -132,7 +132,7 @@ const std::map<QString, QSize> kTopSizes = {
     // Vek117_Adv, Vek114_Adv
     {QStringLiteral("Vek117_Adv"), {440, 310}},  {QStringLiteral("Vek114_Adv"), {440, 250}},
     // Brel101, Vek102, Vek101, Vek108, Brel104 and Brel105 PLL forms
-    {QStringLiteral("Brel101_PLL"), {440, 146}}, {QStringLiteral("Vek102_PLL"), {440, 146}},
+    {QStringLiteral("Brel101_PLL"), {440, 146}}, {QStringLiteral("Vek102_PLL"), {440, 172}},
     {QStringLiteral("Vek101_PLL"), {440, 52}},   {QStringLiteral("Vek108_PLL"), {440, 88}},
     {QStringLiteral("Brel104_PLL"), {440, 52}},  {QStringLiteral("Brel105_PLL"), {440, 88}},
 };
