@@ -121,6 +121,8 @@ std::vector<FormCase> vek107Cases();
 std::vector<FormCase> vek117Vek114Cases();
 // Drav102_Adv, Zelt_Adv
 std::vector<FormCase> drav102ZeltCases();
+// Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
+std::vector<FormCase> interfacePllCases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -143,6 +145,8 @@ const std::vector<FormCase> &formCases()
                  vek107Cases, // Vek107_Adv
                  vek117Vek114Cases,
                  drav102ZeltCases, // Drav102_Adv, Zelt_Adv
+                 // Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
+                 interfacePllCases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

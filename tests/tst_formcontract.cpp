@@ -133,6 +133,10 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Vek117_Adv"), {440, 310}},  {QStringLiteral("Vek114_Adv"), {440, 250}},
     // Drav102_Adv, Zelt_Adv
     {QStringLiteral("Drav102_Adv"), {440, 322}}, {QStringLiteral("Zelt_Adv"), {440, 200}},
+    // Brel101, Vek102, Vek101, Vek108, Brel104 and Brel105 PLL forms
+    {QStringLiteral("Brel101_PLL"), {440, 146}}, {QStringLiteral("Vek102_PLL"), {440, 172}},
+    {QStringLiteral("Vek101_PLL"), {440, 52}},   {QStringLiteral("Vek108_PLL"), {440, 88}},
+    {QStringLiteral("Brel104_PLL"), {440, 52}},  {QStringLiteral("Brel105_PLL"), {440, 88}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -180,6 +184,10 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Vek117_Adv A"), 30},    {QStringLiteral("Vek114_Adv A"), 12},
     // Drav102_Adv, Zelt_Adv
     {QStringLiteral("Drav102_Adv A"), 23},   {QStringLiteral("Zelt_Adv A"), 12},
+    // Brel101, Vek102, Vek101, Vek108, Brel104 and Brel105 PLL forms
+    {QStringLiteral("Brel101_PLL PLL"), 11}, {QStringLiteral("Vek102_PLL PLL"), 12},
+    {QStringLiteral("Vek101_PLL PLL"), 3},   {QStringLiteral("Vek108_PLL PLL"), 5},
+    {QStringLiteral("Brel104_PLL PLL"), 3},  {QStringLiteral("Brel105_PLL PLL"), 4},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -895,6 +903,36 @@ void TestFormContract::formValues_data()
     row("Zelt_Adv", "radioMaster", "checked", true);
     row("Zelt_Adv", "radioMaster", "enabled", false);
     row("Zelt_Adv", "radioSlave", "enabled", false);
+    // Brel101, Vek102, Vek101, Vek108, Brel104 and Brel105 PLL forms
+    for (const char *form : {"Brel101_PLL", "Vek102_PLL", "Vek101_PLL", "Vek108_PLL", "Brel104_PLL"})
+        row(form, "comboPLL_InterMode", "items", QStringList{"Parallel", "HISPI"});
+    row("Brel105_PLL", "comboPLL_InterMode", "items", QStringList{"Parallel", "MIPI", "HISPI"});
+    for (const char *form : {"Brel101_PLL", "Vek102_PLL", "Vek101_PLL", "Vek108_PLL", "Brel104_PLL", "Brel105_PLL"}) {
+        row(form, "comboPLL_Lanes", "count", 0);
+        row(form, "comboPLL_Lanes", "enabled", false);
+        row(form, "comboPLL_Bits", "count", 0);
+        row(form, "comboPLL_Bits", "enabled", false);
+    }
+    for (const char *form : {"Brel101_PLL", "Vek102_PLL"}) {
+        row(form, "checkPLL_EmbedData", "checked", true);
+        row(form, "checkPLL_EmbedStat", "checked", true);
+        row(form, "spinPLL_P5", "enabled", false);
+    }
+    row("Brel101_PLL", "checkPLL_P4", "text", QStringLiteral("P1 Value:"));
+    row("Brel101_PLL", "checkPLL_P5", "text", QStringLiteral("P2 Value:"));
+    row("Brel101_PLL", "spinPLL_P4", "maximum", 15);
+    row("Brel101_PLL", "spinPLL_P4", "enabled", false);
+    row("Brel101_PLL", "spinPLL_P5", "minimum", 0);
+    row("Brel101_PLL", "spinPLL_P5", "maximum", 15);
+    row("Vek102_PLL", "comboPLL_P1", "items", QStringList{"1", "2", "4", "6", "8", "10", "12", "14", "16"});
+    row("Vek102_PLL", "comboPLL_P1", "enabled", false);
+    row("Vek102_PLL", "spinPLL_P5", "minimum", 1);
+    row("Vek102_PLL", "spinPLL_P5", "maximum", 16);
+    row("Vek108_PLL", "checkCombi", "checked", true);
+    row("Vek108_PLL", "spinPLL_P5", "minimum", 1);
+    row("Vek108_PLL", "spinPLL_P5", "maximum", 8);
+    row("Vek108_PLL", "spinPLL_P5", "enabled", true);
+    row("Brel105_PLL", "checkPLL_MIPICont", "text", QStringLiteral("MIPI continuous mode"));
 }
 
 void TestFormContract::formValues()

@@ -462,14 +462,15 @@ void TestSensors14To24::brel102PanelInputs()
     Pallador &w = s.w();
     Brel_102 &f = *w.calvex->brel_102;
     w.ui.dSpinPLL_Input->setValue(25.0);
+    // The panel's own form is replaced by widgets the test sets.
+    if (panel)
+        w.ui.checkPLL_ADV->click();
     w.checkPLL_P1 = panelBox(w, "checkPLL_P1", p1Ticked);
     w.checkPLL_P5 = panelBox(w, "checkPLL_P5", p5Ticked);
     w.comboPLL_Bits = panelCombo(w, "comboPLL_Bits", {"12", "14"}, 1);
     w.pllP1 = 2;
     w.pllP5 = 6;
     w.lanes = 3;
-    if (panel)
-        w.ui.checkPLL_ADV->click();
     w.embedData = false;
     w.darkCols = true;
     resetJournal(w);
@@ -530,9 +531,10 @@ void TestSensors14To24::vek108SerialLink()
     Session s(QStringLiteral("Vek108t"));
     Pallador &w = s.w();
     const CFamilyBase &f = s.family();
+    // The panel's own form is replaced by widgets the test sets.
+    w.ui.checkPLL_ADV->click();
     w.comboPLL_Lanes = panelCombo(w, "comboPLL_Lanes", {"1", "2", "3", "4"}, laneIndex);
     w.comboPLL_Bits = panelCombo(w, "comboPLL_Bits", {"8", "10", "12"}, bitsIndex);
-    w.ui.checkPLL_ADV->click();
     w.interfaceIndex = interfaceIndex;
     w.currentContext = 0;
     resetJournal(w);

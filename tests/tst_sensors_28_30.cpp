@@ -284,14 +284,14 @@ void TestSensors28To30::automaticPllPanel()
     QFETCH(int, position);
     Session s(sample);
     Pallador &w = s.w();
-    PanelWidgets panel(w);
     QVERIFY(!w.ui.checkPLL_ADV->isChecked());
     s.family().defaults.defaultAdvPll = 1;
 
     w.initContext(0);
 
     QVERIFY(w.ui.checkPLL_ADV->isChecked());
-    QCOMPARE(panel.parent.findChild<QComboBox *>(combo)->currentIndex(), position);
+    QVERIFY(w.pllForm);
+    QCOMPARE(w.pllForm->findChild<QComboBox *>(combo)->currentIndex(), position);
     QCOMPARE(s.responder.seen(), QStringList());
 }
 
@@ -396,9 +396,10 @@ void TestSensors28To30::linkAndPllStep()
     Session s(sample);
     Pallador &w = s.w();
     CFamilyBase &f = s.family();
-    PanelWidgets widgets(w);
+    // The panel's own form is replaced by widgets the test sets.
     if (panel)
         w.ui.checkPLL_ADV->click();
+    PanelWidgets widgets(w);
     QCOMPARE(w.ui.checkPLL_ADV->isChecked(), panel);
     // The panel's interface list stores its choice here.
     w.interfaceIndex = interfaceIndex;
