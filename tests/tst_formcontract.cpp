@@ -131,6 +131,9 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Vek107_Adv"), {474, 286}},
     // Vek117_Adv, Vek114_Adv
     {QStringLiteral("Vek117_Adv"), {440, 310}},  {QStringLiteral("Vek114_Adv"), {440, 250}},
+    // Vek152_Adv, Vek153_Adv, Vek155_Adv, Vek143_Adv
+    {QStringLiteral("Vek152_Adv"), {398, 209}},  {QStringLiteral("Vek153_Adv"), {441, 209}},
+    {QStringLiteral("Vek155_Adv"), {398, 209}},  {QStringLiteral("Vek143_Adv"), {398, 209}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -176,6 +179,10 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Vek107_Adv A"), 41},
     // Vek117_Adv, Vek114_Adv
     {QStringLiteral("Vek117_Adv A"), 30},    {QStringLiteral("Vek114_Adv A"), 12},
+    // Vek152_Adv, Vek153_Adv (its mode box is in the form, but not looked
+    // up), Vek155_Adv, Vek143_Adv
+    {QStringLiteral("Vek152_Adv A"), 9},     {QStringLiteral("Vek153_Adv A"), 12},
+    {QStringLiteral("Vek155_Adv A"), 14},    {QStringLiteral("Vek143_Adv A"), 10},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -864,6 +871,39 @@ void TestFormContract::formValues_data()
     row("Vek114_Adv", "spinT3_ExpTime", "value", 10);
     row("Vek114_Adv", "spinT3_ExpTime", "enabled", false);
     row("Vek114_Adv", "spinT2_T3", "maximum", 7);
+    // Vek152_Adv, Vek153_Adv, Vek155_Adv, Vek143_Adv
+    row("Vek152_Adv", "spinRows", "minimum", 120);
+    row("Vek152_Adv", "spinRows", "value", 2464);
+    row("Vek152_Adv", "spinCols", "maximum", 4208);
+    row("Vek152_Adv", "spinCols", "value", 3280);
+    row("Vek152_Adv", "spinReadMode_Y", "maximum", 4);
+    row("Vek152_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Vek152_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Cols"));
+    row("Vek152_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Rows"));
+    row("Vek153_Adv", "spinCols", "minimum", 320);
+    row("Vek153_Adv", "spinRows", "minimum", 240);
+    row("Vek153_Adv", "spinN_in", "maximum", 999);
+    row("Vek153_Adv", "spinN_in", "value", 192);
+    row("Vek153_Adv", "spinBorderPixels", "maximum", 8);
+    row("Vek153_Adv", "spinSMode", "maximum", 4);
+    row("Vek153_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Rows"));
+    row("Vek153_Adv", "checkPLL_DarkRows", "enabled", false);
+    row("Vek153_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Cols"));
+    row("Vek153_Adv", "labelReadModeNote", "text",
+        QStringLiteral("Note:\n1 = full resolution\n2 = skip2 or bin2 \n3 = skip3\n4 = skip4 or bin2skip2"));
+    row("Vek155_Adv", "spinCols", "maximum", 4912);
+    row("Vek155_Adv", "spinCols", "value", 4912);
+    row("Vek155_Adv", "spinRows", "minimum", 16);
+    row("Vek155_Adv", "spinRows", "value", 3684);
+    row("Vek155_Adv", "checkHDR", "enabled", false);
+    row("Vek155_Adv", "checkTxLatch", "text", QStringLiteral("LFCPFN"));
+    row("Vek155_Adv", "spinScaler", "maximum", 2);
+    row("Vek155_Adv", "comboCCRow", "items", QStringList{"16", "32", "64", "128"});
+    row("Vek143_Adv", "spinCols", "maximum", 3280);
+    row("Vek143_Adv", "spinRows", "maximum", 2464);
+    row("Vek143_Adv", "spinRows", "singleStep", 2);
+    row("Vek143_Adv", "spinScaleM", "minimum", 16);
+    row("Vek143_Adv", "comboCCRow", "items", QStringList{"16", "32", "64", "128"});
 }
 
 void TestFormContract::formValues()
