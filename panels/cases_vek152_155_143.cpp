@@ -114,7 +114,7 @@ std::vector<FormCase> vek152Vek155Vek143Cases()
         scaleM,
         readModeY,
         on<&P::spinBorderPixels>("spinBorderPixels")
-            .start(pll(&CPllParams::borderPixels))
+            .start(own(&ScalerOptions::borderPixels))
             .slot("spinBorderPix_changed(int)")
             .tip(tips::kBorderPixels)
             .back(store(&P::borderPixels)),

@@ -93,7 +93,7 @@ inline std::vector<Check> opening(const Sensor &s)
         break;
     case Form::Vek153:
         checks.insert(checks.end(),
-                      {value("spinBorderPixels", pll(&CPllParams::borderPixels)),
+                      {value("spinBorderPixels", panels::own(&ScalerOptions::borderPixels)),
                        tip("spinBorderPixels", "Enter the no. of pixels to be added as output border per side"),
                        holds(ref<&P::spinBorderPixels>(), "spinBorderPixels"), value("spinN_in", 192),
                        tip("spinN_in", "Enter the Group lines in"), holds(ref<&P::spinScaler>(), "spinN_in")});
@@ -231,7 +231,8 @@ inline Rows vek152Vek155Vek143Rows()
         f.ctx[0].sMode = 3;
         f.pll.darkRows = 1;
         f.pll.darkColumns = 1;
-        f.pll.borderPixels = 6;
+        if (auto *scaler = dynamic_cast<ScalerOptions *>(&f))
+            scaler->borderPixels = 6;
     };
     const std::vector<Check> distinctShown = {value("spinRows", 1200),          value("spinCols", 1600),
                                               shows("dSpinIntgTime", "12.500"), value("spinReadMode", 4),
