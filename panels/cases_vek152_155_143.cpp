@@ -9,11 +9,28 @@
 #include <QDoubleSpinBox>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace panels {
 
 namespace {
 
 constexpr char kGroupLinesIn[] = "Enter the Group lines in";
+
+// Drav101t and Vek120t count the size boxes of their panel before the
+// read-out mode's skipping, and have no dark pixels to show.
+const Entries kBeforeSkipping{112, 113};
+
+// The context's settings count the output size after the skipping: the
+// read-back divides the boxes' sizes by the read-out modes (factors, 1 =
+// off), so an untouched panel gives back the size it was given.
+void outputSizeAfterSkipping(Pallador &w, const CFamilyCore &, int context)
+{
+    if (!kBeforeSkipping.contains(w.sensorIndex))
+        return;
+    w.rows[context] /= std::max(1, w.skippingY[context]);
+    w.cols[context] /= std::max(1, w.skipping[context]);
+}
 
 } // namespace
 
@@ -79,23 +96,22 @@ std::vector<FormCase> vek152Vek155Vek143Cases()
                             .slot("comboCCRow_currentIndexChanged(int)")
                             .tip(tips::kCcRows);
 
-    // Drav101t and Vek120t (entries 112, 113) count their size boxes before
-    // the read-out mode's skipping, and have no dark pixels to show: their
-    // dark-pixel boxes stay hidden, without a starting value.
-    const Entries beforeSkipping{112, 113};
+    // The dark-pixel boxes of Drav101t and Vek120t stay hidden, without a
+    // starting value.
     const Entries showsDarkPixels = Entries::range(46, 50);
     FormCase vek152{Panel::A, "Vek152_Adv"};
     vek152.widgets = {
-        Widget(rows).start(byEntry(beforeSkipping, mode(&M::outputRows) * ctx(&C::skippingY), mode(&M::outputRows))),
-        Widget(cols).start(byEntry(beforeSkipping, mode(&M::outputCols) * ctx(&C::skipping), mode(&M::outputCols))),
+        Widget(rows).start(byEntry(kBeforeSkipping, mode(&M::outputRows) * ctx(&C::skippingY), mode(&M::outputRows))),
+        Widget(cols).start(byEntry(kBeforeSkipping, mode(&M::outputCols) * ctx(&C::skipping), mode(&M::outputCols))),
         intgTime,
         readMode,
         binning,
         binXOnly,
-        Widget(darkRows).start(pll(&CPllParams::darkRows), showsDarkPixels).hidden(beforeSkipping),
-        Widget(darkCols).start(pll(&CPllParams::darkColumns), showsDarkPixels).hidden(beforeSkipping),
+        Widget(darkRows).start(pll(&CPllParams::darkRows), showsDarkPixels).hidden(kBeforeSkipping),
+        Widget(darkCols).start(pll(&CPllParams::darkColumns), showsDarkPixels).hidden(kBeforeSkipping),
         readModeY,
     };
+    vek152.readBackRule = outputSizeAfterSkipping;
     cases.push_back(vek152);
 
     // "Group Lines In:" goes into the scaler's member and setting and always

@@ -126,7 +126,9 @@ inline Reopening reopening(const Sensor &s)
                                {"spinReadMode", 2},
                                {"checkBinning", otherThan(&P::binning)},
                                {"checkBinXonly", otherThan(&P::binXOnly)}};
-    std::vector<Stored> stores = {stored("cols", &P::cols, 1000),
+    // Entries 112 and 113 store the sizes after the skipping: the columns
+    // divided by the read-out mode 2, the rows by the use case's mode Y of 1.
+    std::vector<Stored> stores = {stored("cols", &P::cols, beforeSkipping(s.entry) ? 500 : 1000),
                                   stored("rows", &P::rows, 800),
                                   stored("intgTime", &P::intgTime, 7.25),
                                   stored("skipping", &P::skipping, 2),
@@ -156,8 +158,10 @@ inline Reopening reopening(const Sensor &s)
                                      kept("txLatch", &P::txLatch), kept("ccRow", &P::ccRow), kept("sMode", &P::sMode)});
         break;
     case Form::Vek143:
+        // The use case's preset sets scale_m and the CC rows again on every
+        // calculation.
         left.insert(left.end(), {{"spinScaleM", 40}, {"comboCCRow", panels::zero(setting(&P::ccRow))}});
-        stores.insert(stores.end(), {stored("scaleM", &P::scaleM, 40), kept("ccRow", &P::ccRow)});
+        stores.insert(stores.end(), {kept("scaleM", &P::scaleM), kept("ccRow", &P::ccRow)});
         break;
     }
     return Reopening{s.entry, s.sample}.leave(left).stores(stores);
@@ -282,6 +286,27 @@ inline Rows vek152Vek155Vek143Rows()
                                       .note("read-out mode 3")
                                       .leave({{"spinReadMode", 3}})
                                       .stores({stored("skipping", &P::skipping, asFour ? 4 : 3)}));
+    }
+
+    // A skipping use case: the size boxes of entries 112 and 113 show the
+    // size before the skipping, and closing and opening the panel again
+    // keeps the output size and settings the use case gives.
+    const Given skipUseCase = [](Pallador &w, CFamilyCore &) { w.ui.comboUseCase_A->setCurrentIndex(3); };
+    const Given reopen = [](Pallador &w, CFamilyCore &) {
+        w.ui.checkAdvParam_A->click();
+        w.ui.checkAdvParam_A->click();
+    };
+    for (const Sensor &s : {kSensors[5], kSensors[6]}) {
+        rows.openings.push_back(
+            Opening{s.entry, s.sample}
+                .note("skip 2x2 use case, opened again")
+                .given(skipUseCase)
+                .then(reopen)
+                .expect({value("spinRows", 2 * setting(&P::rows)), value("spinCols", 2 * setting(&P::cols)),
+                         outcome("rows", setting(&P::rows), setting(&P::rows)),
+                         outcome("cols", setting(&P::cols), setting(&P::cols)),
+                         outcome("output rows", mode(&M::outputRows), mode(&M::outputRows)),
+                         outcome("output cols", mode(&M::outputCols), mode(&M::outputCols))}));
     }
 
     // The dark-pixel boxes are the PLL panel's members too: opening and
