@@ -15,8 +15,6 @@ namespace {
 
 constexpr char kFovRowsOffset[] = "Enter sensor optical center rows offset";
 constexpr char kFovColsOffset[] = "Enter sensor optical center cols offset";
-constexpr char kTxLatch[] = "Check to turn on the TxLatch";
-constexpr char kCcRows[] = "Select the Color Correction Rows to use";
 
 } // namespace
 
@@ -132,11 +130,14 @@ std::vector<FormCase> vek101Vek108Vek141Cases()
             .start(pll(&CPllParams::darkColumns))
             .slot("checkPLL_DarkCols_clicked()")
             .tip(tips::kDarkCols),
-        on<&P::checkTxLatch>("checkTxLatch").start(flag(ctx(&C::txLatch))).slot("checkTxLatch_clicked()").tip(kTxLatch),
+        on<&P::checkTxLatch>("checkTxLatch")
+            .start(flag(ctx(&C::txLatch)))
+            .slot("checkTxLatch_clicked()")
+            .tip(tips::kTxLatch),
         on<&P::comboCCRow>("comboCCRow")
             .start(clamp(log2Of(ctx(&C::ccRows) / 16), 0, 3))
             .slot("comboCCRow_currentIndexChanged(int)")
-            .tip(kCcRows),
+            .tip(tips::kCcRows),
         on<&P::spinScaler>("spinScaler")
             .start(ctx(&C::scaler))
             .slot("spinScaler_valueChanged(int)")

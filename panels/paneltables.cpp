@@ -123,6 +123,8 @@ std::vector<FormCase> vek117Vek114Cases();
 std::vector<FormCase> drav102ZeltCases();
 // Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
 std::vector<FormCase> interfacePllCases();
+// Vek152_Adv, Vek153_Adv, Vek155_Adv, Vek143_Adv
+std::vector<FormCase> vek152Vek155Vek143Cases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -147,6 +149,7 @@ const std::vector<FormCase> &formCases()
                  drav102ZeltCases, // Drav102_Adv, Zelt_Adv
                  // Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
                  interfacePllCases,
+                 vek152Vek155Vek143Cases, // Vek152_Adv, Vek153_Adv, Vek155_Adv, Vek143_Adv
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

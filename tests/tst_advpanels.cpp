@@ -446,6 +446,7 @@ inline void pointAt(Pallador &w, Panel panel)
 #include "advpanels/vek107.h"    // Vek107_Adv
 #include "advpanels/vek117_114.h" // Vek117_Adv, Vek114_Adv
 #include "advpanels/drav102_zelt.h" // Drav102_Adv, Zelt_Adv
+#include "advpanels/vek152_155_143.h" // Vek152_Adv, Vek153_Adv, Vek155_Adv, Vek143_Adv
 
 namespace {
 
@@ -469,6 +470,7 @@ const Rows &allRows()
                  vek107Rows,       // Vek107_Adv
                  vek117Vek114Rows, // Vek117_Adv, Vek114_Adv
                  drav102ZeltRows,  // Drav102_Adv, Zelt_Adv
+                 vek152Vek155Vek143Rows, // Vek152_Adv, Vek153_Adv, Vek155_Adv, Vek143_Adv
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -497,6 +499,7 @@ const std::vector<std::pair<int, int>> kEntries = {
     {83, 85},                                   // Vek107 form
     {92, 94},                                   // Vek117, Vek114 forms
     {105, 109}, {111, 111},                     // Zelt, Drav102 forms
+    {46, 53}, {67, 68}, {112, 113},             // Vek152, Vek153, Vek155, Vek143 forms
 };
 
 // Catalogue entries without a context-A form: ticking the box builds and

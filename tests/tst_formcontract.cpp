@@ -137,6 +137,9 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Brel101_PLL"), {440, 146}}, {QStringLiteral("Vek102_PLL"), {440, 172}},
     {QStringLiteral("Vek101_PLL"), {440, 52}},   {QStringLiteral("Vek108_PLL"), {440, 88}},
     {QStringLiteral("Brel104_PLL"), {440, 52}},  {QStringLiteral("Brel105_PLL"), {440, 88}},
+    // Vek152_Adv, Vek153_Adv, Vek155_Adv, Vek143_Adv
+    {QStringLiteral("Vek152_Adv"), {398, 209}},  {QStringLiteral("Vek153_Adv"), {441, 209}},
+    {QStringLiteral("Vek155_Adv"), {398, 209}},  {QStringLiteral("Vek143_Adv"), {398, 209}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -188,6 +191,10 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Brel101_PLL PLL"), 11}, {QStringLiteral("Vek102_PLL PLL"), 12},
     {QStringLiteral("Vek101_PLL PLL"), 3},   {QStringLiteral("Vek108_PLL PLL"), 5},
     {QStringLiteral("Brel104_PLL PLL"), 3},  {QStringLiteral("Brel105_PLL PLL"), 4},
+    // Vek152_Adv, Vek153_Adv (its mode box is in the form, but not looked
+    // up), Vek155_Adv, Vek143_Adv
+    {QStringLiteral("Vek152_Adv A"), 9},     {QStringLiteral("Vek153_Adv A"), 12},
+    {QStringLiteral("Vek155_Adv A"), 14},    {QStringLiteral("Vek143_Adv A"), 10},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -933,6 +940,39 @@ void TestFormContract::formValues_data()
     row("Vek108_PLL", "spinPLL_P5", "maximum", 8);
     row("Vek108_PLL", "spinPLL_P5", "enabled", true);
     row("Brel105_PLL", "checkPLL_MIPICont", "text", QStringLiteral("MIPI continuous mode"));
+    // Vek152_Adv, Vek153_Adv, Vek155_Adv, Vek143_Adv
+    row("Vek152_Adv", "spinRows", "minimum", 120);
+    row("Vek152_Adv", "spinRows", "value", 2464);
+    row("Vek152_Adv", "spinCols", "maximum", 4208);
+    row("Vek152_Adv", "spinCols", "value", 3280);
+    row("Vek152_Adv", "spinReadMode_Y", "maximum", 4);
+    row("Vek152_Adv", "dSpinIntgTime", "decimals", 3);
+    row("Vek152_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Cols"));
+    row("Vek152_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Rows"));
+    row("Vek153_Adv", "spinCols", "minimum", 320);
+    row("Vek153_Adv", "spinRows", "minimum", 240);
+    row("Vek153_Adv", "spinN_in", "maximum", 999);
+    row("Vek153_Adv", "spinN_in", "value", 192);
+    row("Vek153_Adv", "spinBorderPixels", "maximum", 8);
+    row("Vek153_Adv", "spinSMode", "maximum", 4);
+    row("Vek153_Adv", "checkPLL_DarkRows", "text", QStringLiteral("Show Dark Rows"));
+    row("Vek153_Adv", "checkPLL_DarkRows", "enabled", false);
+    row("Vek153_Adv", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Cols"));
+    row("Vek153_Adv", "labelReadModeNote", "text",
+        QStringLiteral("Note:\n1 = full resolution\n2 = skip2 or bin2 \n3 = skip3\n4 = skip4 or bin2skip2"));
+    row("Vek155_Adv", "spinCols", "maximum", 4912);
+    row("Vek155_Adv", "spinCols", "value", 4912);
+    row("Vek155_Adv", "spinRows", "minimum", 16);
+    row("Vek155_Adv", "spinRows", "value", 3684);
+    row("Vek155_Adv", "checkHDR", "enabled", false);
+    row("Vek155_Adv", "checkTxLatch", "text", QStringLiteral("LFCPFN"));
+    row("Vek155_Adv", "spinScaler", "maximum", 2);
+    row("Vek155_Adv", "comboCCRow", "items", QStringList{"16", "32", "64", "128"});
+    row("Vek143_Adv", "spinCols", "maximum", 3280);
+    row("Vek143_Adv", "spinRows", "maximum", 2464);
+    row("Vek143_Adv", "spinRows", "singleStep", 2);
+    row("Vek143_Adv", "spinScaleM", "minimum", 16);
+    row("Vek143_Adv", "comboCCRow", "items", QStringList{"16", "32", "64", "128"});
 }
 
 void TestFormContract::formValues()
