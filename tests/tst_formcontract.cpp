@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QSet>
 #include <QSpinBox>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QUiLoader>
 #include <QXmlStreamReader>
@@ -131,6 +133,10 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Vek107_Adv"), {474, 286}},
     // Vek117_Adv, Vek114_Adv
     {QStringLiteral("Vek117_Adv"), {440, 310}},  {QStringLiteral("Vek114_Adv"), {440, 250}},
+    // Vek125_Adv, Vek125_PLL, Murn102_Adv, Murn104_Adv, Murn104_PLL (bound by variable name)
+    {QStringLiteral("Vek125_Adv"), {333, 99}},   {QStringLiteral("Vek125_PLL"), {604, 269}},
+    {QStringLiteral("Murn102_Adv"), {354, 59}},  {QStringLiteral("Murn104_Adv"), {302, 55}},
+    {QStringLiteral("Murn104_PLL"), {326, 34}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -537,6 +543,11 @@ void TestFormContract::captionsFit()
             if (label->text().isEmpty())
                 continue;
             needed = label->wordWrap() ? QSize(0, label->heightForWidth(size.width())) : label->sizeHint();
+        } else if (auto *box = qobject_cast<QCheckBox *>(widget);
+                   box && size.width() - box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) -
+                                  box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) <
+                              box->fontMetrics().horizontalAdvance(QLatin1Char('M'))) {
+            continue; // a box with no room beside its indicator shows no caption, by design
         } else if (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget) ||
                    qobject_cast<QAbstractSpinBox *>(widget)) {
             needed = widget->sizeHint();
