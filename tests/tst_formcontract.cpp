@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QSet>
 #include <QSpinBox>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QUiLoader>
 #include <QXmlStreamReader>
@@ -140,6 +142,10 @@ const std::map<QString, QSize> kTopSizes = {
     // Vek152_Adv, Vek153_Adv, Vek155_Adv, Vek143_Adv
     {QStringLiteral("Vek152_Adv"), {398, 209}},  {QStringLiteral("Vek153_Adv"), {441, 209}},
     {QStringLiteral("Vek155_Adv"), {398, 209}},  {QStringLiteral("Vek143_Adv"), {398, 209}},
+    // Vek125_Adv, Vek125_PLL, Murn102_Adv, Murn104_Adv, Murn104_PLL (bound by variable name)
+    {QStringLiteral("Vek125_Adv"), {333, 99}},   {QStringLiteral("Vek125_PLL"), {604, 269}},
+    {QStringLiteral("Murn102_Adv"), {354, 59}},  {QStringLiteral("Murn104_Adv"), {302, 55}},
+    {QStringLiteral("Murn104_PLL"), {326, 34}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -556,6 +562,11 @@ void TestFormContract::captionsFit()
             if (label->text().isEmpty())
                 continue;
             needed = label->wordWrap() ? QSize(0, label->heightForWidth(size.width())) : label->sizeHint();
+        } else if (auto *box = qobject_cast<QCheckBox *>(widget);
+                   box && size.width() - box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) -
+                                  box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) <
+                              box->fontMetrics().horizontalAdvance(QLatin1Char('M'))) {
+            continue; // a box with no room beside its indicator shows no caption, by design
         } else if (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget) ||
                    qobject_cast<QAbstractSpinBox *>(widget)) {
             needed = widget->sizeHint();

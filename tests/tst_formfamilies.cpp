@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QPointer>
 #include <QSpinBox>
 #include <QTextEdit>
 #include <QtTest>
@@ -33,62 +34,6 @@ const QString kClearBorderLabel =
 
 const QStringList kReadModes = {"Full Size", "Skip 2x2", "Skip 4x4", "Bin 2x2", "Skip 2, Bin 2, Step 4x4"};
 
-// The widgets of the families' option forms, by object name and class.
-enum class Kind { Check, Spin, DSpin, Combo, Label };
-struct FormWidget {
-    const char *name;
-    Kind kind;
-};
-
-const FormWidget kVek125Pll[] = {
-    {"spinInputFreq", Kind::DSpin},   {"spinSystemFreq", Kind::DSpin}, {"checkSystemFreq", Kind::Check},
-    {"spinPLL1Div1", Kind::Spin},     {"checkPLL1Div1", Kind::Check},  {"spinPLL1Mult", Kind::Spin},
-    {"checkPLL1Mult", Kind::Check},   {"spinVCO1Freq", Kind::DSpin},   {"checkVCO1Freq", Kind::Check},
-    {"spinPLL1Div2", Kind::Spin},     {"checkPLL1Div2", Kind::Check},  {"spinPLL1Div3", Kind::Spin},
-    {"checkPLL1Div3", Kind::Check},   {"spinPixelFreq", Kind::DSpin},  {"checkPixelFreq", Kind::Check},
-    {"spinPLL2Div1", Kind::Spin},     {"checkPLL2Div1", Kind::Check},  {"spinPLL2Mult", Kind::Spin},
-    {"checkPLL2Mult", Kind::Check},   {"spinVCO2Freq", Kind::DSpin},   {"checkVCO2Freq", Kind::Check},
-    {"spinPLL2Div2", Kind::Spin},     {"checkPLL2Div2", Kind::Check},  {"spinSerialFreq", Kind::DSpin},
-    {"checkSerialFreq", Kind::Check}, {"spinBits", Kind::Spin},        {"spinWordFreq", Kind::DSpin},
-    {"checkWordFreq", Kind::Check},   {"checkMIPILane2", Kind::Check}, {"checkMIPICont", Kind::Check},
-    {"labelPLL_Image", Kind::Label},
-};
-const FormWidget kVek125Adv[] = {
-    {"spinIntgTime", Kind::DSpin}, {"checkIntgTime", Kind::Check}, {"spinRows", Kind::Spin},
-    {"spinCols", Kind::Spin},      {"comboReadMode", Kind::Combo},
-};
-const FormWidget kMurn102Adv[] = {
-    {"checkRowSkipping", Kind::Check}, {"spinRows", Kind::Spin}, {"spinCols", Kind::Spin}};
-const FormWidget kMurn104Adv[] = {{"checkSkipping", Kind::Check}, {"spinRows", Kind::Spin}, {"spinCols", Kind::Spin}};
-const FormWidget kMurn104Pll[] = {{"checkBypass", Kind::Check}, {"checkUseMinFreq", Kind::Check}};
-
-template <size_t N> QWidget *makeForm(QWidget *container, const FormWidget (&widgets)[N])
-{
-    auto *form = new QWidget(container);
-    for (const FormWidget &fw : widgets) {
-        QWidget *widget = nullptr;
-        switch (fw.kind) {
-        case Kind::Check:
-            widget = new QCheckBox(form);
-            break;
-        case Kind::Spin:
-            widget = new QSpinBox(form);
-            break;
-        case Kind::DSpin:
-            widget = new QDoubleSpinBox(form);
-            break;
-        case Kind::Combo:
-            widget = new QComboBox(form);
-            break;
-        case Kind::Label:
-            widget = new QLabel(form);
-            break;
-        }
-        widget->setObjectName(QLatin1String(fw.name));
-    }
-    return form;
-}
-
 struct Session : WindowSession {
     using WindowSession::WindowSession;
     CFormFamily &family() { return *dynamic_cast<CFormFamily *>(window->calvex->family()); }
@@ -101,33 +46,12 @@ struct Session : WindowSession {
         window->initContext(0);
         window->loadConfigFile(path);
     }
-    // The family's option forms in their containers, as the set-up holds
-    // them, bound by the context set-up run again, and calculated.
-    void openForms()
+    // The context set-up run again over the forms the sensor set-up loaded,
+    // and a calculation.
+    void bindAgain()
     {
-        Pallador &win = *window;
-        switch (win.sensorIndex) {
-        case 62:
-        case 63:
-        case 64:
-            win.advForm[0] = makeForm(win.ui.widgetADV_A, kVek125Adv);
-            win.pllForm = makeForm(win.ui.widgetADV_PLL, kVek125Pll);
-            win.comboReadMode[0] = win.advForm[0]->findChild<QComboBox *>(QStringLiteral("comboReadMode"));
-            win.comboReadMode[0]->addItems(kReadModes);
-            QObject::connect(win.comboReadMode[0], SIGNAL(currentIndexChanged(int)), &win,
-                             SLOT(comboReadMode_currentIndexChanged(int)));
-            win.labelPllImage = win.pllForm->findChild<QLabel *>(QStringLiteral("labelPLL_Image"));
-            break;
-        case 65:
-            win.advForm[0] = makeForm(win.ui.widgetADV_A, kMurn102Adv);
-            break;
-        case 66:
-            win.advForm[0] = makeForm(win.ui.widgetADV_A, kMurn104Adv);
-            win.pllForm = makeForm(win.ui.widgetADV_PLL, kMurn104Pll);
-            break;
-        }
-        win.initContext(0);
-        win.recalc(true);
+        window->initContext(0);
+        window->recalc(true);
     }
     template <class Widget> Widget *form(const char *name)
     {
@@ -170,6 +94,8 @@ class TestFormFamilies : public QObject {
 private slots:
     void setUp_data();
     void setUp();
+    void formsShown_data();
+    void formsShown();
     void setUpAgainReplacesBinder_data();
     void useCasesWithoutForms_data();
     void useCasesWithoutForms();
@@ -261,26 +187,26 @@ void TestFormFamilies::setUp()
     QCOMPARE(calculations(w), 1);
     QCOMPARE(w.ui.checkUseSTD->isChecked(), w.stdTemplateAvail != 0);
 
-    // With the forms, every widget the family names is bound once more.
-    const auto count = [](CGuiVars *vars) {
-        int n = 0;
-        for (const char *name : {"InputFreq", "dSpinPLL_Input", "SystemFreq",    "dSpinPLL_Target",
-                                 "PLL1Div1",  "PLL1Mult",       "VCO1Freq",      "PLL1Div2",
-                                 "PLL1Div3",  "PixelDiv",       "PixelFreq",     "PLL2Div1",
-                                 "PLL2Mult",  "VCO2Freq",       "PLL2Div2",      "SerialFreq",
-                                 "Bits",      "WordFreq",       "MIPILane2",     "MIPICont",
-                                 "IntgTime",  "Rows",           "Cols",          "checkRowSkipping",
-                                 "spinRows",  "spinCols",       "checkSkipping", "PLL_VCO",
-                                 "PLL_N",     "PLL_M",          "checkBypass",   "checkUseMinFreq"}) {
-            if (const GUIVAR_ITEM_T *item = vars->find(name))
-                n += (item->check ? 1 : 0) + (item->spin ? 1 : 0) + (item->dspin ? 1 : 0);
-        }
-        return n;
+    // Every name of the family's binding list that its forms hold is bound
+    // to the forms' widgets (a check box and its spin box count twice).
+    const auto inForms = [&w](const QWidget *widget) {
+        return widget && ((w.advForm[0] && w.advForm[0]->isAncestorOf(widget)) ||
+                          (w.pllForm && w.pllForm->isAncestorOf(widget)));
     };
-    const int before = count(w.guiVars);
-    s.openForms();
-    const int after = count(w.guiVars);
-    QCOMPARE(after - before, formBindings);
+    int bound = 0;
+    for (const char *name : {"InputFreq", "SystemFreq", "PLL1Div1",   "PLL1Mult",         "VCO1Freq",
+                             "PLL1Div2",  "PLL1Div3",   "PixelFreq",  "PLL2Div1",         "PLL2Mult",
+                             "VCO2Freq",  "PLL2Div2",   "SerialFreq", "Bits",             "WordFreq",
+                             "MIPILane2", "MIPICont",   "IntgTime",   "Rows",             "Cols",
+                             "spinRows",  "spinCols",   "checkSkipping", "checkRowSkipping", "checkBypass",
+                             "checkUseMinFreq"}) {
+        if (const GUIVAR_ITEM_T *item = w.guiVars->find(name)) {
+            const int here = int(inForms(item->check)) + int(inForms(item->spin)) + int(inForms(item->dspin));
+            QVERIFY2(here > 0, name);
+            bound += here;
+        }
+    }
+    QCOMPARE(bound, formBindings);
     QCOMPARE(s.responder.seen(), QStringList());
     if (w.sensorIndex <= 64) {
         // The system clock starts fixed; the pixel divider has no widget.
@@ -291,6 +217,59 @@ void TestFormFamilies::setUp()
         // The input clock is one variable under two names.
         QCOMPARE(w.guiVars->find("InputFreq")->var, w.guiVars->find("dSpinPLL_Input")->var);
     }
+}
+
+void TestFormFamilies::formsShown_data()
+{
+    QTest::addColumn<QString>("sample");
+    for (const char *sample : {"Vek125", "Sarn101k", "Sarn104k"})
+        QTest::newRow(sample) << QString::fromLatin1(sample);
+}
+
+// The Murn102 form shows as soon as its sensor is loaded; the other forms
+// wait for their boxes. A bound spin box shows the library's range and
+// value, not the form's. Closing the Vek125 PLL panel while the pixel clock
+// is the fixed one makes the system clock fixed again and calculates.
+void TestFormFamilies::formsShown()
+{
+    QFETCH(QString, sample);
+    Session s(sample);
+    Pallador &w = s.w();
+    QVERIFY(w.advForm[0]);
+    QVERIFY(w.ui.widgetADV_A->isAncestorOf(w.advForm[0]));
+    const bool murn102 = w.sensorIndex == 65;
+    QCOMPARE(!w.advForm[0]->isHidden(), murn102);
+    QCOMPARE(w.pllForm != nullptr, !murn102);
+    if (murn102)
+        return;
+
+    QVERIFY(w.pllForm->isHidden());
+    w.ui.checkAdvParam_A->click();
+    QVERIFY(!w.advForm[0]->isHidden());
+    w.ui.checkPLL_ADV->click();
+    QVERIFY(!w.pllForm->isHidden());
+    if (w.sensorIndex != 62)
+        return;
+
+    const GUIVAR_ITEM_T *div = w.guiVars->find("PLL1Div1");
+    QVERIFY(div && div->spin && div->var);
+    QCOMPARE(div->spin->minimum(), int(div->var->min));
+    QCOMPARE(div->spin->maximum(), int(div->var->max));
+    QCOMPARE(div->spin->value(), div->var->intValue);
+    QVERIFY(div->spin->maximum() != 63 || div->spin->value() != 63);
+
+    auto *pixel = s.form<QCheckBox>("checkPixelFreq");
+    auto *system = s.form<QCheckBox>("checkSystemFreq");
+    pixel->click();
+    QVERIFY(pixel->isChecked() && !system->isChecked());
+    resetJournal(w);
+    w.ui.checkPLL_ADV->click();
+    QVERIFY(w.pllForm->isHidden());
+    QVERIFY(system->isChecked() && !pixel->isChecked());
+    QVERIFY(s.form<QDoubleSpinBox>("spinSystemFreq")->isEnabled());
+    // The fixed clock and its released partner each calculate once.
+    QCOMPARE(calculations(w), 2);
+    QCOMPARE(s.responder.seen(), QStringList());
 }
 
 void TestFormFamilies::setUpAgainReplacesBinder_data()
@@ -326,7 +305,7 @@ void TestFormFamilies::setUpAgainReplacesBinder()
     // The input clock is bound on every family; the dock's own slot
     // calculates, the binder's report of it does not.
     QPointer<CGuiVars> current = w.guiVars;
-    s.openForms();
+    s.bindAgain();
     QVERIFY(current.isNull());
     resetJournal(w);
     w.ui.dSpinPLL_Input->setValue(w.ui.dSpinPLL_Input->value() + 1.0);
@@ -413,7 +392,7 @@ void TestFormFamilies::readModeDecode()
 
     Session s(sample);
     Pallador &w = s.w();
-    s.openForms();
+    s.bindAgain();
     QComboBox *readMode = w.comboReadMode[0];
     if (!kReadModes.contains(text))
         readMode->addItem(text);
@@ -437,7 +416,7 @@ void TestFormFamilies::releasedVariablePassesOnce()
 {
     Session s(QStringLiteral("Vek125"));
     Pallador &w = s.w();
-    s.openForms();
+    s.bindAgain();
     QCheckBox *pixel = s.form<QCheckBox>("checkPixelFreq");
     pixel->click(); // fixed; the system clock is released by it
     QVERIFY(pixel->isChecked());
@@ -468,7 +447,7 @@ void TestFormFamilies::exclusiveClocks()
                           Case{"SerialFreq", "WordFreq"}, Case{"WordFreq", "SerialFreq"}}) {
         Session s(QStringLiteral("Vek126n"));
         Pallador &w = s.w();
-        s.openForms();
+        s.bindAgain();
         QCheckBox *fix = s.form<QCheckBox>(qPrintable(QStringLiteral("check") + QLatin1String(c.fix)));
         QCheckBox *partner = s.form<QCheckBox>(qPrintable(QStringLiteral("check") + QLatin1String(c.partner)));
         if (fix->isChecked())
@@ -494,7 +473,7 @@ void TestFormFamilies::clocksThroughTheBinder()
 {
     Session s(QStringLiteral("Vek127r"));
     Pallador &w = s.w();
-    s.openForms();
+    s.bindAgain();
     QDoubleSpinBox *formInput = s.form<QDoubleSpinBox>("spinInputFreq");
 
     resetJournal(w);
@@ -532,7 +511,7 @@ void TestFormFamilies::fixedDividerReachesRegisters()
 {
     Session s(QStringLiteral("Vek125"));
     Pallador &w = s.w();
-    s.openForms();
+    s.bindAgain();
     QCheckBox *fixMult = s.form<QCheckBox>("checkPLL1Mult");
     QSpinBox *mult = s.form<QSpinBox>("spinPLL1Mult");
     QVERIFY(!mult->isEnabled());
@@ -558,7 +537,7 @@ void TestFormFamilies::resultsBranch()
     for (const char *sample : {"Vek126n", "Sarn101k", "Sarn104k"}) {
         Session s{QLatin1String(sample)};
         Pallador &w = s.w();
-        s.openForms();
+        s.bindAgain();
         w.ui.textResult_B->setPlainText(QStringLiteral("untouched"));
         w.ui.comboUseCase_A->setCurrentIndex(1);
 
@@ -587,7 +566,7 @@ void TestFormFamilies::vek125Warnings()
 {
     Session s(QStringLiteral("Vek126n"));
     Pallador &w = s.w();
-    s.openForms();
+    s.bindAgain();
     QCOMPARE(w.labelPllImage->styleSheet(), kClearBorderLabel);
     QCOMPARE(w.ui.comboMaxFRate_A->styleSheet(), kWhiteCombo);
 
@@ -635,7 +614,7 @@ void TestFormFamilies::boundSkippingWarning()
 
     Session s(sample);
     Pallador &w = s.w();
-    s.openForms();
+    s.bindAgain();
     auto *skip = s.form<QCheckBox>(qPrintable(box));
     QSpinBox *rows = s.form<QSpinBox>("spinRows");
     rows->setValue(rows->maximum());
@@ -664,7 +643,7 @@ void TestFormFamilies::murn104UseCaseIndex()
 {
     Session s(QStringLiteral("Sarn104k"));
     Pallador &w = s.w();
-    s.openForms();
+    s.bindAgain();
     Murn_104 &f = *w.calvex->murn_104;
     resetJournal(w);
     w.ui.comboUseCase_A->setCurrentIndex(2);
@@ -685,7 +664,7 @@ void TestFormFamilies::murn104PllOverride()
 {
     Session s(QStringLiteral("Sarn104k"));
     Pallador &w = s.w();
-    s.openForms();
+    s.bindAgain();
     Murn_104 &f = *w.calvex->murn_104;
     const quint32 before = reg(w, "pll_dividers");
     w.ui.checkPLL_N->click();
