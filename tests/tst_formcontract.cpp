@@ -176,6 +176,11 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Vek107_Adv A"), 41},
     // Vek117_Adv, Vek114_Adv
     {QStringLiteral("Vek117_Adv A"), 30},    {QStringLiteral("Vek114_Adv A"), 12},
+    // Context-B panels of Murn111, Murn107, Murn103, Murn110, Murn108, Vek116, Vek111
+    {QStringLiteral("Murn111_Adv B"), 10},   {QStringLiteral("Murn107_Adv B"), 6},
+    {QStringLiteral("Murn103_Adv B"), 5},    {QStringLiteral("Murn110_Adv B"), 9},
+    {QStringLiteral("Murn108_Adv B"), 9},    {QStringLiteral("Vek116_Adv B 72-74"), 11},
+    {QStringLiteral("Vek116_Adv B 76-79"), 13}, {QStringLiteral("Vek111_Adv B 86-87"), 10},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
