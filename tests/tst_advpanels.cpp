@@ -554,6 +554,9 @@ struct KnownChange {
     Panel panel;
     const char *reason;
 };
+// The skip boxes of these panels show the read-out factors the binning gives.
+constexpr char kBinningAsSkipping[] = "the skip boxes show the 2x2 binning's read-out factors, and are read back as "
+                                      "skipping and column skip 1, which the library reads as column binning 2";
 const std::vector<KnownChange> kKnownChanges = {
     {15, Panel::A,
      "the close reloads the use case without the skipping the loading calculated, and the form reads none back"},
@@ -563,6 +566,13 @@ const std::vector<KnownChange> kKnownChanges = {
     {61, Panel::A, "a ticked skipping box is read back as 1, which the library reads as no skipping"},
     {103, Panel::A, "the column-skip list's 1 is read back as 1, which the library reads as column binning 2"},
     {104, Panel::A, "the column-skip list's 1 is read back as 1, which the library reads as column binning 2"},
+    // Context-B panels of the Vek116 form for the Vek121 group and of the Vek111 form
+    {76, Panel::B, kBinningAsSkipping},
+    {77, Panel::B, kBinningAsSkipping},
+    {78, Panel::B, kBinningAsSkipping},
+    {79, Panel::B, kBinningAsSkipping},
+    {86, Panel::B, kBinningAsSkipping},
+    {87, Panel::B, kBinningAsSkipping},
 };
 
 int contextOf(Panel panel)
