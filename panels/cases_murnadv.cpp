@@ -1,6 +1,6 @@
 // Advanced panels of the image-processor sensors and of the sensor that feeds
 // one of them: the forms Murn101_Adv (context B shown only), Murn105_Adv,
-// Vek124_Adv, Murn109_Adv and Murn111_Adv.
+// Vek124_Adv, Murn109_Adv and Murn111_Adv (both contexts).
 #include "panels.h"
 
 #include "calvex.h"
@@ -186,6 +186,12 @@ std::vector<FormCase> murnAdvancedCases()
             .tip(tips::kOutFormat),
     };
     cases.push_back(murn111);
+    // Context B: low power is left to panel A, so its box is hidden and does
+    // nothing here; skipping takes the largest factor the sensor allows.
+    cases.push_back(
+        murn111.derive(Panel::B)
+            .change("checkSkipping", [](Widget &d) { d.tip(tips::kSkipMaxPossible); })
+            .change("checkLowPower", [](Widget &d) { d.start({}).slot(nullptr).tip(nullptr).back({}).hidden(); }));
 
     return cases;
 }

@@ -1,8 +1,8 @@
 // Advanced panels of two-context sensors: the forms Murn107_Adv, Murn103_Adv,
 // Murn110_Adv and Murn108_Adv of the system-on-chip sensors, and Vek116_Adv
 // for the Vek116 sensors (72 to 74). Every line reads and stores the panel's
-// own context, so the context-B panels of these forms are derived from the
-// cases below.
+// own context, so the context-B panels of these forms are derived from their
+// context-A cases, with the differences of context B.
 #include "panels.h"
 
 #include "calvex.h"
@@ -25,6 +25,22 @@ constexpr char kOtherLineTimeB[] = "Check to match the Line Time of Context B";
 constexpr char kLowPowerHalfClock[] = "Check to enter Low-Power Mode by halving the Pixel Clock";
 constexpr char kJpeg[] = "Check to activate JPEG output";
 constexpr char kPixelInterleave[] = "Check to activate pixel interleave mode";
+constexpr char kLineTimeOfA[] = "Use Context A Line Time";
+constexpr char kOtherLineTimeA[] = "Check to match the line time of Context A";
+
+// Context B: low power is left to panel A; the box is hidden and does
+// nothing here.
+void lowPowerHidden(Widget &d)
+{
+    d.start({}).slot(nullptr).tip(nullptr).back({}).hidden();
+}
+
+// Context B: the line-time box matches context A's line time (the form's
+// caption names context B, as panel A shows it).
+void lineTimeOfA(Widget &d)
+{
+    d.caption(kLineTimeOfA);
+}
 
 // The output size of the panel's context, as the calculation last carried it
 // into the family.
@@ -67,6 +83,7 @@ std::vector<FormCase> murnVek116Cases()
         adcCombo(),
     };
     cases.push_back(murn107);
+    cases.push_back(murn107.derive(Panel::B).change("checkOtherLineTime", lineTimeOfA));
 
     // The read-back leaves the frame rate as the rate slots stored it.
     FormCase murn103{Panel::A, "Murn103_Adv"};
@@ -83,6 +100,9 @@ std::vector<FormCase> murnVek116Cases()
     };
     murn103.keepFrameRate();
     cases.push_back(murn103);
+    cases.push_back(murn103.derive(Panel::B)
+                        .change("checkOtherLineTime", [](Widget &d) { lineTimeOfA(d.tip(kOtherLineTimeA)); })
+                        .change("checkLowPower", lowPowerHidden));
 
     // The read-out boxes start from the family's mode state; the JPEG box
     // serves the high-speed role and is stored as the output format; low
@@ -128,6 +148,13 @@ std::vector<FormCase> murnVek116Cases()
         on<&P::comboOutFormat>("comboOutFormat").notInForm(),
     };
     cases.push_back(murn110);
+    // Context B looks the format combo up as well; the form has none, so the
+    // member of context B stays empty.
+    cases.push_back(
+        murn110.derive(Panel::B)
+            .change("checkSkipping", [](Widget &d) { d.tip(tips::kSkipMaxPossible); })
+            .change("checkLowPower", lowPowerHidden)
+            .change("comboOutFormat", [](Widget &d) { d = on<&P::comboOutFormat>("comboOutFormat").absent(); }));
 
     // Centering is ticked for the value 1 only.
     FormCase murn108{Panel::A, "Murn108_Adv"};
@@ -150,6 +177,9 @@ std::vector<FormCase> murnVek116Cases()
             .back(store(&P::centering)),
     };
     cases.push_back(murn108);
+    cases.push_back(murn108.derive(Panel::B)
+                        .change("checkLowPower", lowPowerHidden)
+                        .change("checkOtherLineTime", lineTimeOfA));
 
     // Vek116_Adv for the Vek116 sensors. With the array's field of view the
     // sub-sampling spin boxes replace the sub-sampling boxes, in the panel
@@ -226,6 +256,7 @@ std::vector<FormCase> murnVek116Cases()
     };
     vek116.toolTipsOnReopen = true;
     cases.push_back(vek116);
+    cases.push_back(vek116.derive(Panel::B));
 
     return cases;
 }

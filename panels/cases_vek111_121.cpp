@@ -2,7 +2,7 @@
 // explicit sub-sampling: Vek111_Adv for the Vek111 sensors (86, 87) and, as
 // a pure sub-sampling panel, for the Vek119 sensors (103, 104); and the
 // Vek116_Adv form as the Vek121 group (76 to 79) uses it, made from the
-// Vek116 sensors' case.
+// Vek116 sensors' case; both contexts of the Vek111 and Vek121 sensors.
 #include "panels.h"
 
 #include "calvex.h"
@@ -25,6 +25,7 @@ using M = CModeState;
 using C = CContextParams;
 
 constexpr char kDigitalBinning[] = "Check to activate digital binning settings.";
+constexpr char kDigitalBinningB[] = "Check to activate digital binning setting.";
 constexpr char kColSumming[] = "Check to activate column summing setting.";
 
 // The context-A case of the Vek116 sensors, which the Vek121 group's case
@@ -112,6 +113,8 @@ std::vector<FormCase> vek111Vek121Cases()
             .back(store(&P::bin2Skip2)),
     };
     cases.push_back(vek111);
+    cases.push_back(
+        vek111.derive(Panel::B).change("checkBinning", [](Widget &d) { d.tip(kDigitalBinningB); }));
 
     // Vek111_Adv, entries 103 and 104: a pure sub-sampling panel. The array's
     // field of view is always used and cannot be unticked, so the factor
@@ -148,6 +151,21 @@ std::vector<FormCase> vek111Vek121Cases()
                                  .start(flag(pll(&CPllParams::darkColumns)))
                                  .slot("checkPLL_DarkCols_clicked()"));
     cases.push_back(vek121);
+
+    // Context B of the Vek121 group: pixel interleave shows the family's flag
+    // but stays as disabled as the form has it, and every re-opening turns it
+    // off; line interleave only shows its flag and follows HDR; the dark
+    // boxes belong to panel A and the PLL panel, so panel B only hides its
+    // own copies of them.
+    FormCase vek121B =
+        vek121.derive(Panel::B)
+            .change("checkInterleave",
+                    [](Widget &d) { d.start(flag(ctx(&C::interleave))).enabledIf({}).tip(nullptr); })
+            .change("checkLineInterleave", [](Widget &d) { d.slot(nullptr).tip(nullptr); })
+            .change("checkPLL_DarkRows", [](Widget &d) { d = lookOnly<QCheckBox>(d.name).hidden(); })
+            .change("checkPLL_DarkCols", [](Widget &d) { d = lookOnly<QCheckBox>(d.name).hidden(); });
+    vek121B.readBackRule = [](Pallador &w, const CFamilyCore &, int context) { w.interleave[context] = 0; };
+    cases.push_back(vek121B);
 
     return cases;
 }

@@ -24,6 +24,7 @@ inline constexpr char kBin[] = "Check to activate bin setting";
 inline constexpr char kBinDot[] = "Check to activate bin setting.";
 inline constexpr char kSkip[] = "Check to activate skip setting";
 inline constexpr char kSkipDot[] = "Check to activate skip setting.";
+inline constexpr char kSkipMaxPossible[] = "Check to activate skip setting (max. possible)";
 inline constexpr char kRowsSkip[] = "Check to activate rows skip setting.";
 inline constexpr char kColsSkip[] = "Check to activate columns skip setting.";
 inline constexpr char kYSumming[] = "Check to activate y summing setting";

@@ -447,6 +447,7 @@ inline void pointAt(Pallador &w, Panel panel)
 #include "advpanels/vek117_114.h" // Vek117_Adv, Vek114_Adv
 #include "advpanels/drav102_zelt.h" // Drav102_Adv, Zelt_Adv
 #include "advpanels/vek152_155_143.h" // Vek152_Adv, Vek153_Adv, Vek155_Adv, Vek143_Adv
+#include "advpanels/murn111.h"    // Murn111_Adv
 
 namespace {
 
@@ -471,6 +472,7 @@ const Rows &allRows()
                  vek117Vek114Rows, // Vek117_Adv, Vek114_Adv
                  drav102ZeltRows,  // Drav102_Adv, Zelt_Adv
                  vek152Vek155Vek143Rows, // Vek152_Adv, Vek153_Adv, Vek155_Adv, Vek143_Adv
+                 murn111Rows,      // Murn111_Adv
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -500,6 +502,7 @@ const std::vector<std::pair<int, int>> kEntries = {
     {92, 94},                                   // Vek117, Vek114 forms
     {105, 109}, {111, 111},                     // Zelt, Drav102 forms
     {46, 53}, {67, 68}, {112, 113},             // Vek152, Vek153, Vek155, Vek143 forms
+    {31, 31},                                   // Murn111 form
 };
 
 // Catalogue entries without a context-A form: ticking the box builds and
@@ -515,6 +518,9 @@ struct KnownChange {
     Panel panel;
     const char *reason;
 };
+// The skip boxes of these panels show the read-out factors the binning gives.
+constexpr char kBinningAsSkipping[] = "the skip boxes show the 2x2 binning's read-out factors, and are read back as "
+                                      "skipping and column skip 1, which the library reads as column binning 2";
 const std::vector<KnownChange> kKnownChanges = {
     {15, Panel::A,
      "the close reloads the use case without the skipping the loading calculated, and the form reads none back"},
@@ -524,6 +530,13 @@ const std::vector<KnownChange> kKnownChanges = {
     {61, Panel::A, "a ticked skipping box is read back as 1, which the library reads as no skipping"},
     {103, Panel::A, "the column-skip list's 1 is read back as 1, which the library reads as column binning 2"},
     {104, Panel::A, "the column-skip list's 1 is read back as 1, which the library reads as column binning 2"},
+    // Context-B panels of the Vek116 form for the Vek121 group and of the Vek111 form
+    {76, Panel::B, kBinningAsSkipping},
+    {77, Panel::B, kBinningAsSkipping},
+    {78, Panel::B, kBinningAsSkipping},
+    {79, Panel::B, kBinningAsSkipping},
+    {86, Panel::B, kBinningAsSkipping},
+    {87, Panel::B, kBinningAsSkipping},
 };
 
 int contextOf(Panel panel)

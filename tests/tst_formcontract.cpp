@@ -201,6 +201,11 @@ const std::map<QString, int> kPresentNames = {
     // up), Vek155_Adv, Vek143_Adv
     {QStringLiteral("Vek152_Adv A"), 9},     {QStringLiteral("Vek153_Adv A"), 12},
     {QStringLiteral("Vek155_Adv A"), 14},    {QStringLiteral("Vek143_Adv A"), 10},
+    // Context-B panels of Murn111, Murn107, Murn103, Murn110, Murn108, Vek116, Vek111
+    {QStringLiteral("Murn111_Adv B"), 10},   {QStringLiteral("Murn107_Adv B"), 6},
+    {QStringLiteral("Murn103_Adv B"), 5},    {QStringLiteral("Murn110_Adv B"), 9},
+    {QStringLiteral("Murn108_Adv B"), 9},    {QStringLiteral("Vek116_Adv B 72-74"), 11},
+    {QStringLiteral("Vek116_Adv B 76-79"), 13}, {QStringLiteral("Vek111_Adv B 86-87"), 10},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
