@@ -493,6 +493,7 @@ inline void pointAt(Pallador &w, Panel panel)
 #include "advpanels/vek111_121.h" // Vek111_Adv, Vek116_Adv for the Vek121 group
 #include "advpanels/vek107.h"    // Vek107_Adv
 #include "advpanels/vek117_114.h" // Vek117_Adv, Vek114_Adv
+#include "advpanels/vek128_138.h" // Vek128_Adv, Vek138_Adv
 
 namespace {
 
@@ -515,6 +516,7 @@ const Rows &allRows()
                  vek111Vek121Rows, // Vek111_Adv, Vek116_Adv for the Vek121 group
                  vek107Rows,       // Vek107_Adv
                  vek117Vek114Rows, // Vek117_Adv, Vek114_Adv
+                 vek128Vek138Rows, // Vek128_Adv, Vek138_Adv
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -542,6 +544,7 @@ const std::vector<std::pair<int, int>> kEntries = {
     {76, 79}, {86, 87}, {103, 104},             // Vek111 form, Vek116 form for the Vek121 group
     {83, 85},                                   // Vek107 form
     {92, 94},                                   // Vek117, Vek114 forms
+    {99, 101}, {110, 110},                      // Vek138, Vek128 forms
 };
 
 // Panels whose untouched re-opening still changes the sensor's programming,
