@@ -142,7 +142,8 @@ const std::vector<FormCase> &formCases()
                  vek111Vek121Cases,
                  vek107Cases, // Vek107_Adv
                  vek117Vek114Cases,
-                 vek128Vek138Cases, // Vek128_Adv, Vek138_Adv
+                 // Vek128_Adv, Vek138_Adv
+                 vek128Vek138Cases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

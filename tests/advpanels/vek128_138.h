@@ -28,9 +28,9 @@ constexpr char kColsTip[] = "Output Columns: Enter desired # of colums to output
 constexpr char kDarkColTip[] = "Select dark column index number";
 
 // The operation modes in the order of the combo's items.
-const char *const kOperationModes[] = {"1ExpLin",  "2ExpHDR",  "3ExpHDR", "4ExpHDR", "2ExpLIM",
-                                       "3ExpLIM",  "4ExpLIM",  "3ExpLICM", "4ExpLICM", "ST1_Lin",
-                                       "ST1_T2",   "ST1_T2_LIM", "ST1_T2_DS_LICM"};
+const char *const kOperationModes[] = {"1ExpLin", "2ExpHDR",    "3ExpHDR",       "4ExpHDR",  "2ExpLIM",
+                                       "3ExpLIM", "4ExpLIM",    "3ExpLICM",      "4ExpLICM", "ST1_Lin",
+                                       "ST1_T2",  "ST1_T2_LIM", "ST1_T2_DS_LICM"};
 
 // A time as a box of three decimals shows it.
 inline Value shown(const Value &ms)
@@ -267,20 +267,19 @@ inline Rows vek128Vek138Rows()
         rows.openings.push_back(Opening{s.entry, s.sample}.expect(vek138()));
         // The column combos show the columns the family holds, the exposure
         // list its count; the ratio combos stay on the form's items.
-        rows.openings.push_back(Opening{s.entry, s.sample}
-                                    .note("distinct values")
-                                    .given(calculated(vek138Distinct))
-                                    .expect(vek138())
-                                    .expect({shows("comboATCol", "48"), shows("comboRNCol", "56"),
-                                             shows("comboNumExp", "3"), value("checkT2T3Swap", 1),
-                                             value("checkDelayBuf", 1), value("spinT2", 40), value("spinMIT", 7),
-                                             value("checkUse_Reg", 0), value("checkHDR", 1)}));
+        rows.openings.push_back(
+            Opening{s.entry, s.sample}
+                .note("distinct values")
+                .given(calculated(vek138Distinct))
+                .expect(vek138())
+                .expect({shows("comboATCol", "48"), shows("comboRNCol", "56"), shows("comboNumExp", "3"),
+                         value("checkT2T3Swap", 1), value("checkDelayBuf", 1), value("spinT2", 40), value("spinMIT", 7),
+                         value("checkUse_Reg", 0), value("checkHDR", 1)}));
         // The read-out mode box shows the library's mode: normal, the
         // digital binning of HDR and the analog binning of one exposure at
         // half the array or less.
-        rows.openings.push_back(Opening{s.entry, s.sample}
-                                    .note("read-out mode normal")
-                                    .expect({value("spinReadMode", 0)}));
+        rows.openings.push_back(
+            Opening{s.entry, s.sample}.note("read-out mode normal").expect({value("spinReadMode", 0)}));
         rows.openings.push_back(Opening{s.entry, s.sample}
                                     .note("read-out mode digital binning")
                                     .given(calculated([](Pallador &w) {
