@@ -125,6 +125,8 @@ std::vector<FormCase> drav102ZeltCases();
 std::vector<FormCase> interfacePllCases();
 // Vek152_Adv, Vek153_Adv, Vek155_Adv, Vek143_Adv
 std::vector<FormCase> vek152Vek155Vek143Cases();
+// Vek128_Adv, Vek138_Adv
+std::vector<FormCase> vek128Vek138Cases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -150,6 +152,8 @@ const std::vector<FormCase> &formCases()
                  // Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
                  interfacePllCases,
                  vek152Vek155Vek143Cases, // Vek152_Adv, Vek153_Adv, Vek155_Adv, Vek143_Adv
+                 // Vek128_Adv, Vek138_Adv
+                 vek128Vek138Cases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

@@ -408,9 +408,6 @@ struct Grid : Row<Grid> {
     }
 };
 
-    std::vector<Driving> drivings;
-    std::vector<Grid> grids;
-
 // The rows of one group of forms.
 struct Rows {
     std::vector<Opening> openings;
@@ -448,6 +445,7 @@ inline void pointAt(Pallador &w, Panel panel)
 #include "advpanels/drav102_zelt.h" // Drav102_Adv, Zelt_Adv
 #include "advpanels/vek152_155_143.h" // Vek152_Adv, Vek153_Adv, Vek155_Adv, Vek143_Adv
 #include "advpanels/murn111.h"    // Murn111_Adv
+#include "advpanels/vek128_138.h" // Vek128_Adv, Vek138_Adv
 
 namespace {
 
@@ -473,6 +471,7 @@ const Rows &allRows()
                  drav102ZeltRows,  // Drav102_Adv, Zelt_Adv
                  vek152Vek155Vek143Rows, // Vek152_Adv, Vek153_Adv, Vek155_Adv, Vek143_Adv
                  murn111Rows,      // Murn111_Adv
+                 vek128Vek138Rows, // Vek128_Adv, Vek138_Adv
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -503,6 +502,7 @@ const std::vector<std::pair<int, int>> kEntries = {
     {105, 109}, {111, 111},                     // Zelt, Drav102 forms
     {46, 53}, {67, 68}, {112, 113},             // Vek152, Vek153, Vek155, Vek143 forms
     {31, 31},                                   // Murn111 form
+    {99, 101}, {110, 110},                      // Vek138, Vek128 forms
 };
 
 // Catalogue entries without a context-A form: ticking the box builds and

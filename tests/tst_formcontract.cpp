@@ -146,6 +146,8 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Vek125_Adv"), {333, 99}},   {QStringLiteral("Vek125_PLL"), {604, 269}},
     {QStringLiteral("Murn102_Adv"), {354, 59}},  {QStringLiteral("Murn104_Adv"), {302, 55}},
     {QStringLiteral("Murn104_PLL"), {326, 34}},
+    // Vek128_Adv, Vek138_Adv
+    {QStringLiteral("Vek128_Adv"), {440, 320}},  {QStringLiteral("Vek138_Adv"), {540, 380}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -206,6 +208,8 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Murn103_Adv B"), 5},    {QStringLiteral("Murn110_Adv B"), 9},
     {QStringLiteral("Murn108_Adv B"), 9},    {QStringLiteral("Vek116_Adv B 72-74"), 11},
     {QStringLiteral("Vek116_Adv B 76-79"), 13}, {QStringLiteral("Vek111_Adv B 86-87"), 10},
+    // Vek128_Adv, Vek138_Adv
+    {QStringLiteral("Vek128_Adv A"), 17},    {QStringLiteral("Vek138_Adv A"), 19},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -989,6 +993,57 @@ void TestFormContract::formValues_data()
     row("Vek143_Adv", "spinRows", "singleStep", 2);
     row("Vek143_Adv", "spinScaleM", "minimum", 16);
     row("Vek143_Adv", "comboCCRow", "items", QStringList{"16", "32", "64", "128"});
+    // Vek128_Adv, Vek138_Adv
+    row("Vek128_Adv", "scrollArea", "widgetResizable", true);
+    row("Vek128_Adv", "spinCols", "minimum", 200);
+    row("Vek128_Adv", "spinCols", "value", 2896);
+    row("Vek128_Adv", "spinRows", "minimum", 12);
+    row("Vek128_Adv", "spinRows", "value", 1608);
+    row("Vek128_Adv", "comboOperMode", "items",
+        QStringList{"1ExpLin", "2ExpHDR", "3ExpHDR", "4ExpHDR", "2ExpLIM", "3ExpLIM", "4ExpLIM", "3ExpLICM",
+                    "4ExpLICM", "ST1_Lin", "ST1_T2", "ST1_T2_LIM", "ST1_T2_DS_LICM"});
+    row("Vek128_Adv", "comboOperMode", "currentIndex", 2);
+    row("Vek128_Adv", "comboOperMode", "maxVisibleItems", 13);
+    row("Vek128_Adv", "spinBox", "enabled", false);
+    row("Vek128_Adv", "checkPLL_DarkCols", "enabled", false);
+    row("Vek128_Adv", "checkUse_Reg", "checked", true);
+    row("Vek128_Adv", "spinT3_T4", "maximum", 4);
+    row("Vek128_Adv", "spinT3_T4", "value", 2);
+    row("Vek128_Adv", "dSpinIntgTime", "maximum", 100.0);
+    row("Vek128_Adv", "dSpinIntgTime", "value", 20.0);
+    row("Vek128_Adv", "dSpinIntgTime2", "value", 2.0);
+    row("Vek128_Adv", "dSpinIntgTime3", "value", 0.2);
+    row("Vek128_Adv", "dSpinIntgTime4", "singleStep", 0.001);
+    row("Vek128_Adv", "dSpinIntgTime4", "value", 0.02);
+    row("Vek128_Adv", "spinDarkCols", "maximum", 3);
+    row("Vek138_Adv", "scrollArea", "widgetResizable", true);
+    row("Vek138_Adv", "spinCols", "minimum", 320);
+    row("Vek138_Adv", "spinCols", "singleStep", 2);
+    row("Vek138_Adv", "spinCols", "value", 3848);
+    row("Vek138_Adv", "spinRows", "minimum", 240);
+    row("Vek138_Adv", "spinRows", "value", 2168);
+    row("Vek138_Adv", "spinReadMode", "maximum", 10);
+    row("Vek138_Adv", "spinReadMode", "enabled", false);
+    row("Vek138_Adv", "labelReadModeNote", "text",
+        QStringLiteral("0 = normal\n3 = digital h/v binning\n9 = analog FD binning"));
+    row("Vek138_Adv", "checkDelayBuf", "text", QStringLiteral("Delay Buffer\nMemory Pack"));
+    row("Vek138_Adv", "comboATCol", "items", QStringList{"0", "24", "48"});
+    row("Vek138_Adv", "comboRNCol", "items", QStringList{"0", "56", "112"});
+    row("Vek138_Adv", "comboNumExp", "count", 0);
+    for (const char *name : {"comboT1T2", "comboT2T3", "comboT3T4"}) {
+        row("Vek138_Adv", name, "items", QStringList{"1", "2", "4", "8", "16", "32", "64", "128"});
+        row("Vek138_Adv", name, "enabled", false);
+    }
+    row("Vek138_Adv", "comboT1T2", "currentIndex", 2);
+    row("Vek138_Adv", "comboT2T3", "currentIndex", 1);
+    row("Vek138_Adv", "comboT3T4", "currentIndex", 2);
+    row("Vek138_Adv", "spinT1", "maximum", 999999);
+    row("Vek138_Adv", "spinT1", "value", 79);
+    row("Vek138_Adv", "spinT2", "value", 11);
+    row("Vek138_Adv", "spinT3", "value", 2);
+    row("Vek138_Adv", "spinT4", "value", 0);
+    row("Vek138_Adv", "spinMIT", "maximum", 15);
+    row("Vek138_Adv", "spinMIT", "value", 3);
 }
 
 void TestFormContract::formValues()
