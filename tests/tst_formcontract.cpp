@@ -13,7 +13,6 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -21,7 +20,6 @@
 #include <QLabel>
 #include <QSet>
 #include <QSpinBox>
-#include <QStyle>
 #include <QStyleFactory>
 #include <QUiLoader>
 #include <QXmlStreamReader>
@@ -571,11 +569,6 @@ void TestFormContract::captionsFit()
             if (label->text().isEmpty())
                 continue;
             needed = label->wordWrap() ? QSize(0, label->heightForWidth(size.width())) : label->sizeHint();
-        } else if (auto *box = qobject_cast<QCheckBox *>(widget);
-                   box && size.width() - box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) -
-                                  box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) <
-                              box->fontMetrics().horizontalAdvance(QLatin1Char('M'))) {
-            continue; // a box with no room beside its indicator shows no caption, by design
         } else if (qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget) ||
                    qobject_cast<QAbstractSpinBox *>(widget)) {
             needed = widget->sizeHint();
