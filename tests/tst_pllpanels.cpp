@@ -30,7 +30,9 @@
 //   shows the choice is the library's again: it differs while the box is
 //   ticked and is back to what it was before the box was ticked.
 // Every row can change the loaded sensor first with given(); a row's note()
-// tells it apart from the other rows of its entry.
+// tells it apart from the other rows of its entry. A callback that clicks a
+// box shared with the context panels (checkHighSpeed) calls pointAtPll()
+// first.
 #include "calvex.h"
 #include "pallador.h"
 #include "panelchecks.h"
@@ -205,6 +207,16 @@ inline Check number(const char *widget, Value expected)
     return outcome(widget, shownNumber(widget), std::move(expected));
 }
 
+// The PLL panel's slots that serve a box of several panels take their
+// context from the placeholder under the pointer: the PLL panel's is
+// context A.
+inline void pointAtPll(Pallador &w)
+{
+    w.ui.widgetADV_A->setAttribute(Qt::WA_UnderMouse, false);
+    w.ui.widgetADV_B->setAttribute(Qt::WA_UnderMouse, false);
+    w.ui.widgetADV_PLL->setAttribute(Qt::WA_UnderMouse, true);
+}
+
 // The rows of one group of forms.
 struct Rows {
     std::vector<Opening> openings;
@@ -214,7 +226,8 @@ struct Rows {
 
 } // namespace pllpanels
 
-#include "pllpanels/murn.h" // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+#include "pllpanels/murn.h"      // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+#include "pllpanels/opdivider.h" // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
 
 namespace {
 
@@ -225,7 +238,8 @@ const Rows &allRows()
     static const Rows rows = [] {
         Rows all;
         for (Rows (*group)() : {
-                 murnRows, // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+                 murnRows,      // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+                 opDividerRows, // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -239,7 +253,8 @@ const Rows &allRows()
 
 // The catalogue entries these forms serve, first to last.
 const std::vector<std::pair<int, int>> kEntries = {
-    {1, 11}, {13, 13}, {26, 27}, {31, 31}, // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+    {1, 11},  {13, 13}, {26, 27}, {31, 31}, // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+    {25, 25}, {34, 45},                     // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
 };
 
 // The boxes that override a choice of the library; every form that has one
