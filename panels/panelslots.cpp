@@ -328,10 +328,11 @@ void advancedPanel(Pallador &w, int context, const std::function<void()> &reload
 }
 
 // Every opening of the PLL panel builds its form anew from the family's
-// current values. The form of the previous opening goes: its widgets are
-// never shown again, and the lookups below replace every reference into it.
+// current values. The form of the previous opening goes, and with it every
+// reference into it (also those the new form's lookups do not replace).
 void buildPllPanel(Pallador &w, const FormCase &c, const CFamilyCore &family)
 {
+    w.forgetWidgetsIn({w.pllForm});
     delete w.pllForm;
     w.pllForm = w.loadForm(w.ui.widgetADV_PLL, formResource(QLatin1String(c.form)));
     setUpForm(w, c, 0, w.pllForm, family);

@@ -44,6 +44,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QPointer>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QtTest>
@@ -411,6 +412,8 @@ private slots:
     void everyOpeningFresh();
     void closingCalculatesNothing_data();
     void closingCalculatesNothing();
+    void replacedFormForgotten_data();
+    void replacedFormForgotten();
     void coverage_data();
     void coverage();
 };
@@ -604,6 +607,55 @@ void TestPllPanels::closingCalculatesNothing()
     QVERIFY(!w.pllFormLoaded);
     QVERIFY(form && !form->isVisibleTo(w.ui.widgetADV_PLL));
     QCOMPARE(registers(w), before);
+}
+
+void TestPllPanels::replacedFormForgotten_data()
+{
+    addEntries();
+}
+
+// The form an opening replaces is deleted only once no window member points
+// into it: a widget made in it in code, which the new form's lookups do not
+// replace, is forgotten too, and every member a form case fills points at a
+// widget of the new form, of another panel, or nowhere.
+void TestPllPanels::replacedFormForgotten()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, sample);
+    Session s(sample);
+    Pallador &w = s.w();
+    QCOMPARE(w.sensorIndex, entry);
+    w.ui.checkPLL_ADV->click();
+    QPointer<QWidget> first = openedForm(w);
+    QVERIFY(first);
+    const panels::Member made = panels::ref<&P::spinOTPRev>();
+    for (const panels::Widget &d : panels::formCase(entry, Panel::Pll)->widgets)
+        QVERIFY2(d.member.id != made.id, "the form looks up the member this test fills");
+    w.spinOTPRev = new QSpinBox(first);
+    QSet<const QWidget *> old;
+    for (const QWidget *widget : first->findChildren<QWidget *>())
+        old.insert(widget);
+
+    w.ui.checkPLL_ADV->click();
+    w.ui.checkPLL_ADV->click();
+    QWidget *second = openedForm(w);
+    QVERIFY(second);
+    QVERIFY(first.isNull());
+    QCOMPARE(w.spinOTPRev, nullptr);
+    QSet<const QWidget *> current;
+    for (const QWidget *widget : second->findChildren<QWidget *>())
+        current.insert(widget);
+    for (const panels::FormCase &c : panels::formCases()) {
+        for (const panels::Widget &d : c.widgets) {
+            for (int context : {0, 1}) {
+                const QWidget *held = d.member.get ? d.member.get(w, context) : nullptr;
+                QVERIFY2(
+                    !old.contains(held) || current.contains(held),
+                    qPrintable(
+                        QStringLiteral("the member of %1 points into the replaced form").arg(QLatin1String(d.name))));
+            }
+        }
+    }
 }
 
 void TestPllPanels::coverage_data()
