@@ -21,6 +21,8 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <initializer_list>
+
 class CCalvex;
 class CGuiVars;
 class CRegisterDataIO;
@@ -134,6 +136,9 @@ public:
     // keepPanels: the same file is loaded again, and the option panels built
     // for it stay built (closed, with the values left in them).
     void resetSensorState(bool keepPanels);
+    // Nulls every widget reference of the window that points into one of the
+    // forms (which are about to be deleted).
+    void forgetWidgetsIn(std::initializer_list<const QWidget *> forms);
 
     // Calculation.
     void initContext(int context);

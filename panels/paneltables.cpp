@@ -127,6 +127,8 @@ std::vector<FormCase> interfacePllCases();
 std::vector<FormCase> vek152Vek155Vek143Cases();
 // Vek128_Adv, Vek138_Adv
 std::vector<FormCase> vek128Vek138Cases();
+// Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
+std::vector<FormCase> opDividerPllCases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -154,6 +156,7 @@ const std::vector<FormCase> &formCases()
                  vek152Vek155Vek143Cases, // Vek152_Adv, Vek153_Adv, Vek155_Adv, Vek143_Adv
                  // Vek128_Adv, Vek138_Adv
                  vek128Vek138Cases,
+                 opDividerPllCases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

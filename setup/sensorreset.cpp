@@ -42,15 +42,14 @@ template <class Inside, class... Refs> void forgetAll(const Inside &inside, Refs
     (forget(inside, refs), ...);
 }
 
-// Deletes the option panels and forgets every widget reference into them, so
-// that nothing of the previous sensor's forms is used again. Widgets the
-// window made elsewhere (the bridge families' controls in the docks) stay.
-void discardOptionPanels(Pallador &w)
+} // namespace
+
+void Pallador::forgetWidgetsIn(std::initializer_list<const QWidget *> forms)
 {
-    QWidget *const forms[] = {w.advForm[0], w.advForm[1], w.pllForm};
-    const auto inside = [&forms](QObject *object) {
+    Pallador &w = *this;
+    const auto inside = [&forms](const QObject *object) {
         for (; object; object = object->parent()) {
-            for (QWidget *form : forms) {
+            for (const QWidget *form : forms) {
                 if (form && object == form)
                     return true;
             }
@@ -83,7 +82,17 @@ void discardOptionPanels(Pallador &w)
         w.checkPLL_VCO2, w.combo2pixBits, w.comboOutPort, w.check16b8bits, w.checkIme, w.checkSDRMode,
         w.comboPLL_PhyType, w.widgetKeepsync, w.keepSyncCheckBox, w.keepSyncClockLabel, w.pCKLabel, w.fLLabel,
         w.dbspbxKeepSyncClock, w.pCKSpinBox, w.fLSpinBox, w.spinOTPRev);
+}
 
+namespace {
+
+// Deletes the option panels and forgets every widget reference into them, so
+// that nothing of the previous sensor's forms is used again. Widgets the
+// window made elsewhere (the bridge families' controls in the docks) stay.
+void discardOptionPanels(Pallador &w)
+{
+    QWidget *const forms[] = {w.advForm[0], w.advForm[1], w.pllForm};
+    w.forgetWidgetsIn({forms[0], forms[1], forms[2]});
     for (QWidget *form : forms)
         delete form;
     w.advForm[0] = w.advForm[1] = w.pllForm = nullptr;

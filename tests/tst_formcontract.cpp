@@ -146,6 +146,10 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Murn104_PLL"), {326, 34}},
     // Vek128_Adv, Vek138_Adv
     {QStringLiteral("Vek128_Adv"), {440, 320}},  {QStringLiteral("Vek138_Adv"), {540, 380}},
+    // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
+    {QStringLiteral("Brel103_PLL"), {400, 190}}, {QStringLiteral("Brel107_PLL"), {400, 190}},
+    {QStringLiteral("Vek141_PLL"), {400, 154}},  {QStringLiteral("Vek145l_PLL"), {400, 154}},
+    {QStringLiteral("Vek149_PLL"), {400, 154}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -208,6 +212,10 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Vek116_Adv B 76-79"), 13}, {QStringLiteral("Vek111_Adv B 86-87"), 10},
     // Vek128_Adv, Vek138_Adv
     {QStringLiteral("Vek128_Adv A"), 17},    {QStringLiteral("Vek138_Adv A"), 19},
+    // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
+    {QStringLiteral("Brel103_PLL PLL"), 4},  {QStringLiteral("Brel107_PLL PLL"), 4},
+    {QStringLiteral("Vek141_PLL PLL"), 4},   {QStringLiteral("Vek145l_PLL PLL"), 4},
+    {QStringLiteral("Vek149_PLL PLL"), 4},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -1037,6 +1045,25 @@ void TestFormContract::formValues_data()
     row("Vek138_Adv", "spinT4", "value", 0);
     row("Vek138_Adv", "spinMIT", "maximum", 15);
     row("Vek138_Adv", "spinMIT", "value", 3);
+    // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
+    row("Brel103_PLL", "comboPLL_OpBits", "items", QStringList{"8", "10"});
+    row("Brel103_PLL", "comboPLL_OpBits", "currentIndex", 0);
+    row("Brel103_PLL", "spinPLL_VtDiv", "minimum", 2);
+    row("Brel103_PLL", "spinPLL_VtDiv", "maximum", 15);
+    row("Brel103_PLL", "spinPLL_VtDiv", "value", 2);
+    row("Brel103_PLL", "checkPLL_MinFreq", "text", QStringLiteral("Use Min. Frequency"));
+    row("Brel107_PLL", "comboPLL_OpBits", "items", QStringList{"8", "10", "12"});
+    row("Brel107_PLL", "comboPLL_OpBits", "currentIndex", 0);
+    row("Brel107_PLL", "spinPLL_VtDiv", "value", 2);
+    row("Vek141_PLL", "comboPLL_OpBits", "items", QStringList{"6", "8", "10"});
+    row("Vek141_PLL", "comboPLL_OpBits", "currentIndex", 0);
+    row("Vek141_PLL", "checkHighSpeed", "checked", false);
+    row("Vek141_PLL", "checkPLL_MIPICont", "text", QStringLiteral("MIPI Continuous Mode:"));
+    row("Vek149_PLL", "comboPLL_OpBits", "items", QStringList{"6", "8", "10"});
+    row("Vek149_PLL", "checkHighSpeed", "text", QStringLiteral("High Speed"));
+    row("Vek145l_PLL", "comboPLL_OpBits", "items", QStringList{"8", "10"});
+    row("Vek145l_PLL", "checkPLL_EmbedData", "checked", true);
+    row("Vek145l_PLL", "checkPLL_MIPICont", "text", QStringLiteral("MIPI Continuous Mode"));
 }
 
 void TestFormContract::formValues()

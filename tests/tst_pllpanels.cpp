@@ -30,7 +30,9 @@
 //   shows the choice is the library's again: it differs while the box is
 //   ticked and is back to what it was before the box was ticked.
 // Every row can change the loaded sensor first with given(); a row's note()
-// tells it apart from the other rows of its entry.
+// tells it apart from the other rows of its entry. A callback that clicks a
+// box shared with the context panels (checkHighSpeed) calls pointAtPll()
+// first.
 #include "calvex.h"
 #include "pallador.h"
 #include "panelchecks.h"
@@ -42,6 +44,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QPointer>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QtTest>
@@ -205,6 +208,16 @@ inline Check number(const char *widget, Value expected)
     return outcome(widget, shownNumber(widget), std::move(expected));
 }
 
+// The PLL panel's slots that serve a box of several panels take their
+// context from the placeholder under the pointer: the PLL panel's is
+// context A.
+inline void pointAtPll(Pallador &w)
+{
+    w.ui.widgetADV_A->setAttribute(Qt::WA_UnderMouse, false);
+    w.ui.widgetADV_B->setAttribute(Qt::WA_UnderMouse, false);
+    w.ui.widgetADV_PLL->setAttribute(Qt::WA_UnderMouse, true);
+}
+
 // The rows of one group of forms.
 struct Rows {
     std::vector<Opening> openings;
@@ -214,8 +227,9 @@ struct Rows {
 
 } // namespace pllpanels
 
-#include "pllpanels/murn.h" // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+#include "pllpanels/murn.h"      // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
 #include "pllpanels/interface.h" // Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
+#include "pllpanels/opdivider.h" // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
 
 namespace {
 
@@ -226,8 +240,9 @@ const Rows &allRows()
     static const Rows rows = [] {
         Rows all;
         for (Rows (*group)() : {
-                 murnRows, // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+                 murnRows,      // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
                  interfaceRows, // Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
+                 opDividerRows, // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -241,8 +256,9 @@ const Rows &allRows()
 
 // The catalogue entries these forms serve, first to last.
 const std::vector<std::pair<int, int>> kEntries = {
-    {1, 11}, {13, 13}, {26, 27}, {31, 31}, // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+    {1, 11},  {13, 13}, {26, 27}, {31, 31}, // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
     {12, 12}, {14, 24}, {28, 30},          // Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
+    {25, 25}, {34, 45},                     // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
 };
 
 // The boxes that override a choice of the library; every form that has one
@@ -399,6 +415,8 @@ private slots:
     void everyOpeningFresh();
     void closingCalculatesNothing_data();
     void closingCalculatesNothing();
+    void replacedFormForgotten_data();
+    void replacedFormForgotten();
     void coverage_data();
     void coverage();
 };
@@ -592,6 +610,55 @@ void TestPllPanels::closingCalculatesNothing()
     QVERIFY(!w.pllFormLoaded);
     QVERIFY(form && !form->isVisibleTo(w.ui.widgetADV_PLL));
     QCOMPARE(registers(w), before);
+}
+
+void TestPllPanels::replacedFormForgotten_data()
+{
+    addEntries();
+}
+
+// The form an opening replaces is deleted only once no window member points
+// into it: a widget made in it in code, which the new form's lookups do not
+// replace, is forgotten too, and every member a form case fills points at a
+// widget of the new form, of another panel, or nowhere.
+void TestPllPanels::replacedFormForgotten()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, sample);
+    Session s(sample);
+    Pallador &w = s.w();
+    QCOMPARE(w.sensorIndex, entry);
+    w.ui.checkPLL_ADV->click();
+    QPointer<QWidget> first = openedForm(w);
+    QVERIFY(first);
+    const panels::Member made = panels::ref<&P::spinOTPRev>();
+    for (const panels::Widget &d : panels::formCase(entry, Panel::Pll)->widgets)
+        QVERIFY2(d.member.id != made.id, "the form looks up the member this test fills");
+    w.spinOTPRev = new QSpinBox(first);
+    QSet<const QWidget *> old;
+    for (const QWidget *widget : first->findChildren<QWidget *>())
+        old.insert(widget);
+
+    w.ui.checkPLL_ADV->click();
+    w.ui.checkPLL_ADV->click();
+    QWidget *second = openedForm(w);
+    QVERIFY(second);
+    QVERIFY(first.isNull());
+    QCOMPARE(w.spinOTPRev, nullptr);
+    QSet<const QWidget *> current;
+    for (const QWidget *widget : second->findChildren<QWidget *>())
+        current.insert(widget);
+    for (const panels::FormCase &c : panels::formCases()) {
+        for (const panels::Widget &d : c.widgets) {
+            for (int context : {0, 1}) {
+                const QWidget *held = d.member.get ? d.member.get(w, context) : nullptr;
+                QVERIFY2(
+                    !old.contains(held) || current.contains(held),
+                    qPrintable(
+                        QStringLiteral("the member of %1 points into the replaced form").arg(QLatin1String(d.name))));
+            }
+        }
+    }
 }
 
 void TestPllPanels::coverage_data()

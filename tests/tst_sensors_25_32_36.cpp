@@ -242,11 +242,12 @@ void TestSensors25To36::opDividerPanel()
     const quint32 freeVtDivider = reg(w, "VT_PIX_CLK_DIV");
     QCOMPARE(freeOpDivider, quint32(f.pll.pllOpDivider));
     QVERIFY(freeVtDivider != 6);
-    if (!dividers.isEmpty())
-        w.comboPLL_Bits = opDividerList(w, dividers, index);
-    w.vtDiv = 6;
-
+    // The panel's own list and VT box store their values as it opens; this
+    // test's list (or none) and VT request then stand in for them.
     w.ui.checkPLL_ADV->click();
+    w.opBits = -1;
+    w.comboPLL_Bits = dividers.isEmpty() ? nullptr : opDividerList(w, dividers, index);
+    w.vtDiv = 6;
     w.ui.dSpinPLL_Input->setValue(w.pllInput + 1.0);
 
     QCOMPARE(w.opBits, opBits);
