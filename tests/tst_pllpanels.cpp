@@ -215,6 +215,7 @@ struct Rows {
 } // namespace pllpanels
 
 #include "pllpanels/murn.h" // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+#include "pllpanels/yorm.h" // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
 
 namespace {
 
@@ -226,6 +227,7 @@ const Rows &allRows()
         Rows all;
         for (Rows (*group)() : {
                  murnRows, // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+                 yormRows, // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -240,6 +242,7 @@ const Rows &allRows()
 // The catalogue entries these forms serve, first to last.
 const std::vector<std::pair<int, int>> kEntries = {
     {1, 11}, {13, 13}, {26, 27}, {31, 31}, // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+    {54, 58},                               // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
 };
 
 // The boxes that override a choice of the library; every form that has one
