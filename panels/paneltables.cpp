@@ -129,6 +129,8 @@ std::vector<FormCase> vek152Vek155Vek143Cases();
 std::vector<FormCase> vek128Vek138Cases();
 // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
 std::vector<FormCase> opDividerPllCases();
+// Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
+std::vector<FormCase> yormPllCases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -157,6 +159,7 @@ const std::vector<FormCase> &formCases()
                  // Vek128_Adv, Vek138_Adv
                  vek128Vek138Cases,
                  opDividerPllCases,
+                 yormPllCases, // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QSet>
 #include <QSpinBox>
 #include <QStyleFactory>
@@ -150,6 +151,9 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Brel103_PLL"), {400, 190}}, {QStringLiteral("Brel107_PLL"), {400, 190}},
     {QStringLiteral("Vek141_PLL"), {400, 154}},  {QStringLiteral("Vek145l_PLL"), {400, 154}},
     {QStringLiteral("Vek149_PLL"), {400, 154}},
+    // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
+    {QStringLiteral("Yorm102_PLL"), {443, 216}}, {QStringLiteral("Yorm105_PLL"), {443, 216}},
+    {QStringLiteral("Yorm106_PLL"), {443, 291}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -216,6 +220,9 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Brel103_PLL PLL"), 4},  {QStringLiteral("Brel107_PLL PLL"), 4},
     {QStringLiteral("Vek141_PLL PLL"), 4},   {QStringLiteral("Vek145l_PLL PLL"), 4},
     {QStringLiteral("Vek149_PLL PLL"), 4},
+    // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
+    {QStringLiteral("Yorm102_PLL PLL"), 14}, {QStringLiteral("Yorm105_PLL PLL"), 13},
+    {QStringLiteral("Yorm106_PLL PLL"), 19},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -543,6 +550,9 @@ void TestFormContract::captionsFit()
     FontScope fontScope(pointSize);
     std::unique_ptr<QWidget> top = load(form);
     QVERIFY(top);
+    // Widgets in a layout are checked where the layout puts them.
+    for (QLayout *layout : top->findChildren<QLayout *>())
+        layout->activate();
 
     const QRect area(QPoint(0, 0), top->size());
     for (QWidget *child : top->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
@@ -1064,6 +1074,26 @@ void TestFormContract::formValues_data()
     row("Vek145l_PLL", "comboPLL_OpBits", "items", QStringList{"8", "10"});
     row("Vek145l_PLL", "checkPLL_EmbedData", "checked", true);
     row("Vek145l_PLL", "checkPLL_MIPICont", "text", QStringLiteral("MIPI Continuous Mode"));
+    // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
+    row("Yorm102_PLL", "spinPLL_VtDiv", "minimum", 2);
+    row("Yorm102_PLL", "spinPLL_MPDiv", "value", 1);
+    row("Yorm102_PLL", "combo2pixBits", "items", QStringList{"8-bit", "10-bit"});
+    row("Yorm102_PLL", "checkPLL_MinFreq", "checked", true);
+    row("Yorm105_PLL", "comboOutPort", "items", QStringList{"Parallel", "Ethernet"});
+    row("Yorm105_PLL", "comboOutPort", "currentIndex", 0);
+    row("Yorm105_PLL", "comboPLL_REV", "items", QStringList{"Rev1", "Rev2"});
+    row("Yorm105_PLL", "checkPLL_Bypass", "enabled", false);
+    row("Yorm106_PLL", "keepSyncCheckBox", "checked", false);
+    row("Yorm106_PLL", "dbspbxKeepSyncClock", "minimum", 6.0);
+    row("Yorm106_PLL", "dbspbxKeepSyncClock", "maximum", 200.0);
+    row("Yorm106_PLL", "dbspbxKeepSyncClock", "decimals", 3);
+    row("Yorm106_PLL", "dbspbxKeepSyncClock", "value", 36.0);
+    row("Yorm106_PLL", "pCKSpinBox", "maximum", 9999);
+    row("Yorm106_PLL", "fLSpinBox", "maximum", 9999);
+    for (const char *name :
+         {"keepSyncClockLabel", "pCKLabel", "fLLabel", "dbspbxKeepSyncClock", "pCKSpinBox", "fLSpinBox"})
+        row("Yorm106_PLL", name, "enabled", false);
+    row("Yorm106_PLL", "checkPLL_AutoAdjust", "checked", true);
 }
 
 void TestFormContract::formValues()

@@ -227,9 +227,10 @@ struct Rows {
 
 } // namespace pllpanels
 
-#include "pllpanels/murn.h"      // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
 #include "pllpanels/interface.h" // Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
 #include "pllpanels/opdivider.h" // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
+#include "pllpanels/murn.h" // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+#include "pllpanels/yorm.h" // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
 
 namespace {
 
@@ -240,9 +241,10 @@ const Rows &allRows()
     static const Rows rows = [] {
         Rows all;
         for (Rows (*group)() : {
-                 murnRows,      // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
                  interfaceRows, // Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
                  opDividerRows, // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
+                 murnRows, // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+                 yormRows, // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -256,9 +258,10 @@ const Rows &allRows()
 
 // The catalogue entries these forms serve, first to last.
 const std::vector<std::pair<int, int>> kEntries = {
-    {1, 11},  {13, 13}, {26, 27}, {31, 31}, // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
     {12, 12}, {14, 24}, {28, 30},          // Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
     {25, 25}, {34, 45},                     // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
+    {1, 11}, {13, 13}, {26, 27}, {31, 31}, // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+    {54, 58},                               // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
 };
 
 // The boxes that override a choice of the library; every form that has one
