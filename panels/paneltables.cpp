@@ -119,6 +119,8 @@ std::vector<FormCase> vek111Vek121Cases();
 std::vector<FormCase> vek107Cases();
 // Vek117_Adv, Vek114_Adv
 std::vector<FormCase> vek117Vek114Cases();
+// Vek152_PLL, Vek153_PLL, Vek154_PLL
+std::vector<FormCase> secondPllCases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -140,6 +142,7 @@ const std::vector<FormCase> &formCases()
                  vek111Vek121Cases,
                  vek107Cases, // Vek107_Adv
                  vek117Vek114Cases,
+                 secondPllCases, // Vek152_PLL, Vek153_PLL, Vek154_PLL
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());
