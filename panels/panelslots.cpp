@@ -22,6 +22,7 @@
 #include <climits>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace panels {
@@ -106,25 +107,44 @@ Found lookUpLines(Pallador &w, const FormCase &c, int context, QWidget *form)
 }
 
 // The starting values set before the connections (late: after them) that
-// apply to the loaded sensor.
+// apply to the loaded sensor. Every value of the pass is worked out before
+// the first is set: a late value runs its widget's slot, whose calculation
+// must not change what the next widget starts from, so the panel starts from
+// the family's values as they were when it opened.
 void setStartingValues(Pallador &w, const FormCase &c, int context, const CFamilyCore &family, const Found &found,
                        bool late)
 {
+    struct Start {
+        QWidget *widget;
+        const Widget *line;
+        QStringList items;
+        std::optional<double> maximum, value;
+    };
+    std::vector<Start> starts;
     for (std::size_t i = 0; i < c.widgets.size(); ++i) {
         const Widget &d = c.widgets[i];
         QWidget *widget = found[i];
         const bool lineLate = c.connectFirst || (d.flags & Late);
         if (!widget || lineLate != late || !d.startEntries.contains(w.sensorIndex))
             continue;
-        if (auto *combo = qobject_cast<QComboBox *>(widget); combo && d.items) {
-            combo->clear();
-            combo->addItems(d.items(w, family, context));
-        }
-        if (auto *spin = qobject_cast<QAbstractSpinBox *>(widget);
-            spin && d.maximumValue && d.maximumEntries.contains(w.sensorIndex))
-            spin->setProperty("maximum", d.maximumValue(w, family, context));
+        Start start{widget, &d, {}, std::nullopt, std::nullopt};
+        if (qobject_cast<QComboBox *>(widget) && d.items)
+            start.items = d.items(w, family, context);
+        if (qobject_cast<QAbstractSpinBox *>(widget) && d.maximumValue && d.maximumEntries.contains(w.sensorIndex))
+            start.maximum = d.maximumValue(w, family, context);
         if (d.startValue)
-            setWidgetValue(widget, d.startValue(w, family, context), d.flags & ByText);
+            start.value = d.startValue(w, family, context);
+        starts.push_back(std::move(start));
+    }
+    for (const Start &start : starts) {
+        if (auto *combo = qobject_cast<QComboBox *>(start.widget); combo && start.line->items) {
+            combo->clear();
+            combo->addItems(start.items);
+        }
+        if (start.maximum)
+            start.widget->setProperty("maximum", *start.maximum);
+        if (start.value)
+            setWidgetValue(start.widget, *start.value, start.line->flags & ByText);
     }
 }
 

@@ -119,6 +119,8 @@ std::vector<FormCase> vek111Vek121Cases();
 std::vector<FormCase> vek107Cases();
 // Vek117_Adv, Vek114_Adv
 std::vector<FormCase> vek117Vek114Cases();
+// Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
+std::vector<FormCase> opDividerPllCases();
 // Vek152_PLL, Vek153_PLL, Vek154_PLL
 std::vector<FormCase> secondPllCases();
 
@@ -142,6 +144,7 @@ const std::vector<FormCase> &formCases()
                  vek111Vek121Cases,
                  vek107Cases, // Vek107_Adv
                  vek117Vek114Cases,
+                 opDividerPllCases,
                  secondPllCases, // Vek152_PLL, Vek153_PLL, Vek154_PLL
              }) {
             std::vector<FormCase> more = group();

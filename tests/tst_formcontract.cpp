@@ -131,6 +131,10 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Vek107_Adv"), {474, 286}},
     // Vek117_Adv, Vek114_Adv
     {QStringLiteral("Vek117_Adv"), {440, 310}},  {QStringLiteral("Vek114_Adv"), {440, 250}},
+    // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
+    {QStringLiteral("Brel103_PLL"), {400, 190}}, {QStringLiteral("Brel107_PLL"), {400, 190}},
+    {QStringLiteral("Vek141_PLL"), {400, 154}},  {QStringLiteral("Vek145l_PLL"), {400, 154}},
+    {QStringLiteral("Vek149_PLL"), {400, 154}},
     // Vek152_PLL, Vek153_PLL, Vek154_PLL, Murn107_PLL, Murn103_PLL, Murn110_PLL, Murn108_PLL, Murn106_PLL
     {QStringLiteral("Vek152_PLL"), {440, 170}},  {QStringLiteral("Vek153_PLL"), {440, 170}},
     {QStringLiteral("Vek154_PLL"), {440, 200}},  {QStringLiteral("Murn107_PLL"), {223, 50}},
@@ -181,6 +185,10 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Vek107_Adv A"), 41},
     // Vek117_Adv, Vek114_Adv
     {QStringLiteral("Vek117_Adv A"), 30},    {QStringLiteral("Vek114_Adv A"), 12},
+    // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
+    {QStringLiteral("Brel103_PLL PLL"), 4},  {QStringLiteral("Brel107_PLL PLL"), 4},
+    {QStringLiteral("Vek141_PLL PLL"), 4},   {QStringLiteral("Vek145l_PLL PLL"), 4},
+    {QStringLiteral("Vek149_PLL PLL"), 4},
     // Vek152_PLL, Vek153_PLL, Vek154_PLL, Murn107_PLL, Murn103_PLL, Murn110_PLL, Murn108_PLL, Murn106_PLL
     {QStringLiteral("Vek152_PLL PLL 46-50"), 10}, {QStringLiteral("Vek152_PLL PLL 90-91"), 10},
     {QStringLiteral("Vek152_PLL PLL 112-113"), 10}, {QStringLiteral("Vek153_PLL PLL"), 9},
@@ -875,6 +883,25 @@ void TestFormContract::formValues_data()
     row("Vek114_Adv", "spinT3_ExpTime", "value", 10);
     row("Vek114_Adv", "spinT3_ExpTime", "enabled", false);
     row("Vek114_Adv", "spinT2_T3", "maximum", 7);
+    // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
+    row("Brel103_PLL", "comboPLL_OpBits", "items", QStringList{"8", "10"});
+    row("Brel103_PLL", "comboPLL_OpBits", "currentIndex", 0);
+    row("Brel103_PLL", "spinPLL_VtDiv", "minimum", 2);
+    row("Brel103_PLL", "spinPLL_VtDiv", "maximum", 15);
+    row("Brel103_PLL", "spinPLL_VtDiv", "value", 2);
+    row("Brel103_PLL", "checkPLL_MinFreq", "text", QStringLiteral("Use Min. Frequency"));
+    row("Brel107_PLL", "comboPLL_OpBits", "items", QStringList{"8", "10", "12"});
+    row("Brel107_PLL", "comboPLL_OpBits", "currentIndex", 0);
+    row("Brel107_PLL", "spinPLL_VtDiv", "value", 2);
+    row("Vek141_PLL", "comboPLL_OpBits", "items", QStringList{"6", "8", "10"});
+    row("Vek141_PLL", "comboPLL_OpBits", "currentIndex", 0);
+    row("Vek141_PLL", "checkHighSpeed", "checked", false);
+    row("Vek141_PLL", "checkPLL_MIPICont", "text", QStringLiteral("MIPI Continuous Mode:"));
+    row("Vek149_PLL", "comboPLL_OpBits", "items", QStringList{"6", "8", "10"});
+    row("Vek149_PLL", "checkHighSpeed", "text", QStringLiteral("High Speed"));
+    row("Vek145l_PLL", "comboPLL_OpBits", "items", QStringList{"8", "10"});
+    row("Vek145l_PLL", "checkPLL_EmbedData", "checked", true);
+    row("Vek145l_PLL", "checkPLL_MIPICont", "text", QStringLiteral("MIPI Continuous Mode"));
     // Vek152_PLL, Vek153_PLL, Vek154_PLL, Murn107_PLL, Murn103_PLL, Murn110_PLL, Murn108_PLL, Murn106_PLL
     row("Vek152_PLL", "comboPLL_OpBits", "items", QStringList{"6", "8", "10"});
     row("Vek152_PLL", "comboPLL_REV", "items", QStringList{"Rev1", "Rev2"});
