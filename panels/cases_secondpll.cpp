@@ -102,7 +102,9 @@ std::vector<FormCase> secondPllCases()
     FormCase vek135 = vek152.derive(Panel::Pll).forEntries(90, 91);
     vek135
         .change("comboPLL_OpBits",
-                [](Widget &d) { d.fill(fixedItems({"8", "10", "12"})).start(opDividerIndex(8, 3)); })
+                [](Widget &d) {
+                    d.fill(fixedItems({"8", "10", "12"})).start(opDividerIndex(8, 3));
+                })
         .change("checkPLL_N2", [](Widget &d) { d.disabled(); })
         .change("checkPLL_M2", [](Widget &d) { d.disabled(); });
     familySecondPll(vek135);
@@ -112,7 +114,10 @@ std::vector<FormCase> secondPllCases()
     // the family's second PLL and silicon revision; only Drav_101 shows the
     // revision.
     FormCase drav101 = vek152.derive(Panel::Pll).forEntries(112, 113);
-    drav101.change("comboPLL_OpBits", [](Widget &d) { d.fill(fixedItems({"8", "10"})).start(opDividerIndex(8, 2)); })
+    drav101.change("comboPLL_OpBits",
+                   [](Widget &d) {
+                       d.fill(fixedItems({"8", "10"})).start(opDividerIndex(8, 2));
+                   })
         .change("checkPLL_MIPICont", [](Widget &d) { d.start(Value()).hidden(); })
         .change("comboPLL_REV", [](Widget &d) { d.start(pll(&CPllParams::revision)).hidden({113}); });
     familySecondPll(drav101);
@@ -122,8 +127,8 @@ std::vector<FormCase> secondPllCases()
     // and 1150 MHz as the window's second-PLL requests (the VCO box holds
     // whole MHz here).
     FormCase vek153{Panel::Pll, "Vek153_PLL"};
-    vek153.widgets = secondPllLines(
-        on<&P::spinPLL_VCO2>("dSpinPLL_VCO2").start(1150).slot("spinPLL_VCO2_valueChanged(int)"));
+    vek153.widgets =
+        secondPllLines(on<&P::spinPLL_VCO2>("dSpinPLL_VCO2").start(1150).slot("spinPLL_VCO2_valueChanged(int)"));
     vek153.connectFirst = true;
     vek153.connected = disableSecondPllBoxes;
     cases.push_back(vek153);
@@ -135,8 +140,7 @@ std::vector<FormCase> secondPllCases()
     vek154.widgets.insert(vek154.widgets.begin() + 3, on<&P::comboPLL_PhyType>("comboPLL_PhyType")
                                                           .start(pll(&CPllParams::phyCd))
                                                           .slot("comboPLL_PhyCD_currentIndexChanged(int)"));
-    vek154.change("comboPLL_OpBits",
-                  [](Widget &d) { d.start(clamp(pll(&CPllParams::pllOpDivider) - 3, 0, 3)); });
+    vek154.change("comboPLL_OpBits", [](Widget &d) { d.start(clamp(pll(&CPllParams::pllOpDivider) - 3, 0, 3)); });
     familySecondPll(vek154);
     vek154.connectFirst = true;
     vek154.connected = disableSecondPllBoxes;

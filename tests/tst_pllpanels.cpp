@@ -228,6 +228,7 @@ struct Rows {
 
 #include "pllpanels/murn.h"      // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
 #include "pllpanels/opdivider.h" // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
+#include "pllpanels/secondpll_murn.h" // Vek152-154_PLL, Murn107/103/110/108/106_PLL
 
 namespace {
 
@@ -240,6 +241,7 @@ const Rows &allRows()
         for (Rows (*group)() : {
                  murnRows,      // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
                  opDividerRows, // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
+                 secondPllMurnRows, // Vek152-154_PLL, Murn107/103/110/108/106_PLL
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -255,6 +257,7 @@ const Rows &allRows()
 const std::vector<std::pair<int, int>> kEntries = {
     {1, 11},  {13, 13}, {26, 27}, {31, 31}, // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
     {25, 25}, {34, 45},                     // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
+    {46, 52}, {90, 91}, {112, 113}, {59, 61}, {69, 71}, // Vek152-154_PLL, Murn107/103/110/108/106_PLL
 };
 
 // The boxes that override a choice of the library; every form that has one
