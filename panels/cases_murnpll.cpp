@@ -1,6 +1,7 @@
 // Advanced PLL panels of the image-processor sensors and of the sensor that
-// feeds one of them: the forms Murn101_PLL, Murn105_PLL, Murn109_PLL and
-// Murn111_PLL.
+// feeds one of them: the forms Murn101_PLL, Murn105_PLL, Murn109_PLL,
+// Murn111_PLL, Murn107_PLL, Murn103_PLL, Murn110_PLL, Murn108_PLL and
+// Murn106_PLL.
 #include "panels.h"
 
 #include "calvex.h"
@@ -97,6 +98,38 @@ std::vector<FormCase> murnPllCases()
                 .tip(tips::kRevision),
         });
     cases.push_back(murn111);
+
+    // Murn107, Murn103, Murn110, Murn108, Murn106: the minimum-frequency and
+    // bypass options; Murn110 is laid out like Murn111 and does the same.
+    const Widget minFreq =
+        on<&P::checkPLL_MinFreq>("checkPLL_MinFreq").slot("checkPLL_MinFreq_clicked()").tip(tips::kMinFreq);
+    const Widget bypass = on<&P::checkPLL_Bypass>("checkPLL_Bypass").slot("checkPLL_Bypass_clicked()");
+
+    FormCase murn107{Panel::Pll, "Murn107_PLL"};
+    murn107.widgets = {minFreq};
+    cases.push_back(murn107);
+
+    FormCase murn103{Panel::Pll, "Murn103_PLL"};
+    murn103.widgets = {minFreq, Widget(bypass).tip(tips::kBypass)};
+    cases.push_back(murn103);
+
+    FormCase murn110 = murn111.derive(Panel::Pll);
+    murn110.form = "Murn110_PLL";
+    cases.push_back(murn110);
+
+    // The word-clock divider starts at 8, before the connections.
+    FormCase murn108{Panel::Pll, "Murn108_PLL"};
+    murn108.widgets = {
+        minFreq,
+        bypass,
+        on<&P::spinPLL_WCD>("spinPLL_WCD").start(8).slot("spinPLL_WCD_valueChanged(int)"),
+        on<&P::checkPLL_WCD>("checkPLL_WCD").slot("checkPLL_WCD_clicked()"),
+    };
+    cases.push_back(murn108);
+
+    FormCase murn106{Panel::Pll, "Murn106_PLL"};
+    murn106.widgets = {Widget(bypass).tip(tips::kBypass), minFreq};
+    cases.push_back(murn106);
 
     return cases;
 }

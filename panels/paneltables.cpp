@@ -131,6 +131,8 @@ std::vector<FormCase> vek128Vek138Cases();
 std::vector<FormCase> opDividerPllCases();
 // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
 std::vector<FormCase> yormPllCases();
+// Vek152_PLL, Vek153_PLL, Vek154_PLL
+std::vector<FormCase> secondPllCases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -160,6 +162,7 @@ const std::vector<FormCase> &formCases()
                  vek128Vek138Cases,
                  opDividerPllCases,
                  yormPllCases, // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
+                 secondPllCases, // Vek152_PLL, Vek153_PLL, Vek154_PLL
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

@@ -154,6 +154,11 @@ const std::map<QString, QSize> kTopSizes = {
     // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
     {QStringLiteral("Yorm102_PLL"), {443, 216}}, {QStringLiteral("Yorm105_PLL"), {443, 216}},
     {QStringLiteral("Yorm106_PLL"), {443, 291}},
+    // Vek152_PLL, Vek153_PLL, Vek154_PLL, Murn107_PLL, Murn103_PLL, Murn110_PLL, Murn108_PLL, Murn106_PLL
+    {QStringLiteral("Vek152_PLL"), {440, 170}},  {QStringLiteral("Vek153_PLL"), {440, 170}},
+    {QStringLiteral("Vek154_PLL"), {440, 200}},  {QStringLiteral("Murn107_PLL"), {223, 50}},
+    {QStringLiteral("Murn103_PLL"), {284, 207}}, {QStringLiteral("Murn110_PLL"), {445, 207}},
+    {QStringLiteral("Murn108_PLL"), {256, 120}}, {QStringLiteral("Murn106_PLL"), {454, 207}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -223,6 +228,12 @@ const std::map<QString, int> kPresentNames = {
     // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
     {QStringLiteral("Yorm102_PLL PLL"), 14}, {QStringLiteral("Yorm105_PLL PLL"), 13},
     {QStringLiteral("Yorm106_PLL PLL"), 19},
+    // Vek152_PLL, Vek153_PLL, Vek154_PLL, Murn107_PLL, Murn103_PLL, Murn110_PLL, Murn108_PLL, Murn106_PLL
+    {QStringLiteral("Vek152_PLL PLL 46-50"), 10}, {QStringLiteral("Vek152_PLL PLL 90-91"), 10},
+    {QStringLiteral("Vek152_PLL PLL 112-113"), 10}, {QStringLiteral("Vek153_PLL PLL"), 9},
+    {QStringLiteral("Vek154_PLL PLL"), 10},  {QStringLiteral("Murn107_PLL PLL"), 1},
+    {QStringLiteral("Murn103_PLL PLL"), 2},  {QStringLiteral("Murn110_PLL PLL"), 16},
+    {QStringLiteral("Murn108_PLL PLL"), 4},  {QStringLiteral("Murn106_PLL PLL"), 2},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -1094,6 +1105,39 @@ void TestFormContract::formValues_data()
          {"keepSyncClockLabel", "pCKLabel", "fLLabel", "dbspbxKeepSyncClock", "pCKSpinBox", "fLSpinBox"})
         row("Yorm106_PLL", name, "enabled", false);
     row("Yorm106_PLL", "checkPLL_AutoAdjust", "checked", true);
+    // Vek152_PLL, Vek153_PLL, Vek154_PLL, Murn107_PLL, Murn103_PLL, Murn110_PLL, Murn108_PLL, Murn106_PLL
+    row("Vek152_PLL", "comboPLL_OpBits", "items", QStringList{"6", "8", "10"});
+    row("Vek152_PLL", "comboPLL_REV", "items", QStringList{"Rev1", "Rev2"});
+    row("Vek152_PLL", "comboPLL_REV", "currentIndex", 1);
+    row("Vek152_PLL", "spinPLL_N2", "maximum", 63);
+    row("Vek152_PLL", "spinPLL_M2", "maximum", 255);
+    row("Vek152_PLL", "dSpinPLL_VCO2", "minimum", 1.0);
+    row("Vek152_PLL", "dSpinPLL_VCO2", "maximum", 9999.0);
+    row("Vek153_PLL", "comboPLL_OpBits", "items", QStringList{"6", "8", "10"});
+    row("Vek153_PLL", "spinPLL_N2", "value", 0);
+    row("Vek153_PLL", "spinPLL_M2", "value", 0);
+    row("Vek153_PLL", "dSpinPLL_VCO2", "minimum", 320);
+    row("Vek153_PLL", "dSpinPLL_VCO2", "maximum", 1280);
+    row("Vek154_PLL", "comboPLL_OpBits", "items", QStringList{"3", "4", "5", "6"});
+    row("Vek154_PLL", "comboPLL_PhyType", "items", QStringList{"D-phy", "C-phy"});
+    row("Vek154_PLL", "checkPLL_N2", "enabled", false);
+    row("Vek154_PLL", "checkPLL_M2", "enabled", false);
+    row("Vek154_PLL", "dSpinPLL_VCO2", "minimum", 320.0);
+    row("Vek154_PLL", "dSpinPLL_VCO2", "maximum", 1450.0);
+    row("Vek154_PLL", "dSpinPLL_VCO2", "enabled", false);
+    row("Murn107_PLL", "checkPLL_MinFreq", "text", QStringLiteral("Use Min. Frequency"));
+    row("Murn106_PLL", "checkPLL_MinFreq", "text", QStringLiteral("Use Min Frequency"));
+    row("Murn108_PLL", "spinPLL_WCD", "minimum", 8);
+    row("Murn108_PLL", "spinPLL_WCD", "maximum", 10);
+    row("Murn108_PLL", "spinPLL_WCD", "enabled", false);
+    row("Murn108_PLL", "checkPLL_WCD", "checked", false);
+    row("Murn110_PLL", "spinPLL_P4", "minimum", 1);
+    row("Murn110_PLL", "spinPLL_P4", "singleStep", 2);
+    row("Murn110_PLL", "spinPLL_P5", "maximum", 15);
+    row("Murn110_PLL", "spinPLL_WCD", "maximum", 2);
+    row("Murn110_PLL", "spinPLL_I2C", "minimum", 50);
+    row("Murn110_PLL", "spinPLL_I2C", "maximum", 400);
+    row("Murn110_PLL", "comboPLL_REV", "items", QStringList{"Rev1", "Rev2"});
 }
 
 void TestFormContract::formValues()

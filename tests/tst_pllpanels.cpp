@@ -227,10 +227,11 @@ struct Rows {
 
 } // namespace pllpanels
 
-#include "pllpanels/interface.h" // Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
-#include "pllpanels/opdivider.h" // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
-#include "pllpanels/murn.h" // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
-#include "pllpanels/yorm.h" // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
+#include "pllpanels/interface.h"      // Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
+#include "pllpanels/murn.h"           // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+#include "pllpanels/opdivider.h"      // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
+#include "pllpanels/secondpll_murn.h" // Vek152-154_PLL, Murn107/103/110/108/106_PLL
+#include "pllpanels/yorm.h"           // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
 
 namespace {
 
@@ -241,10 +242,11 @@ const Rows &allRows()
     static const Rows rows = [] {
         Rows all;
         for (Rows (*group)() : {
-                 interfaceRows, // Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
-                 opDividerRows, // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
-                 murnRows, // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
-                 yormRows, // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
+                 murnRows,          // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+                 interfaceRows,     // Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
+                 opDividerRows,     // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
+                 yormRows,          // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
+                 secondPllMurnRows, // Vek152-154_PLL, Murn107/103/110/108/106_PLL
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -258,10 +260,11 @@ const Rows &allRows()
 
 // The catalogue entries these forms serve, first to last.
 const std::vector<std::pair<int, int>> kEntries = {
-    {12, 12}, {14, 24}, {28, 30},          // Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
-    {25, 25}, {34, 45},                     // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
-    {1, 11}, {13, 13}, {26, 27}, {31, 31}, // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
-    {54, 58},                               // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
+    {1, 11},  {13, 13}, {26, 27},   {31, 31}, // Murn101_PLL, Murn105_PLL, Murn109_PLL, Murn111_PLL
+    {12, 12}, {14, 24}, {28, 30}, // Brel101_PLL, Vek102_PLL, Vek101_PLL, Vek108_PLL, Brel104_PLL, Brel105_PLL
+    {25, 25}, {34, 45},           // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
+    {54, 58},                     // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
+    {46, 52}, {90, 91}, {112, 113}, {59, 61}, {69, 71}, // Vek152-154_PLL, Murn107/103/110/108/106_PLL
 };
 
 // The boxes that override a choice of the library; every form that has one

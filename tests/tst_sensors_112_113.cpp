@@ -449,16 +449,23 @@ void TestSensors112To113::panelInputs()
     CFamilyBase &f = s.family();
     const double ownVco2 = f.pll.vcoClock2;
     const int ownBits = f.linkBits();
-    w.checkPLL_N2 = panelBox(w, "checkPLL_N2", dividers);
-    w.checkPLL_M2 = panelBox(w, "checkPLL_M2", dividers);
-    w.checkPLL_VCO2 = panelBox(w, "checkPLL_VCO2", vco);
-    w.comboPLL_Bits = new QComboBox(&w);
-    w.comboPLL_Bits->addItems({"8", "10"});
+    if (open) {
+        // The open panel's own boxes and its list of dividers 8 and 10.
+        w.ui.checkPLL_ADV->click();
+        w.comboPLL_Bits->setCurrentIndex(0);
+    } else {
+        w.checkPLL_N2 = panelBox(w, "checkPLL_N2", false);
+        w.checkPLL_M2 = panelBox(w, "checkPLL_M2", false);
+        w.checkPLL_VCO2 = panelBox(w, "checkPLL_VCO2", false);
+        w.comboPLL_Bits = new QComboBox(&w);
+        w.comboPLL_Bits->addItems({"8", "10"});
+    }
+    w.checkPLL_N2->setChecked(dividers);
+    w.checkPLL_M2->setChecked(dividers);
+    w.checkPLL_VCO2->setChecked(vco);
     w.pllN2 = 2;
     w.pllM2 = 80;
     w.pllVco2 = 1100.0;
-    if (open)
-        w.ui.checkPLL_ADV->click();
     w.recalc(true);
 
     QCOMPARE(f.pll.vcoClock2, vco2 > 0.0 ? vco2 : ownVco2);
@@ -502,7 +509,11 @@ void TestSensors112To113::secondVcoWarning()
     QCOMPARE(box->styleSheet(), kUntouched);
     QCOMPARE(w.getWarningValue() & 0x800000, 0);
 
+    // The open panel's own second-VCO box, ticked and given the request.
     w.ui.checkPLL_ADV->click();
+    box = w.dSpinPLL_VCO2;
+    w.checkPLL_VCO2->setChecked(true);
+    w.pllVco2 = 1800.0;
     w.recalc(true);
     QCOMPARE(box->styleSheet(), kRedVco2);
     QVERIFY(w.getWarningValue() & 0x800000);

@@ -71,6 +71,14 @@ QComboBox *panelCombo(Pallador &w, const char *name, const QStringList &items, i
     return combo;
 }
 
+QStringList panelItems(const QComboBox *combo)
+{
+    QStringList items;
+    for (int i = 0; combo && i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
 // The advanced PLL panel open, as its box and slot leave it.
 void openPllPanel(Pallador &w)
 {
@@ -356,7 +364,12 @@ void TestSensors46To52::overrideReplacesPreset()
     w.recalc(true);
     QCOMPARE(f.pll.pllVco2, 433.8);
     QVERIFY(f.pll.pllN2 != 5);
+    // The open panel's own boxes, ticked with the same requests.
     openPllPanel(w);
+    w.checkPLL_VCO2->setChecked(true);
+    w.checkPLL_N2->setChecked(true);
+    w.pllVco2 = 450.0;
+    w.pllN2 = 5;
     w.recalc(true);
     QCOMPARE(f.pll.pllVco2, 450.0);
     QCOMPARE(f.pll.pllN2, 5);
@@ -439,7 +452,10 @@ void TestSensors46To52::opDivider()
     w.recalc(true);
     QCOMPARE(f.linkBits(), 10); // the panel closed, the library's choice
 
+    // The open panel's own list: the same items, the entry chosen there.
     openPllPanel(w);
+    QCOMPARE(panelItems(w.comboPLL_Bits), items);
+    w.comboPLL_Bits->setCurrentIndex(index);
     QVERIFY(QMetaObject::invokeMethod(&w, "comboPLL_OpBits_currentIndexChanged", Q_ARG(int, index)));
     QCOMPARE(w.opBits, opBits);
     QCOMPARE(f.linkBits(), linkBits);
@@ -512,19 +528,11 @@ void TestSensors46To52::secondVcoColour()
         Session s(sample);
         Pallador &w = s.w();
         const bool integerBox = w.sensorIndex == 51;
-        QWidget *box = nullptr;
-        if (integerBox) {
-            w.spinPLL_VCO2 = new QSpinBox(&w);
-            w.spinPLL_VCO2->setObjectName(QStringLiteral("spinPLL_VCO2"));
-            box = w.spinPLL_VCO2;
-        } else {
-            w.dSpinPLL_VCO2 = new QDoubleSpinBox(&w);
-            w.dSpinPLL_VCO2->setObjectName(QStringLiteral("dSpinPLL_VCO2"));
-            box = w.dSpinPLL_VCO2;
-        }
-        w.checkPLL_VCO2 = panelBox(w, "checkPLL_VCO2", true);
-        w.pllVco2 = 2000.0;
         openPllPanel(w);
+        QWidget *box = integerBox ? static_cast<QWidget *>(w.spinPLL_VCO2) : w.dSpinPLL_VCO2;
+        QVERIFY(box);
+        w.checkPLL_VCO2->setChecked(true);
+        w.pllVco2 = 2000.0;
         w.recalc(true);
         QCOMPARE(box->styleSheet(), kRedSecondVco);
         QVERIFY(w.warnings[0] & 0x800000u);
