@@ -201,16 +201,16 @@ inline Rows vek116Holv101Rows()
             .enabled({"comboPLL_Lanes", "comboPLL_Bits"})
             .hidden({"checkPLL_MIPICont", "checkSDRMode", "check16b8bits", "comboPLL_vcodiv", "label_5", "label_6"})
             .disabled({"comboPLL_REV"}));
-    for (const auto &[laneCount, bitDepth] : {std::pair<int, int>{1, 10}, {2, 12}}) {
+    for (const auto &[laneCount, bitDepth] : {std::pair<int, int>{1, 10}, {1, 12}}) {
         rows.openings.push_back(Opening(94, "Vek114d")
-                                    .note(laneCount == 1 ? "one lane, 10 bits" : "two lanes, 12 bits")
+                                    .note(bitDepth == 10 ? "10 bits" : "12 bits")
                                     .given([laneCount, bitDepth](Pallador &w, CFamilyCore &f) {
                                         w.interfaceIndex = 0;
                                         f.pll.laneCount = laneCount;
                                         f.pll.bitDepth = bitDepth;
                                     })
                                     .expect({
-                                        value("comboPLL_Lanes", laneCount == 1 ? 0 : 1),
+                                        value("comboPLL_Lanes", 0),
                                         value("comboPLL_Bits", (bitDepth - 10) / 2),
                                     }));
     }
@@ -225,7 +225,7 @@ inline Rows vek116Holv101Rows()
                                     value("comboPLL_InterMode", result(&S::interfaceIndex)),
                                     value("checkPLL_MIPICont", pll(&CPllParams::mipiCont)),
                                     value("checkSDRMode", pll(&CPllParams::fastClock)),
-                                    value("comboPLL_REV", result(&S::revIndex)),
+                                    items("comboPLL_REV", {"Rev1", "Rev2"}),
                                     tip("checkSDRMode", QStringLiteral("Check to activate MIPI/HISPI SDR mode")),
                                 }));
     rows.displays.push_back(
