@@ -130,7 +130,8 @@ std::vector<FormCase> vek116Drav102PllCases()
     cases.push_back(vek114);
 
     // Vek118m and Vek131m: the family's interfaces, link options and VCO
-    // range; Vek118m opens on the family's revision. Vek146m: lanes and bit
+    // range; Vek118m opens on the window's revision, the one its calculation
+    // hands the family (the family's own is stale until then). Vek146m: lanes and bit
     // depths from the start, no SDR or 16-bit option, a fixed revision.
     FormCase vek118{Panel::Pll, "Vek118_PLL"};
     vek118.widgets = joined(
@@ -152,7 +153,7 @@ std::vector<FormCase> vek116Drav102PllCases()
     vek118.change("checkSDRMode",
                   [](Widget &d) { d.start(pll(&CPllParams::fastClock), kVek118Family).hidden(kVek146m); });
     vek118.change("check16b8bits", [](Widget &d) { d.hidden(kVek146m); });
-    vek118.widgets.push_back(revision().start(pll(&CPllParams::revision) - 1, kVek118m).disabled(kVek146m));
+    vek118.widgets.push_back(revision().start(setting(&P::revIndex), kVek118m).disabled(kVek146m));
     vek118.widgets.push_back(on<&P::comboPLL_PhyType>("comboPLL_vcodiv")
                                  .start(pll(&CPllParams::phyCd))
                                  .slot("comboPLL_PhyCD_currentIndexChanged(int)"));

@@ -163,7 +163,7 @@ inline Rows vek116Holv101Rows()
         rows.openings.push_back(Opening(75, "Vek118m")
                                     .note(revision == 2 ? "revision 2" : "revision 1")
                                     .calculations(kVek118Opening)
-                                    .given([revision](Pallador &, CFamilyCore &f) { f.pll.revision = revision; })
+                                    .given([revision](Pallador &w, CFamilyCore &) { w.revIndex = revision - 1; })
                                     .expect({shows("comboPLL_REV", revision == 2 ? "Rev2" : "Rev1")}));
     }
     rows.openings.push_back(Opening(102, "Vek131m")
