@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTextEdit>
 #include <QtTest>
@@ -426,8 +427,14 @@ void TestSensors110To115::linkAndPllStep()
     PanelWidgets widgets(w);
     if (panel)
         widgets.open(w.ui.checkPLL_ADV);
-    // The panel's interface list stores its choice here.
+    // The panel's interface list stores its choice here; an open panel's
+    // list shows it already, so the display after the calculation selects
+    // nothing new.
     w.interfaceIndex = interfaceIndex;
+    if (QComboBox *list = w.comboPLL_InterMode; panel && list) {
+        const QSignalBlocker blocker(list);
+        list->setCurrentIndex(interfaceIndex);
+    }
     widgets.lanes->setCurrentIndex(lanePosition);
     widgets.bits->setCurrentIndex(bitPosition);
     // The boxes start in the state they must leave.

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTextEdit>
 #include <QtTest>
@@ -566,7 +567,13 @@ void TestSensors72To79And102::vek118Panel()
     PanelWidgets widgets(w);
     if (panel)
         widgets.open(w.ui.checkPLL_ADV);
+    // An open panel's interface list shows the window's interface already,
+    // so the display after the calculation selects nothing new.
     w.interfaceIndex = interfaceIndex;
+    if (QComboBox *list = w.comboPLL_InterMode; panel && list) {
+        const QSignalBlocker blocker(list);
+        list->setCurrentIndex(interfaceIndex);
+    }
     w.revIndex = revIndex;
     w.oddClkRatio = oddClk;
     widgets.lanes->setCurrentIndex(2);
