@@ -133,6 +133,8 @@ std::vector<FormCase> opDividerPllCases();
 std::vector<FormCase> yormPllCases();
 // Vek152_PLL, Vek153_PLL, Vek154_PLL
 std::vector<FormCase> secondPllCases();
+// Vek117_PLL, Vek107_PLL, Vek110_PLL, Vek111_PLL, Vek123_PLL
+std::vector<FormCase> vek107To123PllCases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -163,6 +165,7 @@ const std::vector<FormCase> &formCases()
                  opDividerPllCases,
                  yormPllCases, // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
                  secondPllCases, // Vek152_PLL, Vek153_PLL, Vek154_PLL
+                 vek107To123PllCases, // Vek117_PLL, Vek107_PLL, Vek110_PLL, Vek111_PLL, Vek123_PLL
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());
