@@ -137,6 +137,8 @@ std::vector<FormCase> secondPllCases();
 std::vector<FormCase> vek116Drav102PllCases();
 // Zelt_PLL, Holv101_PLL
 std::vector<FormCase> zeltHolv101PllCases();
+// Vek117_PLL, Vek107_PLL, Vek110_PLL, Vek111_PLL, Vek123_PLL
+std::vector<FormCase> vek107To123PllCases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -169,6 +171,7 @@ const std::vector<FormCase> &formCases()
                  secondPllCases, // Vek152_PLL, Vek153_PLL, Vek154_PLL
                  vek116Drav102PllCases, // Vek116_PLL, Vek118_PLL, Vek128_PLL, Drav102_PLL
                  zeltHolv101PllCases,   // Zelt_PLL, Holv101_PLL
+                 vek107To123PllCases, // Vek117_PLL, Vek107_PLL, Vek110_PLL, Vek111_PLL, Vek123_PLL
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

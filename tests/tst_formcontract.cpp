@@ -163,6 +163,10 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Vek116_PLL"), {411, 75}},   {QStringLiteral("Vek118_PLL"), {343, 150}},
     {QStringLiteral("Vek128_PLL"), {343, 148}},  {QStringLiteral("Drav102_PLL"), {343, 148}},
     {QStringLiteral("Zelt_PLL"), {373, 133}},    {QStringLiteral("Holv101_PLL"), {427, 198}},
+    // Vek117_PLL, Vek107_PLL, Vek110_PLL, Vek111_PLL, Vek123_PLL
+    {QStringLiteral("Vek117_PLL"), {409, 145}},  {QStringLiteral("Vek107_PLL"), {401, 129}},
+    {QStringLiteral("Vek110_PLL"), {405, 141}},  {QStringLiteral("Vek111_PLL"), {325, 118}},
+    {QStringLiteral("Vek123_PLL"), {442, 170}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -245,6 +249,11 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Vek118_PLL PLL 94-94"), 10}, {QStringLiteral("Vek128_PLL PLL"), 7},
     {QStringLiteral("Drav102_PLL PLL"), 4},  {QStringLiteral("Zelt_PLL PLL"), 5},
     {QStringLiteral("Holv101_PLL PLL"), 13},
+    // Vek117_PLL, Vek107_PLL, Vek110_PLL, Vek111_PLL, Vek123_PLL
+    {QStringLiteral("Vek117_PLL PLL"), 9},   {QStringLiteral("Vek107_PLL PLL"), 6},
+    {QStringLiteral("Vek110_PLL PLL 92-92"), 11}, {QStringLiteral("Vek110_PLL PLL 93-93"), 11},
+    {QStringLiteral("Vek110_PLL PLL 85-85"), 11}, {QStringLiteral("Vek111_PLL PLL 86-87"), 7},
+    {QStringLiteral("Vek111_PLL PLL 103-104"), 7}, {QStringLiteral("Vek123_PLL PLL"), 9},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -1178,6 +1187,51 @@ void TestFormContract::formValues_data()
     row("Murn110_PLL", "spinPLL_I2C", "minimum", 50);
     row("Murn110_PLL", "spinPLL_I2C", "maximum", 400);
     row("Murn110_PLL", "comboPLL_REV", "items", QStringList{"Rev1", "Rev2"});
+    // Vek117_PLL, Vek107_PLL, Vek110_PLL, Vek111_PLL, Vek123_PLL
+    for (const char *form : {"Vek117_PLL", "Vek107_PLL", "Vek110_PLL", "Vek111_PLL", "Vek123_PLL"}) {
+        row(form, "comboPLL_Lanes", "enabled", false);
+        row(form, "comboPLL_Bits", "enabled", false);
+    }
+    for (const char *form : {"Vek117_PLL", "Vek107_PLL", "Vek110_PLL"}) {
+        row(form, "comboPLL_InterMode", "items", QStringList{"Parallel", "HISPI"});
+        row(form, "checkCombi", "checked", true);
+        row(form, "checkCombi", "text", QStringLiteral("Combination Mode"));
+        row(form, "checkOddClock_Ratio", "toolTip",
+            QStringLiteral("Achieve higher frame rate at the expense of odd clock ratio"));
+    }
+    row("Vek117_PLL", "comboPLL_Lanes", "count", 0);
+    row("Vek117_PLL", "comboPLL_REV", "items", QStringList{"Rev6", "Rev7"});
+    row("Vek117_PLL", "checkOddClock_Ratio", "text", QStringLiteral("Odd Clock Ratio"));
+    row("Vek117_PLL", "checkIme", "text", QStringLiteral("IME Mode"));
+    row("Vek107_PLL", "comboPLL_Lanes", "items", QStringList{"4"});
+    row("Vek107_PLL", "comboPLL_Bits", "items", QStringList{"12"});
+    row("Vek107_PLL", "checkOddClock_Ratio", "text", QStringLiteral("IME Mode"));
+    row("Vek107_PLL", "checkOddClock_Ratio", "enabled", false);
+    row("Vek107_PLL", "checkPLL_FastClock", "text", QStringLiteral("Use Fast Clock"));
+    row("Vek110_PLL", "checkOddClock_Ratio", "text", QStringLiteral("IME Mode"));
+    row("Vek110_PLL", "checkUseDataRate", "text", QStringLiteral("Use Output Data Rate per Lane:"));
+    row("Vek110_PLL", "checkUseDataRate", "enabled", false);
+    row("Vek110_PLL", "dSpinPLL_OutRate", "minimum", 0.0);
+    row("Vek110_PLL", "dSpinPLL_OutRate", "maximum", 1000.0);
+    row("Vek110_PLL", "dSpinPLL_OutRate", "decimals", 2);
+    row("Vek110_PLL", "dSpinPLL_OutRate", "enabled", false);
+    row("Vek110_PLL", "comboPLL_REV", "items", QStringList{"Rev1", "Rev2", "Rev3"});
+    row("Vek111_PLL", "comboPLL_REV", "items", QStringList{"Rev1", "Rev2", "Rev3"});
+    row("Vek111_PLL", "comboPLL_REV", "enabled", false);
+    row("Vek111_PLL", "checkCompand", "text", QStringLiteral("Companding"));
+    row("Vek111_PLL", "checkPLL_DarkCols", "text", QStringLiteral("Show Dark Cols"));
+    row("Vek123_PLL", "dSpinPLL_OutRate", "minimum", 1.0);
+    row("Vek123_PLL", "dSpinPLL_OutRate", "maximum", 1236.0);
+    row("Vek123_PLL", "dSpinPLL_OutRate", "decimals", 0);
+    row("Vek123_PLL", "dSpinPLL_OutRate", "value", 864.0);
+    row("Vek123_PLL", "dSpinPLL_OutRate", "enabled", false);
+    row("Vek123_PLL", "spinOTPRev", "minimum", 1);
+    row("Vek123_PLL", "spinOTPRev", "maximum", 3);
+    row("Vek123_PLL", "spinOTPRev", "value", 1);
+    row("Vek123_PLL", "comboCust_Rev", "items", QStringList{"0x492", "0x91", "0"});
+    row("Vek123_PLL", "comboCust_Rev", "currentIndex", 0);
+    row("Vek123_PLL", "comboHISPIMode", "items", QStringList{"Packetized-SP", "Streaming-S", "Streaming-SP"});
+    row("Vek123_PLL", "checkPLL_LSB", "text", QStringLiteral("LSB Aligned"));
 }
 
 void TestFormContract::formValues()

@@ -51,6 +51,7 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -235,6 +236,7 @@ struct Rows {
 #include "pllpanels/secondpll_murn.h" // Vek152-154_PLL, Murn107/103/110/108/106_PLL
 #include "pllpanels/yorm.h"           // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
 #include "pllpanels/vek116_holv101.h" // Vek116/118/128_PLL, Drav102_PLL, Zelt_PLL, Holv101_PLL
+#include "pllpanels/vek107_123.h"     // Vek117_PLL, Vek107_PLL, Vek110_PLL, Vek111_PLL, Vek123_PLL
 
 namespace {
 
@@ -251,6 +253,7 @@ const Rows &allRows()
                  yormRows,          // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
                  secondPllMurnRows, // Vek152-154_PLL, Murn107/103/110/108/106_PLL
                  vek116Holv101Rows, // Vek116/118/128_PLL, Drav102_PLL, Zelt_PLL, Holv101_PLL
+                 vek107To123Rows,   // Vek117_PLL, Vek107_PLL, Vek110_PLL, Vek111_PLL, Vek123_PLL
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -270,6 +273,7 @@ const std::vector<std::pair<int, int>> kEntries = {
     {54, 58},                     // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
     {46, 52}, {90, 91}, {112, 113}, {59, 61}, {69, 71}, // Vek152-154_PLL, Murn107/103/110/108/106_PLL
     {72, 79}, {94, 94}, {102, 102}, {115, 115}, {110, 111}, {105, 109}, {114, 114}, // Vek116-Holv101_PLL
+    {83, 89}, {92, 93}, {103, 104}, // Vek117_PLL, Vek107_PLL, Vek110_PLL, Vek111_PLL, Vek123_PLL
 };
 
 // The boxes that override a choice of the library; every form that has one
@@ -658,10 +662,17 @@ void TestPllPanels::replacedFormForgotten()
     w.ui.checkPLL_ADV->click();
     QPointer<QWidget> first = openedForm(w);
     QVERIFY(first);
-    const panels::Member made = panels::ref<&P::spinOTPRev>();
-    for (const panels::Widget &d : panels::formCase(entry, Panel::Pll)->widgets)
+    // A spin-box member the form does not look up: the OTP version box, or
+    // the I2C clock box for a form that has the former.
+    const std::vector<panels::Widget> &lines = panels::formCase(entry, Panel::Pll)->widgets;
+    const panels::Member otp = panels::ref<&P::spinOTPRev>();
+    const bool hasOtp =
+        std::any_of(lines.begin(), lines.end(), [&](const panels::Widget &d) { return d.member.id == otp.id; });
+    const panels::Member made = hasOtp ? panels::ref<&P::spinPLL_I2C>() : otp;
+    QSpinBox *P::*madeMember = hasOtp ? &P::spinPLL_I2C : &P::spinOTPRev;
+    for (const panels::Widget &d : lines)
         QVERIFY2(d.member.id != made.id, "the form looks up the member this test fills");
-    w.spinOTPRev = new QSpinBox(first);
+    w.*madeMember = new QSpinBox(first);
     QSet<const QWidget *> old;
     for (const QWidget *widget : first->findChildren<QWidget *>())
         old.insert(widget);
@@ -671,7 +682,7 @@ void TestPllPanels::replacedFormForgotten()
     QWidget *second = openedForm(w);
     QVERIFY(second);
     QVERIFY(first.isNull());
-    QCOMPARE(w.spinOTPRev, nullptr);
+    QCOMPARE(w.*madeMember, nullptr);
     QSet<const QWidget *> current;
     for (const QWidget *widget : second->findChildren<QWidget *>())
         current.insert(widget);
