@@ -107,6 +107,14 @@ std::vector<FormCase> yormPllCases()
                                                               .start(setting(&P::revIndex))
                                                               .slot("comboPLL_REV_currentIndexChanged(int)"),
                                                       });
+    // The Ethernet selection calculates first, and that calculation hands the
+    // window's LSB alignment to the family: the LSB box takes the family's
+    // alignment only after it, so that it shows what the registers program.
+    yorm105.change("checkPLL_LSB", [](Widget &d) { d.start({}); });
+    yorm105.connected = [](Pallador &w, int) {
+        if (const CFamilyCore *family = w.calvex ? w.calvex->family() : nullptr; family && w.checkPLL_PreScale)
+            w.checkPLL_PreScale->setChecked(family->pll.msbAligned == 0);
+    };
     cases.push_back(yorm105);
 
     // The keep-sync controls are read by the calculation; their box enables

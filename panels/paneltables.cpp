@@ -133,6 +133,10 @@ std::vector<FormCase> opDividerPllCases();
 std::vector<FormCase> yormPllCases();
 // Vek152_PLL, Vek153_PLL, Vek154_PLL
 std::vector<FormCase> secondPllCases();
+// Vek116_PLL, Vek118_PLL, Vek128_PLL, Drav102_PLL
+std::vector<FormCase> vek116Drav102PllCases();
+// Zelt_PLL, Holv101_PLL
+std::vector<FormCase> zeltHolv101PllCases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -163,6 +167,8 @@ const std::vector<FormCase> &formCases()
                  opDividerPllCases,
                  yormPllCases, // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
                  secondPllCases, // Vek152_PLL, Vek153_PLL, Vek154_PLL
+                 vek116Drav102PllCases, // Vek116_PLL, Vek118_PLL, Vek128_PLL, Drav102_PLL
+                 zeltHolv101PllCases,   // Zelt_PLL, Holv101_PLL
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

@@ -159,6 +159,10 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Vek154_PLL"), {440, 200}},  {QStringLiteral("Murn107_PLL"), {223, 50}},
     {QStringLiteral("Murn103_PLL"), {284, 207}}, {QStringLiteral("Murn110_PLL"), {445, 207}},
     {QStringLiteral("Murn108_PLL"), {256, 120}}, {QStringLiteral("Murn106_PLL"), {454, 207}},
+    // Vek116_PLL, Vek118_PLL, Vek128_PLL, Drav102_PLL, Zelt_PLL, Holv101_PLL
+    {QStringLiteral("Vek116_PLL"), {411, 75}},   {QStringLiteral("Vek118_PLL"), {343, 150}},
+    {QStringLiteral("Vek128_PLL"), {343, 148}},  {QStringLiteral("Drav102_PLL"), {343, 148}},
+    {QStringLiteral("Zelt_PLL"), {373, 133}},    {QStringLiteral("Holv101_PLL"), {427, 198}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -234,6 +238,13 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Vek154_PLL PLL"), 10},  {QStringLiteral("Murn107_PLL PLL"), 1},
     {QStringLiteral("Murn103_PLL PLL"), 2},  {QStringLiteral("Murn110_PLL PLL"), 16},
     {QStringLiteral("Murn108_PLL PLL"), 4},  {QStringLiteral("Murn106_PLL PLL"), 2},
+    // Vek116_PLL, Vek118_PLL (Vek114d finds the VCO range and its labels too),
+    // Vek128_PLL, Drav102_PLL, Zelt_PLL (its revision combo is not looked up),
+    // Holv101_PLL
+    {QStringLiteral("Vek116_PLL PLL"), 4},   {QStringLiteral("Vek118_PLL PLL"), 8},
+    {QStringLiteral("Vek118_PLL PLL 94-94"), 10}, {QStringLiteral("Vek128_PLL PLL"), 7},
+    {QStringLiteral("Drav102_PLL PLL"), 4},  {QStringLiteral("Zelt_PLL PLL"), 5},
+    {QStringLiteral("Holv101_PLL PLL"), 13},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -260,6 +271,8 @@ const QList<MemberSlot> kSharedMembers = {
     slotOf(panels::ref<&Pallador::checkPLL_DarkCols>(), panels::Panel::A),
     slotOf(panels::ref<&Pallador::comboPLL_REV>(), panels::Panel::A),
     slotOf(panels::ref<&Pallador::checkHighSpeed>(), panels::Panel::A),
+    // Zelt_PLL: its filler-code box in the register box's member
+    slotOf(panels::ref<&Pallador::checkUse_Reg>(), panels::Panel::A),
 };
 
 } // namespace
@@ -1131,6 +1144,33 @@ void TestFormContract::formValues_data()
     row("Murn108_PLL", "spinPLL_WCD", "maximum", 10);
     row("Murn108_PLL", "spinPLL_WCD", "enabled", false);
     row("Murn108_PLL", "checkPLL_WCD", "checked", false);
+    // Vek116_PLL, Vek118_PLL, Vek128_PLL, Drav102_PLL, Zelt_PLL, Holv101_PLL
+    row("Vek116_PLL", "comboPLL_InterMode", "items", QStringList{"Parallel", "HISPI"});
+    row("Vek116_PLL", "comboPLL_Lanes", "enabled", false);
+    row("Vek116_PLL", "checkCombi", "checked", true);
+    row("Vek118_PLL", "comboPLL_Bits", "enabled", false);
+    row("Vek118_PLL", "check16b8bits", "enabled", false);
+    row("Vek118_PLL", "comboPLL_REV", "items", QStringList{"Rev1", "Rev2"});
+    row("Vek118_PLL", "comboPLL_vcodiv", "currentIndex", 3);
+    row("Vek118_PLL", "label_6", "text", QStringLiteral("0 -> 8\n1 -> 4\n2 -> 2\n3 -> 1"));
+    row("Vek128_PLL", "check16b8bits", "enabled", false);
+    row("Drav102_PLL", "comboPLL_Lanes", "enabled", false);
+    row("Drav102_PLL", "comboPLL_REV", "items", QStringList{"Rev1", "Rev2"});
+    row("Zelt_PLL", "comboPLL_Lanes", "items", QStringList{"1", "2", "3", "4"});
+    row("Zelt_PLL", "comboPLL_Bits", "items", QStringList{"10", "12"});
+    row("Zelt_PLL", "comboPLL_REV", "enabled", false);
+    row("Zelt_PLL", "checkPLL_Companding", "enabled", false);
+    row("Holv101_PLL", "comboPLL_Decimation", "items", QStringList{"OFF", "2x", "3x", "4x"});
+    row("Holv101_PLL", "spinPLL_ChirpReset", "maximum", 99999);
+    row("Holv101_PLL", "spinPLL_ChirpReset", "value", 10);
+    row("Holv101_PLL", "doubleSpinPLL_FreqMin", "decimals", 2);
+    row("Holv101_PLL", "doubleSpinPLL_FreqMin", "maximum", 99999.99);
+    row("Holv101_PLL", "doubleSpinPLL_FreqMin", "value", 80.1);
+    row("Holv101_PLL", "doubleSpinPLL_AdcStart", "value", 0.5);
+    row("Holv101_PLL", "spinPLL_AdcSampler", "value", 512);
+    row("Holv101_PLL", "spinPLL_ChirpFrame", "value", 128);
+    row("Holv101_PLL", "comboPLL_AdcClock", "items", QStringList{"60", "30"});
+    row("Holv101_PLL", "comboTDM", "items", QStringList{"OFF", "ON"});
     row("Murn110_PLL", "spinPLL_P4", "minimum", 1);
     row("Murn110_PLL", "spinPLL_P4", "singleStep", 2);
     row("Murn110_PLL", "spinPLL_P5", "maximum", 15);

@@ -43,10 +43,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QPointer>
 #include <QSet>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <functional>
@@ -232,6 +234,7 @@ struct Rows {
 #include "pllpanels/opdivider.h"      // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
 #include "pllpanels/secondpll_murn.h" // Vek152-154_PLL, Murn107/103/110/108/106_PLL
 #include "pllpanels/yorm.h"           // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
+#include "pllpanels/vek116_holv101.h" // Vek116/118/128_PLL, Drav102_PLL, Zelt_PLL, Holv101_PLL
 
 namespace {
 
@@ -247,6 +250,7 @@ const Rows &allRows()
                  opDividerRows,     // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
                  yormRows,          // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
                  secondPllMurnRows, // Vek152-154_PLL, Murn107/103/110/108/106_PLL
+                 vek116Holv101Rows, // Vek116/118/128_PLL, Drav102_PLL, Zelt_PLL, Holv101_PLL
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -265,6 +269,7 @@ const std::vector<std::pair<int, int>> kEntries = {
     {25, 25}, {34, 45},           // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
     {54, 58},                     // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
     {46, 52}, {90, 91}, {112, 113}, {59, 61}, {69, 71}, // Vek152-154_PLL, Murn107/103/110/108/106_PLL
+    {72, 79}, {94, 94}, {102, 102}, {115, 115}, {110, 111}, {105, 109}, {114, 114}, // Vek116-Holv101_PLL
 };
 
 // The boxes that override a choice of the library; every form that has one
@@ -295,6 +300,22 @@ QWidget *openedForm(Pallador &w)
 {
     QWidget *form = w.pllForm;
     return form && form->parentWidget() == w.ui.widgetADV_PLL && form->isVisibleTo(w.ui.widgetADV_PLL) ? form : nullptr;
+}
+
+// The object name of a form's top widget (not always the form's own name).
+QString topWidgetName(const QString &form)
+{
+    QFile file(panels::formResource(form));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QXmlStreamReader xml(&file);
+    while (xml.readNextStartElement()) {
+        if (xml.name() == QLatin1String("widget"))
+            return xml.attributes().value(QLatin1String("name")).toString();
+        if (xml.name() != QLatin1String("ui"))
+            xml.skipCurrentElement();
+    }
+    return QString();
 }
 
 // The sample the first opening row of an entry loads; empty without one.
@@ -452,7 +473,7 @@ void TestPllPanels::opening()
     QCOMPARE(calculations(w), r.calculationCount);
     const panels::FormCase *c = panels::formCase(r.entry, Panel::Pll);
     QVERIFY(c);
-    QCOMPARE(form->objectName(), QLatin1String(c->form));
+    QCOMPARE(form->objectName(), topWidgetName(QLatin1String(c->form)));
     QVERIFY(w.pllFormLoaded);
     QString failure;
     QVERIFY2(verify(r.checks, expected, w, form, 0, &failure), qPrintable(failure));
