@@ -133,6 +133,8 @@ std::vector<FormCase> opDividerPllCases();
 std::vector<FormCase> yormPllCases();
 // Vek152_PLL, Vek153_PLL, Vek154_PLL
 std::vector<FormCase> secondPllCases();
+// Vek155_PLL, Vek143_PLL, Vek157b_PLL, Vek157f_PLL, Vek132_PLL, Vek138_PLL
+std::vector<FormCase> vek155To138PllCases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -163,6 +165,8 @@ const std::vector<FormCase> &formCases()
                  opDividerPllCases,
                  yormPllCases, // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
                  secondPllCases, // Vek152_PLL, Vek153_PLL, Vek154_PLL
+                 // Vek155_PLL, Vek143_PLL, Vek157b_PLL, Vek157f_PLL, Vek132_PLL, Vek138_PLL
+                 vek155To138PllCases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

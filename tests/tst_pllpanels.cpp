@@ -232,6 +232,7 @@ struct Rows {
 #include "pllpanels/opdivider.h"      // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
 #include "pllpanels/secondpll_murn.h" // Vek152-154_PLL, Murn107/103/110/108/106_PLL
 #include "pllpanels/yorm.h"           // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
+#include "pllpanels/vek155_138.h"     // Vek155_PLL, Vek143_PLL, Vek157b/f_PLL, Vek132_PLL, Vek138_PLL
 
 namespace {
 
@@ -247,6 +248,7 @@ const Rows &allRows()
                  opDividerRows,     // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
                  yormRows,          // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
                  secondPllMurnRows, // Vek152-154_PLL, Murn107/103/110/108/106_PLL
+                 vek155To138Rows,   // Vek155_PLL, Vek143_PLL, Vek157b/f_PLL, Vek132_PLL, Vek138_PLL
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -265,6 +267,7 @@ const std::vector<std::pair<int, int>> kEntries = {
     {25, 25}, {34, 45},           // Brel103_PLL, Brel107_PLL, Vek141_PLL, Vek145l_PLL, Vek149_PLL
     {54, 58},                     // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
     {46, 52}, {90, 91}, {112, 113}, {59, 61}, {69, 71}, // Vek152-154_PLL, Murn107/103/110/108/106_PLL
+    {53, 53}, {67, 68}, {80, 82}, {95, 101}, // Vek155_PLL, Vek143_PLL, Vek157b/f_PLL, Vek132_PLL, Vek138_PLL
 };
 
 // The boxes that override a choice of the library; every form that has one
