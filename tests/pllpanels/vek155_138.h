@@ -101,7 +101,7 @@ inline Rows vek155To138Rows()
         int items;
         bool highSpeed, mipi;
     } forms[] = {
-        {53, "Vek155", 3, true, true},  {67, "Vek143", 3, false, true}, {68, "Vek144n", 3, false, true},
+        {53, "Vek155", 3, true, true},  {67, "Vek143", 3, false, true},  {68, "Vek144n", 3, false, true},
         {80, "Vek157b", 4, true, true}, {81, "Vek157f", 4, true, false},
     };
     for (const auto &form : forms) {
@@ -120,19 +120,17 @@ inline Rows vek155To138Rows()
         const char *note;
         int divider, index, calculations;
     } dividers[] = {
-        {53, "Vek155", "divider 10", 10, 2, 1},
-        {53, "Vek155", "divider 12 beyond the list", 12, 2, 1},
-        {53, "Vek155", "no divider chosen", -1, 0, 0},
-        {67, "Vek143", "divider 8", 8, 1, 1},
-        {80, "Vek157b", "divider 12", 12, 3, 1},
-        {81, "Vek157f", "divider 10", 10, 2, 1},
+        {53, "Vek155", "divider 10", 10, 2, 1},        {53, "Vek155", "divider 12 beyond the list", 12, 2, 1},
+        {53, "Vek155", "no divider chosen", -1, 0, 0}, {67, "Vek143", "divider 8", 8, 1, 1},
+        {80, "Vek157b", "divider 12", 12, 3, 1},       {81, "Vek157f", "divider 10", 10, 2, 1},
     };
     for (const auto &d : dividers) {
         Opening row(d.entry, d.sample);
         row.note(d.note).given(family(d.divider)).calculations(d.calculations);
         row.expect({value("comboPLL_OpBits", d.index)});
         if (d.calculations > 0)
-            row.expect({divider(6 + 2 * d.index), outcome("op bits", window(&SensorSettings::opBits), 6 + 2 * d.index)});
+            row.expect(
+                {divider(6 + 2 * d.index), outcome("op bits", window(&SensorSettings::opBits), 6 + 2 * d.index)});
         rows.openings.push_back(row);
     }
     rows.displays.push_back(Display(81, "Vek157f")
@@ -172,18 +170,17 @@ inline Rows vek155To138Rows()
     // Vek143_PLL for Vek137: the list is refilled from the family and its
     // second item selected; emptying, filling and selecting calculate once
     // each.
-    rows.openings.push_back(
-        Opening(82, "Vek137")
-            .note("family's bit depths")
-            .given([](Pallador &, CFamilyCore &f) {
-                f.pll.mipiCont = true;
-                f.bitDepthChoices = QStringList{"8", "10", "12"};
-            })
-            .calculations(3)
-            .expect(common(kPixelBitsTip))
-            .expect(mipiBox())
-            .expect({items("comboPLL_OpBits", {"8", "10", "12"}), value("comboPLL_OpBits", 1),
-                     outcome("op bits", window(&SensorSettings::opBits), 1)}));
+    rows.openings.push_back(Opening(82, "Vek137")
+                                .note("family's bit depths")
+                                .given([](Pallador &, CFamilyCore &f) {
+                                    f.pll.mipiCont = true;
+                                    f.bitDepthChoices = QStringList{"8", "10", "12"};
+                                })
+                                .calculations(3)
+                                .expect(common(kPixelBitsTip))
+                                .expect(mipiBox())
+                                .expect({items("comboPLL_OpBits", {"8", "10", "12"}), value("comboPLL_OpBits", 1),
+                                         outcome("op bits", window(&SensorSettings::opBits), 1)}));
 
     // Vek132_PLL: its values are set before the connections, so nothing is
     // calculated; the second PLL's value boxes wait for their override boxes.
@@ -209,15 +206,15 @@ inline Rows vek155To138Rows()
                 .disabled({"spinPLL_N2", "spinPLL_M2", "dSpinPLL_VCO2", "checkPLL_N2", "checkPLL_M2"})
                 .enabled({"checkPLL_VCO2"}));
     }
-    rows.openings.push_back(Opening(95, "Vek132")
-                                .note("divider 5, C-PHY, 10 output bits")
-                                .given([](Pallador &, CFamilyCore &f) {
-                                    f.pll.pllOpDivider = 5;
-                                    f.pll.phyCd = 1;
-                                    f.ctx[0].outputBits = 10;
-                                })
-                                .expect({value("comboPLL_OpBits", 2), value("comboPLL_PhyType", 1),
-                                         value("combo2pixBits", 2)}));
+    rows.openings.push_back(
+        Opening(95, "Vek132")
+            .note("divider 5, C-PHY, 10 output bits")
+            .given([](Pallador &, CFamilyCore &f) {
+                f.pll.pllOpDivider = 5;
+                f.pll.phyCd = 1;
+                f.ctx[0].outputBits = 10;
+            })
+            .expect({value("comboPLL_OpBits", 2), value("comboPLL_PhyType", 1), value("combo2pixBits", 2)}));
     rows.displays.push_back(Display(96, "Vek133")
                                 .note("context A in high-speed mode")
                                 .then(windowHighSpeed(true))
@@ -235,12 +232,13 @@ inline Rows vek155To138Rows()
                                 .expect({outcome("PHY", panels::pll(&CPllParams::phyCd), 1)}));
     // The window's output bits those the list shows, so that the opening's
     // state is the one the override returns to.
-    rows.overrides.push_back(Override(95, "Vek132")
-                                 .note("second VCO")
-                                 .given([](Pallador &w, CFamilyCore &f) { w.twoPixBits = (f.ctx[0].outputBits - 6) / 2; })
-                                 .ticks("checkPLL_VCO2", "dSpinPLL_VCO2", 900)
-                                 .requests("second VCO", panels::pll(&CPllParams::vcoClock2), 900)
-                                 .released("second VCO", panels::pll(&CPllParams::vcoClock2)));
+    rows.overrides.push_back(
+        Override(95, "Vek132")
+            .note("second VCO")
+            .given([](Pallador &w, CFamilyCore &f) { w.twoPixBits = (f.ctx[0].outputBits - 6) / 2; })
+            .ticks("checkPLL_VCO2", "dSpinPLL_VCO2", 900)
+            .requests("second VCO", panels::pll(&CPllParams::vcoClock2), 900)
+            .released("second VCO", panels::pll(&CPllParams::vcoClock2)));
 
     // Vek138_PLL: connected first; the list's item for the family's bit
     // depth and the serial rate each run their slot when not the first. The
