@@ -139,6 +139,8 @@ std::vector<FormCase> vek116Drav102PllCases();
 std::vector<FormCase> zeltHolv101PllCases();
 // Vek117_PLL, Vek107_PLL, Vek110_PLL, Vek111_PLL, Vek123_PLL
 std::vector<FormCase> vek107To123PllCases();
+// Vek155_PLL, Vek143_PLL, Vek157b_PLL, Vek157f_PLL, Vek132_PLL, Vek138_PLL
+std::vector<FormCase> vek155To138PllCases();
 
 const std::vector<FormCase> &formCases()
 {
@@ -172,6 +174,8 @@ const std::vector<FormCase> &formCases()
                  vek116Drav102PllCases, // Vek116_PLL, Vek118_PLL, Vek128_PLL, Drav102_PLL
                  zeltHolv101PllCases,   // Zelt_PLL, Holv101_PLL
                  vek107To123PllCases, // Vek117_PLL, Vek107_PLL, Vek110_PLL, Vek111_PLL, Vek123_PLL
+                 // Vek155_PLL, Vek143_PLL, Vek157b_PLL, Vek157f_PLL, Vek132_PLL, Vek138_PLL
+                 vek155To138PllCases,
              }) {
             std::vector<FormCase> more = group();
             all.insert(all.end(), more.begin(), more.end());

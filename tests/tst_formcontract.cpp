@@ -167,6 +167,10 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Vek117_PLL"), {409, 145}},  {QStringLiteral("Vek107_PLL"), {401, 129}},
     {QStringLiteral("Vek110_PLL"), {405, 141}},  {QStringLiteral("Vek111_PLL"), {325, 118}},
     {QStringLiteral("Vek123_PLL"), {442, 170}},
+    // Vek155_PLL, Vek143_PLL, Vek157b_PLL, Vek157f_PLL, Vek132_PLL, Vek138_PLL
+    {QStringLiteral("Vek155_PLL"), {282, 98}},   {QStringLiteral("Vek143_PLL"), {282, 98}},
+    {QStringLiteral("Vek157b_PLL"), {282, 98}},  {QStringLiteral("Vek157f_PLL"), {282, 98}},
+    {QStringLiteral("Vek132_PLL"), {319, 186}},  {QStringLiteral("Vek138_PLL"), {377, 93}},
 };
 
 // How many of the names each case looks up its form holds (caseLabel).
@@ -254,6 +258,11 @@ const std::map<QString, int> kPresentNames = {
     {QStringLiteral("Vek110_PLL PLL 92-92"), 11}, {QStringLiteral("Vek110_PLL PLL 93-93"), 11},
     {QStringLiteral("Vek110_PLL PLL 85-85"), 11}, {QStringLiteral("Vek111_PLL PLL 86-87"), 7},
     {QStringLiteral("Vek111_PLL PLL 103-104"), 7}, {QStringLiteral("Vek123_PLL PLL"), 9},
+    // Vek155_PLL, Vek143_PLL, Vek157b_PLL, Vek157f_PLL, Vek132_PLL, Vek138_PLL
+    {QStringLiteral("Vek155_PLL PLL"), 4},   {QStringLiteral("Vek143_PLL PLL 67-68"), 3},
+    {QStringLiteral("Vek143_PLL PLL 82-82"), 3}, {QStringLiteral("Vek157b_PLL PLL"), 4},
+    {QStringLiteral("Vek157f_PLL PLL"), 3},  {QStringLiteral("Vek132_PLL PLL"), 11},
+    {QStringLiteral("Vek138_PLL PLL"), 5},
 };
 
 // A window member as a panel writes it: the member and, for a member kept
@@ -1232,6 +1241,30 @@ void TestFormContract::formValues_data()
     row("Vek123_PLL", "comboCust_Rev", "currentIndex", 0);
     row("Vek123_PLL", "comboHISPIMode", "items", QStringList{"Packetized-SP", "Streaming-S", "Streaming-SP"});
     row("Vek123_PLL", "checkPLL_LSB", "text", QStringLiteral("LSB Aligned"));
+    // Vek155_PLL, Vek143_PLL, Vek157b_PLL, Vek157f_PLL, Vek132_PLL, Vek138_PLL
+    row("Vek155_PLL", "comboPLL_OpBits", "items", QStringList{"6", "8", "10"});
+    row("Vek143_PLL", "comboPLL_OpBits", "items", QStringList{"6", "8", "10"});
+    row("Vek157b_PLL", "comboPLL_OpBits", "items", QStringList{"6", "8", "10", "12"});
+    row("Vek157f_PLL", "comboPLL_OpBits", "items", QStringList{"6", "8", "10", "12"});
+    for (const char *form : {"Vek155_PLL", "Vek157b_PLL", "Vek157f_PLL"})
+        row(form, "checkHighSpeed", "enabled", false);
+    row("Vek132_PLL", "comboPLL_OpBits", "items", QStringList{"3", "4", "5", "6"});
+    row("Vek132_PLL", "comboPLL_PhyType", "items", QStringList{"D-phy", "C-phy"});
+    row("Vek132_PLL", "combo2pixBits", "items", QStringList{"6", "8", "10", "12"});
+    row("Vek132_PLL", "checkPLL_N2", "enabled", false);
+    row("Vek132_PLL", "checkPLL_M2", "enabled", false);
+    row("Vek132_PLL", "checkPLL_VCO2", "enabled", true);
+    row("Vek132_PLL", "spinPLL_N2", "maximum", 63);
+    row("Vek132_PLL", "spinPLL_M2", "maximum", 255);
+    row("Vek132_PLL", "dSpinPLL_VCO2", "minimum", 320.0);
+    row("Vek132_PLL", "dSpinPLL_VCO2", "maximum", 1450.0);
+    row("Vek132_PLL", "dSpinPLL_VCO2", "enabled", false);
+    row("Vek138_PLL", "checkPLL_Bypass", "enabled", false);
+    row("Vek138_PLL", "comboPLL_OpBits", "items", QStringList{"10", "12", "14", "16", "20", "24"});
+    row("Vek138_PLL", "comboPLL_BitRate", "items",
+        QStringList{"0.384 Gbps", "0.468 Gbps", "0.768 Gbps", "0.9 Gbps", "0.936 Gbps", "1.08 Gbps", "1.2 Gbps",
+                    "1.248 Gbps", "1.25 Gbps", "1.5 Gbps", "1.56 Gbps", "1.872 Gbps"});
+    row("Vek138_PLL", "labelBitRate", "text", QStringLiteral("Serial Bit Rate:   "));
 }
 
 void TestFormContract::formValues()

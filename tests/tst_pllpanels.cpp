@@ -237,6 +237,7 @@ struct Rows {
 #include "pllpanels/yorm.h"           // Yorm102_PLL, Yorm105_PLL, Yorm106_PLL
 #include "pllpanels/vek116_holv101.h" // Vek116/118/128_PLL, Drav102_PLL, Zelt_PLL, Holv101_PLL
 #include "pllpanels/vek107_123.h"     // Vek117_PLL, Vek107_PLL, Vek110_PLL, Vek111_PLL, Vek123_PLL
+#include "pllpanels/vek155_138.h"     // Vek155_PLL, Vek143_PLL, Vek157b/f_PLL, Vek132_PLL, Vek138_PLL
 
 namespace {
 
@@ -254,6 +255,7 @@ const Rows &allRows()
                  secondPllMurnRows, // Vek152-154_PLL, Murn107/103/110/108/106_PLL
                  vek116Holv101Rows, // Vek116/118/128_PLL, Drav102_PLL, Zelt_PLL, Holv101_PLL
                  vek107To123Rows,   // Vek117_PLL, Vek107_PLL, Vek110_PLL, Vek111_PLL, Vek123_PLL
+                 vek155To138Rows,   // Vek155_PLL, Vek143_PLL, Vek157b/f_PLL, Vek132_PLL, Vek138_PLL
              }) {
             Rows more = group();
             all.openings.insert(all.openings.end(), more.openings.begin(), more.openings.end());
@@ -274,6 +276,7 @@ const std::vector<std::pair<int, int>> kEntries = {
     {46, 52}, {90, 91}, {112, 113}, {59, 61}, {69, 71}, // Vek152-154_PLL, Murn107/103/110/108/106_PLL
     {72, 79}, {94, 94}, {102, 102}, {115, 115}, {110, 111}, {105, 109}, {114, 114}, // Vek116-Holv101_PLL
     {83, 89}, {92, 93}, {103, 104}, // Vek117_PLL, Vek107_PLL, Vek110_PLL, Vek111_PLL, Vek123_PLL
+    {53, 53}, {67, 68}, {80, 82}, {95, 101}, // Vek155_PLL, Vek143_PLL, Vek157b/f_PLL, Vek132_PLL, Vek138_PLL
 };
 
 // The boxes that override a choice of the library; every form that has one

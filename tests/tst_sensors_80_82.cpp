@@ -341,8 +341,9 @@ void TestSensors80To82::opPixelDivider_data()
     const QStringList vek157{"6", "8", "10", "12"};
     QTest::newRow("157b 8") << "Vek157b" << vek157 << 1 << 8 << 8 << false;
     QTest::newRow("157f 12") << "Vek157f" << vek157 << 3 << 12 << 12 << false;
-    QTest::newRow("137 6") << "Vek137" << QStringList{"6", "8", "10"} << 0 << 0 << 6 << true;
-    QTest::newRow("137 8") << "Vek137" << QStringList{"6", "8", "10"} << 1 << 1 << 8 << false;
+    // Vek_137's panel lists the family's bit depths.
+    QTest::newRow("137 6") << "Vek137" << QStringList{"8", "10"} << 0 << 0 << 6 << true;
+    QTest::newRow("137 8") << "Vek137" << QStringList{"8", "10"} << 1 << 1 << 8 << false;
 }
 
 // The Op Pixel Divider of the open PLL panel sets the output bits: Vek_157b
@@ -362,8 +363,14 @@ void TestSensors80To82::opPixelDivider()
     Pallador &w = s.w();
     CFamilyBase &f = s.family();
     const int libraryBits = f.linkBits();
-    w.comboPLL_Bits = panelCombo(w, "comboPLL_OpBits", items, position);
+    // The open panel's own list, at the row's position.
     w.ui.checkPLL_ADV->click();
+    QVERIFY(w.comboPLL_Bits);
+    QStringList shown;
+    for (int i = 0; i < w.comboPLL_Bits->count(); ++i)
+        shown << w.comboPLL_Bits->itemText(i);
+    QCOMPARE(shown, items);
+    w.comboPLL_Bits->setCurrentIndex(position);
     w.recalc(true);
     QCOMPARE(w.opBits, opBits);
     QCOMPARE(f.linkBits(), bits);

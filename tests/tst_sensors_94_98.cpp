@@ -60,14 +60,6 @@ quint32 reg(const Pallador &w, const char *name)
     return 0xDEADBEEF;
 }
 
-QCheckBox *panelBox(Pallador &w, const char *name, bool checked)
-{
-    auto *box = new QCheckBox(&w);
-    box->setObjectName(QLatin1String(name));
-    box->setChecked(checked);
-    return box;
-}
-
 QComboBox *panelCombo(Pallador &w, const char *name, const QStringList &items, int index)
 {
     auto *combo = new QComboBox(&w);
@@ -441,7 +433,10 @@ void TestSensors94To98::vek132Panel()
     QCOMPARE(f.ctx[0].outputBits, 10);
     QCOMPARE(f.pll.pllOpDivider, 5); // half the bits, the library's choice
 
+    // The open panel's own list, at the row's position.
     openPllPanel(w);
+    QVERIFY(w.comboPLL_Bits);
+    w.comboPLL_Bits->setCurrentIndex(index);
     w.recalc(true);
     QCOMPARE(f.pll.pllOpDivider, divider);
     QCOMPARE(f.ctx[0].outputBits, outputBits);
@@ -522,11 +517,15 @@ void TestSensors94To98::vek132SecondVcoColour()
 {
     Session s("Vek133");
     Pallador &w = s.w();
-    w.dSpinPLL_VCO2 = new QDoubleSpinBox(&w);
-    w.dSpinPLL_VCO2->setObjectName(QStringLiteral("dSpinPLL_VCO2"));
-    w.checkPLL_VCO2 = panelBox(w, "checkPLL_VCO2", true);
-    w.pllVco2 = 5000.0;
+    // The open panel's override box ticked, and a request beyond the second
+    // VCO's range, as a calling program may leave it.
     openPllPanel(w);
+    QVERIFY(w.checkPLL_VCO2 && w.dSpinPLL_VCO2);
+    {
+        const QSignalBlocker blocker(w.checkPLL_VCO2);
+        w.checkPLL_VCO2->setChecked(true);
+    }
+    w.pllVco2 = 5000.0;
     w.recalc(true);
     QCOMPARE(s.family().pll.pllVco2, 5000.0);
     QCOMPARE(w.dSpinPLL_VCO2->styleSheet(), kRedSecondVco);
