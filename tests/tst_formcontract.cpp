@@ -303,6 +303,7 @@ private slots:
     void everyFormLoads();
     void everyFormIsNamedBySensorTable();
     void everyCaseFormIsInResources();
+    void everyTableFormBuilt();
     void topSizes();
     void lookupsMatchForms_data();
     void lookupsMatchForms();
@@ -346,6 +347,28 @@ void TestFormContract::everyFormIsNamedBySensorTable()
     }
     for (const QString &form : optionForms())
         QVERIFY2(named.contains(form), qPrintable(form));
+}
+
+// Every form the sensor table names is in the resources, and every panel
+// of an entry that names a form has its case there, or is one of the forms
+// the sensor set-up builds itself.
+void TestFormContract::everyTableFormBuilt()
+{
+    QSet<QString> named;
+    for (const panels::SensorForms &row : panels::sensorFormTable()) {
+        const std::pair<panels::Panel, const char *> forms[] = {
+            {panels::Panel::A, row.formA}, {panels::Panel::B, row.formB}, {panels::Panel::Pll, row.formPll}};
+        for (const auto &[panel, form] : forms) {
+            if (!form)
+                continue;
+            named.insert(QLatin1String(form));
+            QVERIFY2(QFile::exists(panels::formResource(QLatin1String(form))), form);
+            for (int entry = row.first; entry <= row.last; ++entry)
+                QVERIFY2(row.builtBySetUp || panels::formCase(entry, panel),
+                         qPrintable(QStringLiteral("%1 for entry %2").arg(QLatin1String(form)).arg(entry)));
+        }
+    }
+    QCOMPARE(named.size(), 92);
 }
 
 void TestFormContract::everyCaseFormIsInResources()
