@@ -32,7 +32,7 @@ enum class State { Keep, On, Off };
 // Current index given to a combo after filling: a position, or one of these.
 enum SpecialIndex : int {
     NoIndex = -1000,
-    OpBitsIndex,          // the bit-depth setting at that moment
+    OpBitsIndex,          // the bit-depth setting the slot was entered with
     DefaultBitDepthIndex, // the family's default bit-depth position
     OddLaneIndex,         // 1 with the odd clock ratio, else 2
 };
@@ -361,7 +361,12 @@ void setState(QWidget *widget, State state)
 // Runs the steps of the interface-mode and lane tables on one window.
 class InterfaceSteps {
 public:
-    explicit InterfaceSteps(Pallador &window) : w(window), family(window.calvex ? window.calvex->family() : nullptr) {}
+    // Takes the bit-depth setting before any combo changes: emptying and
+    // filling the bit-depth combo runs its slot, which overwrites the setting.
+    explicit InterfaceSteps(Pallador &window)
+        : w(window), family(window.calvex ? window.calvex->family() : nullptr), enteredBits(window.opBits)
+    {
+    }
 
     void updateInterface(int interfaceIndex)
     {
@@ -399,7 +404,8 @@ public:
             return;
         switch (index) {
         case OpBitsIndex:
-            index = w.opBits;
+            // The entered setting when the refilled list offers it.
+            index = enteredBits >= 0 && enteredBits < combo->count() ? enteredBits : w.opBits;
             break;
         case DefaultBitDepthIndex:
             index = defaultBitDepthIndex();
@@ -553,6 +559,7 @@ private:
 
     Pallador &w;
     CFamilyCore *family;
+    int enteredBits;
 };
 
 } // namespace

@@ -183,10 +183,11 @@ void TestInterfaceSlots::interfaceMode_data()
     QTest::newRow("Sarn112 index 2") << "Sarn112" << 0 << false << 2 << On << Lanes << 2 << On << Bits << 1 << same;
     QTest::newRow("Sarn112 parallel") << "Sarn112" << 0 << false << 0 << Off << Empty << -1 << Off << Empty << -1
                                       << same;
-    // Vek_118: B's entry is the bit depth the refills left.
+    // Vek_118: B keeps the window's bit depth (Vek118m 10 bits, Vek131m 12
+    // after loading) through the refills, whose slots store other entries.
     QTest::newRow("Vek118m serial") << "Vek118m" << 0 << false << 1 << On << Lanes << 2 << On << Bits << 0 << 108.0;
     QTest::newRow("Vek131m serial, revision 1")
-        << "Vek131m" << 1 << false << 1 << On << Lanes << 2 << On << Bits << 0 << 139.5;
+        << "Vek131m" << 1 << false << 1 << On << Lanes << 2 << On << Bits << 1 << 139.5;
     QTest::newRow("Vek118m parallel") << "Vek118m" << 0 << false << 0 << Off << Empty << -1 << Off << Empty << -1
                                       << 108.0;
     // Vek_128, Drav_102: the family's default bit depth and clock.
@@ -307,16 +308,17 @@ void TestInterfaceSlots::lanes_data()
     QTest::newRow("Vek115x two lanes") << "Vek115x" << 0 << 2 << false << 1 << 2 << Bits << 0 << 37.125;
     QTest::newRow("Vek121d eight lanes") << "Vek121d" << 0 << 1 << false << 3 << 8 << Bits << 0 << 37.125;
     QTest::newRow("Vek121m parallel") << "Vek121m" << 0 << 0 << false << 0 << 1 << Bits << 0 << 74.25;
-    // Vek_118 by sensor, revision and lane count.
+    // Vek_118 by sensor, revision and lane count; B keeps the window's bit
+    // depth as above.
     QTest::newRow("Vek118m rev 0, lane 0") << "Vek118m" << 0 << 1 << false << 0 << 1 << Bits << 0 << 54.0;
     QTest::newRow("Vek118m rev 0, lane 2") << "Vek118m" << 0 << 1 << false << 2 << 4 << Bits << 0 << 108.0;
     QTest::newRow("Vek118m rev 1, lane 0") << "Vek118m" << 1 << 1 << false << 0 << 1 << Bits << 0 << 62.25;
     QTest::newRow("Vek118m rev 1, lane 1") << "Vek118m" << 1 << 1 << false << 1 << 2 << Bits << 0 << 124.5;
     QTest::newRow("Vek118m rev 1, parallel") << "Vek118m" << 1 << 0 << false << 0 << 1 << Empty << -1 << 125.0;
     QTest::newRow("Vek118m rev 0, parallel") << "Vek118m" << 0 << 0 << false << 0 << 1 << Empty << -1 << 108.0;
-    QTest::newRow("Vek131m rev 0, lane 2") << "Vek131m" << 0 << 1 << false << 2 << 4 << Bits << 0 << 110.0;
-    QTest::newRow("Vek131m rev 1, lane 0") << "Vek131m" << 1 << 1 << false << 0 << 1 << Bits << 0 << 66.75;
-    QTest::newRow("Vek131m rev 1, lane 2") << "Vek131m" << 1 << 1 << false << 2 << 4 << Bits << 0 << 139.5;
+    QTest::newRow("Vek131m rev 0, lane 2") << "Vek131m" << 0 << 1 << false << 2 << 4 << Bits << 1 << 110.0;
+    QTest::newRow("Vek131m rev 1, lane 0") << "Vek131m" << 1 << 1 << false << 0 << 1 << Bits << 1 << 66.75;
+    QTest::newRow("Vek131m rev 1, lane 2") << "Vek131m" << 1 << 1 << false << 2 << 4 << Bits << 1 << 139.5;
     QTest::newRow("Vek131m rev 1, parallel") << "Vek131m" << 1 << 0 << false << 0 << 1 << Empty << -1 << 108.0;
     // Vek_128, Drav_102.
     QTest::newRow("Vek128m serial") << "Vek128m" << 0 << 1 << false << 1 << 2 << Bits

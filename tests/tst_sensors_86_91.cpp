@@ -306,26 +306,31 @@ void TestSensors86To91::automaticPllPanel_data()
 {
     QTest::addColumn<QString>("sample");
     QTest::addColumn<QList<int>>("positions"); // lanes, bits, interface mode (-1: untouched)
-    QTest::newRow("Vek_111: bits 2") << "Vek111t" << QList<int>{0, 2, 0};
+    // Vek_111: the panel shows the window's interface, whose lane list
+    // starts at two lanes; the set-up then takes bit item 2.
+    QTest::newRow("Vek_111: bits 2") << "Vek111t" << QList<int>{1, 2, 1};
     QTest::newRow("Vek_123: MIPI, bits 1, four lanes") << "Vek123m" << QList<int>{2, 1, 1};
 }
 
 // A family that opens the advanced PLL panel by itself chooses its starting
-// entries in the panel.
+// entries in the panel's own lists, and the calculation takes the link they
+// show.
 void TestSensors86To91::automaticPllPanel()
 {
     QFETCH(QString, sample);
     QFETCH(QList<int>, positions);
     Session s(sample);
     Pallador &w = s.w();
-    PanelWidgets panel(w, kBits8To12);
     s.family().defaults.defaultAdvPll = 1;
     w.initContext(0);
     QVERIFY(w.ui.checkPLL_ADV->isChecked());
-    // The lists the window refers to (the panel's own once it is built).
+    QVERIFY(w.pllForm && w.pllForm->isAncestorOf(w.comboPLL_Lanes));
     QCOMPARE(w.comboPLL_Lanes->currentIndex(), positions[0]);
     QCOMPARE(w.comboPLL_Bits->currentIndex(), positions[1]);
     QCOMPARE(w.comboPLL_InterMode->currentIndex(), positions[2]);
+    QCOMPARE(w.interfaceIndex, positions[2]);
+    QCOMPARE(w.lanes, 1 << positions[0]);
+    QCOMPARE(s.family().pll.lanes, w.lanes);
     QCOMPARE(s.responder.seen(), QStringList());
 }
 

@@ -52,6 +52,9 @@ const std::pair<int, const char *> kVek116Forms[] = {
 // contexts of the two-context sensors).
 constexpr int kVek116Opening = 22;
 constexpr int kVek118Opening = 10;
+// Vek131m's bit-depth list goes back to the window's 12 bits after the
+// refills, which calculates again.
+constexpr int kVek131mOpening = 12;
 constexpr int kVek114Opening = 0;
 constexpr int kVek128Opening = 11;
 
@@ -141,11 +144,12 @@ inline Rows vek116Holv101Rows()
     for (const auto &[entry, sample] : {std::pair<int, const char *>{75, "Vek118m"}, {102, "Vek131m"}}) {
         rows.openings.push_back(
             Opening(entry, sample)
-                .calculations(kVek118Opening)
+                .calculations(entry == 102 ? kVek131mOpening : kVek118Opening)
                 .expect(comboTips())
                 .expect({
                     outcome("interface items", itemCount("comboPLL_InterMode"), interfaceModes()),
                     value("comboPLL_InterMode", result(&S::interfaceIndex)),
+                    value("comboPLL_Bits", entry == 102 ? 1 : 0),
                     value("checkPLL_MIPICont", pll(&CPllParams::mipiCont)),
                     value("checkSDRMode", pll(&CPllParams::fastClock)),
                     value("comboPLL_vcodiv", pll(&CPllParams::phyCd)),
@@ -168,7 +172,7 @@ inline Rows vek116Holv101Rows()
     }
     rows.openings.push_back(Opening(102, "Vek131m")
                                 .note("revision 2 in the family")
-                                .calculations(kVek118Opening)
+                                .calculations(kVek131mOpening)
                                 .given([](Pallador &, CFamilyCore &f) { f.pll.revision = 2; })
                                 .expect({shows("comboPLL_REV", "Rev1")}));
     // Vek146m: lanes and bit depths on their third item from the start, no
