@@ -259,13 +259,17 @@ void recalcVek137(Pallador &w)
     if (w.ui.checkPLL_VCO->isChecked())
         pll.vcoRequest = w.pllVco;
 
-    // The Op Pixel Divider ("6", "8", "10"): the window keeps its position,
-    // the first entry sets the 6-bit divider, and the bits of the entry go
-    // to the link so that "8" reaches the library too.
+    // The Op Pixel Divider: the window keeps its position and the link takes
+    // the bits the entry shows ("6", "8", "10" in the form's own list; the
+    // family's depths once the panel has refilled it), so that the registers
+    // program what the list shows; 6 bits set the 6-bit divider.
     if (opDividerChosen(w)) {
         w.opBits = w.comboPLL_Bits->currentIndex();
-        pll.opPixDiv6 = w.opBits == 0;
-        pll.opBits = 6 + 2 * w.opBits;
+        bool shown = false;
+        const int entryBits = w.comboPLL_Bits->currentText().toInt(&shown);
+        const int bits = shown ? entryBits : 6 + 2 * w.opBits;
+        pll.opPixDiv6 = bits == 6;
+        pll.opBits = bits;
     }
 
     standardCalls(*f, 0);

@@ -341,9 +341,10 @@ void TestSensors80To82::opPixelDivider_data()
     const QStringList vek157{"6", "8", "10", "12"};
     QTest::newRow("157b 8") << "Vek157b" << vek157 << 1 << 8 << 8 << false;
     QTest::newRow("157f 12") << "Vek157f" << vek157 << 3 << 12 << 12 << false;
-    // Vek_137's panel lists the family's bit depths.
-    QTest::newRow("137 6") << "Vek137" << QStringList{"8", "10"} << 0 << 0 << 6 << true;
-    QTest::newRow("137 8") << "Vek137" << QStringList{"8", "10"} << 1 << 1 << 8 << false;
+    // Vek_137's panel lists the family's bit depths: the link takes the
+    // depth the entry shows.
+    QTest::newRow("137 8") << "Vek137" << QStringList{"8", "10"} << 0 << 0 << 8 << false;
+    QTest::newRow("137 10") << "Vek137" << QStringList{"8", "10"} << 1 << 1 << 10 << false;
 }
 
 // The Op Pixel Divider of the open PLL panel sets the output bits: Vek_157b
