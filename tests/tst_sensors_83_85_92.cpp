@@ -541,9 +541,10 @@ void TestSensors83To85And92::vek117Panel_data()
     QTest::addColumn<bool>("oddClockRatio"); // the box enabled
     QTest::addColumn<bool>("ime");
     QTest::addColumn<bool>("mipiCont");
-    QTest::newRow("parallel, Rev6, 14 bits") << 0 << 2 << 1 << 0
-                                             << QStringList{"SetInterface(2, 14)", "SetRevDefaults(6)",
-                                                            "SetParallelPLL()"}
+    // A parallel interface empties the lane and bit lists: the window's
+    // two lanes and 10 bits go to the library.
+    QTest::newRow("parallel, Rev6") << 0 << 2 << 1 << 0
+                                    << QStringList{"SetInterface(2, 10)", "SetRevDefaults(6)", "SetParallelPLL()"}
                                              << false << false << false;
     QTest::newRow("HiSPi 4 lanes, Rev7") << 1 << 2 << 1 << 1
                                          << QStringList{"SetInterface(4, 12)", "SetRevDefaults(7)",
