@@ -63,22 +63,37 @@ QComboBox *panelCombo(Pallador &w, const char *name, int items, int index)
     return combo;
 }
 
-// The advanced PLL panel's widgets the calculations read and set, made as
-// the panel would hold them, and the panel opened.
+// An entry of one of the panel's lists chosen as a user chooses it: the
+// list's slot runs when the entry changes.
+void choose(QComboBox *list, int index)
+{
+    QVERIFY(list);
+    QVERIFY2(index >= 0 && index < list->count(), qPrintable(list->objectName()));
+    list->setCurrentIndex(index);
+}
+
+// The advanced PLL panel opened as a user opens it: it shows the window's
+// interface, whose slot fills the lane and bit-depth lists; then the lanes
+// and the bit depth chosen in the lists the interface fills (a parallel
+// interface empties them; some forms have none). Opening shows the rate the
+// calculation found in the output-rate box, which stores it as the target:
+// where the box drives the PLL (it is enabled), the window's rate is then
+// typed into it again, as a user would; elsewhere the box shows the rate the
+// target clock gives, and that is the rate the calculation takes.
 void openPllPanel(Pallador &w, int lanesIndex, int bitsIndex)
 {
-    w.comboPLL_InterMode = panelCombo(w, "comboPLL_InterMode", 2, w.interfaceIndex);
-    w.comboPLL_Lanes = panelCombo(w, "comboPLL_Lanes", 3, lanesIndex);
-    w.comboPLL_Bits = panelCombo(w, "comboPLL_Bits", 5, bitsIndex);
-    w.check16b8bits = panelWidget<QCheckBox>(w, "checkOddClock_Ratio");
-    w.checkIme = panelWidget<QCheckBox>(w, "checkIme");
-    w.checkPLL_MIPICont = panelWidget<QCheckBox>(w, "checkPLL_MIPICont");
-    w.checkSDRMode = panelWidget<QCheckBox>(w, "checkSDRMode");
-    w.checkUseDataRate = panelWidget<QCheckBox>(w, "checkUseDataRate");
-    w.dSpinPLL_OutRate = panelWidget<QDoubleSpinBox>(w, "dSpinPLL_OutRate");
-    w.dSpinPLL_OutRate->setRange(0.0, 5000.0);
-    w.ui.checkPLL_ADV->setChecked(true);
-    w.on_checkPLL_ADV_clicked();
+    const double rate = w.pllTargetOp;
+    w.ui.checkPLL_ADV->click();
+    QVERIFY(w.pllForm && !w.pllForm->isHidden());
+    QCOMPARE(w.comboPLL_InterMode->currentIndex(), w.interfaceIndex);
+    if (w.comboPLL_Lanes && w.comboPLL_Lanes->count() > 0)
+        choose(w.comboPLL_Lanes, lanesIndex);
+    if (w.comboPLL_Bits && w.comboPLL_Bits->count() > 0)
+        choose(w.comboPLL_Bits, bitsIndex);
+    if (w.dSpinPLL_OutRate && w.dSpinPLL_OutRate->isEnabled()) {
+        w.dSpinPLL_OutRate->setValue(rate);
+        QCOMPARE(w.pllTargetOp, rate);
+    }
 }
 
 // Vek_113's context A option panel opened, its integration time 10 ms (set
@@ -526,9 +541,10 @@ void TestSensors83To85And92::vek117Panel_data()
     QTest::addColumn<bool>("oddClockRatio"); // the box enabled
     QTest::addColumn<bool>("ime");
     QTest::addColumn<bool>("mipiCont");
-    QTest::newRow("parallel, Rev6, 14 bits") << 0 << 2 << 1 << 0
-                                             << QStringList{"SetInterface(2, 14)", "SetRevDefaults(6)",
-                                                            "SetParallelPLL()"}
+    // A parallel interface empties the lane and bit lists: the window's
+    // two lanes and 10 bits go to the library.
+    QTest::newRow("parallel, Rev6") << 0 << 2 << 1 << 0
+                                    << QStringList{"SetInterface(2, 10)", "SetRevDefaults(6)", "SetParallelPLL()"}
                                              << false << false << false;
     QTest::newRow("HiSPi 4 lanes, Rev7") << 1 << 2 << 1 << 1
                                          << QStringList{"SetInterface(4, 12)", "SetRevDefaults(7)",
@@ -657,7 +673,8 @@ void TestSensors83To85And92::vek113Panel_data()
                                             << false << false;
     QTest::newRow("output data rate") << 1 << 2 << 0 << 0 << false << true << "SetInterface(4, 10)" << 10 << false
                                       << true;
-    QTest::newRow("third interface") << 2 << 2 << 4 << 0 << false << false << "" << 12 << false << true;
+    QTest::newRow("second entry, 20 bits") << 1 << 2 << 4 << 0 << false << false << "SetInterface(4, 20)" << 20
+                                           << false << true;
 }
 
 // Vek_113's panel: both list entries run the serial link with the panel's
@@ -685,13 +702,16 @@ void TestSensors83To85And92::vek113Panel()
     w.pllAutoAdjust = outputRate;
     w.pllTargetOp = 960.0;
     openPllPanel(w, lanesIndex, bitsIndex);
+    const double rate = w.pllTargetOp;
+    if (outputRate)
+        QCOMPARE(rate, 960.0);
     resetJournal(w);
     w.recalc(true);
     const QString pllStep = QStringLiteral("SetSerialPLL(%1)").arg(interfaceIndex);
     const QStringList calls = setInterface.isEmpty() ? QStringList{pllStep} : QStringList{setInterface, pllStep};
     QCOMPARE(journal(w).mid(0, calls.size()), calls);
     QCOMPARE(w.opBits, opBits);
-    QCOMPARE(f.pll.targetClock2, 960.0 / opBits);
+    QCOMPARE(f.pll.targetClock2, rate / opBits);
     QCOMPARE(w.fastClock, fastAfter);
     QCOMPARE(f.pll.fastClock, fastAfter);
     QCOMPARE(w.check16b8bits->isChecked(), fastAfter);
@@ -894,21 +914,25 @@ void TestSensors83To85And92::vek110Panel_data()
     QTest::addColumn<QString>("setInterface");
     QTest::addColumn<bool>("sdrBox"); // enabled
     QTest::addColumn<bool>("fastAfter");
-    QTest::addColumn<double>("secondTarget");
+    QTest::addColumn<double>("perRate"); // the second target over the output rate; 0: a fixed one
+    QTest::addColumn<double>("secondTarget"); // the fixed second target
     QTest::addColumn<bool>("autoAdjust"); // in the family
     QTest::newRow("4 lanes, 20 bits") << 1 << 2 << 4 << 1 << true << false << 960.0 << "SetInterface(4, 20)"
-                                      << false << false << 48.0 << false;
+                                      << false << false << 1.0 / 20 << 0.0 << false;
     QTest::newRow("4 lanes, 12 bits, interleaved") << 1 << 2 << 1 << 1 << true << false << 960.0
-                                                   << "SetInterface(4, 12)" << true << true << 80.0 << false;
+                                                   << "SetInterface(4, 12)" << true << true << 1.0 / 12 << 0.0
+                                                   << false;
     QTest::newRow("2 lanes, 12 bits, interleaved") << 1 << 1 << 1 << 1 << true << false << 960.0
-                                                   << "SetInterface(2, 12)" << false << false << 80.0 << false;
+                                                   << "SetInterface(2, 12)" << false << false << 1.0 / 12 << 0.0
+                                                   << false;
     QTest::newRow("4 lanes, 10 bits, not interleaved") << 1 << 2 << 0 << 0 << true << false << 960.0
-                                                       << "SetInterface(4, 10)" << false << false << 96.0 << false;
-    QTest::newRow("MIPI, output data rate") << 2 << 2 << 1 << 0 << false << true << 960.0 << "SetInterface(4, 12)"
-                                            << false << false << 80.0 << true;
+                                                       << "SetInterface(4, 10)" << false << false << 1.0 / 10 << 0.0
+                                                       << false;
+    QTest::newRow("HiSPi, output data rate") << 1 << 2 << 1 << 0 << false << true << 960.0 << "SetInterface(4, 12)"
+                                             << false << false << 1.0 / 12 << 0.0 << true;
     QTest::newRow("parallel, fast clock") << 0 << 2 << 1 << 0 << true << true << 89.14 << "" << true << true
-                                          << 89.14 * 8 / 7 << false;
-    QTest::newRow("parallel") << 0 << 2 << 1 << 0 << false << false << 89.14 << "" << true << false << 96.0
+                                          << 8.0 / 7 << 0.0 << false;
+    QTest::newRow("parallel") << 0 << 2 << 1 << 0 << false << false << 89.14 << "" << true << false << 0.0 << 96.0
                               << false;
 }
 
@@ -929,6 +953,7 @@ void TestSensors83To85And92::vek110Panel()
     QFETCH(QString, setInterface);
     QFETCH(bool, sdrBox);
     QFETCH(bool, fastAfter);
+    QFETCH(double, perRate);
     QFETCH(double, secondTarget);
     QFETCH(bool, autoAdjust);
     Session s(QStringLiteral("Vek110m"));
@@ -942,6 +967,8 @@ void TestSensors83To85And92::vek110Panel()
     w.pllAutoAdjust = outputRate;
     w.pllTargetOp = outRate;
     openPllPanel(w, lanesIndex, bitsIndex);
+    if (perRate != 0.0)
+        secondTarget = w.pllTargetOp * perRate;
     resetJournal(w);
     w.recalc(true);
     const QString pllStep =
