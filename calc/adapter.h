@@ -1,7 +1,8 @@
 // The calculation adapter's shared pieces: the fields a family case writes
 // into a context record, the pieces of the calculation every family case is
 // made of, the steps of the per-context set-up, and the family functions the
-// switches of recalc and initContext call. Only the sources in calc/ use it.
+// family table names for recalc and initContext. Only the sources in calc/
+// use it.
 #pragma once
 
 #include "calvex.h"
@@ -159,6 +160,18 @@ void recalcVek108(Pallador &w, bool pllChanged);
 void initBrel103(Pallador &w);
 void initBrel107(Pallador &w);
 void recalcOpDividerFamily(Pallador &w, CFamilyBase *family);
+
+// The family dispatch (familytable.cpp): for a run of catalogue entries, the
+// context set-up and the calculation of the family that serves them.
+struct FamilyRow {
+    int first;
+    int last;
+    void (*init)(Pallador &w, int context);
+    void (*recalc)(Pallador &w, bool pllChanged);
+};
+
+// The row of a catalogue entry, or null outside the catalogue.
+const FamilyRow *familyRow(int sensorIndex);
 void initBrel106(Pallador &w);
 void recalcBrel106(Pallador &w);
 
@@ -346,8 +359,7 @@ void hdrWindowDefaults(Pallador &w, const HdrWindowDefaults &d);
 void hdrRateSetUp(Pallador &w, const CFamilyCore &family);
 // Context A's settings, the exposure options and the PLL inputs of
 // Vek_118, Vek_128 and Vek_146.
-void operationModeInputs(const Pallador &w, CFamilyBase &family, ExposureRatios &ratios, DarkRowOptions &rows,
-                         int cc);
+void operationModeInputs(const Pallador &w, CFamilyBase &family, ExposureRatios &ratios, DarkRowOptions &rows, int cc);
 // The link of the open advanced PLL panel as a lane count and a bit-depth
 // position, both kept in the window; a list the panel lacks leaves the
 // window's value.
