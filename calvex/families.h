@@ -12,6 +12,9 @@
 //   classic families (CFamilyBase): Tolm_104 ... Vek_120, Vek_146;
 //   form-based families (CFormFamily): Vek_125, Murn_102, Murn_104;
 //   plain families (CPlainFamily): Zelt, Holv_101.
+//
+// Their behaviour is defined in families/, one source per family group, each
+// named after the families it holds like the group's window side in calc/.
 #pragma once
 
 #include "familycore.h"
