@@ -2,31 +2,23 @@
 #include "pallador.h"
 
 #include "calvex.h"
-#include "catalogue.h"
 #include "cguivars.h"
 #include "installdir.h"
 #include "registerdataio.h"
 
 #include <QDockWidget>
 #include <QEvent>
-#include <QFile>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLayout>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextEdit>
-#include <QUiLoader>
 
 #include <functional>
 #include <utility>
 
 namespace {
-
-// The program's version as its resources spell it, and the build date of
-// this release.
-const char *const kVersion = "6, 0, 34, 55910";
-const char *const kBuildDate = "Nov 23 2020";
 
 // The characters of a result line a result pane shows at the least.
 const int kResultPaneChars = 20;
@@ -167,43 +159,3 @@ QString Pallador::getInstallDir()
     return requireInstallDir();
 }
 
-QString Pallador::installPath(const QString &relative) const
-{
-    return joinInstallPath(installDir, relative);
-}
-
-void Pallador::tellUser(QMessageBox::Icon icon, const QString &title, const QString &text)
-{
-    if (!automationClient) {
-        QMessageBox box(icon, title, text, QMessageBox::NoButton, this);
-        box.exec();
-        return;
-    }
-    // A client's window shows no box: nobody may be there to see or close
-    // it. The caller gets the text as its answer.
-    automationMessages << text;
-}
-
-QString Pallador::getVersionString()
-{
-    return QStringLiteral("Version: ") + QString::fromLatin1(kVersion).replace(QLatin1Char(','), QLatin1Char('.')) +
-           QStringLiteral(" (Build Date: %1)").arg(QLatin1String(kBuildDate));
-}
-
-QWidget *Pallador::loadForm(QWidget *parent, QString path)
-{
-    // A loader looks through the plugin folders as it is made: none is made
-    // for a form that cannot be read.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return nullptr;
-    QUiLoader loader;
-    QWidget *form = loader.load(&file, parent);
-    file.close();
-    return form;
-}
-
-int Pallador::findSensorIndex(QString name)
-{
-    return catalogueIndex(name);
-}

@@ -156,7 +156,8 @@ public:
     static QString hexText(quint32 value);
     static QString decText(quint32 value);
 
-    // Register view and panes.
+    // Register view and panes. initRegisterTable builds the table for the
+    // loaded sensor's rows; the calculation that follows fills in the values.
     void initRegisterTable();
     void updateRegisterTable();
     void fitRegisterTable();

@@ -74,6 +74,7 @@ void Pallador::on_actionSet_Default_triggered()
     const QString path = configPath;
     loadConfigFile(path);
     initRegisterTable();
+    recalc(true);
 }
 
 void Pallador::on_combo_SensorType_currentIndexChanged()

@@ -1,5 +1,6 @@
 #include "output/outputfiles.h"
 
+#include "installdir.h"
 #include "pallador.h"
 #include "registerdataio.h"
 
@@ -16,6 +17,11 @@
 #include <unistd.h>
 
 namespace {
+
+// The program's version as its resources spell it, and the build date of
+// this release.
+const char *const kVersion = "6, 0, 34, 55910";
+const char *const kBuildDate = "Nov 23 2020";
 
 const char *const kNotRegular = "It is not a regular file";
 
@@ -224,3 +230,29 @@ bool sameFile(const QString &a, const QString &b)
 }
 
 } // namespace output
+
+// What the program tells its user, the version line its written files carry
+// and where in the installation they go: the services the set-up and every
+// writer share.
+QString Pallador::getVersionString()
+{
+    return QStringLiteral("Version: ") + QString::fromLatin1(kVersion).replace(QLatin1Char(','), QLatin1Char('.')) +
+           QStringLiteral(" (Build Date: %1)").arg(QLatin1String(kBuildDate));
+}
+
+QString Pallador::installPath(const QString &relative) const
+{
+    return joinInstallPath(installDir, relative);
+}
+
+void Pallador::tellUser(QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    if (!automationClient) {
+        QMessageBox box(icon, title, text, QMessageBox::NoButton, this);
+        box.exec();
+        return;
+    }
+    // A client's window shows no box: nobody may be there to see or close
+    // it. The caller gets the text as its answer.
+    automationMessages << text;
+}

@@ -232,7 +232,6 @@ void Pallador::initRegisterTable()
     for (int column = 1; column <= 4; ++column)
         header->setSectionResizeMode(column, QHeaderView::Stretch);
     fitRegisterTable();
-    recalc(true);
 }
 
 void Pallador::fitRegisterTable()

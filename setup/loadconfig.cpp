@@ -3,6 +3,7 @@
 #include "pallador.h"
 
 #include "calvex.h"
+#include "catalogue.h"
 #include "cguivars.h"
 #include "registerdataio.h"
 #include "setuprecords.h"
@@ -343,6 +344,11 @@ void noteIgnoredLines(Pallador &w, const QStringList &ignored)
 
 } // namespace
 
+int Pallador::findSensorIndex(QString name)
+{
+    return catalogueIndex(name);
+}
+
 void Pallador::loadConfigFile(QString path)
 {
     // A file that cannot be read (missing, a folder, a FIFO, no permission),
@@ -420,5 +426,7 @@ void Pallador::loadConfigFile(QString path)
         action->setEnabled(true);
     setWindowTitle(dataIO->getSensorName() + QStringLiteral(" (") + dataIO->getPartNumber() +
                    QStringLiteral(") Pallador"));
+    // The table is built for the sensor's rows; the first calculation fills it.
     initRegisterTable();
+    recalc(true);
 }
