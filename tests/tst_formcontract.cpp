@@ -142,7 +142,7 @@ const std::map<QString, QSize> kTopSizes = {
     {QStringLiteral("Vek152_Adv"), {398, 209}},  {QStringLiteral("Vek153_Adv"), {441, 209}},
     {QStringLiteral("Vek155_Adv"), {398, 209}},  {QStringLiteral("Vek143_Adv"), {398, 209}},
     // Vek125_Adv, Vek125_PLL, Murn102_Adv, Murn104_Adv, Murn104_PLL (bound by variable name)
-    {QStringLiteral("Vek125_Adv"), {333, 99}},   {QStringLiteral("Vek125_PLL"), {604, 269}},
+    {QStringLiteral("Vek125_Adv"), {333, 99}},   {QStringLiteral("Vek125_PLL"), {630, 269}},
     {QStringLiteral("Murn102_Adv"), {354, 59}},  {QStringLiteral("Murn104_Adv"), {302, 55}},
     {QStringLiteral("Murn104_PLL"), {326, 34}},
     // Vek128_Adv, Vek138_Adv
