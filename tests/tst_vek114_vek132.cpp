@@ -110,6 +110,7 @@ private slots:
     void vek132Multiplier();
     void vek132HighSpeedAndScaler();
     void vek132SecondVcoColour();
+    void vek132PanelBitDepthAsShown();
 };
 
 // ---------------------------------------------------------------------------
@@ -534,6 +535,35 @@ void TestVek114Vek132::vek132SecondVcoColour()
     w.recalc(true);
     QCOMPARE(w.dSpinPLL_VCO2->styleSheet(), kWhiteSecondVco);
     QCOMPARE(w.warnings[0] & 0x800000u, 0u);
+}
+
+// Opening the PLL panel shows the sensor's bit depth in its list, and the
+// calculation sends what the list shows, from the opening on: opening alone
+// changes no register. A depth picked there stays over closing and opening.
+void TestVek114Vek132::vek132PanelBitDepthAsShown()
+{
+    Session s("Vek132");
+    Pallador &w = s.w();
+    auto &f = *w.calvex->vek_132;
+    const quint32 closedDivider = reg(w, "OP_PIX_CLK_DIV");
+    QCOMPARE(closedDivider, 10u);
+
+    openPllPanel(w);
+    QVERIFY(w.combo2pixBits);
+    QCOMPARE(w.combo2pixBits->currentText(), QStringLiteral("10"));
+    QCOMPARE(f.ctx[0].outputBits, 10);
+    QCOMPARE(reg(w, "OP_PIX_CLK_DIV"), closedDivider);
+
+    w.combo2pixBits->setCurrentIndex(w.combo2pixBits->findText(QStringLiteral("8")));
+    QCOMPARE(f.ctx[0].outputBits, 8);
+    QCOMPARE(reg(w, "OP_PIX_CLK_DIV"), 8u);
+
+    w.ui.checkPLL_ADV->setChecked(false);
+    w.on_checkPLL_ADV_clicked();
+    openPllPanel(w);
+    QCOMPARE(w.combo2pixBits->currentText(), QStringLiteral("8"));
+    QCOMPARE(f.ctx[0].outputBits, 8);
+    QCOMPARE(reg(w, "OP_PIX_CLK_DIV"), 8u);
 }
 
 QTEST_MAIN(TestVek114Vek132)
