@@ -1,6 +1,7 @@
 // Advanced panels of the forms Brel101_Adv (Sarn102, both contexts),
 // Sarn106c_Adv (the Brel_102 sensors 14 to 20, both contexts) and
 // Brel103_Adv (Sarn109).
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -32,21 +33,9 @@ constexpr char kColsForModeSpelt[] =
 std::vector<Widget> sizeAndTime()
 {
     return {
-        on<&P::spinRows>("spinRows")
-            .start(mode(&M::outputRows))
-            .slot("spinRows_valueChanged(int)")
-            .tip(tips::kRowsForMode)
-            .back(store(&P::rows)),
-        on<&P::spinCols>("spinCols")
-            .start(mode(&M::outputCols))
-            .slot("spinCols_valueChanged(int)")
-            .tip(tips::kColsForMode)
-            .back(store(&P::cols)),
-        on<&P::dSpinIntgTime>("dSpinIntgTime")
-            .start(ctx(&C::intgTime))
-            .slot("dSpinIntgTime_valueChanged(double)")
-            .tip(tips::kIntgTime)
-            .back(store(&P::intgTime)),
+        rowsForMode(),
+        colsForMode(),
+        integrationTime(),
         on<&P::checkHDR>("checkHDR")
             .start(flag(ctx(&C::hdrMode)))
             .slot("checkHDR_clicked()")

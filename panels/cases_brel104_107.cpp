@@ -4,6 +4,7 @@
 // and ticks row or column sub-sampling; with it ticked the sub-sampling
 // factors (1 to 3) are entered in two small spin boxes, and Brel105 takes the
 // size from its field-of-view boxes.
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -74,21 +75,9 @@ std::vector<FormCase> brel104To107Cases()
             .tip(tips::kRowSub)
             .back(store(&P::skipping))
             .backIf(fovTicked),
-        on<&P::spinRows>("spinRows")
-            .start(mode(&M::outputRows))
-            .slot("spinRows_valueChanged(int)")
-            .tip(tips::kRowsForMode)
-            .back(store(&P::rows)),
-        on<&P::spinCols>("spinCols")
-            .start(mode(&M::outputCols))
-            .slot("spinCols_valueChanged(int)")
-            .tip(tips::kColsForMode)
-            .back(store(&P::cols)),
-        on<&P::dSpinIntgTime>("dSpinIntgTime")
-            .start(ctx(&C::intgTime))
-            .slot("dSpinIntgTime_valueChanged(double)")
-            .tip(tips::kIntgTime)
-            .back(store(&P::intgTime)),
+        rowsForMode(),
+        colsForMode(),
+        integrationTime(),
         on<&P::checkUseFOV>("checkUseFOV")
             .start(useFov)
             .slot("checkUseFOV_clicked()")

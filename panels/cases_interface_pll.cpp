@@ -3,6 +3,7 @@
 // Vek101_PLL, Vek108_PLL, Brel104_PLL and Brel105_PLL. Each starts with the
 // interface mode, lane and bit-depth combos; the interface-mode slot fills
 // the other two from the family when a serial mode is chosen.
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -67,12 +68,6 @@ std::vector<Widget> dividersAndOptions(Widget p1Check, Widget p1Value)
             .tip(kEmbedStats),
         on<&P::checkPLL_DarkRows>("checkPLL_DarkRows").slot("checkPLL_DarkRows_clicked()").tip(kDarkRowsFov),
     };
-}
-
-std::vector<Widget> joined(std::vector<Widget> lines, const std::vector<Widget> &more)
-{
-    lines.insert(lines.end(), more.begin(), more.end());
-    return lines;
 }
 
 // The P2 box of the Vek102 form never goes below 4, whatever the family's

@@ -1,6 +1,7 @@
 // Advanced panels of the image-processor sensors and of the sensor that feeds
 // one of them: the forms Murn101_Adv (context B shown only), Murn105_Adv,
 // Vek124_Adv, Murn109_Adv and Murn111_Adv (both contexts).
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -170,16 +171,8 @@ std::vector<FormCase> murnAdvancedCases()
             .slot("checkAspectRatio_clicked()")
             .tip("Check to activate 16:9 HD aspect ratio")
             .back(store(&P::aspectRatio)),
-        on<&P::spinRows>("spinRows")
-            .start(mode(&M::outputRows))
-            .slot("spinRows_valueChanged(int)")
-            .tip(tips::kRowsForMode)
-            .back(store(&P::rows)),
-        on<&P::spinCols>("spinCols")
-            .start(mode(&M::outputCols))
-            .slot("spinCols_valueChanged(int)")
-            .tip(tips::kColsForMode)
-            .back(store(&P::cols)),
+        rowsForMode(),
+        colsForMode(),
         on<&P::comboOutFormat>("comboOutFormat")
             .start(setting(&P::outFormat))
             .slot("comboOutFormat_currentIndexChanged(int)")

@@ -2,6 +2,7 @@
 // feeds one of them: the forms Murn101_PLL, Murn105_PLL, Murn109_PLL,
 // Murn111_PLL, Murn107_PLL, Murn103_PLL, Murn110_PLL, Murn108_PLL and
 // Murn106_PLL.
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -44,12 +45,6 @@ std::vector<Widget> dividers()
             .slot("spinPLL_P5_valueChanged(int)")
             .tip(tips::kP5Spin),
     };
-}
-
-std::vector<Widget> joined(std::vector<Widget> lines, const std::vector<Widget> &more)
-{
-    lines.insert(lines.end(), more.begin(), more.end());
-    return lines;
 }
 
 } // namespace

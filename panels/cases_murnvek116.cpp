@@ -3,6 +3,7 @@
 // for the Vek116 sensors (72 to 74). Every line reads and stores the panel's
 // own context, so the context-B panels of these forms are derived from their
 // context-A cases, with the differences of context B.
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -177,9 +178,8 @@ std::vector<FormCase> murnVek116Cases()
             .back(store(&P::centering)),
     };
     cases.push_back(murn108);
-    cases.push_back(murn108.derive(Panel::B)
-                        .change("checkLowPower", lowPowerHidden)
-                        .change("checkOtherLineTime", lineTimeOfA));
+    cases.push_back(
+        murn108.derive(Panel::B).change("checkLowPower", lowPowerHidden).change("checkOtherLineTime", lineTimeOfA));
 
     // Vek116_Adv for the Vek116 sensors. With the array's field of view the
     // sub-sampling spin boxes replace the sub-sampling boxes, in the panel
@@ -218,21 +218,9 @@ std::vector<FormCase> murnVek116Cases()
             .tip(tips::kRowSub)
             .back(store(&P::skipping))
             .backIf(fovTicked),
-        on<&P::spinRows>("spinRows")
-            .start(mode(&M::outputRows))
-            .slot("spinRows_valueChanged(int)")
-            .tip(tips::kRowsForMode)
-            .back(store(&P::rows)),
-        on<&P::spinCols>("spinCols")
-            .start(mode(&M::outputCols))
-            .slot("spinCols_valueChanged(int)")
-            .tip(tips::kColsForMode)
-            .back(store(&P::cols)),
-        on<&P::dSpinIntgTime>("dSpinIntgTime")
-            .start(ctx(&C::intgTime))
-            .slot("dSpinIntgTime_valueChanged(double)")
-            .tip(tips::kIntgTime)
-            .back(store(&P::intgTime)),
+        rowsForMode(),
+        colsForMode(),
+        integrationTime(),
         on<&P::checkUseFOV>("checkUseFOV")
             .start(usesFov)
             .slot("checkUseFOV_clicked()")

@@ -1,6 +1,7 @@
 // Advanced PLL panels that choose the output pixel divider from a list: the
 // forms Brel103_PLL and Brel107_PLL (with the VT pixel divider) and
 // Vek141_PLL, Vek145l_PLL and Vek149_PLL (with the serial-link options).
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -31,26 +32,13 @@ Widget opDividerList(int firstItem, int items, const char *tip)
         .tip(tip);
 }
 
-Widget bypass()
-{
-    return on<&P::checkPLL_Bypass>("checkPLL_Bypass").slot("checkPLL_Bypass_clicked()").tip(tips::kBypass);
-}
-
-Widget mipiContinuous()
-{
-    return on<&P::checkPLL_MIPICont>("checkPLL_MIPICont")
-        .start(pll(&CPllParams::mipiCont))
-        .slot("checkPLL_MIPICont_clicked()")
-        .tip(tips::kMipiCont);
-}
-
 // Brel103 and Brel107: the list of dividers 8, 10 (and 12) and the VT pixel
 // divider box.
 FormCase brelForm(const char *form, int items, const char *vtTip)
 {
     FormCase c{Panel::Pll, form};
     c.widgets = {
-        bypass(),
+        pllBypass(),
         on<&P::checkPLL_MinFreq>("checkPLL_MinFreq").slot("checkPLL_MinFreq_clicked()"),
         opDividerList(8, items, kPixelBits),
         on<&P::spinPLL_VtDiv>("spinPLL_VtDiv")
@@ -69,7 +57,7 @@ FormCase vekForm(const char *form, Widget highSpeed)
 {
     FormCase c{Panel::Pll, form};
     c.widgets = {
-        bypass(),
+        pllBypass(),
         std::move(highSpeed),
         mipiContinuous(),
         opDividerList(6, 3, tips::kPixelBitDepth),
@@ -100,7 +88,7 @@ std::vector<FormCase> opDividerPllCases()
     // Its values are set before the connections: opening runs no slot.
     FormCase vek145l{Panel::Pll, "Vek145l_PLL"};
     vek145l.widgets = {
-        bypass(),
+        pllBypass(),
         on<&P::checkPLL_EmbedData>("checkPLL_EmbedData")
             .start(own(&Vek_145l::embedData))
             .slot("checkPLL_EmbedData_clicked()")

@@ -1,5 +1,6 @@
 // Advanced panels of the Vek101 and Vek108 forms (both contexts) and of the
 // Vek141 form (context A).
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -27,21 +28,9 @@ std::vector<FormCase> vek101Vek108Vek141Cases()
 
     // The output size and integration time every form of the group starts
     // with.
-    const auto rows = on<&P::spinRows>("spinRows")
-                          .start(mode(&M::outputRows))
-                          .slot("spinRows_valueChanged(int)")
-                          .tip(tips::kRowsForMode)
-                          .back(store(&P::rows));
-    const auto cols = on<&P::spinCols>("spinCols")
-                          .start(mode(&M::outputCols))
-                          .slot("spinCols_valueChanged(int)")
-                          .tip(tips::kColsForMode)
-                          .back(store(&P::cols));
-    const auto intgTime = on<&P::dSpinIntgTime>("dSpinIntgTime")
-                              .start(ctx(&C::intgTime))
-                              .slot("dSpinIntgTime_valueChanged(double)")
-                              .tip(tips::kIntgTime)
-                              .back(store(&P::intgTime));
+    const auto rows = rowsForMode();
+    const auto cols = colsForMode();
+    const auto intgTime = integrationTime();
 
     // The form has no HDR box: the lookup leaves the member null. Panel B
     // does not look for it and sets no tool tips.

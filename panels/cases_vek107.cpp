@@ -3,6 +3,7 @@
 // rows, operation mode and line length, exposure settings and, for Vek113m,
 // the delay buffers. The three sensors share the lookups, connections, tool
 // tips and read-back; their starting values and states differ by entry.
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -69,25 +70,13 @@ std::vector<FormCase> vek107Cases()
             .enabledIf(noFov)
             .slot("checkBinning_clicked()")
             .back(store(&P::binning)),
-        on<&P::spinRows>("spinRows")
-            .start(mode(&M::outputRows))
-            .slot("spinRows_valueChanged(int)")
-            .tip(tips::kRowsForMode)
-            .back(store(&P::rows)),
-        on<&P::spinCols>("spinCols")
-            .start(mode(&M::outputCols))
-            .slot("spinCols_valueChanged(int)")
-            .tip(tips::kColsForMode)
-            .back(store(&P::cols)),
+        rowsForMode(),
+        colsForMode(),
         // The scaling boxes keep the form's tool tips; Vek113m's scaling is
         // fixed.
         on<&P::spinScaler>("spinScaler").start(ctx(&C::scaler)).disabled(kVek113).slot("spinScaler_valueChanged(int)"),
         on<&P::spinScaleM>("spinScaleM").start(ctx(&C::scaleM)).disabled(kVek113).slot("spinScaleM_valueChanged(int)"),
-        on<&P::dSpinIntgTime>("dSpinIntgTime")
-            .start(ctx(&C::intgTime))
-            .slot("dSpinIntgTime_valueChanged(double)")
-            .tip(tips::kIntgTime)
-            .back(store(&P::intgTime)),
+        integrationTime(),
         on<&P::checkHDR>("checkHDR")
             .start(flag(ctx(&C::hdrMode)))
             .enabledIf(zero(ctx(&C::combi)))

@@ -5,6 +5,7 @@
 // modes; every starting value is set before the connections, so opening runs
 // no slot. Once the panel shows, the result display selects the window's
 // interface in the combo, and that runs the interface slot when it differs.
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -27,12 +28,6 @@ constexpr char kVek119Bits[] =
     "Select the output bit-depth\n10 bit-depth is standard, others provided for implementation convenience";
 
 constexpr int kVek112m = 93;
-
-std::vector<Widget> joined(std::vector<Widget> lines, const std::vector<Widget> &more)
-{
-    lines.insert(lines.end(), more.begin(), more.end());
-    return lines;
-}
 
 Widget interfaceMode()
 {
@@ -60,19 +55,6 @@ Widget combination()
         .start(flag(ctx(&CContextParams::combi)))
         .slot("checkCombi_clicked()")
         .tip(tips::kCombi);
-}
-
-Widget bypass()
-{
-    return on<&P::checkPLL_Bypass>("checkPLL_Bypass").slot("checkPLL_Bypass_clicked()").tip(tips::kBypass);
-}
-
-Widget mipiContinuous()
-{
-    return on<&P::checkPLL_MIPICont>("checkPLL_MIPICont")
-        .start(pll(&CPllParams::mipiCont))
-        .slot("checkPLL_MIPICont_clicked()")
-        .tip(tips::kMipiCont);
 }
 
 // The odd-clock-ratio box keeps the form's own tool tip.
@@ -119,7 +101,7 @@ std::vector<FormCase> vek107To123PllCases()
         joined(interfaceWidgets(),
                {
                    combination(),
-                   bypass(),
+                   pllBypass(),
                    mipiContinuous(),
                    oddClockRatio(),
                    on<&P::checkIme>("checkIme").start(pll(&CPllParams::fastClock)).slot("checkIMEMode_clicked()"),
@@ -131,7 +113,8 @@ std::vector<FormCase> vek107To123PllCases()
     // the odd-clock box is hidden and unconnected.
     FormCase vek107{Panel::Pll, "Vek107_PLL"};
     vek107.widgets = {
-        interfaceMode(), combination(), bypass(), mipiContinuous(), oddClockRatio().hidden().slot(nullptr), fastClock(),
+        interfaceMode(), combination(), pllBypass(), mipiContinuous(), oddClockRatio().hidden().slot(nullptr),
+        fastClock(),
     };
     cases.push_back(vek107);
 
@@ -142,7 +125,7 @@ std::vector<FormCase> vek107To123PllCases()
     vek110.forEntries(92, 92);
     vek110.widgets = joined(interfaceWidgets(), {
                                                     combination(),
-                                                    bypass(),
+                                                    pllBypass(),
                                                     mipiContinuous(),
                                                     oddClockRatio(),
                                                     fastClock(),
@@ -219,7 +202,7 @@ std::vector<FormCase> vek107To123PllCases()
     FormCase vek123{Panel::Pll, "Vek123_PLL"};
     vek123.widgets = joined(interfaceWidgets(),
                             {
-                                bypass(),
+                                pllBypass(),
                                 on<&P::dSpinPLL_OutRate>("dSpinPLL_OutRate")
                                     .start(pll(&CPllParams::targetClock2))
                                     .enabledIf(serial())

@@ -3,6 +3,7 @@
 // a pure sub-sampling panel, for the Vek119 sensors (103, 104); and the
 // Vek116_Adv form as the Vek121 group (76 to 79) uses it, made from the
 // Vek116 sensors' case; both contexts of the Vek111 and Vek121 sensors.
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -86,21 +87,9 @@ std::vector<FormCase> vek111Vek121Cases()
             .tip(tips::kRowSub)
             .back(store(&P::skipping, powerOfTwo))
             .backIf(fovTicked),
-        on<&P::spinRows>("spinRows")
-            .start(mode(&M::outputRows))
-            .slot("spinRows_valueChanged(int)")
-            .tip(tips::kRowsForMode)
-            .back(store(&P::rows)),
-        on<&P::spinCols>("spinCols")
-            .start(mode(&M::outputCols))
-            .slot("spinCols_valueChanged(int)")
-            .tip(tips::kColsForMode)
-            .back(store(&P::cols)),
-        on<&P::dSpinIntgTime>("dSpinIntgTime")
-            .start(ctx(&C::intgTime))
-            .slot("dSpinIntgTime_valueChanged(double)")
-            .tip(tips::kIntgTime)
-            .back(store(&P::intgTime)),
+        rowsForMode(),
+        colsForMode(),
+        integrationTime(),
         on<&P::checkUseFOV>("checkUseFOV")
             .start(flag(usesFov))
             .slot("checkUseFOV_clicked2()")
@@ -113,8 +102,7 @@ std::vector<FormCase> vek111Vek121Cases()
             .back(store(&P::bin2Skip2)),
     };
     cases.push_back(vek111);
-    cases.push_back(
-        vek111.derive(Panel::B).change("checkBinning", [](Widget &d) { d.tip(kDigitalBinningB); }));
+    cases.push_back(vek111.derive(Panel::B).change("checkBinning", [](Widget &d) { d.tip(kDigitalBinningB); }));
 
     // Vek111_Adv, entries 103 and 104: a pure sub-sampling panel. The array's
     // field of view is always used and cannot be unticked, so the factor
@@ -159,8 +147,7 @@ std::vector<FormCase> vek111Vek121Cases()
     // own copies of them.
     FormCase vek121B =
         vek121.derive(Panel::B)
-            .change("checkInterleave",
-                    [](Widget &d) { d.start(flag(ctx(&C::interleave))).enabledIf({}).tip(nullptr); })
+            .change("checkInterleave", [](Widget &d) { d.start(flag(ctx(&C::interleave))).enabledIf({}).tip(nullptr); })
             .change("checkLineInterleave", [](Widget &d) { d.slot(nullptr).tip(nullptr); })
             .change("checkPLL_DarkRows", [](Widget &d) { d = lookOnly<QCheckBox>(d.name).hidden(); })
             .change("checkPLL_DarkCols", [](Widget &d) { d = lookOnly<QCheckBox>(d.name).hidden(); });

@@ -5,6 +5,7 @@
 // opening runs no slot; the result display then selects the window's
 // interface in the interface combo, whose slot refills the lane and
 // bit-depth combos and calculates when the interface differs.
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -50,14 +51,6 @@ Widget bitDepth()
     return on<&P::comboPLL_Bits>("comboPLL_Bits").slot("comboPLL_OpBits_currentIndexChanged(int)").tip(tips::kBitDepth);
 }
 
-Widget mipiContinuous()
-{
-    return on<&P::checkPLL_MIPICont>("checkPLL_MIPICont")
-        .start(pll(&CPllParams::mipiCont))
-        .slot("checkPLL_MIPICont_clicked()")
-        .tip(tips::kMipiCont);
-}
-
 // The SDR box and the 16-bit box (the form's disabled state stays).
 std::vector<Widget> linkOptions()
 {
@@ -73,12 +66,6 @@ std::vector<Widget> linkOptions()
 Widget revision()
 {
     return on<&P::comboPLL_REV>("comboPLL_REV").slot("comboPLL_REV_currentIndexChanged(int)");
-}
-
-std::vector<Widget> joined(std::vector<Widget> lines, const std::vector<Widget> &more)
-{
-    lines.insert(lines.end(), more.begin(), more.end());
-    return lines;
 }
 
 // The default bit-depth item of Drav_102.

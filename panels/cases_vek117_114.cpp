@@ -2,6 +2,7 @@
 // Vek112m), a scroll-area form with test and dark rows, line interleave, LED
 // flicker mitigation, data rows, a fixed line length and super exposure; and
 // Vek114_Adv (Vek114d), whose integration time the calculation drives.
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -43,21 +44,9 @@ std::vector<Widget> sizeAndExposure()
             .start(factor(mode(&M::rowSkip)))
             .slot("checkBinning_clicked()")
             .back(store(&P::binning)),
-        on<&P::spinRows>("spinRows")
-            .start(mode(&M::outputRows))
-            .slot("spinRows_valueChanged(int)")
-            .tip(tips::kRowsForMode)
-            .back(store(&P::rows)),
-        on<&P::spinCols>("spinCols")
-            .start(mode(&M::outputCols))
-            .slot("spinCols_valueChanged(int)")
-            .tip(tips::kColsForMode)
-            .back(store(&P::cols)),
-        on<&P::dSpinIntgTime>("dSpinIntgTime")
-            .start(ctx(&C::intgTime))
-            .slot("dSpinIntgTime_valueChanged(double)")
-            .tip(tips::kIntgTime)
-            .back(store(&P::intgTime)),
+        rowsForMode(),
+        colsForMode(),
+        integrationTime(),
         on<&P::checkHDR>("checkHDR")
             .start(flag(ctx(&C::hdrMode)))
             .slot("checkHDR_clicked()")

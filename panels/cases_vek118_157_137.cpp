@@ -2,6 +2,7 @@
 // form Vek118_Adv (Vek118m, Vek131m and Vek146m), the scaling forms
 // Vek157b_Adv and Vek157f_Adv, and the Vek137_Adv form with its digital
 // column correction.
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -68,11 +69,7 @@ FormCase vek118()
             .slot("spinCols_valueChanged(int)")
             .tip(tips::kColsForMode)
             .back(store(&P::cols)),
-        on<&P::dSpinIntgTime>("dSpinIntgTime")
-            .start(ctx(&C::intgTime))
-            .slot("dSpinIntgTime_valueChanged(double)")
-            .tip(tips::kIntgTime)
-            .back(store(&P::intgTime)),
+        integrationTime(),
         on<&P::dSpinIntgTime2>("dSpinIntgTime2")
             .start(ctx(&C::intgTime2), kVek131m)
             .slot("dSpinIntgTime2_valueChanged(double)")
@@ -120,21 +117,9 @@ FormCase vek157(const char *form)
 {
     FormCase c{Panel::A, form};
     c.widgets = {
-        on<&P::spinRows>("spinRows")
-            .start(mode(&M::outputRows))
-            .slot("spinRows_valueChanged(int)")
-            .tip(tips::kRowsForMode)
-            .back(store(&P::rows)),
-        on<&P::spinCols>("spinCols")
-            .start(mode(&M::outputCols))
-            .slot("spinCols_valueChanged(int)")
-            .tip(tips::kColsForMode)
-            .back(store(&P::cols)),
-        on<&P::dSpinIntgTime>("dSpinIntgTime")
-            .start(ctx(&C::intgTime))
-            .slot("dSpinIntgTime_valueChanged(double)")
-            .tip(tips::kIntgTime)
-            .back(store(&P::intgTime)),
+        rowsForMode(),
+        colsForMode(),
+        integrationTime(),
         on<&P::spinReadMode>("spinRowReadMode")
             .start(ctx(&C::skipping))
             .slot("spinReadMode_valueChanged(int)")
@@ -190,21 +175,9 @@ FormCase vek137()
 {
     FormCase c{Panel::A, "Vek137_Adv"};
     c.widgets = {
-        on<&P::spinRows>("spinRows")
-            .start(mode(&M::outputRows))
-            .slot("spinRows_valueChanged(int)")
-            .tip(tips::kRowsForMode)
-            .back(store(&P::rows)),
-        on<&P::spinCols>("spinCols")
-            .start(mode(&M::outputCols))
-            .slot("spinCols_valueChanged(int)")
-            .tip(tips::kColsForMode)
-            .back(store(&P::cols)),
-        on<&P::dSpinIntgTime>("dSpinIntgTime")
-            .start(ctx(&C::intgTime))
-            .slot("dSpinIntgTime_valueChanged(double)")
-            .tip(tips::kIntgTime)
-            .back(store(&P::intgTime)),
+        rowsForMode(),
+        colsForMode(),
+        integrationTime(),
         on<&P::spinReadMode>("spinReadMode")
             .start(ctx(&C::skipping) + 1)
             .slot("spinReadMode_valueChanged(int)")

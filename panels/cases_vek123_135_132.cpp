@@ -2,6 +2,7 @@
 // line-interleaved HDR form Vek123_Adv (Vek123m, Vek123d), and the read-mode
 // forms Vek135_Adv (Vek135d, Vek136d) and Vek132_Adv (Vek132, Vek133,
 // Vek134t, Vek134s).
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -75,11 +76,7 @@ FormCase vek123()
             .slot("spinCols_valueChanged(int)")
             .tip(tips::kColsForMode)
             .back(store(&P::cols)),
-        on<&P::dSpinIntgTime>("dSpinIntgTime")
-            .start(ctx(&C::intgTime))
-            .slot("dSpinIntgTime_valueChanged(double)")
-            .tip(tips::kIntgTime)
-            .back(store(&P::intgTime)),
+        integrationTime(),
         on<&P::checkUseFOV>("checkUseFOV")
             .start(usesFov)
             .slot("checkUseFOV_clicked()")
@@ -124,21 +121,9 @@ FormCase vek123()
 std::vector<Widget> readModeLines(const char *readModeTip)
 {
     return {
-        on<&P::spinRows>("spinRows")
-            .start(mode(&M::outputRows))
-            .slot("spinRows_valueChanged(int)")
-            .tip(tips::kRowsForMode)
-            .back(store(&P::rows)),
-        on<&P::spinCols>("spinCols")
-            .start(mode(&M::outputCols))
-            .slot("spinCols_valueChanged(int)")
-            .tip(tips::kColsForMode)
-            .back(store(&P::cols)),
-        on<&P::dSpinIntgTime>("dSpinIntgTime")
-            .start(ctx(&C::intgTime))
-            .slot("dSpinIntgTime_valueChanged(double)")
-            .tip(tips::kIntgTime)
-            .back(store(&P::intgTime)),
+        rowsForMode(),
+        colsForMode(),
+        integrationTime(),
         on<&P::spinReadMode>("spinReadMode")
             .start(ctx(&C::skipping))
             .slot("spinReadMode_valueChanged(int)")
@@ -203,9 +188,7 @@ FormCase vek132()
     FormCase c{Panel::A, "Vek132_Adv"};
     c.widgets = readModeLines(tips::kReadMode);
     const std::vector<Widget> more = {
-        on<&P::checkShortSeq>("checkQuietSample")
-            .start(flag(own(&Vek_132::shortSeq)))
-            .slot("checkShortSeq_clicked()"),
+        on<&P::checkShortSeq>("checkQuietSample").start(flag(own(&Vek_132::shortSeq))).slot("checkShortSeq_clicked()"),
         on<&P::checkHighSpeed>("checkSupercell").start(flag(ctx(&C::highSpeed))).slot("checkHighSpeed_clicked()"),
         on<&P::spinScaleM>("spinScaleM")
             .start(ctx(&C::scaleM))

@@ -3,6 +3,7 @@
 // integration times, and Vek138_Adv (Vek138m, Vek139, Vek140m), which sets
 // its exposures through four coarse integration times with power-of-two
 // ratios.
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -43,21 +44,9 @@ FormCase vek128()
             .start(factor(mode(&M::rowSkip)))
             .slot("checkBinning_clicked()")
             .back(store(&P::binning)),
-        on<&P::spinRows>("spinRows")
-            .start(mode(&M::outputRows))
-            .slot("spinRows_valueChanged(int)")
-            .tip(tips::kRowsForMode)
-            .back(store(&P::rows)),
-        on<&P::spinCols>("spinCols")
-            .start(mode(&M::outputCols))
-            .slot("spinCols_valueChanged(int)")
-            .tip(tips::kColsForMode)
-            .back(store(&P::cols)),
-        on<&P::dSpinIntgTime>("dSpinIntgTime")
-            .start(ctx(&C::intgTime))
-            .slot("dSpinIntgTime_valueChanged(double)")
-            .tip(tips::kIntgTime)
-            .back(store(&P::intgTime)),
+        rowsForMode(),
+        colsForMode(),
+        integrationTime(),
         on<&P::dSpinIntgTime2>("dSpinIntgTime2")
             .start(ctx(&C::intgTime2))
             .slot("dSpinIntgTime2_valueChanged(double)")
@@ -103,16 +92,8 @@ FormCase vek138()
 {
     FormCase c{Panel::A, "Vek138_Adv"};
     c.widgets = {
-        on<&P::spinRows>("spinRows")
-            .start(mode(&M::outputRows))
-            .slot("spinRows_valueChanged(int)")
-            .tip(tips::kRowsForMode)
-            .back(store(&P::rows)),
-        on<&P::spinCols>("spinCols")
-            .start(mode(&M::outputCols))
-            .slot("spinCols_valueChanged(int)")
-            .tip(tips::kColsForMode)
-            .back(store(&P::cols)),
+        rowsForMode(),
+        colsForMode(),
         on<&P::spinReadMode>("spinReadMode").start(ctx(&C::readoutMode)).slot("spinReadMode_valueChanged(int)"),
         on<&P::checkHDR>("checkHDR")
             .start(flag(ctx(&C::hdrMode)))

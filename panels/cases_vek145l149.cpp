@@ -1,5 +1,6 @@
 // Context-A advanced panels of the focal-plane array sensor and of the two
 // families that share one form: the forms Vek145l_Adv and Vek149_Adv.
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -66,21 +67,9 @@ std::vector<FormCase> vek145l149Cases()
             .slot("checkBinXonly_clicked()")
             .tip(tips::kBinDot)
             .back(store(&P::binXOnly)),
-        on<&P::spinRows>("spinRows")
-            .start(mode(&M::outputRows))
-            .slot("spinRows_valueChanged(int)")
-            .tip(tips::kRowsForMode)
-            .back(store(&P::rows)),
-        on<&P::spinCols>("spinCols")
-            .start(mode(&M::outputCols))
-            .slot("spinCols_valueChanged(int)")
-            .tip(tips::kColsForMode)
-            .back(store(&P::cols)),
-        on<&P::dSpinIntgTime>("dSpinIntgTime")
-            .start(ctx(&C::intgTime))
-            .slot("dSpinIntgTime_valueChanged(double)")
-            .tip(tips::kIntgTime)
-            .back(store(&P::intgTime)),
+        rowsForMode(),
+        colsForMode(),
+        integrationTime(),
         on<&P::spinScaleM>("spinFocalPlanes").start(ctx(&C::scaleM)).slot("spinScaleM_valueChanged(int)"),
         on<&P::checkInterleave>("checkFreeRun")
             .start(flag(ctx(&C::interleave)))
@@ -102,21 +91,9 @@ std::vector<FormCase> vek145l149Cases()
     // through their slots, as do "Low Power", "Mode:" and "Overlap Timing".
     FormCase vek149{Panel::A, "Vek149_Adv"};
     vek149.widgets = {
-        on<&P::spinRows>("spinRows")
-            .start(mode(&M::outputRows))
-            .slot("spinRows_valueChanged(int)")
-            .tip(tips::kRowsForMode)
-            .back(store(&P::rows)),
-        on<&P::spinCols>("spinCols")
-            .start(mode(&M::outputCols))
-            .slot("spinCols_valueChanged(int)")
-            .tip(tips::kColsForMode)
-            .back(store(&P::cols)),
-        on<&P::dSpinIntgTime>("dSpinIntgTime")
-            .start(ctx(&C::intgTime))
-            .slot("dSpinIntgTime_valueChanged(double)")
-            .tip(tips::kIntgTime)
-            .back(store(&P::intgTime)),
+        rowsForMode(),
+        colsForMode(),
+        integrationTime(),
         on<&P::spinReadMode>("spinReadMode")
             .start(ctx(&C::skipping))
             .slot("spinReadMode_valueChanged(int)")

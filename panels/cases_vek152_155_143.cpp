@@ -1,5 +1,6 @@
 // Context-A advanced panels of the one-context sensors with a read-out-mode
 // core: the forms Vek152_Adv, Vek153_Adv, Vek155_Adv and Vek143_Adv.
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -41,21 +42,9 @@ std::vector<FormCase> vek152Vek155Vek143Cases()
     using C = CContextParams;
     std::vector<FormCase> cases;
 
-    const auto rows = on<&P::spinRows>("spinRows")
-                          .start(mode(&M::outputRows))
-                          .slot("spinRows_valueChanged(int)")
-                          .tip(tips::kRowsForMode)
-                          .back(store(&P::rows));
-    const auto cols = on<&P::spinCols>("spinCols")
-                          .start(mode(&M::outputCols))
-                          .slot("spinCols_valueChanged(int)")
-                          .tip(tips::kColsForMode)
-                          .back(store(&P::cols));
-    const auto intgTime = on<&P::dSpinIntgTime>("dSpinIntgTime")
-                              .start(ctx(&C::intgTime))
-                              .slot("dSpinIntgTime_valueChanged(double)")
-                              .tip(tips::kIntgTime)
-                              .back(store(&P::intgTime));
+    const auto rows = rowsForMode();
+    const auto cols = colsForMode();
+    const auto intgTime = integrationTime();
     const auto readMode = on<&P::spinReadMode>("spinReadMode")
                               .start(ctx(&C::skipping))
                               .slot("spinReadMode_valueChanged(int)")

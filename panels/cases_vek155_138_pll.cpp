@@ -2,6 +2,7 @@
 // output bits) and a few link options: the forms Vek155_PLL, Vek157b_PLL,
 // Vek157f_PLL, Vek143_PLL (also for Vek_137), Vek132_PLL (with the second
 // PLL's overrides) and Vek138_PLL (with the serial bit rate).
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -21,19 +22,6 @@ namespace {
 using P = Pallador;
 
 constexpr char kHighSpeed[] = "Check to enable the high-speed mode";
-
-Widget bypass()
-{
-    return on<&P::checkPLL_Bypass>("checkPLL_Bypass").slot("checkPLL_Bypass_clicked()").tip(tips::kBypass);
-}
-
-Widget mipiContinuous()
-{
-    return on<&P::checkPLL_MIPICont>("checkPLL_MIPICont")
-        .start(pll(&CPllParams::mipiCont))
-        .slot("checkPLL_MIPICont_clicked()")
-        .tip(tips::kMipiCont);
-}
 
 // The list of dividers 6, 8, 10 (and 12) at the family's op pixel divider; a
 // divider outside the list takes its nearest end.
@@ -73,22 +61,22 @@ std::vector<FormCase> vek155To138PllCases()
     // Connected first: an op divider other than the form's first item runs
     // the list's slot and recalculates.
     FormCase vek155{Panel::Pll, "Vek155_PLL"};
-    vek155.widgets = {bypass(), mipiContinuous(), highSpeed(), opDividerList(3)};
+    vek155.widgets = {pllBypass(), mipiContinuous(), highSpeed(), opDividerList(3)};
     vek155.connectFirst = true;
     cases.push_back(vek155);
 
     FormCase vek157b{Panel::Pll, "Vek157b_PLL"};
-    vek157b.widgets = {bypass(), mipiContinuous(), highSpeed(), opDividerList(4)};
+    vek157b.widgets = {pllBypass(), mipiContinuous(), highSpeed(), opDividerList(4)};
     vek157b.connectFirst = true;
     cases.push_back(vek157b);
 
     FormCase vek157f{Panel::Pll, "Vek157f_PLL"};
-    vek157f.widgets = {bypass(), highSpeed(), opDividerList(4)};
+    vek157f.widgets = {pllBypass(), highSpeed(), opDividerList(4)};
     vek157f.connectFirst = true;
     cases.push_back(vek157f);
 
     FormCase vek143{Panel::Pll, "Vek143_PLL"};
-    vek143.widgets = {bypass(), mipiContinuous(), opDividerList(3)};
+    vek143.widgets = {pllBypass(), mipiContinuous(), opDividerList(3)};
     vek143.connectFirst = true;
     vek143.forEntries(67, 68);
     cases.push_back(vek143);
@@ -103,7 +91,7 @@ std::vector<FormCase> vek155To138PllCases()
     // second PLL's value boxes wait for their override boxes.
     FormCase vek132{Panel::Pll, "Vek132_PLL"};
     vek132.widgets = {
-        bypass(),
+        pllBypass(),
         mipiContinuous(),
         on<&P::comboPLL_Bits>("comboPLL_OpBits")
             .start(clamp(pll(&CPllParams::pllOpDivider) - 3, 0, 3))
@@ -133,7 +121,7 @@ std::vector<FormCase> vek155To138PllCases()
     const Value mipiInterface = below(pll(&CPllParams::interfaceMode), 1);
     FormCase vek138{Panel::Pll, "Vek138_PLL"};
     vek138.widgets = {
-        bypass(),
+        pllBypass(),
         mipiContinuous().enabledIf(mipiInterface),
         on<&P::checkPLL_MIPIHeader>("checkPLL_MIPIHeader")
             .enabledIf(mipiInterface)

@@ -5,6 +5,7 @@
 // keep-sync controls, offered only for the attached sensor that can follow
 // an external timing. The widgets are connected before their starting
 // values, so a starting value that changes a combo runs its slot.
+#include "commonwidgets.h"
 #include "panels.h"
 
 #include "calvex.h"
@@ -24,12 +25,6 @@ using P = Pallador;
 // The attached sensor kind whose bridge can keep in sync with an external
 // timing.
 constexpr double kKeepSyncSensorKind = 3;
-
-std::vector<Widget> joined(std::vector<Widget> lines, const std::vector<Widget> &more)
-{
-    lines.insert(lines.end(), more.begin(), more.end());
-    return lines;
-}
 
 // The result labels on the diagram; the result display fills them.
 std::vector<Widget> diagramLabels()
