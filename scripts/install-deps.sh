@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build make g++
+    cmake ninja-build make g++ mold
     qtbase5-dev qttools5-dev qttools5-dev-tools
     dbus libglib2.0-bin python3-dbus
 )
