@@ -229,6 +229,11 @@ public:
     // Option panels.
     bool advFormLoaded[2] = {};
     QWidget *advForm[2] = {};
+    // The settings as they were when panel A or B was last opened, which its
+    // closing returns to (panels/panelslots.cpp); valid while the panel
+    // belongs to the loaded sensor.
+    SensorSettings panelOpenedWith[2];
+    bool panelOpenedValid[2] = {};
 
     // Widgets of the context option forms (element 0 A, element 1 B).
     QCheckBox *checkBinning[2] = {};

@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QLayout>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 #include <climits>
@@ -86,9 +87,43 @@ void setCaption(QWidget *widget, const char *text)
         widget->setProperty("text", QString::fromUtf8(text));
 }
 
+// Holds back the signals of a form's widgets while the panel fills them in
+// from the window's values, so that filling a form runs none of the slots a
+// user's change runs.
+class FormSignalsHeld {
+public:
+    explicit FormSignalsHeld(QWidget *form)
+    {
+        if (!form)
+            return;
+        const QList<QWidget *> widgets = form->findChildren<QWidget *>();
+        m_blockers.reserve(std::size_t(widgets.size()) + 1);
+        m_blockers.emplace_back(form);
+        for (QWidget *widget : widgets)
+            m_blockers.emplace_back(widget);
+    }
+
+private:
+    std::vector<QSignalBlocker> m_blockers;
+};
+
 // The widgets of a case's lines as the lookups of its first opening found
 // them (null where a line is not looked up or the form lacks the name).
 using Found = std::vector<QWidget *>;
+
+// The value a widget showed when its panel was filled in, kept on the widget.
+constexpr char kFilledValue[] = "palladorFilledValue";
+
+// Remembers what each widget that a re-opening reads back shows once the
+// form is filled in.
+void rememberFilledValues(const FormCase &c, const Found &found)
+{
+    for (std::size_t i = 0; i < c.widgets.size(); ++i) {
+        const Widget &d = c.widgets[i];
+        if (found[i] && d.storeTo)
+            found[i]->setProperty(kFilledValue, widgetValue(found[i], d.flags & ByText));
+    }
+}
 
 Found lookUpLines(Pallador &w, const FormCase &c, int context, QWidget *form)
 {
@@ -286,6 +321,33 @@ void vek125IntegrationTime(Pallador &w)
         item->dspin->setValue(w.calvex->vek_125->IntgTime.value);
 }
 
+// The settings of one context that its advanced panel governs: what the use
+// case and the panel's widgets set. The context's frame-rate, blanking,
+// mirror and flip controls of the main window stay out: they are the main
+// window's, also while the panel is open.
+#define PALLADOR_PANEL_SETTINGS(X)                                                                                   \
+    X(intgTime) X(intgTime2) X(intgTime3) X(intgTime4) X(dfs1) X(dfs2) X(highSpeed) X(useFov) X(aspectRatioFlag)     \
+    X(txLatch) X(goProMode) X(fovPercent) X(binning) X(binXOnly) X(binSF) X(skipping) X(skippingY) X(bin2Skip2)      \
+    X(socCols) X(socRows) X(cols) X(rows) X(fovCols) X(fovRows) X(fovX) X(fovY) X(otherLineTime) X(lowPower)          \
+    X(hdrMode) X(interleave) X(lineInterleave) X(lineComboMode) X(lfmMode) X(spareCtxOption) X(cif) X(hd720p)        \
+    X(cropping) X(centering) X(aspectRatio) X(fifo) X(outFormat) X(imageType) X(numExposures) X(maxExposures)        \
+    X(t1ExpRows) X(t2ExpRows) X(t3ExpRows) X(t4ExpRows) X(t1T2Ratio) X(t2T3Ratio) X(t3T4Ratio) X(t4T5Ratio)          \
+    X(middleIntTime) X(fixedLineLength) X(embedDataRows) X(statsDataRows) X(topDigitalRows) X(botAnalogRows)         \
+    X(scaler) X(sMode) X(scaleM) X(ccRow) X(adcMode)
+
+// Closing a panel gives its context the settings it had when the panel was
+// opened: what the user changed in the panel is dropped, what the loaded file
+// or the set-up gave besides the use case (a field-of-view offset, an
+// exposure count, integration times) stays, and so does what the user
+// changed meanwhile in the main window.
+void restorePanelSettings(Pallador &w, const SensorSettings &opened, int context)
+{
+#define PALLADOR_RESTORE(field) w.field[context] = opened.field[context];
+    PALLADOR_PANEL_SETTINGS(PALLADOR_RESTORE)
+#undef PALLADOR_RESTORE
+}
+#undef PALLADOR_PANEL_SETTINGS
+
 void advancedPanel(Pallador &w, int context, const std::function<void()> &reloadUseCase)
 {
     QCheckBox *box = context == 0 ? w.ui.checkAdvParam_A : w.ui.checkAdvParam_B;
@@ -298,10 +360,20 @@ void advancedPanel(Pallador &w, int context, const std::function<void()> &reload
             w.advForm[context]->hide();
         fitPlaceholders(w);
         useCases->setEnabled(true);
-        reloadUseCase();
+        if (w.panelOpenedValid[context]) {
+            w.panelOpenedValid[context] = false;
+            restorePanelSettings(w, w.panelOpenedWith[context], context);
+            w.recalc(false);
+        } else {
+            // Closed without having been opened for this sensor: the context
+            // takes its use case.
+            reloadUseCase();
+        }
         return;
     }
 
+    w.panelOpenedWith[context] = w;
+    w.panelOpenedValid[context] = true;
     // While the panel is open the context's use case cannot be changed.
     useCases->setEnabled(false);
     const Panel panel = context == 0 ? Panel::A : Panel::B;
@@ -362,11 +434,17 @@ void setUpForm(Pallador &w, const FormCase &c, int context, QWidget *form, const
     if (c.prepare)
         c.prepare(w, family, context);
     connectWidgets(w, c, found, false);
-    setStartingValues(w, c, context, family, found, true);
+    {
+        // The values set after the connections show what the window holds:
+        // they are no change of the user's and run no slot.
+        const FormSignalsHeld held(form);
+        setStartingValues(w, c, context, family, found, true);
+    }
     setToolTips(w, c, context);
     if (c.connected)
         c.connected(w, context);
     connectWidgets(w, c, found, true);
+    rememberFilledValues(c, found);
 }
 
 const char *signalFor(const QMetaObject *type)
@@ -397,8 +475,15 @@ void readBack(Pallador &w, const FormCase &c, int context)
         const QWidget *widget = d.member.get ? d.member.get(w, context) : nullptr;
         if (!widget || !d.storeTo || !d.storeEntries.contains(w.sensorIndex))
             continue;
+        // A widget the user has not changed since the panel showed the
+        // context's value in it has nothing to give back: reading it would
+        // only pass the value through the form's units and ranges again.
+        const double value = widgetValue(widget, d.flags & ByText);
+        const QVariant filled = widget->property(kFilledValue);
+        if (filled.isValid() && filled.toDouble() == value)
+            continue;
         if (!d.storeWhen || d.storeWhen(w, context))
-            d.storeTo(w, context, widgetValue(widget, d.flags & ByText));
+            d.storeTo(w, context, value);
     }
 }
 
@@ -431,6 +516,9 @@ void Pallador::on_checkPLL_ADV_clicked()
             pllForm->show();
             panels::fitPlaceholders(*this);
             bringIntoView(pllForm);
+            // The results fill the form's boxes as they are: the opening
+            // changes nothing the window programs.
+            const FormSignalsHeld held(pllForm);
             showPllResults();
         }
         return;

@@ -123,6 +123,7 @@ void Pallador::resetSensorState(bool keepPanels)
     else
         discardOptionPanels(*this);
     static_cast<SensorSettings &>(*this) = SensorSettings();
+    panelOpenedValid[0] = panelOpenedValid[1] = false;
     controlDefaults.restore();
     adapter::resetBridgeControls(*this);
     ui.dockImageB->hide();

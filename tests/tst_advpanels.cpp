@@ -2,12 +2,12 @@
 // through the window's boxes from tables of rows: one row is one catalogue
 // entry and one expectation. The first opening shows the family's values,
 // states and tool tips and calculates nothing (or what the row says);
-// closing reloads the use case and calculates once; opening again stores
-// what was left in the widgets, takes the frame rate from the rate combo's
-// text and calculates once; opening and closing another panel leaves the
-// references into the form alone; opening, closing and opening again without
-// touching anything leaves the sensor's programming as it was; and every
-// entry of these forms has its case and its rows.
+// closing gives the context back the settings it had when the panel opened
+// and calculates once; opening again stores what was left in the widgets,
+// takes the frame rate from the rate combo's text and calculates once;
+// opening and closing another panel leaves the references into the form
+// alone; and every entry of these forms has its case and its rows. That an
+// untouched panel changes nothing is tst_untouchedpanels' sweep.
 //
 // How to add rows. A group of forms keeps its rows in
 // tests/advpanels/<group>.h: one inline function returning a Rows, written
@@ -511,34 +511,6 @@ const std::vector<std::pair<int, const char *>> kWithoutFormA = {
     {114, "Holv101"},
 };
 
-// Panels whose untouched re-opening still changes the sensor's programming,
-// each with the reason; the test expects them to fail until mended.
-struct KnownChange {
-    int entry;
-    Panel panel;
-    const char *reason;
-};
-// The skip boxes of these panels show the read-out factors the binning gives.
-constexpr char kBinningAsSkipping[] = "the skip boxes show the 2x2 binning's read-out factors, and are read back as "
-                                      "skipping and column skip 1, which the library reads as column binning 2";
-const std::vector<KnownChange> kKnownChanges = {
-    {15, Panel::A,
-     "the close reloads the use case without the skipping the loading calculated, and the form reads none back"},
-    {23, Panel::B, "a ticked skipping box is read back as 1, which the library reads as no skipping"},
-    {30, Panel::B, "the Brel105 sub-sampling is read back as the library does not count it"},
-    {60, Panel::A, "a ticked skipping box is read back as 1, which the library reads as no skipping"},
-    {61, Panel::A, "a ticked skipping box is read back as 1, which the library reads as no skipping"},
-    {103, Panel::A, "the column-skip list's 1 is read back as 1, which the library reads as column binning 2"},
-    {104, Panel::A, "the column-skip list's 1 is read back as 1, which the library reads as column binning 2"},
-    // Context-B panels of the Vek116 form for the Vek121 group and of the Vek111 form
-    {76, Panel::B, kBinningAsSkipping},
-    {77, Panel::B, kBinningAsSkipping},
-    {78, Panel::B, kBinningAsSkipping},
-    {79, Panel::B, kBinningAsSkipping},
-    {86, Panel::B, kBinningAsSkipping},
-    {87, Panel::B, kBinningAsSkipping},
-};
-
 int contextOf(Panel panel)
 {
     return panel == Panel::B ? 1 : 0;
@@ -645,44 +617,6 @@ Sizes settingSizes(const Pallador &w)
     return {w.fovCols[0], w.fovRows[0], w.socCols[0], w.socRows[0], w.cols[0], w.rows[0]};
 }
 
-// The sample the first-opening rows load for an entry's panel, or for its
-// panel A where no row opens that panel; empty for an entry without rows.
-QString sampleOf(int entry, Panel panel)
-{
-    QString sample;
-    for (const Opening &r : allRows().openings) {
-        if (r.entry == entry && r.panel == panel)
-            return QLatin1String(r.sample);
-        if (r.entry == entry && r.panel == Panel::A && sample.isEmpty())
-            sample = QLatin1String(r.sample);
-    }
-    return sample;
-}
-
-// What the user and a calling program see of a context: the library's
-// register values, and the output size, read mode and frame rate lines of
-// the context's result pane.
-QStringList programming(const Pallador &w, int context)
-{
-    QStringList seen;
-    const CFamilyCore *f = w.calvex->family();
-    const RegTable *table = f->regTable();
-    for (int i = 0; i < f->registerCount(); ++i) {
-        const char *name = table && i < table->count ? table->rows[i].name : "";
-        seen << QStringLiteral("%1 (row %2) = 0x%3")
-                    .arg(QLatin1String(name))
-                    .arg(i)
-                    .arg(f->results.registerValues[i], 0, 16);
-    }
-    const QTextEdit *pane = context == 0 ? w.ui.textResult_A : w.ui.textResult_B;
-    for (const QString &line : pane->toPlainText().split(QLatin1Char('\n'))) {
-        if (line.startsWith(QLatin1String("Output size:")) || line.startsWith(QLatin1String("Read mode:")) ||
-            line.startsWith(QLatin1String("Frame rate:")))
-            seen << line;
-    }
-    return seen;
-}
-
 template <class R> void addRows(const std::vector<R> &rows)
 {
     QTest::addColumn<int>("row");
@@ -712,8 +646,6 @@ private slots:
     void fieldOfViewTurned();
     void reopeningCascade_data();
     void reopeningCascade();
-    void untouchedReopening_data();
-    void untouchedReopening();
     void coverage_data();
     void coverage();
     // Vek107_Adv
@@ -819,7 +751,8 @@ void TestAdvPanels::closeAndReopen_data()
     addRows(allRows().reopenings);
 }
 
-// Closing gives the context its use case back with one calculation; what was
+// Closing gives the context back the settings it had when the panel opened,
+// with one calculation; what was
 // left in the panel comes back into the context's settings on the next
 // opening, with the frame rate the rate combo shows, in one calculation of
 // that context.
@@ -936,52 +869,6 @@ void TestAdvPanels::referencesKept()
     other->click();
     QVERIFY(form);
     QVERIFY2(verify(r.checks, expected, w, form, 0, &failure), qPrintable(failure));
-}
-
-void TestAdvPanels::untouchedReopening_data()
-{
-    QTest::addColumn<int>("entry");
-    QTest::addColumn<QString>("sample");
-    QTest::addColumn<Panel>("panel");
-    for (const auto &[first, last] : kEntries) {
-        for (int entry = first; entry <= last; ++entry) {
-            for (Panel panel : {Panel::A, Panel::B}) {
-                const QString sample = sampleOf(entry, panel);
-                if (panels::formCase(entry, panel) && !sample.isEmpty())
-                    QTest::addRow("%d %s %c", entry, qPrintable(sample), panel == Panel::A ? 'A' : 'B')
-                        << entry << sample << panel;
-            }
-        }
-    }
-}
-
-// Opening a panel, closing it and opening it again without touching it
-// programs the sensor as the loaded file did: the registers, output size,
-// read mode and frame rate are what they were before the first opening.
-void TestAdvPanels::untouchedReopening()
-{
-    QFETCH(int, entry);
-    QFETCH(QString, sample);
-    QFETCH(Panel, panel);
-    Session s(sample);
-    Pallador &w = s.w();
-    QCOMPARE(w.sensorIndex, entry);
-    const int context = contextOf(panel);
-    const QStringList loaded = programming(w, context);
-    QVERIFY(!loaded.isEmpty());
-
-    QCheckBox *box = panelBox(w, panel);
-    box->click();
-    QVERIFY(openedForm(w, panel));
-    box->click();
-    box->click();
-    QVERIFY(openedForm(w, panel));
-    QVERIFY(w.advParamOn[context]);
-    for (const KnownChange &known : kKnownChanges) {
-        if (known.entry == entry && known.panel == panel)
-            QEXPECT_FAIL("", known.reason, Abort);
-    }
-    QCOMPARE(programming(w, context), loaded);
 }
 
 void TestAdvPanels::coverage_data()
@@ -1539,7 +1426,7 @@ void TestAdvPanels::withoutFormA_data()
 
 // The box of an entry without a form (ticked by a calling program: the
 // set-up hides it) shows nothing, builds nothing, keeps the use-case combo
-// usable and calculates nothing; unticking it reloads the use case.
+// usable and calculates nothing; unticking it calculates once.
 void TestAdvPanels::withoutFormA()
 {
     QFETCH(int, entry);

@@ -251,3 +251,21 @@ void resetJournal(Pallador &w)
     if (CFamilyCore *family = loadedFamily(w))
         family->clearCallJournal();
 }
+
+bool takeShard(QStringList &args, int *shard, int *shards)
+{
+    *shard = 1;
+    *shards = 1;
+    const int at = args.indexOf(QStringLiteral("--shard"));
+    if (at < 0)
+        return true;
+    const QStringList parts = args.value(at + 1).split(QLatin1Char('/'));
+    *shard = parts.value(0).toInt();
+    *shards = parts.value(1).toInt();
+    if (*shards < 1 || *shard < 1 || *shard > *shards) {
+        qCritical("--shard takes k/n with 1 <= k <= n");
+        return false;
+    }
+    args.erase(args.begin() + at, args.begin() + qMin(at + 2, int(args.size())));
+    return true;
+}

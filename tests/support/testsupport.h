@@ -129,3 +129,8 @@ QList<int> calculatedContexts(const Pallador &w);
 bool allContextsEachTime(const Pallador &w);
 // Forgets what was recorded so far: call before the action under test.
 void resetJournal(Pallador &w);
+
+// Takes "--shard k/n" (the k-th of n shards, 1-based) out of a test
+// program's arguments; 1/1 without it. False, with a message, for a shard
+// that is not 1 <= k <= n.
+bool takeShard(QStringList &args, int *shard, int *shards);
