@@ -400,8 +400,10 @@ const FormCase *formCase(int sensorIndex, Panel panel);
 
 // The steps of building and reading back a panel.
 QWidget *lookUp(QWidget *form, const char *name, const QMetaObject *type);
-// Looks up, sets up and connects a freshly built form.
-void setUpForm(Pallador &w, const FormCase &c, int context, QWidget *form, const CFamilyCore &family);
+// Looks up, sets up and connects a freshly built form. With holdSlots the
+// starting values set after the connections run no slot.
+void setUpForm(Pallador &w, const FormCase &c, int context, QWidget *form, const CFamilyCore &family,
+               bool holdSlots);
 void setToolTips(Pallador &w, const FormCase &c, int context);
 void readBack(Pallador &w, const FormCase &c, int context);
 // The signal a widget of this class is connected by.

@@ -289,7 +289,7 @@ void buildAdvancedPanel(Pallador &w, const FormCase &c, int context, const CFami
         placeholder->setLayout(w.advLayout);
     }
     if (!c.showOnly)
-        setUpForm(w, c, context, w.advForm[context], family);
+        setUpForm(w, c, context, w.advForm[context], family, true);
 }
 
 // Ticking a built panel again: what the engineer left in it becomes the
@@ -402,12 +402,12 @@ void advancedPanel(Pallador &w, int context, const std::function<void()> &reload
 // Every opening of the PLL panel builds its form anew from the family's
 // current values. The form of the previous opening goes, and with it every
 // reference into it (also those the new form's lookups do not replace).
-void buildPllPanel(Pallador &w, const FormCase &c, const CFamilyCore &family)
+void buildPllPanel(Pallador &w, const FormCase &c, const CFamilyCore &family, bool holdSlots)
 {
     w.forgetWidgetsIn({w.pllForm});
     delete w.pllForm;
     w.pllForm = w.loadForm(w.ui.widgetADV_PLL, formResource(QLatin1String(c.form)));
-    setUpForm(w, c, 0, w.pllForm, family);
+    setUpForm(w, c, 0, w.pllForm, family, holdSlots);
 }
 
 } // namespace
@@ -424,7 +424,7 @@ QWidget *lookUp(QWidget *form, const char *name, const QMetaObject *type)
     return nullptr;
 }
 
-void setUpForm(Pallador &w, const FormCase &c, int context, QWidget *form, const CFamilyCore &family)
+void setUpForm(Pallador &w, const FormCase &c, int context, QWidget *form, const CFamilyCore &family, bool holdSlots)
 {
     const Found found = lookUpLines(w, c, context, form);
     if (c.limits)
@@ -436,8 +436,9 @@ void setUpForm(Pallador &w, const FormCase &c, int context, QWidget *form, const
     connectWidgets(w, c, found, false);
     {
         // The values set after the connections show what the window holds:
-        // they are no change of the user's and run no slot.
-        const FormSignalsHeld held(form);
+        // when the user opens the panel they are no change of the user's and
+        // run no slot.
+        const FormSignalsHeld held(holdSlots ? form : nullptr);
         setStartingValues(w, c, context, family, found, true);
     }
     setToolTips(w, c, context);
@@ -502,12 +503,16 @@ void Pallador::on_checkAdvParam_B_clicked()
 void Pallador::on_checkPLL_ADV_clicked()
 {
     using namespace panels;
+    // The user's opening shows the window's values and changes nothing; the
+    // sensor set-up, which opens the panel of some families itself, lets the
+    // form's slots put in the family's defaults.
+    const bool byUser = sender() == ui.checkPLL_ADV;
     if (ui.checkPLL_ADV->isChecked()) {
         if (!pllFormLoaded) {
             pllFormLoaded = true;
             const CFamilyCore *family = calvex ? calvex->family() : nullptr;
             if (const FormCase *c = formCase(sensorIndex, Panel::Pll); c && family)
-                buildPllPanel(*this, *c, *family);
+                buildPllPanel(*this, *c, *family, byUser);
         }
         // The use case of this sensor cannot change while its PLL panel is open.
         if (sensorIndex == kHolv101)
@@ -518,7 +523,7 @@ void Pallador::on_checkPLL_ADV_clicked()
             bringIntoView(pllForm);
             // The results fill the form's boxes as they are: the opening
             // changes nothing the window programs.
-            const FormSignalsHeld held(pllForm);
+            const FormSignalsHeld held(byUser ? pllForm : nullptr);
             showPllResults();
         }
         return;
