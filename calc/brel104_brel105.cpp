@@ -48,8 +48,10 @@ void contextInputs(const Pallador &w, CContextParams &r, int cc)
 }
 
 // The use case's timing while the context's advanced box is unticked;
-// otherwise the panel's integration time (when the panel has the box) and
-// the timing step that takes it.
+// otherwise the context's integration time (when the panel has the box) and
+// the timing step that takes it. The time is the window's setting, which the
+// box stores when the user changes it: the box shows what the last
+// calculation programmed, which the frame may have cut.
 void timingStep(Pallador &w, CFamilyBase &family, int cc)
 {
     QCheckBox *const advanced[] = {w.ui.checkAdvParam_A, w.ui.checkAdvParam_B};
@@ -57,8 +59,8 @@ void timingStep(Pallador &w, CFamilyBase &family, int cc)
         family.UseCaseTiming(cc, false, true);
         return;
     }
-    if (const QDoubleSpinBox *time = w.dSpinIntgTime[cc])
-        family.ctx[cc].intgTime = time->value();
+    if (w.dSpinIntgTime[cc])
+        family.ctx[cc].intgTime = w.intgTime[cc];
     family.TimingUpdate(cc, false, true);
 }
 

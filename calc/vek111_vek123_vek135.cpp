@@ -212,6 +212,10 @@ void interfacePllStep(const Pallador &w, CFamilyBase &f)
         f.SetSerialPLL(w.interfaceIndex);
 }
 
+// The use case's timing while the context's advanced box is unticked;
+// otherwise the context's integration time, the window's setting that the
+// panel's box stores on a change (the box shows what the last calculation
+// programmed, which the frame may have cut).
 void panelTimingStep(Pallador &w, CFamilyBase &f, int context)
 {
     const int c = context == 1 ? 1 : 0;
@@ -220,8 +224,8 @@ void panelTimingStep(Pallador &w, CFamilyBase &f, int context)
         f.UseCaseTiming(c, false, true);
         return;
     }
-    if (const QDoubleSpinBox *time = w.dSpinIntgTime[c])
-        f.ctx[c].intgTime = time->value();
+    if (w.dSpinIntgTime[c])
+        f.ctx[c].intgTime = w.intgTime[c];
     f.TimingUpdate(c, false, true);
 }
 

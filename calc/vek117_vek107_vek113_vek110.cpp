@@ -177,14 +177,15 @@ void pllStep(const Pallador &w, CFamilyBase &f)
         f.SetSerialPLL(w.interfaceIndex);
 }
 
-// Timing (context A only: with its option panel in use, from the panel's
-// integration time), results, registers, texts and the pane.
+// Timing (context A only: with its option panel in use, from context A's
+// integration time, which the panel's box stores on a change), results,
+// registers, texts and the pane.
 void finish(Pallador &w, CFamilyBase &f, int c)
 {
     if (c == 0) {
         if (w.ui.checkAdvParam_A->isChecked()) {
             if (w.dSpinIntgTime[0])
-                f.ctx[0].intgTime = w.dSpinIntgTime[0]->value();
+                f.ctx[0].intgTime = w.intgTime[0];
             f.TimingUpdate(0, false, true);
         } else {
             f.UseCaseTiming(0, false, true);

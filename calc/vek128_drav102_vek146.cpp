@@ -77,16 +77,18 @@ void finish(Pallador &w, CFamilyBase &family, int cc)
 }
 
 // Context A's timing step: the use case's, or, while context A's advanced
-// box is ticked, the one that takes the panel's integration time (written
-// into intgTime, the field the family reads it from).
+// box is ticked, the one that takes context A's integration time (written
+// into intgTime, the field the family reads it from): the window's setting,
+// which the panel's box stores when the user changes it; the box shows what
+// the last calculation programmed, which the frame may have cut.
 void contextATiming(Pallador &w, CFamilyBase &family, double &intgTime)
 {
     if (!w.ui.checkAdvParam_A->isChecked()) {
         family.UseCaseTiming(0, false, true);
         return;
     }
-    if (const QDoubleSpinBox *box = w.dSpinIntgTime[0])
-        intgTime = box->value();
+    if (w.dSpinIntgTime[0])
+        intgTime = w.intgTime[0];
     family.TimingUpdate(0, false, true);
 }
 

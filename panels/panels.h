@@ -401,7 +401,8 @@ const FormCase *formCase(int sensorIndex, Panel panel);
 // The steps of building and reading back a panel.
 QWidget *lookUp(QWidget *form, const char *name, const QMetaObject *type);
 // Looks up, sets up and connects a freshly built form. With holdSlots the
-// starting values set after the connections run no slot.
+// starting values set after the connections run no slot (advanced panels A
+// and B); without, they run the slots they are connected to (PLL panels).
 void setUpForm(Pallador &w, const FormCase &c, int context, QWidget *form, const CFamilyCore &family,
                bool holdSlots);
 void setToolTips(Pallador &w, const FormCase &c, int context);

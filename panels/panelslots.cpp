@@ -402,12 +402,15 @@ void advancedPanel(Pallador &w, int context, const std::function<void()> &reload
 // Every opening of the PLL panel builds its form anew from the family's
 // current values. The form of the previous opening goes, and with it every
 // reference into it (also those the new form's lookups do not replace).
-void buildPllPanel(Pallador &w, const FormCase &c, const CFamilyCore &family, bool holdSlots)
+void buildPllPanel(Pallador &w, const FormCase &c, const CFamilyCore &family)
 {
     w.forgetWidgetsIn({w.pllForm});
     delete w.pllForm;
     w.pllForm = w.loadForm(w.ui.widgetADV_PLL, formResource(QLatin1String(c.form)));
-    setUpForm(w, c, 0, w.pllForm, family, holdSlots);
+    // The PLL forms' values set after the connections run their slots: the
+    // lane and bit-depth lists, which the calculation reads while the panel
+    // is open, are filled by them.
+    setUpForm(w, c, 0, w.pllForm, family, false);
 }
 
 } // namespace
@@ -435,9 +438,8 @@ void setUpForm(Pallador &w, const FormCase &c, int context, QWidget *form, const
         c.prepare(w, family, context);
     connectWidgets(w, c, found, false);
     {
-        // The values set after the connections show what the window holds:
-        // when the user opens the panel they are no change of the user's and
-        // run no slot.
+        // An advanced panel's values set after the connections show what the
+        // window holds: they are no change of the user's and run no slot.
         const FormSignalsHeld held(holdSlots ? form : nullptr);
         setStartingValues(w, c, context, family, found, true);
     }
@@ -503,16 +505,12 @@ void Pallador::on_checkAdvParam_B_clicked()
 void Pallador::on_checkPLL_ADV_clicked()
 {
     using namespace panels;
-    // The user's opening shows the window's values and changes nothing; the
-    // sensor set-up, which opens the panel of some families itself, lets the
-    // form's slots put in the family's defaults.
-    const bool byUser = sender() == ui.checkPLL_ADV;
     if (ui.checkPLL_ADV->isChecked()) {
         if (!pllFormLoaded) {
             pllFormLoaded = true;
             const CFamilyCore *family = calvex ? calvex->family() : nullptr;
             if (const FormCase *c = formCase(sensorIndex, Panel::Pll); c && family)
-                buildPllPanel(*this, *c, *family, byUser);
+                buildPllPanel(*this, *c, *family);
         }
         // The use case of this sensor cannot change while its PLL panel is open.
         if (sensorIndex == kHolv101)
@@ -521,9 +519,6 @@ void Pallador::on_checkPLL_ADV_clicked()
             pllForm->show();
             panels::fitPlaceholders(*this);
             bringIntoView(pllForm);
-            // The results fill the form's boxes as they are: the opening
-            // changes nothing the window programs.
-            const FormSignalsHeld held(byUser ? pllForm : nullptr);
             showPllResults();
         }
         return;

@@ -455,6 +455,7 @@ void TestBrel104Brel105::timingStepPerContext()
     PanelWidgets widgets(w);
     w.interfaceIndex = interfaceIndex;
     widgets.intgTime[1]->setValue(99.0);
+    w.intgTime[1] = 99.0; // as the box's slot stores it
 
     w.ui.checkAdvParam_A->click();
     // A's panel now holds its own integration-time box.
@@ -463,6 +464,7 @@ void TestBrel104Brel105::timingStepPerContext()
         const QSignalBlocker blocker(w.dSpinIntgTime[0]);
         w.dSpinIntgTime[0]->setValue(12.5);
     }
+    w.intgTime[0] = 12.5;
     // The panel's first opening calculates nothing; the next calculation
     // works with the panel open.
     resetJournal(w);

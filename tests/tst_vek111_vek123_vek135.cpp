@@ -427,6 +427,9 @@ void TestVek111Vek123Vek135::vek111ContextB()
     PanelWidgets widgets(w, kBits8To12);
     widgets.intgTime[0]->setValue(3.0);
     widgets.intgTime[1]->setValue(12.5);
+    // The settings the boxes' slot stores; the calculation takes them.
+    w.intgTime[0] = 3.0;
+    w.intgTime[1] = 12.5;
 
     resetJournal(w);
     useAdvancedPanel(w, 1, true);

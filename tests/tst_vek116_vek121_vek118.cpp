@@ -479,6 +479,9 @@ void TestVek116Vek121Vek118::twinTimingByContext()
     PanelWidgets widgets(w);
     widgets.intgTime[0]->setValue(33.0);
     widgets.intgTime[1]->setValue(12.5);
+    // The settings the boxes' slot stores; the calculation takes them.
+    w.intgTime[0] = 33.0;
+    w.intgTime[1] = 12.5;
     widgets.open(w.ui.checkAdvParam_B);
     w.currentContext = 1;
 
@@ -656,6 +659,7 @@ void TestVek116Vek121Vek118::vek118TimingOnContextA()
     Vek_118 &f = *w.calvex->vek_118;
     PanelWidgets widgets(w);
     widgets.intgTime[0]->setValue(7.5);
+    w.intgTime[0] = 7.5; // as the box's slot stores it
 
     widgets.open(w.ui.checkAdvParam_A);
     resetJournal(w);

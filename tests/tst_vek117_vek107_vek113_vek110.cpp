@@ -96,8 +96,8 @@ void openPllPanel(Pallador &w, int lanesIndex, int bitsIndex)
     }
 }
 
-// Vek_113's context A option panel opened, its integration time 10 ms (set
-// as a value left in the panel: no calculation).
+// Vek_113's context A option panel opened, its integration time 10 ms (in
+// the box and the setting its slot stores, without the slot's calculation).
 void openVek113OptionPanel(Pallador &w)
 {
     w.ui.checkAdvParam_A->setChecked(true);
@@ -105,6 +105,7 @@ void openVek113OptionPanel(Pallador &w)
     QVERIFY(w.dSpinIntgTime[0]);
     const QSignalBlocker blocker(w.dSpinIntgTime[0]);
     w.dSpinIntgTime[0]->setValue(10.0);
+    w.intgTime[0] = 10.0;
 }
 
 // A configuration of a sensor with one 1280 x 960 use case.

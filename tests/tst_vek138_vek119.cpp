@@ -564,6 +564,7 @@ void TestVek138Vek119::vek119ContextZero()
     CFamilyBase &f = s.family();
     PanelWidgets widgets(w, kVek119Bits);
     widgets.intgTime->setValue(7.25);
+    w.intgTime[0] = 7.25; // as the box's slot stores it
     useAdvancedPanel(w, true);
     w.currentContext = 1;
     w.ctxDisplayText[1].clear();
