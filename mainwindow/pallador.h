@@ -230,10 +230,13 @@ public:
     bool advFormLoaded[2] = {};
     QWidget *advForm[2] = {};
     // The settings as they were when panel A or B was last opened, which its
-    // closing returns to (panels/panelslots.cpp); valid while the panel
-    // belongs to the loaded sensor.
+    // closing returns to, and as the panel left them when it was closed,
+    // which its re-opening brings back (panels/panelslots.cpp); valid while
+    // the panel belongs to the loaded sensor.
     SensorSettings panelOpenedWith[2];
     bool panelOpenedValid[2] = {};
+    SensorSettings panelLeftWith[2];
+    bool panelLeftValid[2] = {};
 
     // Widgets of the context option forms (element 0 A, element 1 B).
     QCheckBox *checkBinning[2] = {};

@@ -22,15 +22,17 @@ constexpr char kGroupLinesIn[] = "Enter the Group lines in";
 // read-out mode's skipping, and have no dark pixels to show.
 const Entries kBeforeSkipping{112, 113};
 
-// The context's settings count the output size after the skipping: the
-// read-back divides the boxes' sizes by the read-out modes (factors, 1 =
-// off), so an untouched panel gives back the size it was given.
+// The context's settings count the output size after the skipping: a size
+// read back from its box is divided by the read-out mode (a factor, 1 =
+// off). A box the re-opening did not read back leaves its setting alone.
 void outputSizeAfterSkipping(Pallador &w, const CFamilyCore &, int context)
 {
     if (!kBeforeSkipping.contains(w.sensorIndex))
         return;
-    w.rows[context] /= std::max(1, w.skippingY[context]);
-    w.cols[context] /= std::max(1, w.skipping[context]);
+    if (changedSinceFilled(w.spinRows[context]))
+        w.rows[context] /= std::max(1, w.skippingY[context]);
+    if (changedSinceFilled(w.spinCols[context]))
+        w.cols[context] /= std::max(1, w.skipping[context]);
 }
 
 } // namespace

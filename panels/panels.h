@@ -406,7 +406,11 @@ QWidget *lookUp(QWidget *form, const char *name, const QMetaObject *type);
 void setUpForm(Pallador &w, const FormCase &c, int context, QWidget *form, const CFamilyCore &family,
                bool holdSlots);
 void setToolTips(Pallador &w, const FormCase &c, int context);
+// Reads back the widgets the user changed since the panel was filled in.
 void readBack(Pallador &w, const FormCase &c, int context);
+// Whether a widget shows another value than when its panel was filled in
+// (true for a widget the panel did not fill).
+bool changedSinceFilled(const QWidget *widget, bool byText = false);
 // The signal a widget of this class is connected by.
 const char *signalFor(const QMetaObject *type);
 // Sizes the option panels' placeholders to the open forms in them.

@@ -274,53 +274,6 @@ void bringIntoView(QWidget *panel)
     }
 }
 
-// First opening of panel A or B.
-void buildAdvancedPanel(Pallador &w, const FormCase &c, int context, const CFamilyCore &family)
-{
-    QWidget *placeholder = context == 0 ? w.ui.widgetADV_A : w.ui.widgetADV_B;
-    w.advFormLoaded[context] = true;
-    w.advForm[context] = w.loadForm(placeholder, formResource(QLatin1String(c.form)));
-    if (c.gridLayout && context == 0 && w.advForm[0]) {
-        // The scroll-area forms follow the placeholder's size. The layout is
-        // made once and stays the placeholder's for the window's lifetime.
-        if (!w.advLayout)
-            w.advLayout = new QGridLayout;
-        w.advLayout->addWidget(w.advForm[0]);
-        placeholder->setLayout(w.advLayout);
-    }
-    if (!c.showOnly)
-        setUpForm(w, c, context, w.advForm[context], family, true);
-}
-
-// Ticking a built panel again: what the engineer left in it becomes the
-// context's settings (the use-case reload of the close had replaced them).
-void reopenAdvancedPanel(Pallador &w, const FormCase &c, int context, const CFamilyCore &family)
-{
-    if (c.showOnly)
-        return;
-    readBack(w, c, context);
-    if (c.readBackRule)
-        c.readBackRule(w, family, context);
-    if (!c.keepsFrameRate) {
-        const QComboBox *rate = context == 0 ? w.ui.comboMaxFRate_A : w.ui.comboMaxFRate_B;
-        w.maxFps[context] = Pallador::numberFromText(rate->currentText());
-    }
-    w.recalc(false);
-    if (c.recalculated)
-        c.recalculated(w, family, context);
-    if (c.toolTipsOnReopen)
-        setToolTips(w, c, context);
-}
-
-// The binder's integration-time box takes the family's value.
-void vek125IntegrationTime(Pallador &w)
-{
-    if (!w.guiVars || !w.calvex || !w.calvex->vek_125)
-        return;
-    if (GUIVAR_ITEM_T *item = w.guiVars->iVar("IntgTime"); item && item->dspin)
-        item->dspin->setValue(w.calvex->vek_125->IntgTime.value);
-}
-
 // The settings of one context that its advanced panel governs: what the use
 // case and the panel's widgets set. The context's frame-rate, blanking,
 // mirror and flip controls of the main window stay out: they are the main
@@ -348,6 +301,58 @@ void restorePanelSettings(Pallador &w, const SensorSettings &opened, int context
 }
 #undef PALLADOR_PANEL_SETTINGS
 
+// First opening of panel A or B.
+void buildAdvancedPanel(Pallador &w, const FormCase &c, int context, const CFamilyCore &family)
+{
+    QWidget *placeholder = context == 0 ? w.ui.widgetADV_A : w.ui.widgetADV_B;
+    w.advFormLoaded[context] = true;
+    w.advForm[context] = w.loadForm(placeholder, formResource(QLatin1String(c.form)));
+    if (c.gridLayout && context == 0 && w.advForm[0]) {
+        // The scroll-area forms follow the placeholder's size. The layout is
+        // made once and stays the placeholder's for the window's lifetime.
+        if (!w.advLayout)
+            w.advLayout = new QGridLayout;
+        w.advLayout->addWidget(w.advForm[0]);
+        placeholder->setLayout(w.advLayout);
+    }
+    if (!c.showOnly)
+        setUpForm(w, c, context, w.advForm[context], family, true);
+}
+
+// Ticking a built panel again: what the engineer left in it becomes the
+// context's settings (the use-case reload of the close had replaced them).
+void reopenAdvancedPanel(Pallador &w, const FormCase &c, int context, const CFamilyCore &family)
+{
+    if (c.showOnly)
+        return;
+    // What the user set through the panel's widgets before it was closed
+    // comes back, then what was left in widgets without being stored.
+    if (w.panelLeftValid[context])
+        restorePanelSettings(w, w.panelLeftWith[context], context);
+    readBack(w, c, context);
+    if (c.readBackRule)
+        c.readBackRule(w, family, context);
+    if (!c.keepsFrameRate) {
+        const QComboBox *rate = context == 0 ? w.ui.comboMaxFRate_A : w.ui.comboMaxFRate_B;
+        w.maxFps[context] = Pallador::numberFromText(rate->currentText());
+    }
+    w.recalc(false);
+    if (c.recalculated)
+        c.recalculated(w, family, context);
+    if (c.toolTipsOnReopen)
+        setToolTips(w, c, context);
+}
+
+// The binder's integration-time box takes the family's value.
+void vek125IntegrationTime(Pallador &w)
+{
+    if (!w.guiVars || !w.calvex || !w.calvex->vek_125)
+        return;
+    if (GUIVAR_ITEM_T *item = w.guiVars->iVar("IntgTime"); item && item->dspin)
+        item->dspin->setValue(w.calvex->vek_125->IntgTime.value);
+}
+
+
 void advancedPanel(Pallador &w, int context, const std::function<void()> &reloadUseCase)
 {
     QCheckBox *box = context == 0 ? w.ui.checkAdvParam_A : w.ui.checkAdvParam_B;
@@ -362,6 +367,8 @@ void advancedPanel(Pallador &w, int context, const std::function<void()> &reload
         useCases->setEnabled(true);
         if (w.panelOpenedValid[context]) {
             w.panelOpenedValid[context] = false;
+            w.panelLeftWith[context] = w;
+            w.panelLeftValid[context] = true;
             restorePanelSettings(w, w.panelOpenedWith[context], context);
             w.recalc(false);
         } else {
@@ -472,6 +479,14 @@ void setToolTips(Pallador &w, const FormCase &c, int context)
     }
 }
 
+bool changedSinceFilled(const QWidget *widget, bool byText)
+{
+    if (!widget)
+        return false;
+    const QVariant filled = widget->property(kFilledValue);
+    return !filled.isValid() || filled.toDouble() != widgetValue(widget, byText);
+}
+
 void readBack(Pallador &w, const FormCase &c, int context)
 {
     for (const Widget &d : c.widgets) {
@@ -481,12 +496,10 @@ void readBack(Pallador &w, const FormCase &c, int context)
         // A widget the user has not changed since the panel showed the
         // context's value in it has nothing to give back: reading it would
         // only pass the value through the form's units and ranges again.
-        const double value = widgetValue(widget, d.flags & ByText);
-        const QVariant filled = widget->property(kFilledValue);
-        if (filled.isValid() && filled.toDouble() == value)
+        if (!changedSinceFilled(widget, d.flags & ByText))
             continue;
         if (!d.storeWhen || d.storeWhen(w, context))
-            d.storeTo(w, context, value);
+            d.storeTo(w, context, widgetValue(widget, d.flags & ByText));
     }
 }
 

@@ -124,6 +124,7 @@ void Pallador::resetSensorState(bool keepPanels)
         discardOptionPanels(*this);
     static_cast<SensorSettings &>(*this) = SensorSettings();
     panelOpenedValid[0] = panelOpenedValid[1] = false;
+    panelLeftValid[0] = panelLeftValid[1] = false;
     controlDefaults.restore();
     adapter::resetBridgeControls(*this);
     ui.dockImageB->hide();

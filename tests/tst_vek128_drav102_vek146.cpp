@@ -581,10 +581,10 @@ void TestVek128Drav102Vek146::timingOnContextA()
     CFamilyBase &f = s.family();
     PanelWidgets widgets(w);
     widgets.intgTime->setValue(7.5);
-    w.intgTime[0] = 7.5; // as the box's slot stores it
     auto usedTime = [&] { return w.calvex->drav_102 ? w.calvex->drav_102->intgTime : f.ctx[0].intgTime; };
 
     widgets.open(w.ui.checkAdvParam_A);
+    w.intgTime[0] = 7.5; // as the box's slot stores it
     resetJournal(w);
     w.ui.checkHorzMirror_A->click();
     QCOMPARE(calculationsOnly(w), calculation(0, {}, pll, QStringLiteral("TimingUpdate")));

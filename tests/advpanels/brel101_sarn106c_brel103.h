@@ -124,17 +124,15 @@ inline std::vector<Leave> sarn106cLeft(int entry, Panel panel)
 }
 
 // The settings a Sarn106c re-opening writes, in its order: size, time and
-// binning always; HDR in panel A of 19 and 20, and in panel B of every
-// entry (context A's state, ticked by the rows' family); the window start
-// and exposure ratio for 19 and 20 only; the row skip never.
-inline std::vector<Stored> sarn106cStored(int entry, Panel panel)
+// binning always; the window start and exposure ratio for 19 and 20 only;
+// the row skip never. HDR stays: where the entry's box is left ticked it is
+// not read back, and elsewhere the box is not left (panel B's box shows
+// context A's state, which an untouched box does not copy into context B).
+inline std::vector<Stored> sarn106cStored(int entry, Panel)
 {
     std::vector<Stored> settings = {stored("cols", &P::cols, 640), stored("rows", &P::rows, 480),
                                     stored("intgTime", &P::intgTime, 7.25)};
-    if (panel == Panel::B || readsStartBack(entry))
-        settings.push_back(stored("hdrMode", &P::hdrMode, 1));
-    else
-        settings.push_back(kept("hdrMode", &P::hdrMode));
+    settings.push_back(kept("hdrMode", &P::hdrMode));
     settings.push_back(stored("binning", &P::binning, otherBinning()));
     if (readsStartBack(entry)) {
         settings.insert(settings.end(), {stored("ccRow", &P::ccRow, 0), stored("binXOnly", &P::binXOnly, 100),

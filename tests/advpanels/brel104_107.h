@@ -236,28 +236,31 @@ inline Rows brel104To107Rows()
                                   .given(fieldOfView(true))
                                   .hidden(shortSeq)
                                   .disabled({"checkSkipping", "checkBinXonly"}));
-        // Unticked: the output boxes and the two boxes' states. "Column
-        // Subsampling" ticked reads every second column and every row, so
-        // the field of view the calculation then shows in its boxes is
-        // twice the output columns by the output rows; leaving them at it
+        // Unticked: the output boxes and the two boxes' states, each box the
+        // user changed. Context A's use case has no sub-sampling: "Column
+        // Subsampling" ticked there reads every second column and every row,
+        // so the field of view the calculation then shows in its boxes is
+        // twice the output columns by the output rows. Context B's use case
+        // ticks both boxes; unticking both reads every column and row. The
+        // field-of-view boxes are left at what the calculation shows, which
         // keeps the register refresh from changing them, whose slots would
-        // calculate again. Context A's use case has no column-only
-        // sub-sampling, context B's has.
+        // calculate again.
+        const bool contextA = panel == Panel::A;
         rows.reopenings.push_back(
             Reopening{s.entry, s.sample, panel}
                 .note("field of view unticked")
                 .leave({{"checkUseFOV", 0},
-                        {"checkSkipping", 1},
+                        {"checkSkipping", contextA ? 1 : 0},
                         {"checkBinXonly", 0},
                         {"spinCols", 1000},
                         {"spinRows", 1000},
-                        {"spinFovC", 2000},
+                        {"spinFovC", contextA ? 2000 : 1000},
                         {"spinFovR", 1000},
                         {"checkHighSpeed", opposite(&P::highSpeed)},
                         {"dSpinIntgTime", 7.25}})
                 .stores({kept("useFov", &P::useFov), stored("cols", &P::cols, 1000), stored("rows", &P::rows, 1000),
-                         stored("skipping", &P::skipping, 1),
-                         panel == Panel::A ? kept("binXOnly", &P::binXOnly) : stored("binXOnly", &P::binXOnly, 0),
+                         stored("skipping", &P::skipping, contextA ? 1 : 0),
+                         contextA ? kept("binXOnly", &P::binXOnly) : stored("binXOnly", &P::binXOnly, 0),
                          stored("highSpeed", &P::highSpeed, opposite(&P::highSpeed)),
                          stored("intgTime", &P::intgTime, 7.25)}));
         // Ticked: the field-of-view boxes become the size the calculation

@@ -267,6 +267,9 @@ inline Rows murnVek116Rows()
                                     .given(distinctContextValues)
                                     .expect({value("checkJpeg", 1), value("spinRows", 456), value("spinCols", 612)}));
         rows.states.push_back(States{entry, sample});
+        // The skipping box shows the library's skip factor, which the sample
+        // leaves ticked: the flip of the setting leaves it as it shows, and
+        // an unchanged box is not read back.
         rows.reopenings.push_back(
             Reopening{entry, sample}
                 .leave({flipped("checkBinning", &P::binning),
@@ -279,7 +282,7 @@ inline Rows murnVek116Rows()
                         {"spinCols", 1000},
                         {"spinRows", 700}})
                 .stores({storedFlipped("binning", &P::binning), storedFlipped("binXOnly", &P::binXOnly),
-                         storedFlipped("bin2Skip2", &P::bin2Skip2), storedFlipped("skipping", &P::skipping),
+                         storedFlipped("bin2Skip2", &P::bin2Skip2), kept("skipping", &P::skipping),
                          storedFlipped("cropping", &P::cropping), storedFlipped("outFormat", &P::outFormat),
                          stored("cols", &P::cols, 1000), stored("rows", &P::rows, 700),
                          kept("lowPower", &P::lowPower)}));
@@ -386,7 +389,7 @@ inline Rows murnVek116Rows()
                                               {"checkBinXonly", flag(setting(&P::binXOnly))},
                                               flipped("spinRowSub", &P::skipping),
                                               flipped("spinColSub", &P::binXOnly)})
-                                      .stores({stored("useFov", &P::useFov, 1), storedFlipped("skipping", &P::skipping),
+                                      .stores({kept("useFov", &P::useFov), storedFlipped("skipping", &P::skipping),
                                                storedFlipped("binXOnly", &P::binXOnly)}));
     }
     return rows;

@@ -181,7 +181,7 @@ inline Rows vek111Vek121Rows()
                                               {"checkBinXonly", 0},
                                               {"comboRowSkip", 2},
                                               {"comboColSkip", 1}})
-                                      .stores({stored("useFov", &P::useFov, 1), stored("skipping", &P::skipping, 4),
+                                      .stores({kept("useFov", &P::useFov), stored("skipping", &P::skipping, 4),
                                                stored("binXOnly", &P::binXOnly, 2)}));
         rows.reopenings.push_back(
             Reopening{entry, sample}
@@ -242,7 +242,7 @@ inline Rows vek111Vek121Rows()
                         {"dSpinIntgTime", 7.125},
                         flipped("checkBinning", &P::binning),
                         flipped("checkSumming", &P::bin2Skip2)})
-                .stores({stored("useFov", &P::useFov, 1), stored("skipping", &P::skipping, 4),
+                .stores({kept("useFov", &P::useFov), stored("skipping", &P::skipping, 4),
                          stored("binXOnly", &P::binXOnly, 16), storedFlipped("binning", &P::binning),
                          storedFlipped("bin2Skip2", &P::bin2Skip2), stored("cols", &P::cols, 2500),
                          stored("rows", &P::rows, 1900), stored("intgTime", &P::intgTime, 7.125)}));
@@ -307,7 +307,7 @@ inline Rows vek111Vek121Rows()
                                               {"checkBinXonly", flag(setting(&P::binXOnly))},
                                               flipped("spinRowSub", &P::skipping),
                                               flipped("spinColSub", &P::binXOnly)})
-                                      .stores({stored("useFov", &P::useFov, 1), storedFlipped("skipping", &P::skipping),
+                                      .stores({kept("useFov", &P::useFov), storedFlipped("skipping", &P::skipping),
                                                storedFlipped("binXOnly", &P::binXOnly)}));
     }
     return rows;

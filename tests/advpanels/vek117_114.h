@@ -340,8 +340,8 @@ inline Rows vek117Vek114Rows()
                               .given([](Pallador &, CFamilyCore &f) { f.ctx[0].binningLocked = true; })
                               .disabled({"comboNumExp", "dSpinIntgTime", "checkUse_Reg", "spinT2_ExpTime",
                                          "spinT3_ExpTime", "checkBinning", "checkBinXonly"}));
-    // The integration time read back is the one the calculation last wrote
-    // into the box, not the window's.
+    // The box shows the integration time the calculation last wrote into it;
+    // left as it is, it is not read back and the window's time stays.
     rows.reopenings.push_back(
         Reopening{kVek114.entry, kVek114.sample}
             .leave({{"checkBinning", other(&P::binning)},
@@ -353,7 +353,7 @@ inline Rows vek117Vek114Rows()
             .stores({stored("binning", &P::binning, other(&P::binning)),
                      stored("binXOnly", &P::binXOnly, other(&P::binXOnly)), stored("cols", &P::cols, 1200),
                      stored("rows", &P::rows, 800),
-                     stored("intgTime", &P::intgTime, shown(panels::ctx(&C::intgTime), 2)),
+                     kept("intgTime", &P::intgTime),
                      stored("hdrMode", &P::hdrMode, other(&P::hdrMode)), kept("t2T3Ratio", &P::t2T3Ratio)})
             .after({tip("dSpinIntgTime", kIntgTip), tip("checkHDR", kHdrTip)}, [](Pallador &w, CFamilyCore &) {
                 w.dSpinIntgTime[0]->setToolTip(QString());

@@ -380,8 +380,8 @@ inline Rows vek123Vek135Vek132Rows()
                                     })
                                     .expect({value("spinReadMode", 3), value("spinReadMode_Y", 3)}));
         rows.states.push_back(States{s.entry, s.sample}.disabled({"spinScaleM", "spinSMode", "spinN_in"}));
-        // Scale M and the group of lines in come back as the panel shows them
-        // (the family's scale M, 96); a read mode of 3 is stored as it is;
+        // Scale M and the group of lines in, left as the panel shows them, are
+        // not read back; a read mode of 3 is stored as it is;
         // the Y read mode, the supercell and the quiet sample act only
         // through their slots.
         rows.reopenings.push_back(
@@ -399,8 +399,8 @@ inline Rows vek123Vek135Vek132Rows()
                 .stores({stored("cols", &P::cols, 2400), stored("rows", &P::rows, 1800),
                          stored("intgTime", &P::intgTime, 8.125), stored("skipping", &P::skipping, 3),
                          stored("binning", &P::binning, other(&P::binning)),
-                         stored("binXOnly", &P::binXOnly, other(&P::binXOnly)), stored("scaleM", &P::scaleM, 32),
-                         stored("borderPixels", &P::borderPixels, 6), stored("scaler", &P::scaler, 96),
+                         stored("binXOnly", &P::binXOnly, other(&P::binXOnly)), kept("scaleM", &P::scaleM),
+                         stored("borderPixels", &P::borderPixels, 6), kept("scaler", &P::scaler),
                          kept("skippingY", &P::skippingY), kept("highSpeed", &P::highSpeed)}));
     }
     return rows;
