@@ -100,10 +100,11 @@ FormCase sarn106c()
     return c;
 }
 
-// The output size is shown without the border on each side.
+// The output size is shown as the window's setting and the result pane
+// count it, the border on each side included, so that the box, its slot and
+// the read-back all take one quantity.
 FormCase brel103()
 {
-    const Value border = 2 * pll(&CPllParams::borderSize);
     FormCase c{Panel::A, "Brel103_Adv"};
     c.widgets = {
         on<&P::checkSkipping>("checkSkipping")
@@ -115,11 +116,11 @@ FormCase brel103()
             .slot("checkBinning_clicked()")
             .back(store(&P::binning)),
         on<&P::spinRows>("spinRows")
-            .start(mode(&M::outputRows) - border)
+            .start(mode(&M::outputRows))
             .slot("spinRows_valueChanged(int)")
             .back(store(&P::rows)),
         on<&P::spinCols>("spinCols")
-            .start(mode(&M::outputCols) - border)
+            .start(mode(&M::outputCols))
             .slot("spinCols_valueChanged(int)")
             .back(store(&P::cols)),
     };

@@ -95,7 +95,9 @@ std::vector<FormCase> murnAdvancedCases()
     };
     cases.push_back(vek124);
 
-    // The output size is shown without the eight border pixels.
+    // The output size is shown as the window's setting and the result pane
+    // count it, border pixels included, so that the box, its slot and the
+    // read-back all take one quantity.
     FormCase murn109{Panel::A, "Murn109_Adv"};
     murn109.widgets = {
         on<&P::spinFovC>("spinFovC")
@@ -109,12 +111,12 @@ std::vector<FormCase> murnAdvancedCases()
             .tip(tips::kFovRows)
             .back(store(&P::fovRows)),
         on<&P::spinCols>("spinCols")
-            .start(mode(&M::outputCols) - 8)
+            .start(mode(&M::outputCols))
             .slot("spinCols_valueChanged(int)")
             .tip(tips::kCols)
             .back(store(&P::cols)),
         on<&P::spinRows>("spinRows")
-            .start(mode(&M::outputRows) - 8)
+            .start(mode(&M::outputRows))
             .slot("spinRows_valueChanged(int)")
             .tip(tips::kRows)
             .back(store(&P::rows)),

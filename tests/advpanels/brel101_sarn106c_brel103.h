@@ -219,12 +219,13 @@ inline Rows brel101Sarn106cBrel103Rows()
              holds(panels::ref<&P::spinColSub>(), "spinColSub"), holds(panels::ref<&P::checkHDR>(), "checkHDR")}));
     }
 
-    // Brel103_Adv, entry 25: the output size less the border on each side.
+    // Brel103_Adv, entry 25: the output size as the result pane counts it,
+    // the border on each side included.
     const std::vector<Check> brel103 = {
         value("checkSkipping", panels::factor(panels::mode(&M::colSkip))),
         value("checkBinning", panels::flag(panels::mode(&M::summing))),
-        value("spinRows", panels::mode(&M::outputRows) - 2 * panels::pll(&CPllParams::borderSize)),
-        value("spinCols", panels::mode(&M::outputCols) - 2 * panels::pll(&CPllParams::borderSize)),
+        value("spinRows", panels::mode(&M::outputRows)),
+        value("spinCols", panels::mode(&M::outputCols)),
         noTip("checkSkipping"),
         noTip("checkBinning"),
         noTip("spinRows"),
@@ -240,7 +241,7 @@ inline Rows brel101Sarn106cBrel103Rows()
                                     f.mode[0].colSkip = 1;
                                     f.mode[0].summing = 1;
                                 })
-                                .expect({value("spinCols", 1920), value("spinRows", 1080), value("checkSkipping", 0),
+                                .expect({value("spinCols", 1928), value("spinRows", 1088), value("checkSkipping", 0),
                                          value("checkBinning", 1)}));
     rows.openings.push_back(Opening{25, "Sarn109"}
                                 .note("column skip factor 2")
