@@ -110,6 +110,8 @@ private slots:
     void refusedWritesChangeNothing();
     void windowsBelongToTheirClient();
     void serverEndsAfterItsClientLeaves();
+    void serverWithAnUnreachableDisplay_data();
+    void serverWithAnUnreachableDisplay();
     void interfaceDefinition();
     void registration();
     void serverWithoutInstallation();
@@ -474,6 +476,46 @@ void TestAutomationBus::serverEndsAfterItsClientLeaves()
     QVERIFY(!reported.filter(QRegularExpression(QStringLiteral("^shown: "))).isEmpty());
     const QStringList dialogs = reported.filter(QRegularExpression(QStringLiteral("^(box|dialog): ")));
     QVERIFY2(dialogs.isEmpty(), qPrintable(dialogs.join(QLatin1Char('\n'))));
+}
+
+void TestAutomationBus::serverWithAnUnreachableDisplay_data()
+{
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("X display without a server") << "DISPLAY" << ":99";
+    QTest::newRow("X display of no form") << "DISPLAY" << "bogus";
+    QTest::newRow("Wayland display without a compositor") << "WAYLAND_DISPLAY" << "pallador-no-compositor";
+}
+
+// A server whose environment names a display it cannot reach (a bus that
+// kept the display of a closed login) comes up off screen and answers.
+void TestAutomationBus::serverWithAnUnreachableDisplay()
+{
+    QFETCH(QString, variable);
+    QFETCH(QString, value);
+    const QLatin1String name("display-client");
+    QDBusConnection client = QDBusConnection::connectToBus(QDBusConnection::SessionBus, name);
+    QVERIFY(client.isConnected());
+    QVERIFY(!client.interface()->isServiceRegistered(QLatin1String(kService)));
+
+    QProcessEnvironment environment = withoutDisplay();
+    environment.insert(QStringLiteral("QI_HOME"), m_install->root());
+    environment.insert(variable, value);
+    QProcess server;
+    server.setProcessEnvironment(environment);
+    server.start(QStringLiteral(PALLADOR_PROGRAM), {QStringLiteral("-activex")});
+    QVERIFY(server.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(client.interface()->isServiceRegistered(QLatin1String(kService)) ||
+                                 server.state() == QProcess::NotRunning,
+                             20000);
+    QDBusInterface factory(QLatin1String(kService), QStringLiteral("/Factory"),
+                           QStringLiteral("com.corvanta.Pallador.Factory"), client);
+    const QDBusReply<QStringList> features = factory.call(QStringLiteral("FeatureList"));
+    QVERIFY2(features.isValid(), qPrintable(QString::fromLocal8Bit(server.readAllStandardError())));
+    QCOMPARE(features.value(), QStringList{QStringLiteral("Pallador")});
+    server.terminate();
+    QVERIFY(server.waitForFinished(30000));
+    QDBusConnection::disconnectFromBus(name);
 }
 
 // -dumpidl writes the definition generated from the window's class.
