@@ -459,6 +459,16 @@ int CRegisterDataIO::contextDefault(int context) const
     return (context > 0 && count > 1) ? 1 : 0;
 }
 
+double CRegisterDataIO::useCaseMaximum(const QString &key, const QString &sensorName)
+{
+    const bool radar = sensorName.compare(QLatin1String(kRadarSensor), Qt::CaseInsensitive) == 0;
+    if (const IntKey *k = findKey(kIntKeys, key))
+        return (radar && k->radarValue) ? kMaxRadarValue : k->max;
+    if (const RealKey *k = findKey(kRealKeys, key))
+        return k->max;
+    return -1.0;
+}
+
 double CRegisterDataIO::minMaxValue(const QString &key, double fallback) const
 {
     double v = 0.0;

@@ -57,6 +57,11 @@ public:
     // A finite number from [MinMax_Defaults], or fallback when absent or invalid.
     double minMaxValue(const QString &key, double fallback) const;
 
+    // The largest value a use-case key (as "rows", without the number) takes
+    // in a file of the named sensor; every key takes 0 as its smallest.
+    // Negative for a key that holds no number.
+    static double useCaseMaximum(const QString &key, const QString &sensorName);
+
 private:
     // A "key = value" line of one of the sections the reader uses.
     struct Entry {

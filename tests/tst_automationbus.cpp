@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
+
 #include <sys/stat.h>
 
 namespace {
@@ -314,6 +316,15 @@ void TestAutomationBus::failedWritesAnswerWithErrors()
     QVariantList img;
     for (int i = 0; i < 23; ++i)
         img << 1;
+    const auto withItem = [](QVariantList items, int i, const QVariant &item) {
+        items[i] = item;
+        return items;
+    };
+    QDBusArgument pair;
+    pair.beginStructure();
+    pair << 1 << 2;
+    pair.endStructure();
+    const QVariant structure = QVariant::fromValue(pair);
     const struct {
         const char *property;
         QVariant value;
@@ -335,8 +346,24 @@ void TestAutomationBus::failedWritesAnswerWithErrors()
          QStringLiteral("ImgParameters takes a list of exactly 23 values, not 24")},
         {"ImgParameters", QVariantList(), kInvalidArgs,
          QStringLiteral("ImgParameters takes a list of exactly 23 values, not 0")},
-        {"Context", 3, kInvalidArgs, QStringLiteral("Context takes 0, 1 or 2, not 3")},
-        {"Context", -1, kInvalidArgs, QStringLiteral("Context takes 0, 1 or 2, not -1")},
+        {"Context", 2, kInvalidArgs, QStringLiteral("Context takes 0 or 1 (the contexts of the loaded sensor), not 2")},
+        {"Context", 3, kInvalidArgs, QStringLiteral("Context takes 0 or 1 (the contexts of the loaded sensor), not 3")},
+        {"Context", -1, kInvalidArgs,
+         QStringLiteral("Context takes 0 or 1 (the contexts of the loaded sensor), not -1")},
+        {"Context", QStringLiteral("1"), kInvalidArgs, QStringLiteral("Context takes a value of D-Bus type i")},
+        {"Context", true, kInvalidArgs, QStringLiteral("Context takes a value of D-Bus type i")},
+        {"ImgParameters", withItem(img, 3, QStringLiteral("2")), kInvalidArgs,
+         QStringLiteral("ImgParameters item 3 (binxonly) takes a number, not the text \"2\"")},
+        {"ImgParameters", withItem(img, 16, structure), kInvalidArgs,
+         QStringLiteral("ImgParameters item 16 takes a number, not a value of type QDBusArgument")},
+        {"ImgParameters", withItem(img, 0, 2147483647), kInvalidArgs,
+         QStringLiteral("ImgParameters item 0 (rows) takes 0 to 16384, not 2147483647")},
+        {"ImgParameters", withItem(img, 1, 16385), kInvalidArgs,
+         QStringLiteral("ImgParameters item 1 (cols) takes 0 to 16384, not 16385")},
+        {"ImgParameters", withItem(img, 20, std::nan("")), kInvalidArgs,
+         QStringLiteral("ImgParameters item 20 (max_fps) takes a finite number, not nan")},
+        {"ImgParameters", withItem(img, 18, 1e10), kInvalidArgs,
+         QStringLiteral("ImgParameters item 18 takes a number from -2147483648 to 2147483647, not 1e+10")},
         {"Context", 1.5, kInvalidArgs, QStringLiteral("Context takes a whole number, not 1.5")},
         {"Context", 4294967297.0, kInvalidArgs,
          QStringLiteral("Context takes a number from -2147483648 to 2147483647, not 4294967297")},
@@ -359,6 +386,17 @@ void TestAutomationBus::failedWritesAnswerWithErrors()
         QCOMPARE(answer.errorMessage(), r.message);
     }
     QCOMPARE(get(window, "Nothing").errorName(), QStringLiteral("org.freedesktop.DBus.Error.UnknownProperty"));
+
+    // A Set whose value is not a variant.
+    QDBusMessage unwrapped = QDBusMessage::createMethodCall(QLatin1String(kService), window,
+                                                       QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                       QStringLiteral("Set"));
+    unwrapped << QLatin1String(kInterface) << QStringLiteral("Context") << 1;
+    const QDBusMessage notVariant = bus().call(unwrapped, QDBus::Block, 20000);
+    QCOMPARE(notVariant.errorName(), QLatin1String(kInvalidArgs));
+    QCOMPARE(notVariant.errorMessage(),
+             QStringLiteral("Context takes its value as a variant (Set has the signature ssv, not ssi)"));
+    QCOMPARE(get(window, "Context").arguments().value(0).value<QDBusVariant>().variant().toInt(), 0);
 
     // A window without a configuration has no use case to apply.
     const QString bare = createWindow();
