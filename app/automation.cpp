@@ -374,6 +374,14 @@ private:
         if (member == QLatin1String("Set") && args.size() == 3) {
             if (message.service() != m_windows.owner(message.path()))
                 return message.createErrorReply(QDBusError::AccessDenied, notYours(message.path()));
+            // Set carries its value as a variant (signature ssv); a bare
+            // value is another call than the one the caller meant.
+            if (args.at(2).userType() != qMetaTypeId<QDBusVariant>()) {
+                return message.createErrorReply(
+                    QDBusError::InvalidArgs,
+                    QStringLiteral("%1 takes its value as a variant (Set has the signature ssv, not %2)")
+                        .arg(name, message.signature()));
+            }
             return set(message, *window, *property, plain(args.at(2)));
         }
         return message.createErrorReply(QDBusError::UnknownMethod, QStringLiteral("No method %1").arg(member));
@@ -420,6 +428,10 @@ private:
         if (property.userType() == QMetaType::QVariantList)
             return value.userType() == QMetaType::QVariantList ? QString() : wrongType;
         if (property.userType() == QMetaType::Int) {
+            // A number only: text ("1") and booleans are not read as one.
+            const int given = value.userType();
+            if (given == QMetaType::QString || given == QMetaType::Bool)
+                return wrongType;
             bool ok = false;
             const double number = value.toDouble(&ok);
             if (!ok)

@@ -189,11 +189,18 @@ int palladorMain(int argc, char *argv[], void (*afterAppCreated)())
     }
 
     // A server serves other programs and shows no window of its own: with no
-    // display to show one on (a session on a machine without a desktop, say)
-    // its windows live off screen instead of aborting the start.
-    if (server && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // display to show one on (a session on a machine without a desktop, or a
+    // bus that kept the display of a closed login) its windows live off
+    // screen instead of aborting the start. Qt tries the platforms of the
+    // list in order and takes the first that opens its display.
+    if (server && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        QByteArray platforms;
+        if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+            platforms += "xcb;";
+        if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            platforms += "wayland;";
+        qputenv("QT_QPA_PLATFORM", platforms + "offscreen");
+    }
 
     QCoreApplication::addLibraryPath(QStringLiteral("."));
     QApplication app(argc, argv);

@@ -214,9 +214,34 @@ QStringList CRegisterDataIO::problems() const
     return list;
 }
 
+namespace {
+// The reader whose file a load on this thread takes instead of reading it
+// again (ReadOnce).
+thread_local const CRegisterDataIO *t_readOnce = nullptr;
+} // namespace
+
+CRegisterDataIO::ReadOnce::ReadOnce(const CRegisterDataIO &reader) : m_previous(t_readOnce)
+{
+    t_readOnce = &reader;
+}
+
+CRegisterDataIO::ReadOnce::~ReadOnce()
+{
+    t_readOnce = m_previous;
+}
+
 // The only read of the file: every later call works on the entries kept here.
 void CRegisterDataIO::load()
 {
+    if (t_readOnce && t_readOnce != this && t_readOnce->m_path == m_path) {
+        m_status = t_readOnce->m_status;
+        m_systemError = t_readOnce->m_systemError;
+        m_entries = t_readOnce->m_entries;
+        m_hasGeneralInfo = t_readOnce->m_hasGeneralInfo;
+        m_problems = t_readOnce->m_loadProblems;
+        m_loadProblems = m_problems;
+        return;
+    }
     const QFileInfo info(m_path);
     if (m_path.isEmpty() || !info.exists()) {
         m_status = Status::Missing;
@@ -252,8 +277,12 @@ void CRegisterDataIO::load()
         refuse(file.errorString());
         return;
     }
-    // One byte more than the limit tells a file that grew since it was looked at.
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    // The buffer holds what the file holds, and one byte more that tells a
+    // file grown since it was looked at; only such a file is read on, up to
+    // one byte more than the limit.
+    QByteArray bytes = file.read(qint64(st.st_size) + 1);
+    if (bytes.size() > st.st_size && file.error() == QFileDevice::NoError)
+        bytes += file.read(kMaxFileSize + 1 - bytes.size());
     if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize) {
         m_status = Status::Unreadable;
         m_systemError = bytes.size() > kMaxFileSize ? QStringLiteral("File too large") : file.errorString();
@@ -297,6 +326,7 @@ void CRegisterDataIO::load()
         if (section != OtherSection)
             m_entries.append({lineNumber, section, line.left(eq).trimmed().toString(), cleanValue(line.mid(eq + 1))});
     }
+    m_loadProblems = m_problems;
 }
 
 QString CRegisterDataIO::sensorNameInFile() const
@@ -457,6 +487,16 @@ int CRegisterDataIO::contextDefault(int context) const
     // Without a flag context A starts at the first use case and the others
     // at the second one when there is one.
     return (context > 0 && count > 1) ? 1 : 0;
+}
+
+double CRegisterDataIO::useCaseMaximum(const QString &key, const QString &sensorName)
+{
+    const bool radar = sensorName.compare(QLatin1String(kRadarSensor), Qt::CaseInsensitive) == 0;
+    if (const IntKey *k = findKey(kIntKeys, key))
+        return (radar && k->radarValue) ? kMaxRadarValue : k->max;
+    if (const RealKey *k = findKey(kRealKeys, key))
+        return k->max;
+    return -1.0;
 }
 
 double CRegisterDataIO::minMaxValue(const QString &key, double fallback) const

@@ -23,6 +23,21 @@ public:
         NoUseCases      // no use case in [UseCases]
     };
 
+    // While it lives, a reader made on this thread for the path of the given
+    // reader takes that reader's content instead of reading the file again:
+    // one load of a configuration reads its file once, though the window and
+    // the calculation library both read it.
+    class ReadOnce {
+    public:
+        explicit ReadOnce(const CRegisterDataIO &reader);
+        ReadOnce(const ReadOnce &) = delete;
+        ReadOnce &operator=(const ReadOnce &) = delete;
+        ~ReadOnce();
+
+    private:
+        const CRegisterDataIO *m_previous;
+    };
+
     explicit CRegisterDataIO(QString path);
     CRegisterDataIO(const CRegisterDataIO &) = delete;
     CRegisterDataIO &operator=(const CRegisterDataIO &) = delete;
@@ -57,6 +72,11 @@ public:
     // A finite number from [MinMax_Defaults], or fallback when absent or invalid.
     double minMaxValue(const QString &key, double fallback) const;
 
+    // The largest value a use-case key (as "rows", without the number) takes
+    // in a file of the named sensor; every key takes 0 as its smallest.
+    // Negative for a key that holds no number.
+    static double useCaseMaximum(const QString &key, const QString &sensorName);
+
 private:
     // A "key = value" line of one of the sections the reader uses.
     struct Entry {
@@ -85,4 +105,5 @@ private:
     int m_defaults[3] = {-1, -1, -1};
     QMap<QString, QString> m_minMax;
     QMap<int, QString> m_problems;  // line -> text
+    QMap<int, QString> m_loadProblems; // those the read of the file found
 };

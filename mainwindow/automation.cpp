@@ -8,6 +8,7 @@
 #include "registerdataio.h"
 
 #include <QCheckBox>
+#include <QLocale>
 
 #include <cmath>
 
@@ -58,15 +59,79 @@ void tick(QCheckBox *box)
         box->setChecked(true);
 }
 
+// The configuration-file key of each ImgParameters item, in the order of a
+// write, whose limits the item takes as the configuration reader does; null
+// for an item any whole number may give.
+const char *const kImgKeys[kImgWriteItems] = {
+    "rows",      "cols",     "binning",    "binxonly", "bin2skip2", "binsf",   "skipping", "cropping",
+    "aspect_ratio", "centering", "cif",     "hd720p",   "lowpower",  nullptr,   "blank_type", "highspeed",
+    nullptr,     nullptr,    nullptr,      nullptr,    "max_fps",   "max_fps", "intg_time"};
+
+bool isNumber(const QVariant &item)
+{
+    switch (item.userType()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::UChar:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Why an ImgParameters list of the right length cannot be written, or an
+// empty string: every item is a number (a flag may be a boolean), finite,
+// and within the reader's limits for its key on this sensor, or else within
+// the int range the item is kept in. Nothing is rounded into range.
+QString imgItemRefusal(const QVariantList &items, const QString &sensor)
+{
+    for (int i = 0; i < items.size(); ++i) {
+        const QVariant &item = items.at(i);
+        const QString which = kImgKeys[i] ? QStringLiteral("ImgParameters item %1 (%2)").arg(i).arg(QLatin1String(kImgKeys[i]))
+                                          : QStringLiteral("ImgParameters item %1").arg(i);
+        if (!isNumber(item)) {
+            const QString given = item.userType() == QMetaType::QString
+                                      ? QStringLiteral("the text \"%1\"").arg(item.toString())
+                                      : QStringLiteral("a value of type %1").arg(QLatin1String(item.typeName()));
+            return QStringLiteral("%1 takes a number, not %2").arg(which, given);
+        }
+        const double v = item.toDouble();
+        const QString given = QString::number(v, 'g', QLocale::FloatingPointShortest);
+        if (!std::isfinite(v))
+            return QStringLiteral("%1 takes a finite number, not %2").arg(which, given);
+        const double max = kImgKeys[i] ? CRegisterDataIO::useCaseMaximum(QLatin1String(kImgKeys[i]), sensor) : -1.0;
+        if (max >= 0.0 && !(v >= 0.0 && v <= max))
+            return QStringLiteral("%1 takes 0 to %2, not %3").arg(which).arg(max).arg(given);
+        if (max < 0.0 && !(v >= -2147483648.0 && v <= 2147483647.0))
+            return QStringLiteral("%1 takes a number from -2147483648 to 2147483647, not %2").arg(which, given);
+    }
+    return QString();
+}
+
 } // namespace
 
 QString Pallador::automationWriteRefusal(const QString &name, const QVariant &value) const
 {
     if (name == QLatin1String("Context")) {
-        // Only the three contexts exist: any other value would index past them.
+        // Only the contexts of the loaded sensor (one without a sensor) exist.
         const int context = value.toInt();
-        return context >= 0 && context <= 2 ? QString()
-                                            : QStringLiteral("Context takes 0, 1 or 2, not %1").arg(context);
+        if (context >= 0 && context < contextCount)
+            return QString();
+        QStringList contexts;
+        for (int c = 0; c < contextCount; ++c)
+            contexts << QString::number(c);
+        const QString last = contexts.takeLast();
+        const QString allowed = contexts.isEmpty() ? last : contexts.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+        return QStringLiteral("Context takes %1 (%2), not %3")
+            .arg(allowed,
+                 dataIO ? QStringLiteral("the contexts of the loaded sensor") : QStringLiteral("no sensor is loaded"))
+            .arg(context);
     }
     if (name == QLatin1String("TestCase")) {
         const int index = value.toInt();
@@ -91,6 +156,8 @@ QString Pallador::automationWriteRefusal(const QString &name, const QVariant &va
         if (given != list.items)
             return QStringLiteral("%1 takes a list of exactly %2 values, not %3").arg(name).arg(list.items).arg(given);
     }
+    if (name == QLatin1String("ImgParameters"))
+        return imgItemRefusal(value.toList(), dataIO ? dataIO->getSensorName() : QString());
     return QString();
 }
 

@@ -108,8 +108,15 @@ Pallador::Pallador(QString configFile, QWidget *parent, Qt::WindowFlags flags) :
     // short line of results beside them, and the dock pages get what their
     // fields need (see DockPageFit). The docks are styled first: their fields
     // measure differently before.
-    for (QTextEdit *pane : {ui.textResult_A, ui.textResult_B, ui.textResult_C, ui.textResult_PLL})
+    // The panes show results the calculation writes: the user may select and
+    // copy them but not type into them, and Tab moves the focus on instead of
+    // inserting white space.
+    for (QTextEdit *pane : {ui.textResult_A, ui.textResult_B, ui.textResult_C, ui.textResult_PLL}) {
         pane->setMinimumWidth(kResultPaneChars * pane->fontMetrics().averageCharWidth() + 2 * pane->frameWidth());
+        pane->setReadOnly(true);
+        pane->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        pane->setTabChangesFocus(true);
+    }
     for (QDockWidget *dock : {ui.dockImageA, ui.dockImageB, ui.dockImageC, ui.dockPLL})
         dock->ensurePolished();
     for (QScrollArea *area : {ui.scrollAreaIMG_A, ui.scrollAreaIMG_B, ui.scrollAreaIMG_C, ui.scrollAreaPLL})

@@ -5,13 +5,20 @@
 #include "savedlayout.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QDockWidget>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStyle>
+#include <QTemporaryFile>
 #include <QToolBar>
+
+#include <cerrno>
+#include <cstdio>
 
 namespace {
 
@@ -39,6 +46,21 @@ using SavedLayout::kMaxExtent;
 QString stateStoreName(int sensorIndex)
 {
     return sensorIndex >= 1 && sensorIndex < SensorCatalogueSize ? catalogueName(sensorIndex) : QString();
+}
+
+// The file of a store: Pallador/<name>.conf in the user's settings folder.
+QString stateStoreFile(const QString &name)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Pallador/") +
+           name + QStringLiteral(".conf");
+}
+
+// Whether a store file may be opened: missing or a regular file. Opening a
+// pipe there would wait for a writer for ever.
+bool usableStoreFile(const QString &file)
+{
+    const QFileInfo info(file);
+    return !info.exists() || info.isFile();
 }
 
 QString checksum(const QByteArray &bytes)
@@ -195,7 +217,10 @@ void Pallador::restoreWindowState()
     const QString name = stateStoreName(sensorIndex);
     if (name.isEmpty())
         return;
-    const QSettings store(QStringLiteral("Pallador"), name);
+    const QString file = stateStoreFile(name);
+    if (!usableStoreFile(file))
+        return;
+    const QSettings store(file, QSettings::NativeFormat);
     bool formatRead = false;
     if (store.value(kFormat).toInt(&formatRead) != kStoreFormat || !formatRead)
         return;
@@ -229,14 +254,59 @@ void Pallador::on_actionSave_State_triggered()
     const QString name = stateStoreName(sensorIndex);
     if (name.isEmpty())
         return;
+    const QString file = stateStoreFile(name);
+    const auto refuse = [&](const QString &reason) {
+        tellUser(QMessageBox::Warning, QStringLiteral("Pallador"),
+                 QStringLiteral("Cannot write file %1:\n%2.").arg(file, reason));
+    };
+    if (!usableStoreFile(file)) {
+        refuse(QStringLiteral("It is not a regular file"));
+        return;
+    }
     const QByteArray geometry = saveGeometry();
     const QByteArray state = saveState(kStateVersion);
-    QSettings store(QStringLiteral("Pallador"), name);
-    store.setValue(kGeometry, geometry);
-    store.setValue(kGeometryCheck, checksum(geometry));
-    store.setValue(kState, state);
-    store.setValue(kStateCheck, checksum(state));
-    store.setValue(kFormat, kStoreFormat);
+    const QVector<QPair<QString, QVariant>> values = {{kGeometry, geometry},
+                                                      {kGeometryCheck, checksum(geometry)},
+                                                      {kState, state},
+                                                      {kStateCheck, checksum(state)},
+                                                      {kFormat, kStoreFormat}};
+
+    // The store is replaced whole or not at all. QSettings does not tell of a
+    // write that fails once its buffer goes to the disk (a full disk leaves
+    // its file cut short), so the store is written beside its place and
+    // takes the store's name only when its bytes read back whole; otherwise
+    // the state saved before is kept, and the user is told. QSettings
+    // answers a second read of the file it wrote from memory: the bytes are
+    // read back from a copy.
+    const QString folder = QFileInfo(file).path();
+    const QString pattern = folder + QLatin1Char('/') + name + QStringLiteral(".XXXXXX");
+    QTemporaryFile written(pattern);
+    QTemporaryFile copy(pattern);
+    if (!QDir().mkpath(folder) || !written.open() || !copy.open()) {
+        refuse(written.errorString());
+        return;
+    }
+    written.close();
+    bool whole = false;
+    {
+        QSettings store(written.fileName(), QSettings::NativeFormat);
+        for (const auto &value : values)
+            store.setValue(value.first, value.second);
+        store.sync();
+        whole = store.status() == QSettings::NoError;
+    }
+    QFile bytes(written.fileName());
+    whole = whole && bytes.open(QIODevice::ReadOnly) && copy.write(bytes.readAll()) == bytes.size() && copy.flush();
+    copy.close();
+    const QSettings readBack(copy.fileName(), QSettings::NativeFormat);
+    for (const auto &value : values)
+        whole = whole && readBack.value(value.first).toByteArray() == value.second.toByteArray();
+    if (!whole) {
+        refuse(QStringLiteral("The window state was not saved; the one saved before is kept"));
+        return;
+    }
+    if (::rename(QFile::encodeName(written.fileName()).constData(), QFile::encodeName(file).constData()) != 0)
+        refuse(qt_error_string(errno));
 }
 
 void Pallador::on_actionToolBar_triggered()

@@ -25,12 +25,22 @@ const char *const kBuildDate = "Nov 23 2020";
 
 const char *const kNotRegular = "It is not a regular file";
 
+int systemMayWrite(const char *path)
+{
+    return ::faccessat(AT_FDCWD, path, W_OK, AT_EACCESS);
+}
+
+output::WriteAccessCall mayWrite = systemMayWrite;
+output::SyncCall syncFile = ::fsync;
+
 // The file a write replaces: the name itself, or the regular file a
 // symbolic link there ends at.
 struct Target {
     QString path;
     bool exists = false;
     mode_t permissions = 0;
+    uid_t owner = 0;
+    gid_t group = 0;
 };
 
 // Where a write to path goes; false with the reason when nothing may be
@@ -64,8 +74,16 @@ bool targetOf(const QString &path, output::Links links, Target *target, QString 
         *reason = QLatin1String(kNotRegular);
         return false;
     }
+    // The rename that replaces the file needs only the folder's permission:
+    // a file the user may not write is refused here.
+    if (mayWrite(QFile::encodeName(target->path).constData()) != 0) {
+        *reason = QStringLiteral("Existing file %1 is not writable").arg(path);
+        return false;
+    }
     target->exists = true;
     target->permissions = st.st_mode & 0777;
+    target->owner = st.st_uid;
+    target->group = st.st_gid;
     return true;
 }
 
@@ -73,14 +91,18 @@ bool targetOf(const QString &path, output::Links links, Target *target, QString 
 // disk, and the new file then takes the target's name in one rename. Every
 // step is checked, so a full disk or a size limit leaves the target as it
 // was. The rename replaces whatever holds the name by then (also a link
-// planted after the target was looked at) and never writes through it.
+// planted after the target was looked at) and never writes through it; a
+// hard link to the old file keeps the old content.
 bool replaceWhole(const Target &target, const QByteArray &bytes, QString *reason)
 {
     const QByteArray finalName = QFile::encodeName(target.path);
+    // The new file's name is short, so that it is legal wherever the
+    // target's is (a name may have up to 255 bytes).
+    const QByteArray folder = finalName.left(finalName.lastIndexOf('/') + 1);
     QByteArray tempName;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 16; ++attempt) {
-        tempName = finalName + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        tempName = folder + ".pallador-" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         // Created with the usual permissions of a new file (the umask applies).
         fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
@@ -90,7 +112,14 @@ bool replaceWhole(const Target &target, const QByteArray &bytes, QString *reason
         *reason = qt_error_string(errno);
         return false;
     }
-    // A file that is replaced keeps its permissions.
+    // A file that is replaced keeps its owner, group and permissions (the
+    // owner changes before the permissions, which a change of owner may
+    // clear). Only root may give the file to another user: anyone else keeps
+    // at least the group where it may, and the file is written all the same,
+    // as the writer's.
+    const bool keptOwner = !target.exists || ::fchown(fd, target.owner, target.group) == 0 ||
+                           ::fchown(fd, uid_t(-1), target.group) == 0;
+    Q_UNUSED(keptOwner)
     bool ok = !target.exists || ::fchmod(fd, target.permissions) == 0;
     const char *data = bytes.constData();
     size_t left = size_t(bytes.size());
@@ -107,7 +136,7 @@ bool replaceWhole(const Target &target, const QByteArray &bytes, QString *reason
         data += n;
         left -= size_t(n);
     }
-    ok = ok && ::fsync(fd) == 0;
+    ok = ok && syncFile(fd) == 0;
     int error = ok ? 0 : errno;
     if (::close(fd) != 0 && errno != EINTR && ok) {
         ok = false;
@@ -147,6 +176,12 @@ bool writeFileWhole(const QString &path, const QByteArray &bytes, QString *error
     if (error)
         *error = reason;
     return false;
+}
+
+void setWriteSystemCalls(WriteAccessCall access, SyncCall sync)
+{
+    mayWrite = access ? access : systemMayWrite;
+    syncFile = sync ? sync : ::fsync;
 }
 
 bool readRegularFile(const QString &path, QByteArray *bytes, QString *error)

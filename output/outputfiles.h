@@ -18,9 +18,10 @@ enum class Links { WriteThrough, Refuse };
 
 // Writes text as the program writes its text files: every line feed as CR LF
 // (a carriage return already in the text stays), in the locale's 8-bit
-// codec, replacing the file whole or not at all. Only a regular file or a
-// new name is written; a pipe, device, socket, folder or (by links) a
-// symbolic link is refused. On failure (also one that shows only when the
+// codec, replacing the file whole or not at all. Only a regular file the
+// user may write or a new name is written; a pipe, device, socket, folder or
+// (by links) a symbolic link is refused. A replaced file keeps its
+// permissions, owner and group; a hard link to it keeps the old content. On failure (also one that shows only when the
 // data reach the disk, as on a full disk) returns false with the reason in
 // error and leaves the file as it was.
 bool writeTextFile(const QString &path, const QString &text, QString *error, Links links = Links::WriteThrough);
@@ -28,6 +29,14 @@ bool writeTextFile(const QString &path, const QString &text, QString *error, Lin
 // Writes bytes as they are, with the same guarantees as writeTextFile.
 bool writeFileWhole(const QString &path, const QByteArray &bytes, QString *error,
                     Links links = Links::WriteThrough);
+
+// Stand-ins for the system calls whose failure a test cannot bring about for
+// real: the check whether the user may write an existing file (root may write
+// every file) and the fsync that brings the bytes to the disk. Each returns 0
+// or -1 with errno set, as the system's; null puts the system's back.
+using WriteAccessCall = int (*)(const char *path);
+using SyncCall = int (*)(int fd);
+void setWriteSystemCalls(WriteAccessCall mayWrite, SyncCall sync);
 
 // Reads a file whole when it is a regular file. Anything else (a pipe would
 // hold the reader until someone writes to it) is refused without waiting. On

@@ -356,6 +356,8 @@ void Pallador::loadConfigFile(QString path)
     // to calculate: it is refused with its path and the reason before anything
     // of the loaded sensor changes, which stays loaded and calculating.
     auto *reader = new CRegisterDataIO(path);
+    // The library's set-up takes the file as read here.
+    const CRegisterDataIO::ReadOnce readOnce(*reader);
     reader->readGeneralInfo();
     reader->readUseCases();
     const CRegisterDataIO::Status status = reader->status();

@@ -187,13 +187,13 @@ void TestAutomation::contextRange_data()
     QTest::addColumn<int>("written");
     QTest::addColumn<int>("expected");
     QTest::newRow("0") << 0 << 0;
-    QTest::newRow("1 on a one-context sensor") << 1 << 1;
-    QTest::newRow("2") << 2 << 2;
+    QTest::newRow("1 on a one-context sensor ignored") << 1 << 0;
+    QTest::newRow("2 ignored") << 2 << 0;
     QTest::newRow("3 ignored") << 3 << 0;
     QTest::newRow("-1 ignored") << -1 << 0;
 }
 
-// Context takes the three contexts only; WarningValue then reads the word of
+// Context takes the contexts of the loaded sensor only; WarningValue then reads the word of
 // the context stored, without a calculation.
 void TestAutomation::contextRange()
 {
@@ -221,6 +221,7 @@ void TestAutomation::imgParametersRoundTrip()
     resetJournal(w);
     QVariantList items = imgWriteItems();
     items[13] = 0; // variableFps off
+    items[14] = 3; // blankType: 0 to 4 as a configuration file takes it
     items[15] = 2; // highSpeed: any value but 0 is on
     w.setProperty("ImgParameters", items);
     QCOMPARE(calculations(w), 1);
@@ -237,7 +238,7 @@ void TestAutomation::imgParametersRoundTrip()
     // centering lowPower variableFps blankType highSpeed outFormat fifo
     // userVBlank userHBlank maxFps minFps intgTime.
     const QVariantList expected = {w.rows[1],   w.cols[1],   3,      4,        5,         6,  7,   8,   10,  13,
-                                   false,       15,          true,   17,       18,        19, 20,  w.maxFps[1],
+                                   false,       3,           true,   17,       18,        19, 20,  w.maxFps[1],
                                    7.5,         12.25};
     for (int i = 0; i < 20; ++i)
         QVERIFY2(read.at(i) == expected.at(i), qPrintable(QStringLiteral("item %1").arg(i)));

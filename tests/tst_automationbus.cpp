@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
+
 #include <sys/stat.h>
 
 namespace {
@@ -110,6 +112,8 @@ private slots:
     void refusedWritesChangeNothing();
     void windowsBelongToTheirClient();
     void serverEndsAfterItsClientLeaves();
+    void serverWithAnUnreachableDisplay_data();
+    void serverWithAnUnreachableDisplay();
     void interfaceDefinition();
     void registration();
     void serverWithoutInstallation();
@@ -312,6 +316,15 @@ void TestAutomationBus::failedWritesAnswerWithErrors()
     QVariantList img;
     for (int i = 0; i < 23; ++i)
         img << 1;
+    const auto withItem = [](QVariantList items, int i, const QVariant &item) {
+        items[i] = item;
+        return items;
+    };
+    QDBusArgument pair;
+    pair.beginStructure();
+    pair << 1 << 2;
+    pair.endStructure();
+    const QVariant structure = QVariant::fromValue(pair);
     const struct {
         const char *property;
         QVariant value;
@@ -333,8 +346,24 @@ void TestAutomationBus::failedWritesAnswerWithErrors()
          QStringLiteral("ImgParameters takes a list of exactly 23 values, not 24")},
         {"ImgParameters", QVariantList(), kInvalidArgs,
          QStringLiteral("ImgParameters takes a list of exactly 23 values, not 0")},
-        {"Context", 3, kInvalidArgs, QStringLiteral("Context takes 0, 1 or 2, not 3")},
-        {"Context", -1, kInvalidArgs, QStringLiteral("Context takes 0, 1 or 2, not -1")},
+        {"Context", 2, kInvalidArgs, QStringLiteral("Context takes 0 or 1 (the contexts of the loaded sensor), not 2")},
+        {"Context", 3, kInvalidArgs, QStringLiteral("Context takes 0 or 1 (the contexts of the loaded sensor), not 3")},
+        {"Context", -1, kInvalidArgs,
+         QStringLiteral("Context takes 0 or 1 (the contexts of the loaded sensor), not -1")},
+        {"Context", QStringLiteral("1"), kInvalidArgs, QStringLiteral("Context takes a value of D-Bus type i")},
+        {"Context", true, kInvalidArgs, QStringLiteral("Context takes a value of D-Bus type i")},
+        {"ImgParameters", withItem(img, 3, QStringLiteral("2")), kInvalidArgs,
+         QStringLiteral("ImgParameters item 3 (binxonly) takes a number, not the text \"2\"")},
+        {"ImgParameters", withItem(img, 16, structure), kInvalidArgs,
+         QStringLiteral("ImgParameters item 16 takes a number, not a value of type QDBusArgument")},
+        {"ImgParameters", withItem(img, 0, 2147483647), kInvalidArgs,
+         QStringLiteral("ImgParameters item 0 (rows) takes 0 to 16384, not 2147483647")},
+        {"ImgParameters", withItem(img, 1, 16385), kInvalidArgs,
+         QStringLiteral("ImgParameters item 1 (cols) takes 0 to 16384, not 16385")},
+        {"ImgParameters", withItem(img, 20, std::nan("")), kInvalidArgs,
+         QStringLiteral("ImgParameters item 20 (max_fps) takes a finite number, not nan")},
+        {"ImgParameters", withItem(img, 18, 1e10), kInvalidArgs,
+         QStringLiteral("ImgParameters item 18 takes a number from -2147483648 to 2147483647, not 1e+10")},
         {"Context", 1.5, kInvalidArgs, QStringLiteral("Context takes a whole number, not 1.5")},
         {"Context", 4294967297.0, kInvalidArgs,
          QStringLiteral("Context takes a number from -2147483648 to 2147483647, not 4294967297")},
@@ -357,6 +386,17 @@ void TestAutomationBus::failedWritesAnswerWithErrors()
         QCOMPARE(answer.errorMessage(), r.message);
     }
     QCOMPARE(get(window, "Nothing").errorName(), QStringLiteral("org.freedesktop.DBus.Error.UnknownProperty"));
+
+    // A Set whose value is not a variant.
+    QDBusMessage unwrapped = QDBusMessage::createMethodCall(QLatin1String(kService), window,
+                                                       QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                       QStringLiteral("Set"));
+    unwrapped << QLatin1String(kInterface) << QStringLiteral("Context") << 1;
+    const QDBusMessage notVariant = bus().call(unwrapped, QDBus::Block, 20000);
+    QCOMPARE(notVariant.errorName(), QLatin1String(kInvalidArgs));
+    QCOMPARE(notVariant.errorMessage(),
+             QStringLiteral("Context takes its value as a variant (Set has the signature ssv, not ssi)"));
+    QCOMPARE(get(window, "Context").arguments().value(0).value<QDBusVariant>().variant().toInt(), 0);
 
     // A window without a configuration has no use case to apply.
     const QString bare = createWindow();
@@ -474,6 +514,46 @@ void TestAutomationBus::serverEndsAfterItsClientLeaves()
     QVERIFY(!reported.filter(QRegularExpression(QStringLiteral("^shown: "))).isEmpty());
     const QStringList dialogs = reported.filter(QRegularExpression(QStringLiteral("^(box|dialog): ")));
     QVERIFY2(dialogs.isEmpty(), qPrintable(dialogs.join(QLatin1Char('\n'))));
+}
+
+void TestAutomationBus::serverWithAnUnreachableDisplay_data()
+{
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("X display without a server") << "DISPLAY" << ":99";
+    QTest::newRow("X display of no form") << "DISPLAY" << "bogus";
+    QTest::newRow("Wayland display without a compositor") << "WAYLAND_DISPLAY" << "pallador-no-compositor";
+}
+
+// A server whose environment names a display it cannot reach (a bus that
+// kept the display of a closed login) comes up off screen and answers.
+void TestAutomationBus::serverWithAnUnreachableDisplay()
+{
+    QFETCH(QString, variable);
+    QFETCH(QString, value);
+    const QLatin1String name("display-client");
+    QDBusConnection client = QDBusConnection::connectToBus(QDBusConnection::SessionBus, name);
+    QVERIFY(client.isConnected());
+    QVERIFY(!client.interface()->isServiceRegistered(QLatin1String(kService)));
+
+    QProcessEnvironment environment = withoutDisplay();
+    environment.insert(QStringLiteral("QI_HOME"), m_install->root());
+    environment.insert(variable, value);
+    QProcess server;
+    server.setProcessEnvironment(environment);
+    server.start(QStringLiteral(PALLADOR_PROGRAM), {QStringLiteral("-activex")});
+    QVERIFY(server.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(client.interface()->isServiceRegistered(QLatin1String(kService)) ||
+                                 server.state() == QProcess::NotRunning,
+                             20000);
+    QDBusInterface factory(QLatin1String(kService), QStringLiteral("/Factory"),
+                           QStringLiteral("com.corvanta.Pallador.Factory"), client);
+    const QDBusReply<QStringList> features = factory.call(QStringLiteral("FeatureList"));
+    QVERIFY2(features.isValid(), qPrintable(QString::fromLocal8Bit(server.readAllStandardError())));
+    QCOMPARE(features.value(), QStringList{QStringLiteral("Pallador")});
+    server.terminate();
+    QVERIFY(server.waitForFinished(30000));
+    QDBusConnection::disconnectFromBus(name);
 }
 
 // -dumpidl writes the definition generated from the window's class.

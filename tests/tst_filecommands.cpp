@@ -20,6 +20,7 @@
 #include <QTableWidget>
 #include <QToolBar>
 #include <QUrl>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -503,6 +504,8 @@ void TestFileCommands::helpDocuments_data()
     QTest::newRow("read-me missing") << "actionSensor_Data_Sheet" << readMe << true << "missing" << missing;
     QTest::newRow("manual, no program") << "actionPallador_Manual" << manual << true << "no program" << noProgram;
     QTest::newRow("read-me, no program") << "actionSensor_Data_Sheet" << readMe << true << "no program" << noProgram;
+    QTest::newRow("manual, no opener on the PATH")
+        << "actionPallador_Manual" << manual << true << "no opener" << noProgram;
 }
 
 // The documents go to the desktop as file URLs below the installation, and
@@ -525,10 +528,16 @@ void TestFileCommands::helpDocuments()
     }
     DialogResponder responder;
     UrlRecorder urls;
+    // The system's own way of opening documents, as on a machine with no
+    // program for them: no handler, and a PATH that holds no opener.
+    const QByteArray oldPath = qgetenv("PATH");
+    QTemporaryDir emptyFolder;
     if (state == QLatin1String("no program")) {
         // A handler that cannot be called: nothing opens the document.
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &urls, "noSuchSlot");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("noSuchSlot")));
+    } else if (state == QLatin1String("no opener")) {
+        qputenv("PATH", QFile::encodeName(emptyFolder.path()));
     } else {
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &urls, "openUrl");
     }
@@ -537,6 +546,7 @@ void TestFileCommands::helpDocuments()
         w.installDir.chop(1);
 
     w.findChild<QAction *>(action)->trigger();
+    qputenv("PATH", oldPath);
 
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     if (state == QLatin1String("opens")) {

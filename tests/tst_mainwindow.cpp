@@ -12,6 +12,7 @@
 #include <QDoubleSpinBox>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTextEdit>
 #include <QToolBar>
 #include <QtTest>
 
@@ -30,6 +31,7 @@ private slots:
     void viewToggles();
     void windowStatePerSensor();
     void loadFormOfMissingResource();
+    void resultPanesAreReadOnly();
 };
 
 void TestMainWindow::initialState()
@@ -295,6 +297,28 @@ void TestMainWindow::loadFormOfMissingResource()
     QVERIFY(form);
     QCOMPARE(form->parent(), &parent);
     QVERIFY(form->findChild<QComboBox *>(QStringLiteral("combo_SensorType")));
+}
+
+// The result panes take no typed text, and Tab in them moves the focus on
+// rather than inserting white space; their text can still be selected.
+void TestMainWindow::resultPanesAreReadOnly()
+{
+    WindowSession s(QStringLiteral("Sarn102"));
+    Pallador &w = s.w();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (QTextEdit *pane : {w.ui.textResult_A, w.ui.textResult_B, w.ui.textResult_PLL}) {
+        const QString text = pane->toPlainText();
+        QVERIFY2(!text.isEmpty(), qPrintable(pane->objectName()));
+        pane->setFocus();
+        QTRY_VERIFY(pane->hasFocus());
+        QTest::keyClicks(pane, QStringLiteral("typed"));
+        QTest::keyClick(pane, Qt::Key_Delete);
+        QTest::keyClick(pane, Qt::Key_Tab);
+        QCOMPARE(pane->toPlainText(), text);
+        QVERIFY2(!pane->hasFocus(), qPrintable(pane->objectName()));
+        QVERIFY(pane->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

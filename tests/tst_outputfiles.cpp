@@ -981,31 +981,6 @@ void TestOutputFiles::bugReportWriteFailure()
 
 namespace {
 
-// While the object lives no file of this process grows past limit bytes: a
-// write beyond it fails (EFBIG) after the file was opened, as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limited = m_old;
-        limited.rlim_cur = limit;
-        m_set = ::setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    bool isSet() const { return m_set; }
-
-private:
-    rlimit m_old{};
-    void (*m_handler)(int) = nullptr;
-    bool m_set = false;
-};
-
 // A reader that waits on a pipe for a writer is released late (it then
 // reads nothing), so that a test of a reader that should never open the pipe
 // fails rather than hangs.
@@ -1051,6 +1026,40 @@ bool makePipe(const QString &path)
     return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
 }
 
+// The system calls of a write as a test needs them: an existing file without
+// any write permission refused, as it is for an ordinary user (root may write
+// every file), and optionally every fsync failing with EIO. The system's are
+// back when the object goes.
+class WriteCalls {
+public:
+    explicit WriteCalls(bool failingSync)
+    {
+        output::setWriteSystemCalls(asOrdinaryUser, failingSync ? failedSync : nullptr);
+    }
+    ~WriteCalls() { output::setWriteSystemCalls(nullptr, nullptr); }
+
+private:
+    static int asOrdinaryUser(const char *path)
+    {
+        struct stat st;
+        if (::stat(path, &st) != 0)
+            return -1;
+        if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+            errno = EACCES;
+            return -1;
+        }
+        return 0;
+    }
+    static int failedSync(int)
+    {
+        errno = EIO;
+        return -1;
+    }
+};
+
+const char *const kSizeLimit = "size limit";
+const char *const kFailedSync = "failed fsync";
+
 const char *const kSaveIni = "Save INI";
 const char *const kSaveConfig = "Save Config";
 const char *const kBugReport = "Bug Report";
@@ -1090,52 +1099,78 @@ bool recorded(const Pallador &w, const QString &command, const QList<QUrl> &open
 void TestOutputFiles::writeFailingAfterOpenKeepsTheOldFile_data()
 {
     QTest::addColumn<QString>("command");
-    for (const char *command : {kSaveIni, kSaveConfig, kBugReport})
-        QTest::newRow(command) << QString::fromLatin1(command);
+    QTest::addColumn<QString>("fault");
+    for (const char *command : {kSaveIni, kSaveConfig, kBugReport}) {
+        for (const char *fault : {kSizeLimit, kFailedSync})
+            QTest::addRow("%s, %s", command, fault) << QString::fromLatin1(command) << QString::fromLatin1(fault);
+    }
 }
 
-// A write that fails after the file was opened (here a file-size limit; a
-// full disk alike) leaves the old file byte for byte and nothing else behind,
-// is reported, and records nothing; without the limit the same write
-// succeeds, is larger than the limit and keeps the file's permissions.
+// A write that fails after the file was opened (a file-size limit, a full
+// disk alike, or an fsync that fails) leaves the old file byte for byte and
+// nothing else behind, is reported, and records nothing; without the fault
+// the same write succeeds, is larger than the limit and keeps the file's
+// permissions, owner and group, while a hard link to the old file keeps the
+// old content (the file is replaced, not written through).
 void TestOutputFiles::writeFailingAfterOpenKeepsTheOldFile()
 {
     QFETCH(QString, command);
+    QFETCH(QString, fault);
     Session s(QStringLiteral("Sarn101k"));
     Pallador &w = s.w();
     w.useStdTemplate = false;
     const QString root = s.install.root();
     const QString path =
         root + (command == QLatin1String(kBugReport) ? QStringLiteral("palladorBugInfo.txt") : QStringLiteral("kept"));
-    writeBytes(path, "; an earlier file\r\n");
+    const QByteArray earlier = "; an earlier file\r\n";
+    writeBytes(path, earlier);
     const QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     QVERIFY(QFile::setPermissions(path, permissions));
+    // Another user's file (only root may give it away; run as anyone else
+    // the owner is not looked at).
+    const QByteArray name = QFile::encodeName(path);
+    const bool givenAway = ::chown(name.constData(), 65534, 65534) == 0;
     const auto installed = installedFiles(root);
     const QString title = w.windowFilePath();
 
     const rlim_t limit = 256;
     {
-        FileSizeLimit full(limit);
-        QVERIFY(full.isSet());
+        std::unique_ptr<FileSizeLimit> full;
+        if (fault == QLatin1String(kSizeLimit)) {
+            full.reset(new FileSizeLimit(limit));
+            QVERIFY(full->isSet());
+        }
+        WriteCalls calls(fault == QLatin1String(kFailedSync));
         runCommand(w, command, path);
     }
+    QCOMPARE(bytesOf(path), earlier);
     QCOMPARE(installedFiles(root), installed);
-    QCOMPARE(s.messages(), QStringList{failureMessage(command, path, qt_error_string(EFBIG))});
+    const int error = fault == QLatin1String(kSizeLimit) ? EFBIG : EIO;
+    QCOMPARE(s.messages(), QStringList{failureMessage(command, path, qt_error_string(error))});
     QVERIFY(!recorded(w, command, urls.opened, path));
     QCOMPARE(w.windowFilePath(), title);
 
     s.responder.clear();
+    const QString hardLink = root + QStringLiteral("hard link");
+    QCOMPARE(::link(name.constData(), QFile::encodeName(hardLink).constData()), 0);
     runCommand(w, command, path);
     QVERIFY(QFileInfo(path).size() > qint64(limit));
     QCOMPARE(QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser), permissions);
+    struct stat st;
+    QCOMPARE(::stat(name.constData(), &st), 0);
+    if (givenAway) {
+        QCOMPARE(st.st_uid, uid_t(65534));
+        QCOMPARE(st.st_gid, gid_t(65534));
+    }
+    QCOMPARE(bytesOf(hardLink), earlier);
     QVERIFY(recorded(w, command, urls.opened, path));
 }
 
 void TestOutputFiles::targetsOtherThanRegularFiles_data()
 {
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("kind");   // what the name is: pipe, or a link to file, pipe or nothing
-    QTest::addColumn<QString>("reason"); // empty: written
+    QTest::addColumn<QString>("kind");   // what the name is: pipe, a link to file, pipe or nothing, a file
+    QTest::addColumn<QString>("reason"); // empty: written; %1 the path
 
     const QString pipe = QStringLiteral("pipe");
     const QString toFile = QStringLiteral("link to a file");
@@ -1153,13 +1188,17 @@ void TestOutputFiles::targetsOtherThanRegularFiles_data()
         add(toFile, fixedName ? link : QString());
         add(toPipe, fixedName ? link : notRegular);
         add(toNothing, fixedName ? link : dangling);
+        add(QStringLiteral("write-protected file"), QStringLiteral("Existing file %1 is not writable"));
+        if (!fixedName)
+            add(QStringLiteral("file of a 255-byte name"), QString());
     }
 }
 
-// Only a regular file or a new name is written. A name the user chose that
-// is a link to a regular file is written through (the link stays); the fixed
-// name of the bug-information file is never followed. What is refused is
-// reported and stays as it was, and nothing is recorded.
+// Only a regular file the user may write or a new name is written (a name
+// of up to 255 bytes). A name the user chose that is a link to a regular file
+// is written through (the link stays); the fixed name of the bug-information
+// file is never followed. What is refused is reported and stays as it was,
+// and nothing is recorded.
 void TestOutputFiles::targetsOtherThanRegularFiles()
 {
     QFETCH(QString, command);
@@ -1169,8 +1208,10 @@ void TestOutputFiles::targetsOtherThanRegularFiles()
     Pallador &w = s.w();
     w.useStdTemplate = false;
     const QString root = s.install.root();
-    const QString path = root + (command == QLatin1String(kBugReport) ? QStringLiteral("palladorBugInfo.txt")
-                                                                      : QStringLiteral("chosen"));
+    const QString name = kind == QLatin1String("file of a 255-byte name") ? QString(255, QLatin1Char('n'))
+                                                                          : QStringLiteral("chosen");
+    const QString path =
+        root + (command == QLatin1String(kBugReport) ? QStringLiteral("palladorBugInfo.txt") : name);
     QVERIFY(QDir(root).mkdir(QStringLiteral("elsewhere")));
     const QString target = root + QStringLiteral("elsewhere/target");
     const QByteArray before = "; someone else's file\r\n";
@@ -1180,26 +1221,40 @@ void TestOutputFiles::targetsOtherThanRegularFiles()
         QVERIFY(makePipe(kind == QLatin1String("pipe") ? path : target));
     if (kind.startsWith(QLatin1String("link")))
         QVERIFY(QFile::link(target, path));
-
-    runCommand(w, command, path);
+    const bool ownFile = kind == QLatin1String("write-protected file") || kind == QLatin1String("file of a 255-byte name");
+    if (ownFile) {
+        writeBytes(path, before);
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup));
+    }
+    if (kind == QLatin1String("file of a 255-byte name"))
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    {
+        WriteCalls calls(false);
+        runCommand(w, command, path);
+    }
+    const QString written = kind.startsWith(QLatin1String("link")) ? target : path;
 
     if (kind.startsWith(QLatin1String("link")))
         QCOMPARE(QFileInfo(path).symLinkTarget(), target);
     if (kind.contains(QLatin1String("pipe")))
         QVERIFY(isPipe(kind == QLatin1String("pipe") ? path : target));
     if (!reason.isEmpty()) {
-        QCOMPARE(s.messages(), QStringList{failureMessage(command, path, reason)});
+        const QString why = reason.contains(QLatin1String("%1")) ? reason.arg(path) : reason;
+        QCOMPARE(s.messages(), QStringList{failureMessage(command, path, why)});
         QVERIFY(!recorded(w, command, urls.opened, path));
-        if (kind == QLatin1String("link to a file"))
-            QCOMPARE(bytesOf(target), before);
+        if (ownFile || kind == QLatin1String("link to a file"))
+            QCOMPARE(bytesOf(written), before);
         if (kind == QLatin1String("link to nothing"))
             QVERIFY(!QFileInfo::exists(target));
     } else {
         QCOMPARE(s.messages(), QStringList());
-        QVERIFY(bytesOf(target).startsWith("; Pallador Configuration file based on ") ||
-                bytesOf(target).startsWith("; This file was generated by Pallador.exe for Sarn101k."));
+        QVERIFY(bytesOf(written).startsWith("; Pallador Configuration file based on ") ||
+                bytesOf(written).startsWith("; This file was generated by Pallador.exe for Sarn101k."));
         QVERIFY(recorded(w, command, urls.opened, path));
     }
+    // Nothing is left beside the file.
+    QCOMPARE(QDir(root).entryList({QStringLiteral(".pallador-*")}, QDir::AllEntries | QDir::Hidden | QDir::System),
+             QStringList());
     const bool targetMade = kind == QLatin1String("link to a file") || kind == QLatin1String("link to a pipe");
     QCOMPARE(QDir(root + QStringLiteral("elsewhere")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
              targetMade ? QStringList{QStringLiteral("target")} : QStringList());

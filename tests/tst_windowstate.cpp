@@ -26,6 +26,8 @@
 #include <functional>
 #include <iterator>
 
+#include <sys/stat.h>
+
 namespace {
 
 // A two-context sensor: the set-up shows the PLL dock and both image docks.
@@ -219,6 +221,8 @@ private slots:
     void restoredWindowStaysOnScreen();
     void saveNeedsCataloguedSensor_data();
     void saveNeedsCataloguedSensor();
+    void storeThatCannotBeWritten_data();
+    void storeThatCannotBeWritten();
     void defaultSizeFitsTheScreen_data();
     void defaultSizeFitsTheScreen();
     void timingDiagramOpensClearOfTheMenus();
@@ -752,6 +756,54 @@ void TestWindowState::saveNeedsCataloguedSensor()
     for (const QString &message : messages)
         expected << message.arg(path);
     QCOMPARE(responder.seen(), expected);
+}
+
+void TestWindowState::storeThatCannotBeWritten_data()
+{
+    QTest::addColumn<bool>("pipe"); // the store is a pipe, else the disk is full
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("store that is a pipe") << true << QStringLiteral("It is not a regular file");
+    QTest::newRow("full disk") << false
+                               << QStringLiteral("The window state was not saved; the one saved before is kept");
+}
+
+// A store that is a pipe is neither read (a load would wait for a writer for
+// ever) nor written; a Save State that fails on a full disk keeps the state
+// saved before. Either is reported, and a later load shows what it showed
+// before.
+void TestWindowState::storeThatCannotBeWritten()
+{
+    QFETCH(bool, pipe);
+    QFETCH(QString, reason);
+
+    FixtureInstall install;
+    const QString path = install.addSample(kSample);
+    DialogResponder responder;
+    const QString store = install.root() + QStringLiteral("settings/Pallador/") + kModel + QStringLiteral(".conf");
+    QString before;
+    if (pipe) {
+        QVERIFY(QDir().mkpath(QFileInfo(store).path()));
+        QCOMPARE(::mkfifo(QFile::encodeName(store).constData(), 0600), 0);
+        before = loadedLayout(path);
+    } else {
+        before = saveState(path, arrangeByUser);
+    }
+    // (A pipe is not opened here either.)
+    const QStringList files = pipe ? QStringList() : filesBelow(install.root());
+    const auto hidePll = [](Pallador &w) { w.ui.dockPLL->hide(); };
+    if (pipe) {
+        saveState(path, hidePll);
+    } else {
+        FileSizeLimit full(200);
+        QVERIFY(full.isSet());
+        saveState(path, hidePll);
+    }
+    QCOMPARE(responder.seen(), QStringList{QStringLiteral("Pallador|Cannot write file %1:\n%2.").arg(store, reason)});
+    if (pipe)
+        QVERIFY(QFileInfo(store).exists() && !QFileInfo(store).isFile());
+    else
+        QCOMPARE(filesBelow(install.root()), files);
+    QCOMPARE(loadedLayout(path), before);
 }
 
 // The form's size (1009 x 874) is larger than the test screen (800 x 600):

@@ -420,6 +420,19 @@ void TestRegisterDataIO::readsTheFileOnce()
     QCOMPARE(io.getUseCaseName(), QStringList{QStringLiteral("a")});
     QCOMPARE(io.minMaxValue(QStringLiteral("vco_max"), 0.0), 900.0);
     QCOMPARE(io.status(), CRegisterDataIO::Status::Ok);
+
+    // While a ReadOnce of it lives, a second reader of the path (as the
+    // library's set-up makes) takes the first reader's content, the file
+    // being gone; another path, and the same path afterwards, are read.
+    {
+        const CRegisterDataIO::ReadOnce once(io);
+        CRegisterDataIO again(path);
+        QVERIFY(again.readGeneralInfo());
+        QCOMPARE(again.getSensorName(), QStringLiteral("Vek108m"));
+        QCOMPARE(again.minMaxValue(QStringLiteral("vco_max"), 0.0), 900.0);
+        QCOMPARE(CRegisterDataIO(path + QStringLiteral("x")).status(), CRegisterDataIO::Status::Missing);
+    }
+    QCOMPARE(CRegisterDataIO(path).status(), CRegisterDataIO::Status::Missing);
 }
 
 void TestRegisterDataIO::readsRegularFilesOnly_data()

@@ -31,10 +31,18 @@ FixtureInstall::FixtureInstall()
     top.mkpath(settings);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
+    // The window finds its state stores in the user's settings folder.
+    m_hadConfigHome = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    m_oldConfigHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings));
 }
 
 FixtureInstall::~FixtureInstall()
 {
+    if (m_hadConfigHome)
+        qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
     if (m_hadHome)
         qputenv("QI_HOME", m_oldHome);
     else

@@ -12,10 +12,38 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <csignal>
 #include <functional>
 #include <memory>
 
+#include <sys/resource.h>
+
 class Pallador;
+
+// While the object lives no file of this process grows past limit bytes: a
+// write beyond it fails (EFBIG) after the file was opened, as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limited = m_old;
+        limited.rlim_cur = limit;
+        m_set = ::setrlimit(RLIMIT_FSIZE, &limited) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    bool isSet() const { return m_set; }
+
+private:
+    rlimit m_old{};
+    void (*m_handler)(int) = nullptr;
+    bool m_set = false;
+};
 
 // A temporary installation directory with the sample layout. QI_HOME points
 // at it (with a trailing "/") while the object lives; settings stores are
@@ -38,6 +66,8 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_oldHome;
     bool m_hadHome = false;
+    QByteArray m_oldConfigHome;
+    bool m_hadConfigHome = false;
 };
 
 // Answers modal dialogs from a queue of handlers; a dialog without a handler
