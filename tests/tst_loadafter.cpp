@@ -258,19 +258,9 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QStringList args = app.arguments();
-    int shard = 1;
-    int shards = 1;
-    const int at = args.indexOf(QStringLiteral("--shard"));
-    if (at > 0 && at + 1 < args.size()) {
-        const QStringList parts = args[at + 1].split(QLatin1Char('/'));
-        shard = parts.value(0).toInt();
-        shards = parts.value(1).toInt();
-        if (shards < 1 || shard < 1 || shard > shards) {
-            qCritical("--shard takes k/n with 1 <= k <= n");
-            return 2;
-        }
-        args.erase(args.begin() + at, args.begin() + at + 2);
-    }
+    int shard = 1, shards = 1;
+    if (!takeShard(args, &shard, &shards))
+        return 2;
     TestLoadAfter test(shard, shards);
     return QTest::qExec(&test, args);
 }
