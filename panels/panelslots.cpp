@@ -1,9 +1,10 @@
 // The three boxes that open the option panels. The advanced panels of
 // contexts A and B are built once, from the sensor's form, the first time
-// their box is ticked; ticking a closed panel again reads its widgets back
-// into the context's settings and recalculates; unticking hides it and gives
-// the context its use case back. The advanced PLL panel is built afresh at
-// every opening and acts only through its widgets' slots.
+// their box is ticked; unticking hides a panel and gives its context back the
+// settings it had when the panel was opened; ticking a closed panel again
+// brings back what the user had set through it, reads back the widgets left
+// changed and recalculates. The advanced PLL panel is built afresh at every
+// opening and acts only through its widgets' slots.
 #include "panels.h"
 
 #include "calvex.h"
@@ -288,11 +289,12 @@ void bringIntoView(QWidget *panel)
     X(middleIntTime) X(fixedLineLength) X(embedDataRows) X(statsDataRows) X(topDigitalRows) X(botAnalogRows)         \
     X(scaler) X(sMode) X(scaleM) X(ccRow) X(adcMode)
 
-// Closing a panel gives its context the settings it had when the panel was
-// opened: what the user changed in the panel is dropped, what the loaded file
-// or the set-up gave besides the use case (a field-of-view offset, an
-// exposure count, integration times) stays, and so does what the user
-// changed meanwhile in the main window.
+// Puts the settings a panel governs back from a copy. Closing a panel takes
+// those of its opening: what the user changed in the panel is dropped, what
+// the loaded file or the set-up gave besides the use case (a field-of-view
+// offset, an exposure count, integration times) stays, and so does what the
+// user changed meanwhile in the main window. Re-opening takes those the
+// panel left at its closing.
 void restorePanelSettings(Pallador &w, const SensorSettings &opened, int context)
 {
 #define PALLADOR_RESTORE(field) w.field[context] = opened.field[context];
@@ -320,7 +322,7 @@ void buildAdvancedPanel(Pallador &w, const FormCase &c, int context, const CFami
 }
 
 // Ticking a built panel again: what the engineer left in it becomes the
-// context's settings (the use-case reload of the close had replaced them).
+// context's settings again (the close had put back those of the opening).
 void reopenAdvancedPanel(Pallador &w, const FormCase &c, int context, const CFamilyCore &family)
 {
     if (c.showOnly)
@@ -351,7 +353,6 @@ void vek125IntegrationTime(Pallador &w)
     if (GUIVAR_ITEM_T *item = w.guiVars->iVar("IntgTime"); item && item->dspin)
         item->dspin->setValue(w.calvex->vek_125->IntgTime.value);
 }
-
 
 void advancedPanel(Pallador &w, int context, const std::function<void()> &reloadUseCase)
 {
