@@ -109,7 +109,13 @@ using options::Rule;
 template <typename T> void storeBox(Pallador &w, QCheckBox *const (&boxes)[2], T (&member)[3], bool panelAOnly = false)
 {
     const int c = options::chooseBox(w, boxes, panelAOnly);
-    if (c != options::None)
+    if (c == options::None)
+        return;
+    // A box that stands for a read-out factor stores the factor (1 unticked).
+    const QVariant factor = boxes[c]->property(Pallador::kTickFactorProperty);
+    if (factor.isValid())
+        member[c] = T(boxes[c]->isChecked() ? factor.toInt() : 1);
+    else
         member[c] = T(boxes[c]->isChecked());
 }
 

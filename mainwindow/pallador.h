@@ -237,6 +237,9 @@ public:
     bool panelOpenedValid[2] = {};
     SensorSettings panelLeftWith[2];
     bool panelLeftValid[2] = {};
+    // A form's check box that stands for a read-out factor carries the
+    // factor its tick stores in this property (see panels::TickIsFactor).
+    static constexpr char kTickFactorProperty[] = "palladorTickFactor";
 
     // Widgets of the context option forms (element 0 A, element 1 B).
     QCheckBox *checkBinning[2] = {};

@@ -110,7 +110,8 @@ FormCase brel103()
         on<&P::checkSkipping>("checkSkipping")
             .start(factor(mode(&M::colSkip)))
             .slot("checkSkipping_clicked()")
-            .back(store(&P::skipping)),
+            .back(store(&P::skipping))
+            .tickIsFactor(),
         on<&P::checkBinning>("checkBinning")
             .start(flag(mode(&M::summing)))
             .slot("checkBinning_clicked()")

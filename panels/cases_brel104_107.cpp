@@ -175,7 +175,8 @@ std::vector<FormCase> brel104To107Cases()
         on<&P::checkSkipping>("checkSkipping")
             .start(factor(mode(&M::colSkip)))
             .slot("checkSkipping_clicked()")
-            .back(store(&P::skipping)),
+            .back(store(&P::skipping))
+            .tickIsFactor(),
         on<&P::checkBinning>("checkBinning")
             .start(factor(mode(&M::binning)))
             .slot("checkBinning_clicked()")
@@ -201,7 +202,8 @@ std::vector<FormCase> brel104To107Cases()
         on<&P::checkSkipping>("checkSkipping")
             .start(factor(mode(&M::colSkip)))
             .slot("checkSkipping_clicked()")
-            .back(store(&P::skipping)),
+            .back(store(&P::skipping))
+            .tickIsFactor(),
         on<&P::checkBinning>("checkBinning")
             .start(factor(mode(&M::binning)))
             .slot("checkBinning_clicked()")

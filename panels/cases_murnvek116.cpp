@@ -67,6 +67,17 @@ Widget contextBox(const char *name, qint32 C::*field, T (SensorSettings::*settin
     return on<Member>(name).start(flag(ctx(field))).slot(slotName).back(store(setting));
 }
 
+// The skipping box: ticked by a skip factor above 1 of the context's record,
+// stored as the factor (2 ticked, 1 not).
+Widget skippingBox()
+{
+    return on<&P::checkSkipping>("checkSkipping")
+        .start(factor(ctx(&C::skipping)))
+        .slot("checkSkipping_clicked()")
+        .back(store(&P::skipping))
+        .tickIsFactor();
+}
+
 } // namespace
 
 std::vector<FormCase> murnVek116Cases()
@@ -75,7 +86,7 @@ std::vector<FormCase> murnVek116Cases()
 
     FormCase murn107{Panel::A, "Murn107_Adv"};
     murn107.widgets = {
-        contextBox<&P::checkSkipping>("checkSkipping", &C::skipping, &P::skipping, "checkSkipping_clicked()"),
+        skippingBox(),
         contextBox<&P::checkBinning>("checkBinning", &C::binning, &P::binning, "checkBinning_clicked()"),
         contextBox<&P::checkOtherLineTime>("checkOtherLineTime", &C::otherLineTime, &P::otherLineTime,
                                            "checkUseLineTime_clicked()"),
@@ -89,8 +100,7 @@ std::vector<FormCase> murnVek116Cases()
     // The read-back leaves the frame rate as the rate slots stored it.
     FormCase murn103{Panel::A, "Murn103_Adv"};
     murn103.widgets = {
-        contextBox<&P::checkSkipping>("checkSkipping", &C::skipping, &P::skipping, "checkSkipping_clicked()")
-            .tip(kSkip2x),
+        skippingBox().tip(kSkip2x),
         contextBox<&P::checkOtherLineTime>("checkOtherLineTime", &C::otherLineTime, &P::otherLineTime,
                                            "checkUseLineTime_clicked()")
             .tip(kOtherLineTimeB),
@@ -160,7 +170,7 @@ std::vector<FormCase> murnVek116Cases()
     // Centering is ticked for the value 1 only.
     FormCase murn108{Panel::A, "Murn108_Adv"};
     murn108.widgets = {
-        contextBox<&P::checkSkipping>("checkSkipping", &C::skipping, &P::skipping, "checkSkipping_clicked()"),
+        skippingBox(),
         contextBox<&P::checkBinning>("checkBinning", &C::binning, &P::binning, "checkBinning_clicked()"),
         contextBox<&P::checkBinXonly>("checkBinXonly", &C::binXOnly, &P::binXOnly, "checkBinXonly_clicked()"),
         on<&P::checkLowPower>("checkLowPower")

@@ -61,7 +61,8 @@ std::vector<FormCase> vek101Vek108Vek141Cases()
             .start(factor(mode(&M::colSkip)))
             .slot("checkSkipping_clicked()")
             .tip(tips::kSkipDot)
-            .back(store(&P::skipping)),
+            .back(store(&P::skipping))
+            .tickIsFactor(),
         intgTime,
         on<&P::checkHDR>("checkHDR")
             .start(flag(ctx(&C::hdrMode)))

@@ -274,6 +274,10 @@ enum WidgetFlag : unsigned {
     Late = 32,
     // Connected only after the case's connected rule has run.
     ConnectAfterRule = 64,
+    // A check box that stands for a read-out factor of 2: ticked, its slot
+    // and its read-back store 2; unticked, 1 (no skipping). The setting is
+    // a factor, as the library and the configuration files read it.
+    TickIsFactor = 128,
 };
 
 // One widget a panel looks up, made by on<&Pallador::member>("objectName")
@@ -323,6 +327,7 @@ struct Widget {
     Widget &shownIf(Value v);
     Widget &enabledIf(Value v);
     Widget &byText();
+    Widget &tickIsFactor();
     Widget &absent();    // looked up, absent
     Widget &notInForm(); // never looked up
     Widget &connectAfterRule();
@@ -403,8 +408,7 @@ QWidget *lookUp(QWidget *form, const char *name, const QMetaObject *type);
 // Looks up, sets up and connects a freshly built form. With holdSlots the
 // starting values set after the connections run no slot (advanced panels A
 // and B); without, they run the slots they are connected to (PLL panels).
-void setUpForm(Pallador &w, const FormCase &c, int context, QWidget *form, const CFamilyCore &family,
-               bool holdSlots);
+void setUpForm(Pallador &w, const FormCase &c, int context, QWidget *form, const CFamilyCore &family, bool holdSlots);
 void setToolTips(Pallador &w, const FormCase &c, int context);
 // Reads back the widgets the user changed since the panel was filled in.
 void readBack(Pallador &w, const FormCase &c, int context);

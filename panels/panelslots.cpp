@@ -134,6 +134,8 @@ Found lookUpLines(Pallador &w, const FormCase &c, int context, QWidget *form)
         if (d.flags & NotInForm)
             continue;
         found[i] = lookUp(form, d.name, d.member.type);
+        if (found[i] && (d.flags & TickIsFactor))
+            found[i]->setProperty(Pallador::kTickFactorProperty, 2);
         if (d.member.set)
             d.member.set(w, context, found[i]);
         if (found[i] && d.newCaption)
@@ -279,6 +281,7 @@ void bringIntoView(QWidget *panel)
 // case and the panel's widgets set. The context's frame-rate, blanking,
 // mirror and flip controls of the main window stay out: they are the main
 // window's, also while the panel is open.
+// clang-format off
 #define PALLADOR_PANEL_SETTINGS(X)                                                                                   \
     X(intgTime) X(intgTime2) X(intgTime3) X(intgTime4) X(dfs1) X(dfs2) X(highSpeed) X(useFov) X(aspectRatioFlag)     \
     X(txLatch) X(goProMode) X(fovPercent) X(binning) X(binXOnly) X(binSF) X(skipping) X(skippingY) X(bin2Skip2)      \
@@ -288,6 +291,7 @@ void bringIntoView(QWidget *panel)
     X(t1ExpRows) X(t2ExpRows) X(t3ExpRows) X(t4ExpRows) X(t1T2Ratio) X(t2T3Ratio) X(t3T4Ratio) X(t4T5Ratio)          \
     X(middleIntTime) X(fixedLineLength) X(embedDataRows) X(statsDataRows) X(topDigitalRows) X(botAnalogRows)         \
     X(scaler) X(sMode) X(scaleM) X(ccRow) X(adcMode)
+// clang-format on
 
 // Puts the settings a panel governs back from a copy. Closing a panel takes
 // those of its opening: what the user changed in the panel is dropped, what
@@ -499,8 +503,10 @@ void readBack(Pallador &w, const FormCase &c, int context)
         // only pass the value through the form's units and ranges again.
         if (!changedSinceFilled(widget, d.flags & ByText))
             continue;
-        if (!d.storeWhen || d.storeWhen(w, context))
-            d.storeTo(w, context, widgetValue(widget, d.flags & ByText));
+        if (!d.storeWhen || d.storeWhen(w, context)) {
+            const double value = widgetValue(widget, d.flags & ByText);
+            d.storeTo(w, context, (d.flags & TickIsFactor) ? (value != 0.0 ? 2.0 : 1.0) : value);
+        }
     }
 }
 

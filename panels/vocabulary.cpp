@@ -252,6 +252,12 @@ Widget &Widget::byText()
     flags |= ByText;
     return *this;
 }
+
+Widget &Widget::tickIsFactor()
+{
+    flags |= TickIsFactor;
+    return *this;
+}
 Widget &Widget::absent()
 {
     flags |= LookedUpAbsent;

@@ -132,6 +132,18 @@ struct Leave {
     Value value;
 };
 
+// A box that stands for a read-out factor of 2 (ticked while the setting is
+// above 1): left at the opposite of what it shows for the context's setting,
+// and the factor that state stores (2 ticked, 1 not).
+template <class T, std::size_t N> Leave flippedSkip(const char *widget, T (SensorSettings::*field)[N])
+{
+    return {widget, panels::zero(panels::factor(panels::setting(field)))};
+}
+template <class T, std::size_t N> Value flippedSkipFactor(T (SensorSettings::*field)[N])
+{
+    return 1.0 + panels::zero(panels::factor(panels::setting(field)));
+}
+
 // What every row has: the catalogue entry, the bundled sample that loads it,
 // the panel and an optional change of the sensor before the first opening.
 template <class Self> struct Row {
@@ -665,6 +677,9 @@ private slots:
     void hiddenRegionsCalculated();
     void withoutFormA_data();
     void withoutFormA();
+    // Skipping boxes that stand for a read-out factor
+    void skipBoxIsAFactor_data();
+    void skipBoxIsAFactor();
 };
 
 void TestAdvPanels::firstOpening_data()
@@ -1454,6 +1469,62 @@ void TestAdvPanels::withoutFormA()
     QCOMPARE(calculations(w), 1);
     QVERIFY(!w.advParamOn[0]);
     QVERIFY(w.ui.comboUseCase_A->isEnabled());
+}
+
+void TestAdvPanels::skipBoxIsAFactor_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<Panel>("panel");
+    const std::pair<const char *, Panel> rows[] = {
+        {"Sarn109", Panel::A}, {"Sarn115", Panel::A},   {"Sarn117", Panel::A},   {"Vek108m", Panel::A},
+        {"Vek108m", Panel::B}, {"Sarn108kj", Panel::A}, {"Sarn108kj", Panel::B}, {"Sarn103k", Panel::A},
+        {"Tolm109", Panel::B}, {"Sarn110k", Panel::A},  {"Sarn110k", Panel::B},
+    };
+    for (const auto &[sample, panel] : rows)
+        QTest::addRow("%s %c", sample, panel == Panel::A ? 'A' : 'B') << QString::fromLatin1(sample) << panel;
+}
+
+// A "Skipping" box stands for a read-out factor of 2: ticked as a user ticks
+// it, the context's setting is 2 and the library skips every second row and
+// column; unticked, 1 and no skipping. The ticked state survives closing and
+// opening the panel again.
+void TestAdvPanels::skipBoxIsAFactor()
+{
+    QFETCH(QString, sample);
+    QFETCH(Panel, panel);
+    Session s(sample);
+    Pallador &w = s.w();
+    const int context = contextOf(panel);
+    QCheckBox *box = panelBox(w, panel);
+    box->click();
+    QWidget *form = openedForm(w, panel);
+    QVERIFY(form);
+    auto *skip = form->findChild<QCheckBox *>(QStringLiteral("checkSkipping"));
+    QVERIFY(skip && skip->isEnabled());
+    pointAt(w, panel);
+    const QTextEdit *pane = context == 0 ? w.ui.textResult_A : w.ui.textResult_B;
+    const auto readMode = [&] {
+        for (const QString &line : pane->toPlainText().split(QLatin1Char('\n'))) {
+            if (line.startsWith(QLatin1String("Read mode:")))
+                return line;
+        }
+        return QString();
+    };
+    if (skip->isChecked())
+        skip->click();
+    for (const bool ticked : {true, false, true}) {
+        skip->click();
+        QCOMPARE(skip->isChecked(), ticked);
+        QCOMPARE(w.skipping[context], ticked ? 2 : 1);
+        QCOMPARE(readMode().contains(QLatin1String("Skip 2x")), ticked);
+        if (ticked)
+            QCOMPARE(s.family().timing(context).xFactor, 2);
+    }
+    box->click();
+    box->click();
+    QVERIFY(skip->isChecked());
+    QCOMPARE(w.skipping[context], 2);
+    QCOMPARE(s.family().timing(context).xFactor, 2);
 }
 
 QTEST_MAIN(TestAdvPanels)

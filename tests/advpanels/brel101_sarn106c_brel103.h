@@ -254,7 +254,7 @@ inline Rows brel101Sarn106cBrel103Rows()
     rows.reopenings.push_back(
         Reopening{25, "Sarn109"}
             .leave({{"checkSkipping", 1}, {"checkBinning", 1}, {"spinCols", 1000}, {"spinRows", 700}})
-            .stores({stored("skipping", &P::skipping, 1), stored("binning", &P::binning, 1),
+            .stores({stored("skipping", &P::skipping, 2), stored("binning", &P::binning, 1),
                      stored("cols", &P::cols, 1000), stored("rows", &P::rows, 700)}));
     return rows;
 }

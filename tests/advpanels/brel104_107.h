@@ -305,13 +305,13 @@ inline Rows brel104To107Rows()
         rows.states.push_back(States{b.entry, b.sample});
         rows.reopenings.push_back(
             Reopening{b.entry, b.sample}
-                .leave({{"checkSkipping", opposite(&P::skipping)},
+                .leave({flippedSkip("checkSkipping", &P::skipping),
                         {"checkBinning", opposite(&P::binning)},
                         {"checkCentering", opposite(&P::centering)},
                         {"spinCols", 700},
                         {"spinRows", 500},
                         {"spinSMode", 99}})
-                .stores({stored("skipping", &P::skipping, opposite(&P::skipping)),
+                .stores({stored("skipping", &P::skipping, flippedSkipFactor(&P::skipping)),
                          stored("binning", &P::binning, opposite(&P::binning)),
                          stored("centering", &P::centering, opposite(&P::centering)), stored("cols", &P::cols, 700),
                          stored("rows", &P::rows, 500), kept("sMode", &P::sMode)}));
@@ -348,11 +348,11 @@ inline Rows brel104To107Rows()
         rows.openings.push_back(Opening{b.entry, b.sample}.expect(brel107));
         rows.states.push_back(States{b.entry, b.sample});
         rows.reopenings.push_back(Reopening{b.entry, b.sample}
-                                      .leave({{"checkSkipping", opposite(&P::skipping)},
+                                      .leave({flippedSkip("checkSkipping", &P::skipping),
                                               {"checkBinning", opposite(&P::binning)},
                                               {"spinCols", 640},
                                               {"spinRows", 480}})
-                                      .stores({stored("skipping", &P::skipping, opposite(&P::skipping)),
+                                      .stores({stored("skipping", &P::skipping, flippedSkipFactor(&P::skipping)),
                                                stored("binning", &P::binning, opposite(&P::binning)),
                                                stored("cols", &P::cols, 640), stored("rows", &P::rows, 480)}));
     }

@@ -61,7 +61,7 @@ template <class T, std::size_t N> Stored storedFlipped(const char *name, T (Sens
 inline void distinctContextValues(Pallador &, CFamilyCore &f)
 {
     C &c = f.ctx[0];
-    c.skipping = 1;
+    c.skipping = 2;
     c.binning = 1;
     c.binXOnly = 1;
     c.otherLineTime = 1;
@@ -163,7 +163,7 @@ inline Rows murnVek116Rows()
         const auto [entry, sample] = kMurn107;
         const std::vector<Check> murn107 =
             joined(contextSize(), {
-                                      value("checkSkipping", flag(ctx(&C::skipping))),
+                                      value("checkSkipping", factor(ctx(&C::skipping))),
                                       value("checkBinning", flag(ctx(&C::binning))),
                                       value("checkOtherLineTime", flag(ctx(&C::otherLineTime))),
                                       shows("comboADCMode", "Don't Care"),
@@ -182,22 +182,23 @@ inline Rows murnVek116Rows()
         rows.states.push_back(States{entry, sample});
         rows.reopenings.push_back(
             Reopening{entry, sample}
-                .leave({flipped("checkSkipping", &P::skipping),
+                .leave({flippedSkip("checkSkipping", &P::skipping),
                         flipped("checkBinning", &P::binning),
                         flipped("checkOtherLineTime", &P::otherLineTime),
                         {"comboADCMode", 2},
                         {"spinCols", 612},
                         {"spinRows", 456}})
-                .stores({storedFlipped("skipping", &P::skipping), storedFlipped("binning", &P::binning),
-                         storedFlipped("otherLineTime", &P::otherLineTime), stored("adcMode", &P::adcMode, 2),
-                         stored("cols", &P::cols, 612), stored("rows", &P::rows, 456)}));
+                .stores({stored("skipping", &P::skipping, flippedSkipFactor(&P::skipping)),
+                         storedFlipped("binning", &P::binning), storedFlipped("otherLineTime", &P::otherLineTime),
+                         stored("adcMode", &P::adcMode, 2), stored("cols", &P::cols, 612),
+                         stored("rows", &P::rows, 456)}));
     }
 
     // Murn103_Adv: the re-opening keeps the frame rate.
     for (const auto &[entry, sample] : kMurn103) {
         const std::vector<Check> murn103 =
             joined(contextSize(), {
-                                      value("checkSkipping", flag(ctx(&C::skipping))),
+                                      value("checkSkipping", factor(ctx(&C::skipping))),
                                       value("checkOtherLineTime", flag(ctx(&C::otherLineTime))),
                                       value("checkLowPower", flag(ctx(&C::lowPower))),
                                       tip("checkSkipping", "Check to activate skip setting (2x)"),
@@ -213,14 +214,14 @@ inline Rows murnVek116Rows()
         rows.states.push_back(States{entry, sample});
         rows.reopenings.push_back(
             Reopening{entry, sample}
-                .leave({flipped("checkSkipping", &P::skipping),
+                .leave({flippedSkip("checkSkipping", &P::skipping),
                         flipped("checkOtherLineTime", &P::otherLineTime),
                         flipped("checkLowPower", &P::lowPower),
                         {"spinCols", 612},
                         {"spinRows", 456}})
-                .stores({storedFlipped("skipping", &P::skipping), storedFlipped("otherLineTime", &P::otherLineTime),
-                         storedFlipped("lowPower", &P::lowPower), stored("cols", &P::cols, 612),
-                         stored("rows", &P::rows, 456)})
+                .stores({stored("skipping", &P::skipping, flippedSkipFactor(&P::skipping)),
+                         storedFlipped("otherLineTime", &P::otherLineTime), storedFlipped("lowPower", &P::lowPower),
+                         stored("cols", &P::cols, 612), stored("rows", &P::rows, 456)})
                 .keepFrameRate());
     }
 
@@ -293,7 +294,7 @@ inline Rows murnVek116Rows()
         const auto [entry, sample] = kMurn108;
         const std::vector<Check> murn108 =
             joined(contextSize(), {
-                                      value("checkSkipping", flag(ctx(&C::skipping))),
+                                      value("checkSkipping", factor(ctx(&C::skipping))),
                                       value("checkBinning", flag(ctx(&C::binning))),
                                       value("checkBinXonly", flag(ctx(&C::binXOnly))),
                                       value("checkLowPower", flag(mode(&M::lowPower))),
@@ -322,7 +323,7 @@ inline Rows murnVek116Rows()
         rows.states.push_back(States{entry, sample});
         rows.reopenings.push_back(
             Reopening{entry, sample}
-                .leave({flipped("checkSkipping", &P::skipping),
+                .leave({flippedSkip("checkSkipping", &P::skipping),
                         flipped("checkBinning", &P::binning),
                         flipped("checkBinXonly", &P::binXOnly),
                         flipped("checkLowPower", &P::lowPower),
@@ -331,11 +332,11 @@ inline Rows murnVek116Rows()
                         flipped("checkCentering", &P::centering),
                         {"spinCols", 612},
                         {"spinRows", 456}})
-                .stores({storedFlipped("skipping", &P::skipping), storedFlipped("binning", &P::binning),
-                         storedFlipped("binXOnly", &P::binXOnly), storedFlipped("lowPower", &P::lowPower),
-                         storedFlipped("otherLineTime", &P::otherLineTime), stored("adcMode", &P::adcMode, 1),
-                         storedFlipped("centering", &P::centering), stored("cols", &P::cols, 612),
-                         stored("rows", &P::rows, 456)}));
+                .stores({stored("skipping", &P::skipping, flippedSkipFactor(&P::skipping)),
+                         storedFlipped("binning", &P::binning), storedFlipped("binXOnly", &P::binXOnly),
+                         storedFlipped("lowPower", &P::lowPower), storedFlipped("otherLineTime", &P::otherLineTime),
+                         stored("adcMode", &P::adcMode, 1), storedFlipped("centering", &P::centering),
+                         stored("cols", &P::cols, 612), stored("rows", &P::rows, 456)}));
     }
 
     // Vek116_Adv, entries 72 to 74: with the array's field of view the

@@ -246,12 +246,12 @@ inline Rows vek101Vek108Vek141Rows()
                             {"spinFovY", -7},
                             {"dSpinIntgTime", 7.25},
                             {"checkHDR", otherThan(&P::hdrMode)},
-                            {"checkSkipping", otherThan(&P::skipping)},
+                            flippedSkip("checkSkipping", &P::skipping),
                             {"checkInterleave", otherThan(&P::interleave)}})
                     .stores({stored("cols", &P::cols, 640), stored("rows", &P::rows, 480), stored("fovX", &P::fovX, 12),
                              stored("fovY", &P::fovY, -7), stored("intgTime", &P::intgTime, 7.25),
                              stored("hdrMode", &P::hdrMode, otherThan(&P::hdrMode)),
-                             stored("skipping", &P::skipping, otherThan(&P::skipping)),
+                             stored("skipping", &P::skipping, flippedSkipFactor(&P::skipping)),
                              stored("interleave", &P::interleave, otherThan(&P::interleave))}));
         }
     }
