@@ -140,6 +140,8 @@ void TestPll::overridesHonoured_data()
     QTest::newRow("Tolm_104 M N") << 1 << 1 << 16 << -1.0 << -1;
     QTest::newRow("Vek_123 N M") << 89 << 9 << 144 << -1.0 << -1;
     QTest::newRow("M below its range") << 21 << 1 << 10 << -1.0 << -1;
+    // Murn_107 keeps M in the high byte of its N/M word: all eight bits hold it.
+    QTest::newRow("Murn_107 M above 63") << 59 << -1 << 80 << -1.0 << -1;
 }
 
 void TestPll::overridesHonoured()
@@ -173,6 +175,8 @@ void TestPll::overridesHonoured()
         QCOMPARE(f->pll.pllP, p);
     if (m > t.mMax || (m > 0 && m < t.mMin))
         QVERIFY(f->ctx[0].warnings & WarnVco);
+    else if (m > 0)
+        QVERIFY(!(f->ctx[0].warnings & WarnVco));
 }
 
 // A request wider than its register field is cut to the field and flagged,
