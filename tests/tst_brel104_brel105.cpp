@@ -165,16 +165,25 @@ void TestBrel104Brel105::setUp_data()
 {
     QTest::addColumn<QString>("sample");
     QTest::addColumn<int>("index");
-    QTest::addColumn<double>("fpsA"); // the default use cases' rates
+    QTest::addColumn<double>("fpsA"); // the contexts' starting rates
     QTest::addColumn<double>("fpsB");
-    QTest::newRow("28 Sarn111") << "Sarn111" << 28 << 15.0 << 30.0;
-    QTest::newRow("29 Vek130t") << "Vek130t" << 29 << 15.0 << 30.0;
-    QTest::newRow("30 Sarn112") << "Sarn112" << 30 << 14.0 << 60.0;
+    QTest::addColumn<QByteArray>("config"); // the file opened; empty: the bundled sample
+    QTest::newRow("28 Sarn111") << "Sarn111" << 28 << 15.0 << 30.0 << QByteArray();
+    QTest::newRow("29 Vek130t") << "Vek130t" << 29 << 15.0 << 30.0 << QByteArray();
+    QTest::newRow("30 Sarn112") << "Sarn112" << 30 << 14.0 << 60.0 << QByteArray();
+    // A use case without a rate: each context takes its own default rate.
+    QTest::newRow("28 Sarn111, use case without a rate")
+        << "Sarn111" << 28 << 12.5 << 7.5
+        << QByteArray("[General_Info]\nsensor_name = Sarn111\npart_number = SN-111-A\n[UseCases]\n"
+                      "0/name = No rate\n0/cols = 1280\n0/rows = 720\n0/max_fps = 0\n"
+                      "0/context_a_default = 1\n0/context_b_default = 1\n"
+                      "[MinMax_Defaults]\ndefault_max_fps = 12.5\ndefault_max_fps_b = 7.5\n");
 }
 
 // After the load: the clocks of the file, the main form's interface list
-// emptied and hidden, rates that cannot be typed as a type, and the
-// family's own starting values (Brel_104 its link, Brel_105 its minimum
+// emptied and hidden, rates that cannot be typed as a type, each context at
+// its default use case's rate (its own default rate where the use case has
+// none), and the family's own starting values (Brel_104 its link, Brel_105 its minimum
 // lines, MIPI continuous clock and list of rates).
 void TestBrel104Brel105::setUp()
 {
@@ -182,7 +191,8 @@ void TestBrel104Brel105::setUp()
     QFETCH(int, index);
     QFETCH(double, fpsA);
     QFETCH(double, fpsB);
-    Session s(sample);
+    QFETCH(QByteArray, config);
+    Session s = config.isEmpty() ? Session(sample) : Session(sample, config);
     Pallador &w = s.w();
     QCOMPARE(w.sensorIndex, index);
     QCOMPARE(w.contextCount, 2);
@@ -201,6 +211,7 @@ void TestBrel104Brel105::setUp()
     QCOMPARE(f.ctx[0].maxFps, fpsA);
     QCOMPARE(f.ctx[1].maxFps, fpsB);
     QCOMPARE(w.ui.comboMaxFRate_A->currentText(), QString::number(fpsA));
+    QCOMPARE(w.ui.comboMaxFRate_B->currentText(), QString::number(fpsB));
     QVERIFY(!w.useFov[0] && !w.useFov[1]);
     if (auto *brel104 = w.calvex->brel_104) {
         QCOMPARE(w.interfaceIndex, 1);

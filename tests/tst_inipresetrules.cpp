@@ -127,6 +127,8 @@ class TestIniPresetRules : public QObject {
 private slots:
     void addressRules_data();
     void addressRules();
+    void sampleVariableAddresses_data();
+    void sampleVariableAddresses();
     void rowRules_data();
     void rowRules();
 
@@ -205,6 +207,50 @@ void TestIniPresetRules::addressRules()
     QVERIFY2(pll.contains("REG = 0x8812, 0x0005\t\t//p = 5\r\n"), pll.constData());
     const QByteArray section = file.mid(timingStart);
     QVERIFY2(section.contains(timing), (timing + "not in\n" + section).constData());
+}
+
+void TestIniPresetRules::sampleVariableAddresses_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("address"); // the logical address the preset writes it at
+    // One sample of every register table with variables at offsets of 0x100
+    // and more on a page: the whole ten-bit offset goes into the address.
+    QTest::newRow("Tolm104m") << "Tolm104m" << "cam_sysctl_pll_divider_m_n" << "0xC982";
+    QTest::newRow("Tolm101m") << "Tolm101m" << "cam_sysctl_pll_divider_m_n" << "0xC964";
+    QTest::newRow("Pirn106") << "Pirn106" << "cam_sysctl_pll_divider_m_n" << "0xCA14";
+    QTest::newRow("Yorm101t") << "Yorm101t" << "cam_sysctl_pll_divider_m_n_1_clk" << "0xCA88";
+    QTest::newRow("Yorm102m") << "Yorm102m" << "cam_sysctl_pll_divider_m_n_2_clk" << "0xCA8A";
+    QTest::newRow("Yorm105m") << "Yorm105m" << "cam_sysctl_pll_divider_m_n_1_clk" << "0xCACA";
+    QTest::newRow("Yorm106m") << "Yorm106m" << "cam_sysctl_pll_divider_m_n_2_clk" << "0xCACC";
+    QTest::newRow("Sarn107k, timing section") << "Sarn107k" << "cam_sysctl_pll_divider_m_n" << "0xC980";
+}
+
+// A sample's own firmware variable, as its calculation left it, is written
+// at its logical address with the value the register view shows.
+void TestIniPresetRules::sampleVariableAddresses()
+{
+    QFETCH(QString, sample);
+    QFETCH(QString, variable);
+    QFETCH(QString, address);
+    Session s(sample);
+    Pallador &w = s.w();
+    const REGS_DESC_T *row = nullptr;
+    for (int i = 0; i < w.regCount && !row; ++i) {
+        if (w.regs[i].name == variable)
+            row = &w.regs[i];
+    }
+    QVERIFY(row);
+    QVERIFY(row->id > 0 && (row->address & 0x3FF) >= 0x100);
+    const QByteArray file = writePreset(w, s.path(QStringLiteral("p.ini")));
+    const QRegularExpression line(QStringLiteral("^REG = (0x[0-9A-F]+), 0x([0-9A-F]+)\\t\\t//%1 = \\d+\\r$")
+                                      .arg(QRegularExpression::escape(variable)),
+                                  QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = line.match(QString::fromLatin1(file));
+    QVERIFY2(m.hasMatch(), file.constData());
+    QCOMPARE(m.captured(1), address);
+    QCOMPARE(m.captured(2).toUInt(nullptr, 16), row->value);
+    QCOMPARE(s.responder.seen(), QStringList());
 }
 
 void TestIniPresetRules::rowRules_data()

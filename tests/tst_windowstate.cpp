@@ -175,6 +175,17 @@ const std::pair<const char *, std::function<void(QByteArray &)>> kUnusableStates
      [](QByteArray &state) {
          state.replace(serialized(QStringLiteral("dockImageC")), serialized(QStringLiteral("dockImageB")));
      }},
+    // The floating PLL dock: its flags, then x, y, width and height.
+    {"a floating dock of negative width",
+     [](QByteArray &state) {
+         const QByteArray name = serialized(QStringLiteral("dockPLL"));
+         putWord(state, state.indexOf(name) + name.size() + 1 + 8, -300);
+     }},
+    {"a floating dock of negative height",
+     [](QByteArray &state) {
+         const QByteArray name = serialized(QStringLiteral("dockPLL"));
+         putWord(state, state.indexOf(name) + name.size() + 1 + 12, -200);
+     }},
 };
 
 bool onScreen(const QWidget &w)

@@ -132,16 +132,26 @@ void TestPll::overridesHonoured_data()
     QTest::addColumn<int>("m");
     QTest::addColumn<double>("vco");
     QTest::addColumn<int>("p");
+    QTest::addColumn<QByteArray>("pRow"); // rows holding P - 1 in bits 8 to 11
     // Values as the window's override boxes hold them (ISP N is N - 1).
-    QTest::newRow("Brel_101 N M") << 12 << 2 << 49 << -1.0 << -1;
-    QTest::newRow("Vek_141 VCO") << 37 << -1 << -1 << 675.0 << -1;
-    QTest::newRow("Vek_141 P") << 37 << -1 << -1 << -1.0 << 6;
-    QTest::newRow("Brel_103 N M P") << 25 << 1 << 48 << -1.0 << 4;
-    QTest::newRow("Tolm_104 M N") << 1 << 1 << 16 << -1.0 << -1;
-    QTest::newRow("Vek_123 N M") << 89 << 9 << 144 << -1.0 << -1;
-    QTest::newRow("M below its range") << 21 << 1 << 10 << -1.0 << -1;
+    QTest::newRow("Brel_101 N M") << 12 << 2 << 49 << -1.0 << -1 << QByteArray();
+    QTest::newRow("Vek_141 VCO") << 37 << -1 << -1 << 675.0 << -1 << QByteArray();
+    QTest::newRow("Vek_141 P") << 37 << -1 << -1 << -1.0 << 6 << QByteArray();
+    QTest::newRow("Brel_103 N M P") << 25 << 1 << 48 << -1.0 << 4 << QByteArray();
+    QTest::newRow("Tolm_104 M N") << 1 << 1 << 16 << -1.0 << -1 << QByteArray();
+    QTest::newRow("Vek_123 N M") << 89 << 9 << 144 << -1.0 << -1 << QByteArray();
+    QTest::newRow("M below its range") << 21 << 1 << 10 << -1.0 << -1 << QByteArray();
+    // Murn_107 keeps M in the high byte of its N/M word: all eight bits hold it.
+    QTest::newRow("Murn_107 M above 63") << 59 << -1 << 80 << -1.0 << -1 << QByteArray();
+    // Murn_105's P rows come with other bits set in the P field (0xB00 and
+    // 0xF5 under 0xF00): the P the VCO asked for replaces them.
+    QTest::newRow("Murn_105 VCO, P rows with bits set") << 13 << -1 << -1 << 264.0 << -1
+                                                        << QByteArray("pll_p_dividers");
 }
 
+// Each override is the setting used: an M outside its range is flagged, one
+// inside is not, and a P word's rows carry the P used, whatever bits the
+// table leaves in its field.
 void TestPll::overridesHonoured()
 {
     QFETCH(int, typeCode);
@@ -149,6 +159,7 @@ void TestPll::overridesHonoured()
     QFETCH(int, m);
     QFETCH(double, vco);
     QFETCH(int, p);
+    QFETCH(QByteArray, pRow);
     CCalvex calvex(typeCode);
     auto *f = dynamic_cast<CFamilyBase *>(calvex.family());
     testing::initDefaults(f, typeCode);
@@ -163,6 +174,7 @@ void TestPll::overridesHonoured()
     f->PllUpdate();
     f->TimingUpdate(0, false, true);
     f->ResultsUpdate(0);
+    f->RegisterUpdate(0);
     if (n >= 0)
         QCOMPARE(f->pll.pllN, n);
     if (m > 0)
@@ -173,6 +185,17 @@ void TestPll::overridesHonoured()
         QCOMPARE(f->pll.pllP, p);
     if (m > t.mMax || (m > 0 && m < t.mMin))
         QVERIFY(f->ctx[0].warnings & WarnVco);
+    else if (m > 0)
+        QVERIFY(!(f->ctx[0].warnings & WarnVco));
+    int pRows = 0;
+    const RegTable *table = f->regTable();
+    for (int i = 0; !pRow.isEmpty() && i < table->count; ++i) {
+        if (pRow == table->rows[i].name) {
+            QCOMPARE(int((f->results.registerValues[i] >> 8) & 0xF), f->pll.pllP - 1);
+            ++pRows;
+        }
+    }
+    QVERIFY(pRow.isEmpty() || pRows > 0);
 }
 
 // A request wider than its register field is cut to the field and flagged,
