@@ -256,13 +256,7 @@ void TestLoadAfter::afterEveryFamily()
 // "--shard k/n" runs the k-th of n shards (1-based); without it, all samples.
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QStringList args = app.arguments();
-    int shard = 1, shards = 1;
-    if (!takeShard(args, &shard, &shards))
-        return 2;
-    TestLoadAfter test(shard, shards);
-    return QTest::qExec(&test, args);
+    return runSharded<TestLoadAfter>(argc, argv);
 }
 
 #include "tst_loadafter.moc"

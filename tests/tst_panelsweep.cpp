@@ -345,13 +345,7 @@ void TestPanelSweep::everySample()
 // "--shard k/n" runs the k-th of n shards (1-based); without it, all samples.
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QStringList args = app.arguments();
-    int shard = 1, shards = 1;
-    if (!takeShard(args, &shard, &shards))
-        return 2;
-    TestPanelSweep test(shard, shards);
-    return QTest::qExec(&test, args);
+    return runSharded<TestPanelSweep>(argc, argv);
 }
 
 #include "tst_panelsweep.moc"

@@ -179,13 +179,7 @@ void TestUntouchedPanels::openCloseTwice()
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QStringList args = app.arguments();
-    int shard = 1, shards = 1;
-    if (!takeShard(args, &shard, &shards))
-        return 2;
-    TestUntouchedPanels test(shard, shards);
-    return QTest::qExec(&test, args);
+    return runSharded<TestUntouchedPanels>(argc, argv);
 }
 
 #include "tst_untouchedpanels.moc"

@@ -3,6 +3,7 @@
 // dialogs as a user would, and a view of the calculations the window ran.
 #pragma once
 
+#include <QApplication>
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -11,6 +12,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest>
 
 #include <csignal>
 #include <functional>
@@ -164,3 +166,16 @@ void resetJournal(Pallador &w);
 // program's arguments; 1/1 without it. False, with a message, for a shard
 // that is not 1 <= k <= n.
 bool takeShard(QStringList &args, int *shard, int *shards);
+
+// The main function of a test program that runs in shards: the test object
+// T is made with the shard and the shard count of "--shard k/n".
+template <class T> int runSharded(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QStringList args = app.arguments();
+    int shard = 1, shards = 1;
+    if (!takeShard(args, &shard, &shards))
+        return 2;
+    T test(shard, shards);
+    return QTest::qExec(&test, args);
+}
