@@ -1,7 +1,8 @@
-// The Qt and standard headers nearly every source of the window includes,
-// most of them through the main form's generated header, precompiled once
-// for each build of the core (see CMakeLists.txt). Our own headers stay out:
-// they change too often to be worth rebuilding the precompiled header for.
+// The headers nearly every source of the window includes, precompiled once
+// for each build of the core (see CMakeLists.txt): Qt's and the standard
+// library's, and the main window's class with its generated form, which
+// almost every source includes anyway, so that a change to it rebuilds
+// what it rebuilt before. Other headers of ours stay out.
 #pragma once
 
 #include <QAbstractButton>
@@ -51,3 +52,5 @@
 #include <iterator>
 #include <utility>
 #include <vector>
+
+#include "pallador.h"
