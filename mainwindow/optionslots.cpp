@@ -17,6 +17,17 @@ namespace options {
 
 int panelUnderPointer(const Pallador &w, bool withB, bool withC)
 {
+    // A widget of a panel acts on the context of its own panel, whatever the
+    // pointer is over (a key pressed in panel A's box with the pointer
+    // resting on panel B changes context A).
+    if (const QWidget *changed = w.changedWidget()) {
+        if (w.ui.widgetADV_A->isAncestorOf(changed))
+            return A;
+        if (w.ui.widgetADV_B->isAncestorOf(changed))
+            return withB ? B : None;
+        if (w.ui.widgetADV_C->isAncestorOf(changed))
+            return withC ? C : None;
+    }
     // The toolkit keeps a container's under-mouse state while the pointer is
     // over it or any widget inside it.
     if (w.ui.widgetADV_A->underMouse())

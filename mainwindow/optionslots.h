@@ -21,8 +21,10 @@ enum class Rule {
     PanelA, // panel A under the pointer; else the current one
 };
 
-// The context whose option panel is under the mouse pointer (the container
-// or any widget inside it): A, then B, then C when asked for; None.
+// The context of the change: the option panel the changed widget belongs
+// to (None for a panel the rule does not take); for a change that comes from
+// no panel widget, the panel under the mouse pointer (the container or any
+// widget inside it): A, then B, then C when asked for; None.
 int panelUnderPointer(const Pallador &w, bool withB = true, bool withC = false);
 
 // The current context as an index into the per-context members.

@@ -90,6 +90,9 @@ public:
     // A typed number (frame rates): decimal, 0.0 for a text that is not a
     // finite number.
     static double numberFromText(const QString &text);
+    // The widget whose signal runs the slot being run, or null when the
+    // program called the slot itself.
+    const QWidget *changedWidget() const { return qobject_cast<const QWidget *>(sender()); }
 
     void restoreWindowState();
     // Brings the window within the available area of its screen: no larger

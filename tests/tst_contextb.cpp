@@ -55,7 +55,9 @@ bool keepsFrameRate(int entry)
 
 enum class Pointer { None, OverA, OverB };
 
-// The slots take their context from the placeholder under the pointer.
+// Rests the pointer on a placeholder, or on neither. A panel widget's slot
+// takes its own panel's context; only a change from no panel widget goes by
+// the pointer.
 void pointAt(Pallador &w, Pointer p)
 {
     w.ui.widgetADV_A->setAttribute(Qt::WA_UnderMouse, p == Pointer::OverA);
@@ -243,7 +245,8 @@ const std::vector<Difference> &differences()
     return rows;
 }
 
-// Which context a slot driven from panel B stores into, by the pointer.
+// Which context a slot driven from panel B stores into: context B, the
+// context of the panel the widget belongs to, whatever the pointer is over.
 struct SlotContext {
     int entry;
     const char *sample;
@@ -262,16 +265,16 @@ const std::vector<SlotContext> &slotContexts()
          "a value slot stores into the current context"},
         {59, "Sarn108kj", "comboADCMode", 2, Pointer::None, setting(&P::adcMode), 1,
          "a value slot stores into the current context"},
-        {22, "Vek108m", "spinRows", 400, Pointer::OverA, setting(&P::rows), 0,
-         "a value slot stores into the context under the pointer"},
-        {22, "Vek108m", "checkSkipping", 1, Pointer::None, setting(&P::skipping), -1,
-         "a box slot stores nothing without a panel under the pointer"},
-        {70, "Sarn110k", "checkCentering", 1, Pointer::None, setting(&P::centering), -1,
-         "a box slot stores nothing without a panel under the pointer"},
+        {22, "Vek108m", "spinRows", 400, Pointer::OverA, setting(&P::rows), 1,
+         "a value slot stores into its own panel's context with the pointer over the other"},
+        {22, "Vek108m", "checkSkipping", 1, Pointer::None, setting(&P::skipping), 1,
+         "a box slot stores into its own panel's context without a panel under the pointer"},
+        {70, "Sarn110k", "checkCentering", 1, Pointer::None, setting(&P::centering), 1,
+         "a box slot stores into its own panel's context without a panel under the pointer"},
         {86, "Vek111m", "comboRowSkip", 2, Pointer::None, setting(&P::skipping), 1,
          "a list of panels A and B stores into the current context"},
-        {86, "Vek111m", "comboRowSkip", 2, Pointer::OverB, setting(&P::skipping), 1,
-         "a list of panels A and B stores into the context under the pointer"},
+        {86, "Vek111m", "comboRowSkip", 2, Pointer::OverA, setting(&P::skipping), 1,
+         "a list of panels A and B stores into its own panel's context"},
         {20, "Sarn106c", "comboCCRow", 0, Pointer::OverA, setting(&P::ccRow), 1,
          "the exposure ratio of panel B is context B's"},
         {14, "Sarn106h", "comboRowSkip", 3, Pointer::OverA, setting(&P::skipping), 1,
@@ -318,11 +321,15 @@ const std::vector<ReadBack> &readBacks()
 
 } // namespace
 
+Q_DECLARE_METATYPE(Pointer)
+
 class TestContextB : public QObject {
     Q_OBJECT
 
 private slots:
     void coverage();
+    void keyInPanelA_data();
+    void keyInPanelA();
     void twoInstances_data();
     void twoInstances();
     void sameChangeOverAThenB_data();
@@ -463,6 +470,37 @@ void TestContextB::sameChangeOverAThenB()
     QCOMPARE(w.rows[0], a);
 }
 
+void TestContextB::keyInPanelA_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<Pointer>("pointer");
+    for (const char *sample : {"Sarn102", "Sarn116k", "Vek111m"}) {
+        QTest::addRow("%s, pointer over neither", sample) << QString::fromLatin1(sample) << Pointer::None;
+        QTest::addRow("%s, pointer over B", sample) << QString::fromLatin1(sample) << Pointer::OverB;
+    }
+}
+
+// With both panels open, a key pressed in panel A's rows box changes context
+// A's rows, wherever the pointer rests; context B keeps its own.
+void TestContextB::keyInPanelA()
+{
+    QFETCH(QString, sample);
+    QFETCH(Pointer, pointer);
+    WindowSession s(sample);
+    Pallador &w = s.w();
+    setPanel(w, 0, true);
+    setPanel(w, 1, true);
+    auto *rows = qobject_cast<QSpinBox *>(formWidget(w, 0, "spinRows"));
+    QVERIFY(rows && rows->isEnabled());
+    const int before[2] = {w.rows[0], w.rows[1]};
+    pointAt(w, pointer);
+    rows->setFocus();
+    QTest::keyClick(rows, Qt::Key_Down);
+    QCOMPARE(w.rows[0], rows->value());
+    QVERIFY(w.rows[0] != before[0]);
+    QCOMPARE(w.rows[1], before[1]);
+}
+
 void TestContextB::slotContext_data()
 {
     QTest::addColumn<int>("row");
@@ -474,7 +512,7 @@ void TestContextB::slotContext_data()
 
 // A widget of panel B changed with the pointer where the row says: the
 // context its slot stores into (the current one is B, whose box was ticked
-// last), or none; the calculation runs either way.
+// last); the calculation runs either way.
 void TestContextB::slotContext()
 {
     QFETCH(int, row);

@@ -177,8 +177,9 @@ const std::vector<SlotRow> &slotRows()
     return rows;
 }
 
-// The context a rule picks with the pointer over a container, from the
-// current context; None when a box rule stores nothing.
+// The context a rule picks for a widget of a panel (its home: the panel it
+// belongs to, whatever the pointer is over), from the current context; None
+// when a box rule stores nothing.
 int chosenContext(Rule rule, int pointer, int start, bool hasBox)
 {
     switch (rule) {
@@ -358,6 +359,7 @@ void TestOptionSlots::slotTable()
     QList<QWidget *> made;
     QList<QCheckBox **> refs;
     bool hasBox = false;
+    int home = A; // the panel the changed widget belongs to
     double stored = r.stored;
     const QByteArray slot = slotSignature(r.slot);
     std::function<void()> fire;
@@ -377,13 +379,15 @@ void TestOptionSlots::slotTable()
             made << boxes[c];
         }
         // The box of the panel under the pointer; from the keyboard, panel A's.
-        QCheckBox *clicked = (pointer == A || pointer == B) && boxes[pointer] ? boxes[pointer] : boxes[A];
-        hasBox = (pointer == A || pointer == B) && boxes[pointer];
+        home = (pointer == A || pointer == B) && boxes[pointer] ? pointer : int(A);
+        QCheckBox *clicked = boxes[home];
+        hasBox = true;
         QVERIFY(clicked);
         stored = clicked->isChecked() ? 0 : 1;
         fire = [clicked] { clicked->click(); };
     } else {
-        QWidget *parent = pointer >= 0 ? container(w, pointer) : w.ui.widgetADV_A;
+        home = pointer >= 0 ? pointer : int(A);
+        QWidget *parent = container(w, home);
         QWidget *input = nullptr;
         if (r.input == Input::Spin) {
             auto *s = new QSpinBox(parent);
@@ -413,8 +417,7 @@ void TestOptionSlots::slotTable()
     resetJournal(w);
     fire();
 
-    const int target = r.input == Input::Box ? chosenContext(r.rule, pointer, start, hasBox)
-                                             : chosenContext(r.rule, pointer, start, true);
+    const int target = chosenContext(r.rule, home, start, hasBox || r.input != Input::Box);
     const bool stores = r.rule == Rule::Single || target != None;
     const int current = target == None ? start : target;
     for (int c = 0; c < 3; ++c) {
@@ -1087,7 +1090,7 @@ void TestOptionSlots::fieldOfView_data()
                          QVERIFY(w.highSpeed[A]);
                          QCOMPARE(w.currentContext, int(A));
                      }};
-    QTest::newRow("high speed from the keyboard stores nothing")
+    QTest::newRow("high speed from the keyboard stores into its panel's context")
         << PanelCase{"Sarn106c",
                      [](Pallador &w) {
                          w.currentContext = B;
@@ -1095,8 +1098,8 @@ void TestOptionSlots::fieldOfView_data()
                          box(w, w.checkHighSpeed[A], A, "checkHighSpeed_clicked()")->click();
                      },
                      [](Pallador &w) {
-                         QVERIFY(!w.highSpeed[A] && !w.highSpeed[B]);
-                         QCOMPARE(w.currentContext, int(B));
+                         QVERIFY(w.highSpeed[A] && !w.highSpeed[B]);
+                         QCOMPARE(w.currentContext, int(A));
                      }};
     QTest::newRow("JPEG box of Sarn113k is the output format")
         << PanelCase{"Sarn113k",
