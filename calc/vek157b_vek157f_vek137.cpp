@@ -41,11 +41,6 @@ const InterfaceLanes kVek157bInterfaces[] = {{"MIPI-2", 2},  {"MIPI-3", 3},  {"M
 const InterfaceLanes kVek157fInterfaces[] = {{"HISPI-4", 4}, {"HISPI-8", 8}, {"HISPI-12", 12}, {"HISPI-16", 16}};
 const InterfaceLanes kVek137Interfaces[] = {{"MIPI-1", 1}, {"MIPI-2", 2}};
 
-// The exposure ratio each entry of the "Exposure Ratio:" list sends
-// (entries "1", "2", "4", "8", "16").
-const int kVek157bRatios[] = {2, 4, 8, 16};
-const int kVek157fRatios[] = {1, 2, 4, 8, 16};
-
 // The use cases whose output the scaler shrinks to 16/24; every other use
 // case is read unscaled.
 const int kScaledUseCases[] = {2, 7};
@@ -59,12 +54,11 @@ struct Vek157Variant {
     double presetVco;
     Table<InterfaceLanes> interfaces;
     int interfacePosition; // selected by the set-up
-    Table<int> ratios;
-    int otherRatio; // sent for a position the ratio list does not have
+    int minRatio;          // the smallest exposure ratio the sensor takes
 };
 
-const Vek157Variant kVek157b{172, 5, 860.0, kVek157bInterfaces, 7, kVek157bRatios, 2};
-const Vek157Variant kVek157f{170, 5, 850.0, kVek157fInterfaces, 3, kVek157fRatios, 1};
+const Vek157Variant kVek157b{172, 5, 860.0, kVek157bInterfaces, 7, 2};
+const Vek157Variant kVek157f{170, 5, 850.0, kVek157fInterfaces, 3, 1};
 
 QStringList interfaceNames(const Table<InterfaceLanes> &interfaces)
 {
@@ -141,11 +135,13 @@ void recalcVek157(Pallador &w, CVek157Family *f, const Vek157Variant &v)
     pll.pllOpDivider = -1;
     pll.pllP = -1;
 
-    // With the panel in use its list gives the ratio; otherwise the window's
-    // value goes on as it is.
+    // With the panel in use its list gives the ratio, the number the chosen
+    // entry shows ("1", "2", "4", "8", "16"), at least the sensor's smallest;
+    // otherwise the window's value goes on as it is.
     if (f->advParamOn) {
-        const int *ratio = v.ratios.at(comboIndex(w.comboCCRow[0]));
-        w.ccRow[0] = ratio ? *ratio : v.otherRatio;
+        bool shown = false;
+        const int ratio = w.comboCCRow[0] ? w.comboCCRow[0]->currentText().toInt(&shown) : 0;
+        w.ccRow[0] = shown ? qMax(ratio, v.minRatio) : v.minRatio;
     }
     r.ccRow = w.ccRow[0];
 

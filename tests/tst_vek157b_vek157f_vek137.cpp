@@ -254,10 +254,12 @@ void TestVek157bVek157fVek137::exposureRatio_data()
     QTest::addColumn<QString>("sample");
     QTest::addColumn<int>("position"); // in "1", "2", "4", "8", "16"
     QTest::addColumn<int>("ratio");
+    // The entry's number, at least the sensor's smallest ratio (2 on Vek157b).
     QTest::newRow("157b 1") << "Vek157b" << 0 << 2;
-    QTest::newRow("157b 2") << "Vek157b" << 1 << 4;
-    QTest::newRow("157b 8") << "Vek157b" << 3 << 16;
-    QTest::newRow("157b 16") << "Vek157b" << 4 << 2;
+    QTest::newRow("157b 2") << "Vek157b" << 1 << 2;
+    QTest::newRow("157b 4") << "Vek157b" << 2 << 4;
+    QTest::newRow("157b 8") << "Vek157b" << 3 << 8;
+    QTest::newRow("157b 16") << "Vek157b" << 4 << 16;
     QTest::newRow("157b none") << "Vek157b" << -1 << 2;
     QTest::newRow("157f 1") << "Vek157f" << 0 << 1;
     QTest::newRow("157f 4") << "Vek157f" << 2 << 4;

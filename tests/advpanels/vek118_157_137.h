@@ -290,8 +290,8 @@ inline Rows vek118Vek157Vek137Rows()
         rows.states.push_back(States{s.entry, s.sample}.note("HDR off").given(ratio(4, 0)).disabled({"comboCCRow"}));
         rows.states.push_back(States{s.entry, s.sample}.note("HDR on").given(ratio(4, 1)));
         // A row read-out mode of 3 is stored as 4, a column one as 3; the
-        // ratio's position becomes the family's ratio in the calculation;
-        // the mode box acts only through its slot.
+        // ratio list's entry "4" (position 2) is the ratio the calculation
+        // takes, on both sensors; the mode box acts only through its slot.
         rows.reopenings.push_back(
             Reopening{s.entry, s.sample}
                 .leave({{"spinCols", 1200},
@@ -309,7 +309,7 @@ inline Rows vek118Vek157Vek137Rows()
                          stored("intgTime", &P::intgTime, 3.75), stored("skipping", &P::skipping, 4),
                          stored("skippingY", &P::skippingY, 3), stored("binning", &P::binning, other(&P::binning)),
                          stored("binXOnly", &P::binXOnly, other(&P::binXOnly)), stored("hdrMode", &P::hdrMode, 1),
-                         stored("ccRow", &P::ccRow, panels::byEntry({80}, 8, 4)),
+                         stored("ccRow", &P::ccRow, 4),
                          stored("goProMode", &P::goProMode, 0.5), kept("sMode", &P::sMode)}));
     }
 
