@@ -680,6 +680,9 @@ private slots:
     // Skipping boxes that stand for a read-out factor
     void skipBoxIsAFactor_data();
     void skipBoxIsAFactor();
+    // A user's change survives closing and opening the panel again
+    void changeKeptOverReopening_data();
+    void changeKeptOverReopening();
 };
 
 void TestAdvPanels::firstOpening_data()
@@ -1525,6 +1528,56 @@ void TestAdvPanels::skipBoxIsAFactor()
     QVERIFY(skip->isChecked());
     QCOMPARE(w.skipping[context], 2);
     QCOMPARE(s.family().timing(context).xFactor, 2);
+}
+
+void TestAdvPanels::changeKeptOverReopening_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<double>("value");
+    QTest::newRow("Vek149 low power") << "Vek149" << "checkLowPower" << 1.0;
+    QTest::newRow("Sarn102 iHDR") << "Sarn102" << "checkHDR" << 1.0;
+    QTest::newRow("Vek104 row skip 2x") << "Vek104" << "comboRowSkip" << 1.0;
+    QTest::newRow("Vek151 read-out mode Y 2") << "Vek151" << "spinReadMode_Y" << 2.0;
+    QTest::newRow("Drav101t read-out mode X 2") << "Drav101t" << "spinReadMode" << 2.0;
+}
+
+// A change a user makes in panel A, with the pointer on it, programs the
+// sensor; closing the panel and opening it again shows the change and
+// programs the same registers again.
+void TestAdvPanels::changeKeptOverReopening()
+{
+    QFETCH(QString, sample);
+    QFETCH(QString, widget);
+    QFETCH(double, value);
+    Session s(sample);
+    Pallador &w = s.w();
+    QCheckBox *box = panelBox(w, Panel::A);
+    box->click();
+    QWidget *form = openedForm(w, Panel::A);
+    QVERIFY(form);
+    QWidget *changed = form->findChild<QWidget *>(widget);
+    QVERIFY(changed && changed->isEnabled());
+    pointAt(w, Panel::A);
+    const QStringList loaded = calculationOutcome(w);
+    if (auto *button = qobject_cast<QAbstractButton *>(changed)) {
+        QVERIFY(button->isChecked() != (value != 0.0));
+        button->click();
+    } else if (auto *spin = qobject_cast<QSpinBox *>(changed)) {
+        QVERIFY(spin->value() != int(value));
+        spin->setValue(int(value));
+    } else if (auto *combo = qobject_cast<QComboBox *>(changed)) {
+        QVERIFY(combo->currentIndex() != int(value));
+        combo->setCurrentIndex(int(value));
+    }
+    const QStringList programmed = calculationOutcome(w);
+    QVERIFY2(programmed != loaded, "the change programs nothing");
+    const double shown = widgetValue(changed);
+
+    box->click();
+    box->click();
+    QCOMPARE(widgetValue(changed), shown);
+    QCOMPARE(calculationOutcome(w), programmed);
 }
 
 QTEST_MAIN(TestAdvPanels)
