@@ -164,9 +164,14 @@ std::vector<FormCase> brel104To107Cases()
     };
     cases.push_back(brel105);
     // Context B: the short sequencer is one choice for both contexts, made
-    // in panel A; panel B hides its box.
-    cases.push_back(
-        brel105.derive(Panel::B).change("checkShortSeq", [](Widget &d) { d.start({}).slot(nullptr).hidden(); }));
+    // in panel A; panel B hides its box and the note that goes with it.
+    FormCase brel105B =
+        brel105.derive(Panel::B).change("checkShortSeq", [](Widget &d) { d.start({}).slot(nullptr).hidden(); });
+    brel105B.connected = [](Pallador &w, int context) {
+        if (QWidget *note = w.advForm[context] ? w.advForm[context]->findChild<QLabel *>("labelShortSeqNote") : nullptr)
+            note->hide();
+    };
+    cases.push_back(brel105B);
 
     // One context. The shutter delay acts only through its slot; "Centering"
     // is ticked only for a centering of exactly 1.

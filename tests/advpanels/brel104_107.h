@@ -220,7 +220,8 @@ inline Rows brel104To107Rows()
     // view, which then gives the size.
     const Sensor &s = kBrel105;
     for (Panel panel : {Panel::A, Panel::B}) {
-        const QStringList shortSeq = panel == Panel::B ? QStringList{"checkShortSeq"} : QStringList{};
+        const QStringList shortSeq =
+            panel == Panel::B ? QStringList{"checkShortSeq", "labelShortSeqNote"} : QStringList{};
         rows.openings.push_back(Opening{s.entry, s.sample, panel}.expect(brel105(panel)));
         rows.openings.push_back(Opening{s.entry, s.sample, panel}
                                     .note("distinct family values")
