@@ -117,9 +117,10 @@ bool replaceWhole(const Target &target, const QByteArray &bytes, QString *reason
     // clear). Only root may give the file to another user: anyone else keeps
     // at least the group where it may, and the file is written all the same,
     // as the writer's.
-    const bool keptOwner = !target.exists || ::fchown(fd, target.owner, target.group) == 0 ||
-                           ::fchown(fd, uid_t(-1), target.group) == 0;
-    Q_UNUSED(keptOwner)
+    if (target.exists && ::fchown(fd, target.owner, target.group) != 0 &&
+        ::fchown(fd, uid_t(-1), target.group) != 0) {
+        // Neither is allowed: the new file stays the writer's own.
+    }
     bool ok = !target.exists || ::fchmod(fd, target.permissions) == 0;
     const char *data = bytes.constData();
     size_t left = size_t(bytes.size());
